@@ -8,8 +8,12 @@ void createCourtDialog(MatchModel& m) {
   setZoneButtons(m, false);
 }
 
-void setZoneButtons(MatchModel& m, bool enabled) { m.court.zonesEnabled = enabled; }
-void setLocationButtons(MatchModel& m, bool enabled) { m.court.locationsEnabled = enabled; }
+void setZoneButtons(MatchModel& m, bool enabled) {
+  m.court.zonesEnabled = enabled;
+}
+void setLocationButtons(MatchModel& m, bool enabled) {
+  m.court.locationsEnabled = enabled;
+}
 
 void pickCourtLocation(MatchModel& m, const std::string& text, int code) {
   m.state.courtLocation = code;

@@ -97,8 +97,7 @@ bool windowNeededByOpenEvent(const MatchModel& m, Window w) {
     if (col == 4) return true;
     return col == 5 && (s.activeAction == codes::kGoal || s.activeAction == codes::kShotMiss);
   }
-  if (w == Window::KeepMiss || w == Window::Penalty || w == Window::Foul ||
-      w == Window::Situation)
+  if (w == Window::KeepMiss || w == Window::Penalty || w == Window::Foul || w == Window::Situation)
     return col == 5 && dialogForAction(s.activeAction) == w;
   return false;
 }

@@ -10,9 +10,9 @@
 namespace codes {
 
 inline constexpr int kTeams = 2;
-inline constexpr int kOfficialSlot = 0;   // the team official, "監督"
+inline constexpr int kOfficialSlot = 0;  // the team official, "監督"
 inline constexpr int kLastPlayerSlot = 14;
-inline constexpr int kTotalSlot = 15;      // filled by the table builders
+inline constexpr int kTotalSlot = 15;  // filled by the table builders
 
 enum Action : int {
   kGoal = 1,
@@ -27,8 +27,8 @@ enum Action : int {
 inline constexpr std::array<std::string_view, 7> kPlayText = {
     "", "得点", "シュートミス", "保持ミス", "PT(獲得)", "作戦タイム", "反則"};
 
-inline constexpr int kLocations = 10;      // 1..10 are places on the court
-inline constexpr int kBench = 11;          // only for time-outs; the totals row in tables
+inline constexpr int kLocations = 10;  // 1..10 are places on the court
+inline constexpr int kBench = 11;      // only for time-outs; the totals row in tables
 inline constexpr std::array<std::string_view, 12> kLocationCaption = {
     "",       "左サイド", "左ポスト", "中ポスト", "右ポスト", "右サイド",
     "左４５", "センター", "右４５",   "相手陣地", "PT",       "ベンチ"};
@@ -47,8 +47,8 @@ inline constexpr std::array<std::string_view, 5> kPenaltyReasonCaption = {
 enum Sanction : int { kWarning = 1, kSuspension = 2, kDisqualification = 3 };
 inline constexpr std::array<std::string_view, 4> kSanctionCaption = {"", "警告", "退場", "失格"};
 
-inline constexpr std::array<std::string_view, 5> kSituationCaption = {
-    "", "リード", "リード→同点", "負→同点", "負け"};
+inline constexpr std::array<std::string_view, 5> kSituationCaption = {"", "リード", "リード→同点",
+                                                                      "負→同点", "負け"};
 
 // Rows of the team tallies: action - 1 for actions 1..5, sanction + 4.
 enum TallyKind : int {

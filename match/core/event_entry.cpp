@@ -50,7 +50,9 @@ void startMatch(MatchModel& m) {
   enablePlayerButtons(m);
 }
 
-void clockTick(MatchModel& m) { m.match.clockCaption = currentClockText(m); }
+void clockTick(MatchModel& m) {
+  m.match.clockCaption = currentClockText(m);
+}
 
 void pauseOrContinue(MatchModel& m) {
   if (m.state.clockRunning) {
@@ -67,10 +69,18 @@ void pauseOrContinue(MatchModel& m) {
   m.state.clockRunning = true;
 }
 
-void enablePlayerButtons(MatchModel& m) { m.match.personEnabled.fill(true); }
-void disablePlayerButtons(MatchModel& m) { m.match.personEnabled.fill(false); }
-void enableActionButtons(MatchModel& m) { m.match.actionEnabled.fill(true); }
-void disableActionButtons(MatchModel& m) { m.match.actionEnabled.fill(false); }
+void enablePlayerButtons(MatchModel& m) {
+  m.match.personEnabled.fill(true);
+}
+void disablePlayerButtons(MatchModel& m) {
+  m.match.personEnabled.fill(false);
+}
+void enableActionButtons(MatchModel& m) {
+  m.match.actionEnabled.fill(true);
+}
+void disableActionButtons(MatchModel& m) {
+  m.match.actionEnabled.fill(false);
+}
 
 void enableActionButtonsForSlot(MatchModel& m) {
   if (m.state.activeSlot == codes::kOfficialSlot) {
@@ -141,8 +151,10 @@ void pickPlayer(MatchModel& m, int team, int slot) {
       s.logCol(previous) = 0;
     }
   }
-  log.setCell(col++, row, m.sheet.roster.cell(codes::rosterCol(team, codes::kRosterNumberCol), slot + 1));
-  log.setCell(col++, row, m.sheet.roster.cell(codes::rosterCol(team, codes::kRosterNameCol), slot + 1));
+  log.setCell(col++, row,
+              m.sheet.roster.cell(codes::rosterCol(team, codes::kRosterNumberCol), slot + 1));
+  log.setCell(col++, row,
+              m.sheet.roster.cell(codes::rosterCol(team, codes::kRosterNameCol), slot + 1));
   s.lastPickWasTeam1 = team == 1;
   m.unsaved = true;
 }
@@ -196,4 +208,6 @@ void correctPlayerPick(MatchModel& m) {
   m.match.correctionEnabled = false;
 }
 
-void showTeamSheet(MatchModel& m) { m.show(Window::TeamSheet); }
+void showTeamSheet(MatchModel& m) {
+  m.show(Window::TeamSheet);
+}

@@ -27,7 +27,7 @@ enum class Window : int {
 struct TeamSheetModel {
   TextGrid roster{14, 16};
   std::string edit1 = "ファイル名";  // file-name stem of the export
-  std::string edit2 = "'";          // prefix of count and time cells in the export
+  std::string edit2 = "'";           // prefix of count and time cells in the export
   std::string edit3 = "ルビナ大学";  // team 1's name
   std::string edit4 = "団体名";      // team 2's name
   std::string warnings1 = "0";       // Panel3
@@ -54,9 +54,9 @@ struct MatchWindowModel {
   bool startEnabled = true;       // Button31
   bool pauseEnabled = true;       // Button32
   bool timerEnabled = false;
-  std::string clockCaption = "00:00";  // Panel1
-  std::string score1 = "0";            // Panel6
-  std::string score2 = "0";            // Panel8
+  std::string clockCaption = "00:00";     // Panel1
+  std::string score1 = "0";               // Panel6
+  std::string score2 = "0";               // Panel8
   std::array<std::string, 4> teamPanels;  // Panel2..Panel5
 
   TextGrid& log(int team) { return team == 2 ? log2 : log1; }

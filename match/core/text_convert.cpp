@@ -38,7 +38,9 @@ std::string intToStr(int64_t value) {
 }
 
 namespace {
-bool isBlank(char c) { return c != '\0' && static_cast<unsigned char>(c) <= ' '; }
+bool isBlank(char c) {
+  return c != '\0' && static_cast<unsigned char>(c) <= ' ';
+}
 }  // namespace
 
 std::vector<std::string> splitCommaText(std::string_view text) {

@@ -51,4 +51,6 @@ void splashTimerTick(MatchModel& m) {
   m.show(Window::Splash);
 }
 
-void closeSplash(MatchModel& m) { m.hide(Window::Splash); }
+void closeSplash(MatchModel& m) {
+  m.hide(Window::Splash);
+}

@@ -6,6 +6,6 @@
 
 void createTeamSheet(MatchModel& m);
 void carryRosterToMatchWindow(MatchModel& m);
-void finishInput(MatchModel& m);         // "入力終了" / "画面切り替え"
-void splashTimerTick(MatchModel& m);     // shows the splash once
+void finishInput(MatchModel& m);      // "入力終了" / "画面切り替え"
+void splashTimerTick(MatchModel& m);  // shows the splash once
 void closeSplash(MatchModel& m);

@@ -1,0 +1,60 @@
+// A fresh window set and match state for every window test, a settable time
+// of day, and capture of the error boxes the program shows.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+#include "Unit8.h"
+#include "window_set.h"
+
+class GuiTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  MatchModel& model() { return windows->model(); }
+  MatchState& state() { return windows->model().state; }
+
+  // The time of day the program reads, in seconds since midnight.
+  double clockSeconds = 10 * 3600;
+  void advance(double seconds) { clockSeconds += seconds; }
+
+  // Presses a button with the mouse, as the operator would.
+  static void click(QPushButton* button);
+  // Runs the event loop briefly so that timers can fire.
+  static void settle(int ms = 5);
+
+  // Cell (col, row) of a grid view, head rows and columns included.
+  static std::string cell(QTableView* view, int col, int row);
+  static int rowCount(QTableView* view);  // grid rows, head row included
+  static int selectedRow(QTableView* view);
+
+  // Error boxes shown so far (their full text); they are closed with OK.
+  std::vector<std::string> errorBoxes;
+
+  // Common steps of a match through the real buttons.
+  void typeRoster(int col, int row, const std::string& text);
+  void openMatchWindow();  // "入力終了"
+  void startMatch();       // "入力終了" then "試合開始"
+  QPushButton* person(int team, int slot);
+  QPushButton* location(int code);  // 1..10 on the court dialog, 11 the bench
+  QPushButton* zone(int code);      // 1..11
+
+  std::unique_ptr<WindowSet> windows;
+  class QTimer* errorBoxWatcher = nullptr;
+};

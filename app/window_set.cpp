@@ -1,0 +1,99 @@
+#include "window_set.h"
+
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+#include "Unit8.h"
+
+WindowSet::WindowSet() : model_(std::make_unique<MatchModel>()) {
+  MatchModel& m = *model_;
+  // Each global is set before its creation handler runs, and a handler only
+  // reaches windows created before it.
+  Form1 = new TForm1(m);
+  Form1->FormCreate();
+  Form2 = new TForm2(m);
+  Form2->FormCreate();
+  Form3 = new TForm3(m);
+  Form3->FormCreate();
+  Form4 = new TForm4(m);
+  Form4->FormCreate();
+  Form5 = new TForm5(m);
+  Form5->FormCreate();
+  Form6 = new TForm6(m);
+  Form6->FormCreate();
+  Form7 = new TForm7(m);
+  Form7->FormCreate();
+  Form8 = new TForm8(m);
+  m.raised.clear();
+  FormBase::afterHandler = [this] { refresh(); };
+  refresh();
+}
+
+WindowSet::~WindowSet() {
+  FormBase::afterHandler = nullptr;
+  delete Form8;
+  delete Form7;
+  delete Form6;
+  delete Form5;
+  delete Form4;
+  delete Form3;
+  delete Form2;
+  delete Form1;
+  Form1 = nullptr;
+  Form2 = nullptr;
+  Form3 = nullptr;
+  Form4 = nullptr;
+  Form5 = nullptr;
+  Form6 = nullptr;
+  Form7 = nullptr;
+  Form8 = nullptr;
+}
+
+FormBase* WindowSet::form(Window w) const {
+  switch (w) {
+    case Window::TeamSheet:
+      return Form1;
+    case Window::Match:
+      return Form2;
+    case Window::Court:
+      return Form3;
+    case Window::KeepMiss:
+      return Form4;
+    case Window::Penalty:
+      return Form5;
+    case Window::Foul:
+      return Form6;
+    case Window::Situation:
+      return Form7;
+    case Window::Splash:
+      return Form8;
+  }
+  return nullptr;
+}
+
+void WindowSet::start() {
+  model_->show(Window::TeamSheet);
+  refresh();
+}
+
+void WindowSet::refresh() {
+  MatchModel& m = *model_;
+  for (int w = 1; w <= 8; ++w) {
+    FormBase* f = form(static_cast<Window>(w));
+    f->refresh();
+    const bool wanted = m.visible[w];
+    if (wanted && !f->isVisible()) f->show();
+    if (!wanted && f->isVisible()) f->hide();
+  }
+  for (Window w : m.raised) {
+    FormBase* f = form(w);
+    if (!f->isVisible()) continue;
+    f->raise();
+    f->activateWindow();
+  }
+  m.raised.clear();
+}

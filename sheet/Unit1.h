@@ -1,0 +1,34 @@
+// The team sheet, the program's main window: rosters and team names before
+// the match, goal and sanction counts during it, and saving afterwards.
+#pragma once
+
+#include <QTimer>
+#include <functional>
+
+#include "form_base.h"
+#include "ui_Unit1.h"
+
+class TForm1 : public FormBase {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(MatchModel& model);
+
+  void FormCreate();
+  void refresh() override;
+
+  Ui::TForm1 ui;
+  QTimer Timer1;
+
+  void Button1Click();  // 入力終了 / 画面切り替え
+  void Button2Click();  // データ保存
+  void Timer1Timer();
+
+  // Ends the program; tests replace it.
+  static inline std::function<void()> quitProgram;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,104 @@
+#include "replacing_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+#include "file_faults.h"
+#include "save_error.h"
+
+namespace {
+
+constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+
+// The folder part of the path as typed, with its trailing slash ("" for the
+// working directory).
+std::string folderPrefix(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The mode a newly created file gets: 0666 less the umask.
+mode_t newFileMode() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+// The mode the finished file should have: an older file keeps its own.
+mode_t checkTarget(const std::string& path) {
+  struct stat target {};
+  if (stat(path.c_str(), &target) == 0) {
+    if (S_ISDIR(target.st_mode)) throw SaveError(EISDIR);
+    if ((target.st_mode & kAnyWrite) == 0) throw SaveError(EACCES);
+    return target.st_mode & 07777;
+  }
+  if (errno != ENOENT) throw SaveError(errno);
+  return newFileMode();
+}
+
+void checkFolder(const std::string& prefix) {
+  const std::string folder = prefix.empty() ? "." : prefix;
+  struct stat dir {};
+  if (stat(folder.c_str(), &dir) != 0) throw SaveError(errno);
+  if (!S_ISDIR(dir.st_mode)) throw SaveError(ENOTDIR);
+  if ((dir.st_mode & kAnyWrite) == 0) throw SaveError(EACCES);
+}
+
+}  // namespace
+
+ReplacingFile::ReplacingFile(std::string path) : path_(std::move(path)) {
+  const mode_t mode = checkTarget(path_);
+  const std::string prefix = folderPrefix(path_);
+  checkFolder(prefix);
+  if (const int error = takeFileFault(FileOp::Open)) throw SaveError(error);
+
+  std::string name = prefix + ".hb-save-XXXXXX";
+  std::vector<char> buffer(name.begin(), name.end());
+  buffer.push_back('\0');
+  fd_ = mkostemp(buffer.data(), O_CLOEXEC);
+  if (fd_ < 0) throw SaveError(errno);
+  tempPath_ = buffer.data();
+  if (fchmod(fd_, mode) != 0) fail(errno);
+}
+
+ReplacingFile::~ReplacingFile() {
+  if (fd_ >= 0) close(fd_);
+  if (!committed_ && !tempPath_.empty()) unlink(tempPath_.c_str());
+}
+
+void ReplacingFile::fail(int error) {
+  if (fd_ >= 0) close(fd_);
+  fd_ = -1;
+  unlink(tempPath_.c_str());
+  tempPath_.clear();
+  throw SaveError(error);
+}
+
+void ReplacingFile::write(std::string_view bytes) {
+  if (const int error = takeFileFault(FileOp::Write)) fail(error);
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      fail(errno);
+    }
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+}
+
+void ReplacingFile::commit() {
+  // On disk before it replaces the older file, so a crash leaves one of the two.
+  if (fsync(fd_) != 0) fail(errno);
+  const int injected = takeFileFault(FileOp::Close);
+  const int closed = close(fd_);
+  fd_ = -1;
+  if (injected) fail(injected);
+  if (closed != 0) fail(errno);
+  if (rename(tempPath_.c_str(), path_.c_str()) != 0) fail(errno);
+  committed_ = true;
+}
