@@ -1,6 +1,8 @@
 #include "form_base.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QWindow>
@@ -33,6 +35,14 @@ void FormBase::applyStoredAppearance(const StoredAppearance& stored) {
   palette.setColor(QPalette::Window, stored.colour);
   setPalette(palette);
   setAutoFillBackground(!stored.crossHatch);
+  // Panels without a colour of their own are button-face, not the window's.
+  for (QLabel* panel : findChildren<QLabel*>()) {
+    if (panel->frameShape() != QFrame::Panel || !panel->styleSheet().isEmpty()) continue;
+    QPalette face = panel->palette();
+    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    panel->setPalette(face);
+    panel->setAutoFillBackground(true);
+  }
   move(stored.position);
   resize(stored.size);
   if (stored.frame == Frame::Tool || stored.frame == Frame::None) setFixedSize(stored.size);

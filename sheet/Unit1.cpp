@@ -6,6 +6,9 @@
 
 #include "error_box.h"
 #include "grid_view.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "save_match.h"
 #include "team_sheet.h"
 
 TForm1* Form1 = nullptr;
@@ -83,7 +86,25 @@ void TForm1::Button1Click() {
   handle([&] { finishInput(model()); });
 }
 
-void TForm1::Button2Click() {}
+void TForm1::Button2Click() {
+  handle([&] { saveMatch(model(), headsFromDialogs()); });
+}
+
+// The shot table's heads are the captions of the court and keep-miss
+// dialogs' buttons at the moment of saving.
+ExportHeads TForm1::headsFromDialogs() const {
+  ExportHeads heads;
+  for (int code = 1; code <= codes::kZones; ++code)
+    heads.zone[code] = Form3->zoneButtons[code - 1]->text().toStdString();
+  for (int code = 1; code <= codes::kLocations; ++code)
+    heads.location[code] = Form3->locationButtons[code - 1]->text().toStdString();
+  const QPushButton* kinds[] = {Form4->ui.Button1, Form4->ui.Button2, Form4->ui.Button3,
+                                Form4->ui.Button4, Form4->ui.Button5, Form4->ui.Button6,
+                                Form4->ui.Button7};
+  for (int kind = 1; kind <= codes::kKeepMissKinds; ++kind)
+    heads.keepMiss[kind] = kinds[kind - 1]->text().toStdString();
+  return heads;
+}
 
 void TForm1::Timer1Timer() {
   handle([&] { splashTimerTick(model()); });

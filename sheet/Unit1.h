@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "export_heads.h"
 #include "form_base.h"
 #include "ui_Unit1.h"
 
@@ -23,6 +24,8 @@ class TForm1 : public FormBase {
   void Button1Click();  // 入力終了 / 画面切り替え
   void Button2Click();  // データ保存
   void Timer1Timer();
+
+  ExportHeads headsFromDialogs() const;
 
   // Ends the program; tests replace it.
   static inline std::function<void()> quitProgram;

@@ -16,8 +16,13 @@ void GuiTest::SetUp() {
   QObject::connect(errorBoxWatcher, &QTimer::timeout, [this] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) return;
-    errorBoxes.push_back(box->text().toStdString());
-    box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+      errorBoxes.push_back(box->text().toStdString());
+      ok->click();
+    } else {
+      questions.push_back(box->text().toStdString());
+      box->button(questionAnswer)->click();
+    }
   });
   errorBoxWatcher->start();
 }

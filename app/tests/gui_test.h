@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -44,8 +45,11 @@ class GuiTest : public ::testing::Test {
   static int rowCount(QTableView* view);  // grid rows, head row included
   static int selectedRow(QTableView* view);
 
-  // Error boxes shown so far (their full text); they are closed with OK.
+  // Message boxes shown so far (their full text). Error boxes are closed
+  // with OK, questions with `questionAnswer`.
   std::vector<std::string> errorBoxes;
+  std::vector<std::string> questions;
+  QMessageBox::StandardButton questionAnswer = QMessageBox::No;
 
   // Common steps of a match through the real buttons.
   void typeRoster(int col, int row, const std::string& text);

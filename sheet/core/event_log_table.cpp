@@ -5,7 +5,6 @@
 namespace {
 
 constexpr int kColumnsPerTeam = 7;
-constexpr int kLogRowOffset = 2;
 
 // The time of an event carries the prefix; the head "when" and empty times
 // do not, and no other column is changed.

@@ -12,9 +12,13 @@ Fault armed;
 
 }  // namespace
 
-void injectFileFault(FileOp op, int nth, int error) { armed = Fault{op, nth, error}; }
+void injectFileFault(FileOp op, int nth, int error) {
+  armed = Fault{op, nth, error};
+}
 
-void clearFileFault() { armed = Fault{}; }
+void clearFileFault() {
+  armed = Fault{};
+}
 
 int takeFileFault(FileOp op) {
   if (armed.remaining <= 0 || armed.op != op) return 0;

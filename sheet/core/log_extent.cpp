@@ -4,8 +4,6 @@
 
 namespace {
 
-// Table row r holds log row r - 2.
-constexpr int kLogRowOffset = 2;
 constexpr int kFixedLogRowsToCopy = 200;
 constexpr int kFixedLines = 201;
 constexpr int kLogColumns = 7;  // the six of the log and one that reads empty

@@ -4,6 +4,9 @@
 
 #include "match_model.h"
 
+// Table row r of the event-log table and the player summary holds log row r - 2.
+inline constexpr int kLogRowOffset = 2;
+
 // Highest log row of either team holding any text; 0 when only the heads.
 int lastFilledLogRow(const MatchModel& m);
 

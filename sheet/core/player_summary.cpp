@@ -22,7 +22,6 @@ constexpr int kHeadRow2 = 20;
 constexpr int kFirstLogCol1 = 11;  // the short logs: "when", "No.", "who", "play"
 constexpr int kFirstLogCol2 = 16;
 constexpr int kShortLogColumns = 4;
-constexpr int kLogRowOffset = 2;
 
 void recomputeTotals(TeamTally& tally) {
   for (int kind = 0; kind < kTallyKinds; ++kind) tally.at(kind, kTotalSlot) = 0;

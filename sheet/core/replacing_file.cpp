@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <fstream>
 #include <vector>
 
 #include "file_faults.h"
@@ -22,10 +23,14 @@ std::string folderPrefix(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// The mode a newly created file gets: 0666 less the umask.
+// The mode a newly created file gets: 0666 less the umask. The umask is read
+// from /proc rather than set and reset, which would race with other threads.
 mode_t newFileMode() {
-  const mode_t mask = umask(0);
-  umask(mask);
+  mode_t mask = 022;
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("Umask:", 0) == 0)
+      mask = static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
   return 0666 & ~mask;
 }
 

@@ -4,9 +4,10 @@
 // leaves no temporary file behind.
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 class ReplacingFile {
  public:

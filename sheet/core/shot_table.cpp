@@ -20,7 +20,9 @@ constexpr int kKeepMissTotal = kKeepMissKinds + 1;
 
 // Keep-miss tables: columns 14 to 22, team 2 17 rows below team 1.
 constexpr int kKeepMissNameCol = 14;
-constexpr int keepMissBaseRow(int team) { return 17 * (team - 1); }
+constexpr int keepMissBaseRow(int team) {
+  return 17 * (team - 1);
+}
 
 // Shot blocks: 13 rows per line, team 2 one spare row below team 1's 195.
 constexpr int shotBlockBaseRow(int team, int line) {
@@ -41,8 +43,7 @@ void clearShotTotals(ShotTally& tally) {
   for (int team = 1; team <= 2; ++team) {
     for (int slot = 1; slot <= kTotalSlot; ++slot) {
       for (int loc = 1; loc <= kLocationTotal; ++loc) tally.at(team, slot, loc, kZoneTotal) = 0;
-      for (int zone = 1; zone <= kZoneTotal; ++zone)
-        tally.at(team, slot, kLocationTotal, zone) = 0;
+      for (int zone = 1; zone <= kZoneTotal; ++zone) tally.at(team, slot, kLocationTotal, zone) = 0;
     }
     for (int loc = 1; loc <= kLocations; ++loc)
       for (int zone = 1; zone <= kZones; ++zone) tally.at(team, kTotalSlot, loc, zone) = 0;

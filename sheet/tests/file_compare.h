@@ -22,7 +22,8 @@ inline ::testing::AssertionResult sameBytes(const std::string& actual,
   const auto line = std::count(actual.begin(), a, '\n');
   return ::testing::AssertionFailure()
          << "sizes " << actual.size() << " and " << expected.size() << ", first difference at byte "
-         << offset << " in line " << line << "\n  written:  " << ::testing::PrintToString(lineAt(actual, offset))
+         << offset << " in line " << line
+         << "\n  written:  " << ::testing::PrintToString(lineAt(actual, offset))
          << "\n  expected: " << ::testing::PrintToString(lineAt(expected, offset));
 }
 

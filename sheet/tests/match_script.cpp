@@ -150,4 +150,6 @@ std::string readFileBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string readTestData(const std::string& name) { return readFileBytes(testDataPath(name)); }
+std::string readTestData(const std::string& name) {
+  return readFileBytes(testDataPath(name));
+}
