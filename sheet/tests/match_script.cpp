@@ -37,67 +37,61 @@ int codeOf(const std::array<std::string_view, N>& captions, const std::string& t
   return static_cast<int>(found - captions.begin());
 }
 
-struct Player {
-  MatchModel& m;
-  std::shared_ptr<double> clockSeconds;
+// Turns script lines into operator steps.
+struct ScriptReader {
+  ScriptOperator& op;
   bool started = false;
+  int clock = 0;
 
   void startMatchOnce() {
     if (started) return;
-    finishInput(m);
-    startMatch(m);
+    op.startMatch();
     started = true;
   }
 
   void setClock(int seconds) {
-    *clockSeconds = seconds;
-    clockTick(m);
+    clock = seconds;
+    op.setClock(seconds);
   }
 
   void record(const std::vector<std::string>& w) {
     startMatchOnce();
-    const int team = std::stoi(w[1]);
-    const int slot = std::stoi(w[2]);
     const int action = codeOf(codes::kPlayText, w[3]);
     const std::string& where = w[4];
     const std::string& what = w[5];
-    pickPlayer(m, team, slot);
-    recordAction(m, action);
-    pickCourtLocation(m, where, codeOf(codes::kLocationCaption, where));
+    int whatCode = 0;
     switch (action) {
       case codes::kGoal:
       case codes::kShotMiss:
-        pickGoalZone(m, what, codeOf(codes::kZoneCaption, what));
+        whatCode = codeOf(codes::kZoneCaption, what);
         break;
       case codes::kKeepMiss:
-        pickKeepMiss(m, what, codeOf(codes::kKeepMissCaption, what));
+        whatCode = codeOf(codes::kKeepMissCaption, what);
         break;
       case codes::kPenaltyWon:
-        pickPenaltyReason(m, what);
+        whatCode = codeOf(codes::kPenaltyReasonCaption, what);
         break;
       case codes::kTimeOut:
-        pickSituation(m, what);
+        whatCode = codeOf(codes::kSituationCaption, what);
         break;
       case codes::kFoul:
-        pickSanction(m, what, codeOf(codes::kSanctionCaption, what));
+        whatCode = codeOf(codes::kSanctionCaption, what);
         break;
     }
+    op.recordEvent(std::stoi(w[1]), std::stoi(w[2]), action, where,
+                   codeOf(codes::kLocationCaption, where), what, whatCode);
   }
 
   void run(const std::vector<std::string>& w) {
     const std::string& key = w[0];
-    TeamSheetModel& sheet = m.sheet;
     if (key == "stem") {
-      sheet.edit1 = w[1];
+      op.setStem(w[1]);
     } else if (key == "prefix") {
-      sheet.edit2 = w[1];
+      op.setPrefix(w[1]);
     } else if (key == "team") {
-      (w[1] == "2" ? sheet.edit4 : sheet.edit3) = w[2];
+      op.setTeamName(std::stoi(w[1]), w[2]);
     } else if (key == "player") {
-      const int team = std::stoi(w[1]);
-      const int row = std::stoi(w[2]) + 1;
-      sheet.roster.setCell(codes::rosterCol(team, codes::kRosterNumberCol), row, w[3]);
-      sheet.roster.setCell(codes::rosterCol(team, codes::kRosterNameCol), row, w[4]);
+      op.setRosterLine(std::stoi(w[1]), std::stoi(w[2]), w[3], w[4]);
     } else if (key == "at") {
       startMatchOnce();
       setClock(std::stoi(w[1].substr(0, 2)) * 60 + std::stoi(w[1].substr(3, 2)));
@@ -107,12 +101,66 @@ struct Player {
       const std::vector<std::string> rest(w.begin() + 3, w.end());
       for (int n = std::stoi(w[1]); n > 0; --n) {
         run(rest);
-        setClock(static_cast<int>(*clockSeconds) + std::stoi(w[2]));
+        setClock(clock + std::stoi(w[2]));
       }
     } else {
       throw std::invalid_argument("unknown script line: " + key);
     }
   }
+};
+
+// Records straight through the recording routines.
+class CoreOperator : public ScriptOperator {
+ public:
+  CoreOperator(MatchModel& m, std::shared_ptr<double> clockSeconds)
+      : m_(m), clockSeconds_(std::move(clockSeconds)) {}
+
+  void setStem(const std::string& text) override { m_.sheet.edit1 = text; }
+  void setPrefix(const std::string& text) override { m_.sheet.edit2 = text; }
+  void setTeamName(int team, const std::string& text) override {
+    (team == 2 ? m_.sheet.edit4 : m_.sheet.edit3) = text;
+  }
+  void setRosterLine(int team, int slot, const std::string& number,
+                     const std::string& name) override {
+    m_.sheet.roster.setCell(codes::rosterCol(team, codes::kRosterNumberCol), slot + 1, number);
+    m_.sheet.roster.setCell(codes::rosterCol(team, codes::kRosterNameCol), slot + 1, name);
+  }
+  void startMatch() override {
+    finishInput(m_);
+    ::startMatch(m_);
+  }
+  void setClock(int seconds) override {
+    *clockSeconds_ = seconds;
+    clockTick(m_);
+  }
+  void recordEvent(int team, int slot, int action, const std::string& where, int whereCode,
+                   const std::string& what, int whatCode) override {
+    pickPlayer(m_, team, slot);
+    recordAction(m_, action);
+    pickCourtLocation(m_, where, whereCode);
+    switch (action) {
+      case codes::kGoal:
+      case codes::kShotMiss:
+        pickGoalZone(m_, what, whatCode);
+        break;
+      case codes::kKeepMiss:
+        pickKeepMiss(m_, what, whatCode);
+        break;
+      case codes::kPenaltyWon:
+        pickPenaltyReason(m_, what);
+        break;
+      case codes::kTimeOut:
+        pickSituation(m_, what);
+        break;
+      case codes::kFoul:
+        pickSanction(m_, what, whatCode);
+        break;
+    }
+  }
+
+ private:
+  MatchModel& m_;
+  std::shared_ptr<double> clockSeconds_;
 };
 
 }  // namespace
@@ -124,10 +172,8 @@ void startProgram(MatchModel& m) {
   m.timeOfDay = [] { return 0.0; };
 }
 
-void playMatchScript(MatchModel& m, const std::filesystem::path& script) {
-  auto seconds = std::make_shared<double>(0);
-  m.timeOfDay = [seconds] { return *seconds / 86400.0; };
-  Player player{m, seconds};
+void runMatchScript(ScriptOperator& op, const std::filesystem::path& script) {
+  ScriptReader reader{op};
   std::ifstream in(script);
   if (!in) throw std::runtime_error("cannot read " + script.string());
   std::string line;
@@ -136,8 +182,15 @@ void playMatchScript(MatchModel& m, const std::filesystem::path& script) {
     std::vector<std::string> w;
     for (std::string word; words >> word;) w.push_back(unescape(word));
     if (w.empty() || w[0][0] == '#') continue;
-    player.run(w);
+    reader.run(w);
   }
+}
+
+void playMatchScript(MatchModel& m, const std::filesystem::path& script) {
+  auto seconds = std::make_shared<double>(0);
+  m.timeOfDay = [seconds] { return *seconds / 86400.0; };
+  CoreOperator op(m, seconds);
+  runMatchScript(op, script);
 }
 
 std::filesystem::path testDataPath(const std::string& name) {

@@ -1,6 +1,6 @@
-// Plays a match script (data/*.match, described in data/make_expected.py)
-// through the recording routines of the team sheet, the match window and the
-// dialogs, as an operator would click it.
+// Plays a match script (data/*.match, described in data/make_expected.py) as
+// an operator would click it: either straight through the recording routines
+// or, with another ScriptOperator, through the real windows.
 #pragma once
 
 #include <filesystem>
@@ -8,11 +8,32 @@
 
 #include "match_model.h"
 
+// What a script asks the operator to do.
+class ScriptOperator {
+ public:
+  virtual ~ScriptOperator() = default;
+  virtual void setStem(const std::string& text) = 0;
+  virtual void setPrefix(const std::string& text) = 0;
+  virtual void setTeamName(int team, const std::string& text) = 0;
+  virtual void setRosterLine(int team, int slot, const std::string& number,
+                             const std::string& name) = 0;
+  // "入力終了" then "試合開始"; called once, before the first clock or event.
+  virtual void startMatch() = 0;
+  // The match clock reads this many seconds of play.
+  virtual void setClock(int seconds) = 0;
+  // One whole event; the codes are those of the captions.
+  virtual void recordEvent(int team, int slot, int action, const std::string& where, int whereCode,
+                           const std::string& what, int whatCode) = 0;
+};
+
+void runMatchScript(ScriptOperator& op, const std::filesystem::path& script);
+
 // A model as the program starts: team sheet, match window and court dialog
 // created, the clock under the script's control.
 void startProgram(MatchModel& m);
 
-// Types the script's texts and roster, then records its events in order.
+// Types the script's texts and roster, then records its events in order,
+// through the recording routines.
 void playMatchScript(MatchModel& m, const std::filesystem::path& script);
 
 // The file data/<name>, read whole.
