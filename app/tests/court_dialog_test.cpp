@@ -1,5 +1,7 @@
 // The court dialog: the location and goal zone of goals and shot misses, the
 // hand-over to the detail dialogs, and its correction.
+#include <ostream>
+
 #include "event_steps.h"
 
 class CourtDialog : public EventTest {
@@ -74,6 +76,7 @@ TEST_F(CourtDialog, EveryLocationAndZoneButtonWritesItsCaptionAndCountsUnderItsC
 TEST_F(CourtDialog, CorrectionBeforeTheLocationTakesTheGoalBack) {
   pickAndAct(1, 4, 1);
   ASSERT_EQ(cell(Form1->ui.StringGrid1, 3, 5), "1");
+  Form2->close();
   click(Form3->ui.Button23);
   EXPECT_EQ(logRow(1, 1), "00：00|||||");
   EXPECT_EQ(state().logCol1, 3);
@@ -98,6 +101,26 @@ TEST_F(CourtDialog, CorrectionBeforeTheLocationTakesTheGoalBack) {
   click(action(2));
   EXPECT_EQ(logCell(1, 3, 1), "シュートミス");
   EXPECT_EQ(state().team1Tally.at(1, 4), 1);
+}
+
+TEST_F(CourtDialog, APlaceClickedAfterTheActionWasTakenBackChangesNothing) {
+  pickAndAct(1, 4, 1);
+  click(Form3->ui.Button23);
+  ASSERT_TRUE(Form3->ui.Button16->isEnabled());
+  click(Form3->ui.Button16);  // "センター" with no action to place
+  EXPECT_EQ(logRow(1, 1), "00：00|||||");
+  EXPECT_EQ(state().logCol1, 3);
+  EXPECT_EQ(usableActions(), "111111");
+  EXPECT_TRUE(Form3->ui.Button16->isEnabled());
+  EXPECT_FALSE(Form3->ui.Button1->isEnabled());
+
+  click(action(1));
+  click(location(7));
+  click(zone(6));
+  EXPECT_EQ(logRow(1, 1), "00：00|||得点|センター|中中");
+  EXPECT_EQ(state().goalTally.at(1, 4, 7, 6), 1);
+  EXPECT_EQ(total(state().goalTally), 1);
+  EXPECT_EQ(text(Form2->ui.Panel6), "1");
 }
 
 TEST_F(CourtDialog, CorrectionOfTheOfficialsActionOffersFoulAndTimeOutAgain) {
@@ -201,6 +224,10 @@ struct Sequence {
   Window next;
   const char* what;
 };
+
+void PrintTo(const Sequence& row, std::ostream* os) {
+  *os << row.play;
+}
 
 class SequenceOfWindows : public CourtDialog, public ::testing::WithParamInterface<Sequence> {
  protected:

@@ -1,5 +1,7 @@
 // The four detail dialogs that complete an event: keep-miss kinds, penalty
 // reasons, sanctions and score situations, their counting and corrections.
+#include <ostream>
+
 #include "event_steps.h"
 
 class DetailDialogs : public EventTest {
@@ -178,6 +180,10 @@ struct Correction {
   QPushButton* (*choice)();
   const char* row;
 };
+
+void PrintTo(const Correction& c, std::ostream* os) {
+  *os << c.row;
+}
 
 class DetailCorrection : public DetailDialogs, public ::testing::WithParamInterface<Correction> {};
 

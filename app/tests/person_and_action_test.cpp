@@ -45,6 +45,14 @@ TEST_F(PersonAndAction, APickWritesTimeNumberAndNameThenOffersEveryAction) {
   EXPECT_TRUE(logBlank(2));
 }
 
+TEST_F(PersonAndAction, TheLogReadsTheRosterAtThePickNotTheButton) {
+  typeRoster(1, 4, "19");
+  typeRoster(2, 4, "Sato K.");
+  click(person(1, 3));
+  EXPECT_EQ(logRow(1, 1), "00：00|19|Sato K.|||");
+  EXPECT_EQ(person(1, 3)->text().toStdString(), "9");
+}
+
 TEST_F(PersonAndAction, TheOfficialIsOfferedOnlyFoulAndTimeOut) {
   click(person(2, 0));
   EXPECT_EQ(logRow(2, 1), "00：00|K|Mori|||");

@@ -15,7 +15,21 @@ void setLocationButtons(MatchModel& m, bool enabled) {
   m.court.locationsEnabled = enabled;
 }
 
+namespace {
+
+// The column the active team's log waits for, or -1 without an active team.
+int awaitedColumn(const MatchModel& m) {
+  const int team = m.state.activeTeam;
+  return team == 1 || team == 2 ? m.state.logCol(team) : -1;
+}
+
+}  // namespace
+
 void pickCourtLocation(MatchModel& m, const std::string& text, int code) {
+  // Once the action was taken back the dialog stays open with its places
+  // usable; a place clicked then has no event to go to and must not land in
+  // the "play" cell.
+  if (awaitedColumn(m) != 4) return;
   m.state.courtLocation = code;
   writeLogCell(m, text);
   switch (m.state.activeAction) {
@@ -48,6 +62,7 @@ void pickCourtLocation(MatchModel& m, const std::string& text, int code) {
 }
 
 void pickGoalZone(MatchModel& m, const std::string& text, int code) {
+  if (awaitedColumn(m) != 5) return;
   MatchState& s = m.state;
   s.detailCode = code;
   writeLogCell(m, text);

@@ -1,0 +1,122 @@
+// The rules every step of an operator must leave intact, checked on the real
+// windows: which buttons are usable in the state the open event is in, that
+// every log row is well formed, that every counter, panel and count cell
+// equals what the two logs imply, and that the operator is never stuck.
+//
+// The expected state is derived from the log cursors, the log cells and the
+// visible windows, and from what the operator did, never from the program's
+// own flags, so a flag that goes wrong shows up as a broken rule.
+#pragma once
+
+#include <QPushButton>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "match_model.h"
+
+// One button the operator can press and what it stands for.
+struct OperatorButton {
+  enum class Role {
+    SheetSwitch,    // 入力終了 / 画面切り替え
+    Start,          // 試合開始
+    Pause,          // 中断/続行
+    MatchSwitch,    // 画面切り替え on the match window
+    PersonCorrect,  // 修正 on the match window
+    Person,
+    Action,
+    Location,  // code 1..10
+    Bench,
+    Zone,
+    CourtCorrect,
+    DetailChoice,
+    DetailCorrect,
+  };
+  QPushButton* button = nullptr;
+  Window window = Window::TeamSheet;
+  Role role = Role::SheetSwitch;
+  int team = 0;  // persons
+  int code = 0;  // slot of a person; action, location, zone or choice code
+
+  std::string describe() const;
+};
+
+// Every button of the team sheet (but "データ保存"), the match window, the
+// court dialog and the detail dialogs.
+std::vector<OperatorButton> operatorButtons();
+
+// One row of an event log: when, No., who, play, where, what.
+using LogRow = std::array<std::string, 6>;
+
+class OperatorRules {
+ public:
+  explicit OperatorRules(MatchModel& model) : m_(model) {}
+
+  // Called before each step.
+  void beforeStep();
+  // The error box text a click must show, or "" when it must show none.
+  std::string expectedErrorOf(const OperatorButton& b) const;
+
+  // What the operator did, reported after the step.
+  void clicked(const OperatorButton& b, double nowSeconds);
+  void rosterTyped(int col, int row, const std::string& text);
+  void saved();  // a save that wrote all three files
+
+  // The first broken rule after the step, or "".
+  std::string check(double nowSeconds, bool afterTick);
+
+  // What the saved files must agree with.
+  const std::vector<LogRow>& completedRows(int team) const { return completed_[team]; }
+  int lastFilledLogRow() const;
+  int64_t teamTotal(int team, int kind) const;  // kinds 0..7 over slots 0..14
+  int64_t contributionTotal(int team) const;
+  int64_t shotTotal(int team, bool goals) const;
+  // Whether a log cell changed since the last save that wrote all three files.
+  bool logsChangedSinceSave() const;
+
+ private:
+  struct Derived;
+  int openCol() const;  // cursor of the active team, 0 when none
+  int openAction() const;
+  int openSlot() const;
+  std::string checkCursorsAndLogs();
+  std::string checkButtons() const;
+  std::string checkWayForward() const;
+  std::string checkCounts();
+  std::string checkClock(double nowSeconds) const;
+  Derived derive() const;
+
+  MatchModel& m_;
+  bool started_ = false;
+  bool carried_ = false;
+  // Whether 修正 on the match window may take back the person: only right
+  // after a pick, not after the court dialog took an action back.
+  bool personCorrectable_ = false;
+  int colBefore_ = 0;
+  int teamBefore_ = 0;
+  std::array<std::string, 3> openTimeBefore_;
+  std::vector<std::vector<std::string>> logsBefore_;
+
+  // Completed rows of each team's log as first seen, and the slot of the
+  // person of every row, as the operator picked it.
+  std::array<std::vector<LogRow>, 3> completed_;
+  std::array<std::map<int, int>, 3> rowSlot_;
+
+  // Expected text of every count cell of the roster, by (col, row): it
+  // follows the counts the logs imply and the operator's own typing.
+  std::map<std::pair<int, int>, std::string> countText_;
+  std::map<std::pair<int, int>, int64_t> countSeen_;
+
+  // The match clock in seconds, as the operator ran it.
+  double startSeconds_ = 0;
+  double pausedSeconds_ = 0;
+  double pauseBegan_ = 0;
+  bool running_ = false;
+
+  std::vector<std::vector<std::string>> logsAtSave_;
+};
+
+// The log cells of both teams, rows 1 on, for comparing before and after.
+std::vector<std::vector<std::string>> logCells(const MatchModel& m);
