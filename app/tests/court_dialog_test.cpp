@@ -231,20 +231,7 @@ void PrintTo(const Sequence& row, std::ostream* os) {
 
 class SequenceOfWindows : public CourtDialog, public ::testing::WithParamInterface<Sequence> {
  protected:
-  static FormBase* form(Window w) {
-    switch (w) {
-      case Window::KeepMiss:
-        return Form4;
-      case Window::Penalty:
-        return Form5;
-      case Window::Foul:
-        return Form6;
-      case Window::Situation:
-        return Form7;
-      default:
-        return Form3;
-    }
-  }
+  FormBase* form(Window w) const { return windows->form(w); }
 
   static QPushButton* firstChoice(Window w) {
     switch (w) {
