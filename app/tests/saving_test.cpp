@@ -3,6 +3,7 @@
 // the same scripts give.
 #include <QLineEdit>
 
+#include "expected_files.h"
 #include "file_compare.h"
 #include "gui_test.h"
 #include "match_script.h"
@@ -96,15 +97,6 @@ class SavingThroughWindows : public GuiTest {
     WindowOperator op(clockSeconds);
     runMatchScript(op, testDataPath(script + ".match"));
     click(Form1->ui.Button2);
-  }
-
-  void expectFilesOf(const std::string& script, const std::string& stem) {
-    EXPECT_TRUE(sameBytes(readFileBytes(stem + "-shot-.xls"),
-                          readTestData("expected/" + script + ".shot.xls")));
-    EXPECT_TRUE(sameBytes(readFileBytes(stem + "-table-.xls"),
-                          readTestData("expected/" + script + ".table.xls")));
-    EXPECT_TRUE(
-        sameBytes(readFileBytes(stem + ".xls"), readTestData("expected/" + script + ".list.xls")));
   }
 
   ScratchFolder folder;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "expected_files.h"
 #include "file_compare.h"
 #include "match_script.h"
 #include "save_match.h"
@@ -22,16 +23,6 @@ class SavedFiles : public ::testing::Test {
   void playAndSave(const std::string& script) {
     playMatchScript(m, testDataPath(script + ".match"));
     saveMatch(m, defaultExportHeads());
-  }
-
-  // The three files of `stem` against the expected files of `script`.
-  void expectFilesOf(const std::string& script, const std::string& stem) {
-    EXPECT_TRUE(sameBytes(readFileBytes(stem + "-shot-.xls"),
-                          readTestData("expected/" + script + ".shot.xls")));
-    EXPECT_TRUE(sameBytes(readFileBytes(stem + "-table-.xls"),
-                          readTestData("expected/" + script + ".table.xls")));
-    EXPECT_TRUE(
-        sameBytes(readFileBytes(stem + ".xls"), readTestData("expected/" + script + ".list.xls")));
   }
 
   ScratchFolder folder;
