@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
   app.setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
   app.setQuitOnLastWindowClosed(false);
   registerFontSubstitutions();
-  WindowSet windows;
+  WindowSet windows(WindowSet::Showing::TeamSheetFirst);
   windows.start();
   return app.exec();
 }

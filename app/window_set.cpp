@@ -1,5 +1,9 @@
 #include "window_set.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QWindow>
+
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -9,12 +13,13 @@
 #include "Unit7.h"
 #include "Unit8.h"
 
-WindowSet::WindowSet() : model_(std::make_unique<MatchModel>()) {
+WindowSet::WindowSet(Showing showing) : model_(std::make_unique<MatchModel>()) {
   MatchModel& m = *model_;
   // Each global is set before its creation handler runs, and a handler only
   // reaches windows created before it.
   Form1 = new TForm1(m);
   Form1->FormCreate();
+  if (showing == Showing::TeamSheetFirst) showTeamSheetNow();
   Form2 = new TForm2(m);
   Form2->FormCreate();
   Form3 = new TForm3(m);
@@ -31,6 +36,7 @@ WindowSet::WindowSet() : model_(std::make_unique<MatchModel>()) {
   m.raised.clear();
   FormBase::afterHandler = [this] { refresh(); };
   refresh();
+  QCoreApplication::instance()->installEventFilter(&quitRequests_);
 }
 
 WindowSet::~WindowSet() {
@@ -53,6 +59,12 @@ WindowSet::~WindowSet() {
   Form8 = nullptr;
 }
 
+bool QuitRequests::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Quit || watched != QCoreApplication::instance()) return false;
+  Form1->close();
+  return true;
+}
+
 FormBase* WindowSet::form(Window w) const {
   switch (w) {
     case Window::TeamSheet:
@@ -73,6 +85,20 @@ FormBase* WindowSet::form(Window w) const {
       return Form8;
   }
   return nullptr;
+}
+
+// Building the hidden windows and loading their fonts takes about as long as
+// everything before, so the team sheet is drawn first. No user input is
+// handled before all eight windows exist.
+void WindowSet::showTeamSheetNow() {
+  model_->show(Window::TeamSheet);
+  Form1->refresh();
+  Form1->Timer1.stop();  // the splash waits for the message loop; refresh() restarts it
+  Form1->show();
+  const QDeadlineTimer deadline(100);
+  while (!Form1->windowHandle()->isExposed() && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  Form1->repaint();
 }
 
 void WindowSet::start() {

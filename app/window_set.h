@@ -2,15 +2,31 @@
 // and kept until the set ends.
 #pragma once
 
+#include <QObject>
 #include <memory>
 
 #include "match_model.h"
 
 class FormBase;
 
+// A request to end the program from outside it (the session ending, the
+// platform's quit) goes the way of the team sheet's close box, which asks
+// first when recorded events are unsaved. Left to the toolkit, it would ask
+// every window to close and stop at the first that refuses, and the other
+// windows refuse, since their close box only hides them.
+class QuitRequests : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 class WindowSet {
  public:
-  WindowSet();
+  // TeamSheetFirst puts the team sheet on screen as soon as it is created,
+  // before the other seven windows, which stay hidden at start, are built:
+  // the program starts that way. Tests build all eight before showing any.
+  enum class Showing { AfterAll, TeamSheetFirst };
+
+  explicit WindowSet(Showing showing = Showing::AfterAll);
   ~WindowSet();
   WindowSet(const WindowSet&) = delete;
   WindowSet& operator=(const WindowSet&) = delete;
@@ -25,5 +41,8 @@ class WindowSet {
   void refresh();
 
  private:
+  void showTeamSheetNow();
+
   std::unique_ptr<MatchModel> model_;
+  QuitRequests quitRequests_;
 };

@@ -4,10 +4,10 @@
 #include <QCloseEvent>
 #include <QMessageBox>
 
-#include "error_box.h"
-#include "grid_view.h"
 #include "Unit3.h"
 #include "Unit4.h"
+#include "error_box.h"
+#include "grid_view.h"
 #include "save_match.h"
 #include "team_sheet.h"
 
@@ -49,7 +49,9 @@ TForm1::TForm1(MatchModel& model) : FormBase(model, Window::TeamSheet) {
   follow(ui.Edit2, &TeamSheetModel::edit2);
   follow(ui.Edit3, &TeamSheetModel::edit3);
   follow(ui.Edit4, &TeamSheetModel::edit4);
-  if (!quitProgram) quitProgram = [] { QApplication::quit(); };
+  // exit() rather than quit(): quit() comes back as a request to close the
+  // team sheet (WindowSet).
+  if (!quitProgram) quitProgram = [] { QCoreApplication::exit(0); };
 }
 
 void TForm1::FormCreate() {

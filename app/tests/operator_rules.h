@@ -8,59 +8,34 @@
 // own flags, so a flag that goes wrong shows up as a broken rule.
 #pragma once
 
-#include <QPushButton>
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "match_model.h"
+#include "operator_view.h"
 
-// One button the operator can press and what it stands for.
-struct OperatorButton {
-  enum class Role {
-    SheetSwitch,    // 入力終了 / 画面切り替え
-    Start,          // 試合開始
-    Pause,          // 中断/続行
-    MatchSwitch,    // 画面切り替え on the match window
-    PersonCorrect,  // 修正 on the match window
-    Person,
-    Action,
-    Location,  // code 1..10
-    Bench,
-    Zone,
-    CourtCorrect,
-    DetailChoice,
-    DetailCorrect,
-  };
-  QPushButton* button = nullptr;
-  Window window = Window::TeamSheet;
-  Role role = Role::SheetSwitch;
-  int team = 0;  // persons
-  int code = 0;  // slot of a person; action, location, zone or choice code
-
-  std::string describe() const;
-};
-
-// Every button of the team sheet (but "データ保存"), the match window, the
-// court dialog and the detail dialogs.
-std::vector<OperatorButton> operatorButtons();
-
-// One row of an event log: when, No., who, play, where, what.
-using LogRow = std::array<std::string, 6>;
+// The log cells of both teams, rows 1 on, for comparing before and after.
+std::vector<std::vector<std::string>> logCells(const MatchModel& m);
 
 class OperatorRules {
  public:
-  explicit OperatorRules(MatchModel& model) : m_(model) {}
+  explicit OperatorRules(MatchModel& model) : m_(model), logsAtSave_(logCells(model)) {}
 
   // Called before each step.
   void beforeStep();
   // The error box text a click must show, or "" when it must show none.
   std::string expectedErrorOf(const OperatorButton& b) const;
+  // Whether the open event can only go on through window `w`.
+  bool windowNeeded(Window w) const;
+  // Whether the logs and their cursors are as they were before the step.
+  bool unchangedInStep() const;
 
   // What the operator did, reported after the step.
-  void clicked(const OperatorButton& b, double nowSeconds);
+  void clicked(const OperatorButton& b, bool wasEnabled, double nowSeconds);
   void rosterTyped(int col, int row, const std::string& text);
   void saved();  // a save that wrote all three files
 
@@ -73,8 +48,10 @@ class OperatorRules {
   int64_t teamTotal(int team, int kind) const;  // kinds 0..7 over slots 0..14
   int64_t contributionTotal(int team) const;
   int64_t shotTotal(int team, bool goals) const;
-  // Whether a log cell changed since the last save that wrote all three files.
+  // Whether a log cell changed since the last save that wrote all three
+  // files, and whether any button of event entry was pressed since.
   bool logsChangedSinceSave() const;
+  bool recordingSinceSave() const { return recordingSinceSave_; }
 
  private:
   struct Derived;
@@ -86,6 +63,7 @@ class OperatorRules {
   std::string checkWayForward() const;
   std::string checkCounts();
   std::string checkClock(double nowSeconds) const;
+  std::string checkCarried() const;
   Derived derive() const;
 
   MatchModel& m_;
@@ -94,10 +72,17 @@ class OperatorRules {
   // Whether 修正 on the match window may take back the person: only right
   // after a pick, not after the court dialog took an action back.
   bool personCorrectable_ = false;
+  bool firstCarry_ = false;
+  bool clockShown_ = false;
+  bool recordingSinceSave_ = false;
+  std::optional<OperatorButton> lastClick_;
+
+  // The state before the step.
   int colBefore_ = 0;
   int teamBefore_ = 0;
   std::array<std::string, 3> openTimeBefore_;
   std::vector<std::vector<std::string>> logsBefore_;
+  std::array<int, 4> cursorsBefore_{};
 
   // Completed rows of each team's log as first seen, and the slot of the
   // person of every row, as the operator picked it.
@@ -117,6 +102,3 @@ class OperatorRules {
 
   std::vector<std::vector<std::string>> logsAtSave_;
 };
-
-// The log cells of both teams, rows 1 on, for comparing before and after.
-std::vector<std::vector<std::string>> logCells(const MatchModel& m);

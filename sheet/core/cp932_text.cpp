@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
@@ -62,6 +63,11 @@ class Converter {
 }  // namespace
 
 std::string toCp932(std::string_view utf8) {
+  // Most cells are numbers, counts and empty: ASCII is the same bytes in
+  // CP932, and the save writes tens of thousands of such cells.
+  const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) return std::string(utf8);
   static Converter converter;
   return converter.convert(utf8);
 }

@@ -84,8 +84,19 @@ void ReplacingFile::fail(int error) {
   throw SaveError(error);
 }
 
+namespace {
+// One system call per this many bytes rather than one per line.
+constexpr size_t kBufferSize = 64 * 1024;
+}  // namespace
+
 void ReplacingFile::write(std::string_view bytes) {
   if (const int error = takeFileFault(FileOp::Write)) fail(error);
+  buffer_.append(bytes);
+  if (buffer_.size() >= kBufferSize) flush();
+}
+
+void ReplacingFile::flush() {
+  std::string_view bytes = buffer_;
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
     if (written < 0) {
@@ -94,9 +105,11 @@ void ReplacingFile::write(std::string_view bytes) {
     }
     bytes.remove_prefix(static_cast<size_t>(written));
   }
+  buffer_.clear();
 }
 
 void ReplacingFile::commit() {
+  flush();
   // On disk before it replaces the older file, so a crash leaves one of the two.
   if (fsync(fd_) != 0) fail(errno);
   const int injected = takeFileFault(FileOp::Close);

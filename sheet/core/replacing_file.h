@@ -19,15 +19,19 @@ class ReplacingFile {
   ReplacingFile(const ReplacingFile&) = delete;
   ReplacingFile& operator=(const ReplacingFile&) = delete;
 
+  // Bytes go through a buffer; a failure may surface at a later write or
+  // at commit.
   void write(std::string_view bytes);
   // Closes the temporary file and puts it in the target's place.
   void commit();
 
  private:
+  void flush();
   void fail(int error);
 
   std::string path_;
   std::string tempPath_;
   int fd_ = -1;
   bool committed_ = false;
+  std::string buffer_;
 };

@@ -1,0 +1,109 @@
+#include "operator_view.h"
+
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+#include "Unit8.h"
+#include "grid_view.h"
+
+FormBase* formOf(Window w) {
+  switch (w) {
+    case Window::TeamSheet:
+      return Form1;
+    case Window::Match:
+      return Form2;
+    case Window::Court:
+      return Form3;
+    case Window::KeepMiss:
+      return Form4;
+    case Window::Penalty:
+      return Form5;
+    case Window::Foul:
+      return Form6;
+    case Window::Situation:
+      return Form7;
+    case Window::Splash:
+      return Form8;
+  }
+  return nullptr;
+}
+
+QTableView* logView(int team) {
+  return team == 2 ? Form2->ui.StringGrid2 : Form2->ui.StringGrid1;
+}
+
+std::string shown(QTableView* view, int col, int row) {
+  auto* model = static_cast<GridModel*>(view->model());
+  const TextGrid& grid = model->grid();
+  const int r = row - grid.fixedRows;
+  const int c = col - grid.fixedCols;
+  QVariant value;
+  if (r < 0)
+    value = model->headerData(c, Qt::Horizontal, Qt::DisplayRole);
+  else if (c < 0)
+    value = model->headerData(r, Qt::Vertical, Qt::DisplayRole);
+  else
+    value = model->data(model->index(r, c), Qt::DisplayRole);
+  return value.toString().toStdString();
+}
+
+int shownRows(QTableView* view) {
+  return static_cast<GridModel*>(view->model())->rowCount() + 1;
+}
+
+int shownSelectedRow(QTableView* view) {
+  return view->currentIndex().row() + 1;
+}
+
+LogRow shownLogRow(int team, int row) {
+  LogRow cells;
+  for (int col = 0; col < 6; ++col) cells[col] = shown(logView(team), col, row);
+  return cells;
+}
+
+std::string OperatorButton::describe() const {
+  return say("Form", static_cast<int>(window), ".", button->objectName().toStdString(), " '",
+             button->text().toStdString(), "'");
+}
+
+std::vector<OperatorButton> operatorButtons() {
+  using R = OperatorButton::Role;
+  std::vector<OperatorButton> all;
+  auto add = [&](QPushButton* b, Window w, R role, int team = 0, int code = 0) {
+    all.push_back({b, w, role, team, code});
+  };
+  add(Form1->ui.Button1, Window::TeamSheet, R::SheetSwitch);
+  add(Form2->ui.Button31, Window::Match, R::Start);
+  add(Form2->ui.Button32, Window::Match, R::Pause);
+  add(Form2->ui.Button39, Window::Match, R::MatchSwitch);
+  add(Form2->ui.Button40, Window::Match, R::PersonCorrect);
+  for (int i = 0; i < 30; ++i)
+    add(Form2->personButtons[i], Window::Match, R::Person, i < 15 ? 1 : 2, i % 15);
+  for (int code = 1; code <= 6; ++code)
+    add(Form2->actionButtons[code - 1], Window::Match, R::Action, 0, code);
+  for (int code = 1; code <= 10; ++code)
+    add(Form3->locationButtons[code - 1], Window::Court, R::Location, 0, code);
+  add(Form3->ui.Button21, Window::Court, R::Bench, 0, 11);
+  for (int code = 1; code <= 11; ++code)
+    add(Form3->zoneButtons[code - 1], Window::Court, R::Zone, 0, code);
+  add(Form3->ui.Button23, Window::Court, R::CourtCorrect);
+  const struct {
+    Window w;
+    int choices;
+  } details[] = {
+      {Window::KeepMiss, 7}, {Window::Penalty, 4}, {Window::Foul, 3}, {Window::Situation, 4}};
+  for (const auto& d : details) {
+    QWidget* form = formOf(d.w);
+    auto numbered = [form](int n) {
+      return form->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n));
+    };
+    for (int code = 1; code <= d.choices; ++code)
+      add(numbered(code), d.w, R::DetailChoice, 0, code);
+    add(numbered(d.choices + 1), d.w, R::DetailCorrect);
+  }
+  return all;
+}

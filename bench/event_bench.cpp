@@ -1,0 +1,81 @@
+// One event recorded through the real handlers: the person, the action, the
+// court location and the goal zone clicked on the offscreen windows, at the
+// start of a match and with a full match already in the logs. The same event
+// in the toolkit-free core alone shows what the windows add.
+#include <benchmark/benchmark.h>
+
+#include <QTest>
+#include <memory>
+
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "court_dialog.h"
+#include "event_entry.h"
+#include "team_sheet.h"
+#include "window_set.h"
+
+namespace {
+
+void press(QPushButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A goal or a shot miss; `n` varies the person, team, place and zone.
+void clickEvent(int n) {
+  const int team = n % 2;
+  press(Form2->personButtons[team * 15 + 1 + n % 14]);
+  press(Form2->actionButtons[n % 2]);
+  press(Form3->locationButtons[n % 10]);
+  press(Form3->zoneButtons[n % 11]);
+}
+
+std::unique_ptr<WindowSet> matchUnderWay(int events) {
+  auto windows = std::make_unique<WindowSet>();
+  windows->model().timeOfDay = [] { return 0.5; };
+  windows->start();
+  press(Form1->ui.Button1);
+  press(Form2->ui.Button31);
+  for (int n = 0; n < events; ++n) clickEvent(n);
+  return windows;
+}
+
+void BM_EventThroughTheWindows(benchmark::State& state) {
+  const int before = static_cast<int>(state.range(0));
+  auto windows = matchUnderWay(before);
+  int n = before;
+  for (auto _ : state) {
+    clickEvent(n);
+    // Keep the logs near the size under test.
+    if (++n == before + 100) {
+      state.PauseTiming();
+      windows.reset();
+      windows = matchUnderWay(before);
+      n = before;
+      state.ResumeTiming();
+    }
+  }
+  state.counters["events in the logs"] = before;
+}
+BENCHMARK(BM_EventThroughTheWindows)->Arg(0)->Arg(400)->Unit(benchmark::kMicrosecond);
+
+void BM_EventInTheCore(benchmark::State& state) {
+  MatchModel m;
+  createTeamSheet(m);
+  createMatchWindow(m);
+  createCourtDialog(m);
+  m.timeOfDay = [] { return 0.5; };
+  finishInput(m);
+  startMatch(m);
+  int n = 0;
+  for (auto _ : state) {
+    pickPlayer(m, 1 + n % 2, 1 + n % 14);
+    recordAction(m, 1 + n % 2);
+    pickCourtLocation(m, "センター", 1 + n % 10);
+    pickGoalZone(m, "中中", 1 + n % 11);
+    ++n;
+  }
+}
+BENCHMARK(BM_EventInTheCore)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
