@@ -65,7 +65,7 @@ bool QuitRequests::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
-FormBase* WindowSet::form(Window w) const {
+FormBase* formOf(Window w) {
   switch (w) {
     case Window::TeamSheet:
       return Form1;
@@ -85,6 +85,10 @@ FormBase* WindowSet::form(Window w) const {
       return Form8;
   }
   return nullptr;
+}
+
+FormBase* WindowSet::form(Window w) const {
+  return formOf(w);
 }
 
 // Building the hidden windows and loading their fonts takes about as long as

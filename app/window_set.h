@@ -19,6 +19,9 @@ class QuitRequests : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+// The window of a number, through the globals Form1..Form8.
+FormBase* formOf(Window w);
+
 class WindowSet {
  public:
   // TeamSheetFirst puts the team sheet on screen as soon as it is created,

@@ -40,7 +40,7 @@ void GuiTest::settle(int ms) {
   QTest::qWait(ms);
 }
 
-std::string GuiTest::cell(QTableView* view, int col, int row) {
+std::string shown(QTableView* view, int col, int row) {
   auto* model = static_cast<GridModel*>(view->model());
   const TextGrid& grid = model->grid();
   const int r = row - grid.fixedRows;
@@ -55,12 +55,12 @@ std::string GuiTest::cell(QTableView* view, int col, int row) {
   return value.toString().toStdString();
 }
 
-int GuiTest::rowCount(QTableView* view) {
+int shownRows(QTableView* view) {
   auto* model = static_cast<GridModel*>(view->model());
   return model->rowCount() + model->grid().fixedRows;
 }
 
-int GuiTest::selectedRow(QTableView* view) {
+int shownSelectedRow(QTableView* view) {
   auto* model = static_cast<GridModel*>(view->model());
   return view->currentIndex().row() + model->grid().fixedRows;
 }

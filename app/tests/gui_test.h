@@ -23,6 +23,11 @@
 #include "Unit8.h"
 #include "window_set.h"
 
+// What a cell of a grid view shows, head rows and columns included.
+std::string shown(QTableView* view, int col, int row);
+int shownRows(QTableView* view);  // head rows included
+int shownSelectedRow(QTableView* view);
+
 class GuiTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -41,9 +46,9 @@ class GuiTest : public ::testing::Test {
   static void settle(int ms = 5);
 
   // Cell (col, row) of a grid view, head rows and columns included.
-  static std::string cell(QTableView* view, int col, int row);
-  static int rowCount(QTableView* view);  // grid rows, head row included
-  static int selectedRow(QTableView* view);
+  static std::string cell(QTableView* view, int col, int row) { return shown(view, col, row); }
+  static int rowCount(QTableView* view) { return shownRows(view); }
+  static int selectedRow(QTableView* view) { return shownSelectedRow(view); }
 
   // Message boxes shown so far (their full text). Error boxes are closed
   // with OK, questions with `questionAnswer`.

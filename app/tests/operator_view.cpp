@@ -10,53 +10,8 @@
 #include "Unit8.h"
 #include "grid_view.h"
 
-FormBase* formOf(Window w) {
-  switch (w) {
-    case Window::TeamSheet:
-      return Form1;
-    case Window::Match:
-      return Form2;
-    case Window::Court:
-      return Form3;
-    case Window::KeepMiss:
-      return Form4;
-    case Window::Penalty:
-      return Form5;
-    case Window::Foul:
-      return Form6;
-    case Window::Situation:
-      return Form7;
-    case Window::Splash:
-      return Form8;
-  }
-  return nullptr;
-}
-
 QTableView* logView(int team) {
   return team == 2 ? Form2->ui.StringGrid2 : Form2->ui.StringGrid1;
-}
-
-std::string shown(QTableView* view, int col, int row) {
-  auto* model = static_cast<GridModel*>(view->model());
-  const TextGrid& grid = model->grid();
-  const int r = row - grid.fixedRows;
-  const int c = col - grid.fixedCols;
-  QVariant value;
-  if (r < 0)
-    value = model->headerData(c, Qt::Horizontal, Qt::DisplayRole);
-  else if (c < 0)
-    value = model->headerData(r, Qt::Vertical, Qt::DisplayRole);
-  else
-    value = model->data(model->index(r, c), Qt::DisplayRole);
-  return value.toString().toStdString();
-}
-
-int shownRows(QTableView* view) {
-  return static_cast<GridModel*>(view->model())->rowCount() + 1;
-}
-
-int shownSelectedRow(QTableView* view) {
-  return view->currentIndex().row() + 1;
 }
 
 LogRow shownLogRow(int team, int row) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "form_base.h"
+#include "gui_test.h"
 #include "log_rows.h"
 
 // One button the operator can press and what it stands for.
@@ -40,12 +41,6 @@ struct OperatorButton {
 // court dialog and the detail dialogs.
 std::vector<OperatorButton> operatorButtons();
 
-// The window of a number.
-FormBase* formOf(Window w);
 // The log view of a team.
 QTableView* logView(int team);
-// What a cell of a grid view shows, head rows and columns included.
-std::string shown(QTableView* view, int col, int row);
-int shownRows(QTableView* view);  // head row included
-int shownSelectedRow(QTableView* view);
 LogRow shownLogRow(int team, int row);
