@@ -114,6 +114,7 @@ GridModel* attachGrid(QTableView* view, TextGrid& grid, const GridLayout& layout
       view->setColumnWidth(section, width);
   }
   view->setSelectionBehavior(QAbstractItemView::SelectItems);
+  view->setTextElideMode(Qt::ElideNone);  // a narrow column cuts its text off
   if (!layout.editable) view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   auto follow = [view, model](int modelRow) {
     if (modelRow < 0 || modelRow >= model->rowCount()) return;
