@@ -6,11 +6,11 @@
 #include <string>
 
 #include "expected_files.h"
+#include "export_tables.h"
 #include "file_compare.h"
 #include "match_script.h"
 #include "save_match.h"
 #include "scratch_folder.h"
-#include "shot_table.h"
 
 namespace {
 
@@ -18,15 +18,14 @@ const std::string kDefaultStem = "ファイル名";
 
 class SavedFiles : public ::testing::Test {
  protected:
-  void SetUp() override { startProgram(m); }
-
   void playAndSave(const std::string& script) {
-    playMatchScript(m, testDataPath(script + ".match"));
-    saveMatch(m, defaultExportHeads());
+    playMatchScript(scripted.screen, testDataPath(script + ".match"));
+    saveMatch(m);
   }
 
   ScratchFolder folder;
-  MatchModel m;
+  ScriptedMatch scripted;
+  Match& m = scripted.match;
 };
 
 TEST_F(SavedFiles, NothingRecordedGivesTheFixedLayoutWithDefaultTexts) {
@@ -40,14 +39,13 @@ TEST_F(SavedFiles, NothingRecordedGivesTheFixedLayoutWithDefaultTexts) {
             "C\x83\x8b\x96\xbc" +
                 std::string(21, '\t') + "\r\n");
   EXPECT_EQ(lineCount(readFileBytes(kDefaultStem + "-shot-.xls")), 401u);
-  EXPECT_FALSE(m.unsaved);
 }
 
 TEST_F(SavedFiles, ShotTableExampleCountsGoalsOverShotsAndKeepMisses) {
   playAndSave("shot_example");
   expectFilesOf("shot_example", kDefaultStem);
 
-  const TextGrid& shots = m.sheet.shotTable;
+  const TextTable shots = shotTable(m);
   EXPECT_EQ(shots.cell(1, 34), "'0/1");    // 左４５ / 左外
   EXPECT_EQ(shots.cell(8, 34), "'1/1");    // 左４５ / 右上
   EXPECT_EQ(shots.cell(12, 39), "'1/2");   // line 3's grand total
@@ -73,22 +71,22 @@ TEST_F(SavedFiles, PlaysAreAbbreviatedInTheListFileOnly) {
   // A name "シュートミス " with its trailing blank is not the word itself.
   EXPECT_NE(list.find(shotMiss + " \t"), std::string::npos);
   // The table keeps the full texts; only the file is shortened.
-  EXPECT_EQ(m.sheet.playerSummary.cell(2, 2), "シュートミス");
+  EXPECT_EQ(playerTable(m).cell(2, 2), "シュートミス");
 }
 
 TEST_F(SavedFiles, EmptiedStemAndPrefix) {
   playAndSave("blank_stem");
   expectFilesOf("blank_stem", "");
-  EXPECT_EQ(m.sheet.shotTable.cell(0, 0), "シュート成功率");
-  EXPECT_EQ(m.sheet.eventLogTable.cell(0, 0), "リスト");
-  EXPECT_EQ(m.sheet.shotTable.cell(12, 26), "2/5");  // line 2's grand total, no apostrophe
+  EXPECT_EQ(shotTable(m).cell(0, 0), "シュート成功率");
+  EXPECT_EQ(eventLogTable(m).cell(0, 0), "リスト");
+  EXPECT_EQ(shotTable(m).cell(12, 26), "2/5");  // line 2's grand total, no apostrophe
 }
 
 TEST_F(SavedFiles, SavingTwiceWritesTheSameBytes) {
   playAndSave("full_match");
   const std::string firstShot = readFileBytes(kDefaultStem + "-shot-.xls");
   const std::string firstList = readFileBytes(kDefaultStem + ".xls");
-  saveMatch(m, defaultExportHeads());
+  saveMatch(m);
   EXPECT_TRUE(sameBytes(readFileBytes(kDefaultStem + "-shot-.xls"), firstShot));
   EXPECT_TRUE(sameBytes(readFileBytes(kDefaultStem + ".xls"), firstList));
   expectFilesOf("full_match", kDefaultStem);
@@ -104,8 +102,9 @@ TEST_F(SavedFiles, EveryEventOfALongMatchIsWrittenOut) {
   EXPECT_EQ(lineCount(table), 253u);
   EXPECT_EQ(lineCount(list), 253u);
   EXPECT_EQ(lineCount(readFileBytes(kDefaultStem + "-shot-.xls")), 401u);
-  EXPECT_EQ(m.sheet.eventLogTable.cell(0, 252), "'" + m.match.log1.cell(0, 250));
-  EXPECT_FALSE(m.match.log1.cell(0, 250).empty());
+  const auto& last = m.teamEvents(1).back();
+  EXPECT_EQ(m.teamEventCount(1), 250);
+  EXPECT_EQ(eventLogTable(m).cell(0, 252), "'" + logTimeText(last->clockSeconds));
 }
 
 TEST_F(SavedFiles, TextsOutsideCp932AndSeparatorsInNames) {
@@ -123,22 +122,10 @@ TEST_F(SavedFiles, NewFilesAreReadableByOthersAndOlderFilesKeepTheirMode) {
   playAndSave("empty");
   EXPECT_EQ(modeOf(kDefaultStem + "-shot-.xls"), 0644u);
   chmod((kDefaultStem + ".xls").c_str(), 0600);
-  saveMatch(m, defaultExportHeads());
+  saveMatch(m);
   EXPECT_EQ(modeOf(kDefaultStem + ".xls"), 0600u);
   EXPECT_EQ(modeOf(kDefaultStem + "-table-.xls"), 0644u);
   umask(previousMask);
-}
-
-TEST_F(SavedFiles, HeadsFollowTheButtonCaptions) {
-  ExportHeads heads = defaultExportHeads();
-  heads.zone[1] = "左の外";
-  heads.location[10] = "７ｍ";
-  heads.keepMiss[7] = "他";
-  buildShotTable(m, heads);
-  const TextGrid& shots = m.sheet.shotTable;
-  EXPECT_EQ(shots.cell(1, 2), "左の外");
-  EXPECT_EQ(shots.cell(0, 12), "７ｍ");
-  EXPECT_EQ(shots.cell(21, 18), "他");
 }
 
 }  // namespace

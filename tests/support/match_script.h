@@ -1,12 +1,12 @@
 // Plays a match script (data/*.match, described in data/make_expected.py) as
-// an operator would click it: either straight through the recording routines
-// or, with another ScriptOperator, through the real windows.
+// an operator would click it: either straight through the screen's steps
+// or, with another ScriptOperator,, through the real windows.
 #pragma once
 
 #include <filesystem>
 #include <string>
 
-#include "match_model.h"
+#include "screen.h"
 
 // What a script asks the operator to do.
 class ScriptOperator {
@@ -28,13 +28,16 @@ class ScriptOperator {
 
 void runMatchScript(ScriptOperator& op, const std::filesystem::path& script);
 
-// A model as the program starts: team sheet, match window and court dialog
-// created, the clock under the script's control.
-void startProgram(MatchModel& m);
+// Types the script's texts and roster, then records its events in order
+// through the steps the windows' buttons take, with the clock under the
+// script's control.
+void playMatchScript(Screen& screen, const std::filesystem::path& script);
 
-// Types the script's texts and roster, then records its events in order,
-// through the recording routines.
-void playMatchScript(MatchModel& m, const std::filesystem::path& script);
+// A match with its screen, as the program starts.
+struct ScriptedMatch {
+  Match match;
+  Screen screen{match};
+};
 
 // The file data/<name>, read whole.
 std::string readTestData(const std::string& name);

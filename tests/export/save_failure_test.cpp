@@ -31,16 +31,12 @@ void writeFile(const fs::path& path, const std::string& bytes) {
 
 class FailedSave : public ::testing::Test {
  protected:
-  void SetUp() override {
-    startProgram(m);
-    playMatchScript(m, testDataPath("shot_example.match"));
-  }
-  void TearDown() override { clearFileFault(); }
+  void SetUp() override { playMatchScript(scripted.screen, testDataPath("shot_example.match")); }
 
   // The SaveError of a save that is expected to fail.
   SaveError failedSave() {
     try {
-      saveMatch(m, defaultExportHeads());
+      saveMatch(m, &faults);
     } catch (const SaveError& error) {
       return error;
     }
@@ -56,16 +52,17 @@ class FailedSave : public ::testing::Test {
   }
 
   ScratchFolder folder;
-  MatchModel m;
+  ScriptedMatch scripted;
+  Match& m = scripted.match;
+  FileFaults faults;
 };
 
 TEST_F(FailedSave, MissingFolderWritesNothing) {
-  m.sheet.edit1 = "no-such-folder/試合";
+  m.fileStem = "no-such-folder/試合";
   const SaveError error = failedSave();
   EXPECT_EQ(error.error(), ENOENT);
   EXPECT_EQ(std::string(error.what()), kInvalidName);
   EXPECT_TRUE(folder.entries().empty());
-  EXPECT_TRUE(m.unsaved);
 }
 
 TEST_F(FailedSave, ReadOnlyTargetStaysUntouched) {
@@ -79,7 +76,7 @@ TEST_F(FailedSave, ReadOnlyTargetStaysUntouched) {
 TEST_F(FailedSave, ReadOnlyFolderGetsNoFile) {
   fs::create_directory("kept");
   fs::permissions("kept", fs::perms::owner_read | fs::perms::owner_exec);
-  m.sheet.edit1 = "kept/試合";
+  m.fileStem = "kept/試合";
   EXPECT_EQ(std::string(failedSave().what()), kAccessDenied);
   EXPECT_TRUE(folder.entries("kept").empty());
 }
@@ -95,12 +92,11 @@ TEST_F(FailedSave, FolderOfTheTableFileNameStopsTheSaveAfterTheShotFile) {
   EXPECT_TRUE(sameBytes(readFileBytes(kShot), readTestData("expected/shot_example.shot.xls")));
   EXPECT_EQ(folder.entries(), (std::set<std::string>{kShot, kTable}));
   EXPECT_EQ(readFileBytes(fs::path(kTable) / "inside"), "kept");
-  EXPECT_TRUE(m.unsaved);
 }
 
 TEST_F(FailedSave, FullDiskKeepsTheOlderFileAndASecondSaveSucceeds) {
   writeOlderFiles();
-  injectFileFault(FileOp::Write, 5, ENOSPC);
+  faults.inject(FileOp::Write, 5, ENOSPC);
   const SaveError error = failedSave();
   EXPECT_EQ(error.error(), ENOSPC);
   EXPECT_EQ(std::string(error.what()), "I/O エラー (28)");
@@ -109,16 +105,15 @@ TEST_F(FailedSave, FullDiskKeepsTheOlderFileAndASecondSaveSucceeds) {
   EXPECT_EQ(readFileBytes(kList), "older list");
   EXPECT_EQ(folder.entries(), (std::set<std::string>{kShot, kTable, kList}));
 
-  saveMatch(m, defaultExportHeads());
+  saveMatch(m, &faults);
   EXPECT_TRUE(sameBytes(readFileBytes(kShot), readTestData("expected/shot_example.shot.xls")));
   EXPECT_TRUE(sameBytes(readFileBytes(kList), readTestData("expected/shot_example.list.xls")));
-  EXPECT_FALSE(m.unsaved);
 }
 
 TEST_F(FailedSave, FailureInTheListFileKeepsTheFilesWrittenBefore) {
   writeOlderFiles();
   // The shot file takes 401 line writes and the table file 201.
-  injectFileFault(FileOp::Write, 401 + 201 + 7, ENOSPC);
+  faults.inject(FileOp::Write, 401 + 201 + 7, ENOSPC);
   failedSave();
   EXPECT_TRUE(sameBytes(readFileBytes(kShot), readTestData("expected/shot_example.shot.xls")));
   EXPECT_TRUE(sameBytes(readFileBytes(kTable), readTestData("expected/shot_example.table.xls")));
@@ -128,7 +123,7 @@ TEST_F(FailedSave, FailureInTheListFileKeepsTheFilesWrittenBefore) {
 
 TEST_F(FailedSave, FailedCloseKeepsTheOlderFile) {
   writeOlderFiles();
-  injectFileFault(FileOp::Close, 1, EIO);
+  faults.inject(FileOp::Close, 1, EIO);
   EXPECT_EQ(std::string(failedSave().what()), "I/O エラー (5)");
   EXPECT_EQ(readFileBytes(kShot), "older shot");
   EXPECT_EQ(folder.entries(), (std::set<std::string>{kShot, kTable, kList}));
@@ -147,7 +142,7 @@ TEST_F(FailedSave, MessageChosenByTheCause) {
       {ENAMETOOLONG, "I/O エラー (36)"},
   };
   for (const auto& [cause, message] : causes) {
-    injectFileFault(FileOp::Open, 1, cause);
+    faults.inject(FileOp::Open, 1, cause);
     const SaveError error = failedSave();
     EXPECT_EQ(error.error(), cause);
     EXPECT_EQ(std::string(error.what()), message) << "errno " << cause;

@@ -8,11 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "codes.h"
-#include "court_dialog.h"
-#include "detail_dialogs.h"
-#include "event_entry.h"
-#include "team_sheet.h"
+#include "words.h"
 
 namespace {
 
@@ -56,30 +52,15 @@ struct ScriptReader {
 
   void record(const std::vector<std::string>& w) {
     startMatchOnce();
-    const int action = codeOf(codes::kPlayText, w[3]);
+    const int action = codeOf(kActionWords, w[3]);
     const std::string& where = w[4];
     const std::string& what = w[5];
     int whatCode = 0;
-    switch (action) {
-      case codes::kGoal:
-      case codes::kShotMiss:
-        whatCode = codeOf(codes::kZoneCaption, what);
-        break;
-      case codes::kKeepMiss:
-        whatCode = codeOf(codes::kKeepMissCaption, what);
-        break;
-      case codes::kPenaltyWon:
-        whatCode = codeOf(codes::kPenaltyReasonCaption, what);
-        break;
-      case codes::kTimeOut:
-        whatCode = codeOf(codes::kSituationCaption, what);
-        break;
-      case codes::kFoul:
-        whatCode = codeOf(codes::kSanctionCaption, what);
-        break;
-    }
-    op.recordEvent(std::stoi(w[1]), std::stoi(w[2]), action, where,
-                   codeOf(codes::kLocationCaption, where), what, whatCode);
+    for (int code = 1; code <= detailCount(static_cast<Action>(action)); ++code)
+      if (detailWord(static_cast<Action>(action), code) == what) whatCode = code;
+    if (whatCode == 0) throw std::invalid_argument("no such detail: " + what);
+    op.recordEvent(std::stoi(w[1]), std::stoi(w[2]), action, where, codeOf(kPlaceWords, where),
+                   what, whatCode);
   }
 
   void run(const std::vector<std::string>& w) {
@@ -109,68 +90,47 @@ struct ScriptReader {
   }
 };
 
-// Records straight through the recording routines.
-class CoreOperator : public ScriptOperator {
+// Records straight through the screen's steps, without windows.
+class ScreenOperator : public ScriptOperator {
  public:
-  CoreOperator(MatchModel& m, std::shared_ptr<double> clockSeconds)
-      : m_(m), clockSeconds_(std::move(clockSeconds)) {}
+  ScreenOperator(Screen& s, std::shared_ptr<double> clockSeconds)
+      : s_(s), m_(s.match()), clockSeconds_(std::move(clockSeconds)) {}
 
-  void setStem(const std::string& text) override { m_.sheet.edit1 = text; }
-  void setPrefix(const std::string& text) override { m_.sheet.edit2 = text; }
-  void setTeamName(int team, const std::string& text) override {
-    (team == 2 ? m_.sheet.edit4 : m_.sheet.edit3) = text;
-  }
+  void setStem(const std::string& text) override { m_.fileStem = text; }
+  void setPrefix(const std::string& text) override { m_.exportPrefix = text; }
+  void setTeamName(int team, const std::string& text) override { m_.team(team).name = text; }
   void setRosterLine(int team, int slot, const std::string& number,
                      const std::string& name) override {
-    m_.sheet.roster.setCell(codes::rosterCol(team, codes::kRosterNumberCol), slot + 1, number);
-    m_.sheet.roster.setCell(codes::rosterCol(team, codes::kRosterNameCol), slot + 1, name);
+    m_.team(team).lines[slot].number = number;
+    m_.team(team).lines[slot].name = name;
   }
   void startMatch() override {
-    finishInput(m_);
-    ::startMatch(m_);
+    s_.finishInput();
+    s_.startMatch();
   }
   void setClock(int seconds) override {
     *clockSeconds_ = seconds;
-    clockTick(m_);
+    s_.tick();
   }
-  void recordEvent(int team, int slot, int action, const std::string& where, int whereCode,
-                   const std::string& what, int whatCode) override {
-    pickPlayer(m_, team, slot);
-    recordAction(m_, action);
-    pickCourtLocation(m_, where, whereCode);
-    switch (action) {
-      case codes::kGoal:
-      case codes::kShotMiss:
-        pickGoalZone(m_, what, whatCode);
-        break;
-      case codes::kKeepMiss:
-        pickKeepMiss(m_, what, whatCode);
-        break;
-      case codes::kPenaltyWon:
-        pickPenaltyReason(m_, what);
-        break;
-      case codes::kTimeOut:
-        pickSituation(m_, what);
-        break;
-      case codes::kFoul:
-        pickSanction(m_, what, whatCode);
-        break;
-    }
+  void recordEvent(int team, int slot, int action, const std::string&, int whereCode,
+                   const std::string&, int whatCode) override {
+    const auto a = static_cast<Action>(action);
+    s_.pickPerson(team, slot);
+    s_.chooseAction(a);
+    s_.choosePlace(whereCode);
+    if (isShot(a))
+      s_.chooseZone(whatCode);
+    else
+      s_.chooseDetail(dialogFor(a), whatCode);
   }
 
  private:
-  MatchModel& m_;
+  Screen& s_;
+  Match& m_;
   std::shared_ptr<double> clockSeconds_;
 };
 
 }  // namespace
-
-void startProgram(MatchModel& m) {
-  createTeamSheet(m);
-  createMatchWindow(m);
-  createCourtDialog(m);
-  m.timeOfDay = [] { return 0.0; };
-}
 
 void runMatchScript(ScriptOperator& op, const std::filesystem::path& script) {
   ScriptReader reader{op};
@@ -186,15 +146,15 @@ void runMatchScript(ScriptOperator& op, const std::filesystem::path& script) {
   }
 }
 
-void playMatchScript(MatchModel& m, const std::filesystem::path& script) {
+void playMatchScript(Screen& screen, const std::filesystem::path& script) {
   auto seconds = std::make_shared<double>(0);
-  m.timeOfDay = [seconds] { return *seconds / 86400.0; };
-  CoreOperator op(m, seconds);
+  screen.match().timeOfDay = [seconds] { return *seconds / 86400.0; };
+  ScreenOperator op(screen, seconds);
   runMatchScript(op, script);
 }
 
 std::filesystem::path testDataPath(const std::string& name) {
-  return std::filesystem::path(HB_SHEET_TEST_DATA) / name;
+  return std::filesystem::path(HB_TEST_DATA) / name;
 }
 
 std::string readFileBytes(const std::filesystem::path& path) {

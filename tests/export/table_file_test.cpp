@@ -15,7 +15,7 @@ namespace {
 
 TEST(TableFile, EmptyTablesKeepEveryLineAndField) {
   ScratchFolder folder;
-  const TextGrid empty;
+  const TextTable empty;
   writeTableFile("shot.xls", empty, 401, 31, CellWords::Full);
   writeTableFile("list.xls", empty, 201, 21, CellWords::Abbreviated);
   const std::string shot = readFileBytes("shot.xls");
@@ -41,7 +41,7 @@ TEST(TableFile, Cp932BytesAndAQuestionMarkForWhatItCannotHold) {
 }
 
 TEST(TableFile, SeparatorsInsideACellBecomeBlanks) {
-  TextGrid grid;
+  TextTable grid;
   grid.setCell(0, 0, "A\tB");
   grid.setCell(1, 0, "C\r\nD");
   grid.setCell(2, 0, "😀");
@@ -57,7 +57,7 @@ TEST(TableFile, ListFileShortensFourWholeCells) {
   EXPECT_EQ(listFileText("得点"), "得点");
   EXPECT_EQ(listFileText("PT（獲得）"), "PT（獲得）");
 
-  TextGrid grid;
+  TextTable grid;
   grid.setCell(0, 0, "作戦タイム");
   EXPECT_EQ(tableLine(grid, 0, 1, CellWords::Abbreviated), "Time\t\r\n");
   EXPECT_EQ(tableLine(grid, 0, 1, CellWords::Full), toCp932("作戦タイム") + "\t\r\n");

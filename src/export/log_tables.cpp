@@ -1,0 +1,113 @@
+// The event-log table and the player table: both copy the two event logs
+// (log row r in table row r + 2), event times with the export prefix.
+#include <algorithm>
+
+#include "event_log.h"
+#include "export_tables.h"
+#include "number_text.h"
+#include "tallies.h"
+
+namespace {
+
+constexpr int kLogRowOffset = 2;
+constexpr int kFixedLines = 201;
+
+// A team's log with its heads as row 0.
+std::vector<LogRow> logWithHeads(const Match& m, int team) {
+  std::vector<LogRow> rows{LogRow{}};
+  for (int col = 0; col < 6; ++col) rows[0][col] = std::string(kLogHeads[col]);
+  for (LogRow& row : eventLog(m, team)) rows.push_back(std::move(row));
+  return rows;
+}
+
+// The time of an event carries the prefix; the heads and empty times do not.
+std::string exportedCell(const Match& m, const std::vector<LogRow>& log, int col, int row) {
+  const std::string& text = log[row][col];
+  if (col == 0 && row >= 1 && !text.empty()) return m.exportPrefix + text;
+  return text;
+}
+
+// The player table's short log: a foul shows its sanction, since a cell
+// reading "反則" gives way to the cell two columns to its right.
+std::string shortLogCell(const Match& m, const std::vector<LogRow>& log, int col, int row) {
+  const std::string& text = log[row][col];
+  if (col == 0 && row >= 1 && !text.empty()) return m.exportPrefix + text;
+  if (text == actionWord(Action::Foul)) return log[row][col + 2];
+  return text;
+}
+
+}  // namespace
+
+int logFileLineCount(const Match& m) {
+  const int lastRow = static_cast<int>(std::max(eventLog(m, 1).size(), eventLog(m, 2).size()));
+  return std::max(kFixedLines, lastRow + kLogRowOffset + 1);
+}
+
+TextTable eventLogTable(const Match& m) {
+  constexpr int kColumnsPerTeam = 7;
+  TextTable table;
+  table.setCell(0, 0, m.fileStem + "リスト");
+  for (int team = 1; team <= 2; ++team) {
+    const int firstCol = (team - 1) * kColumnsPerTeam;
+    table.setCell(firstCol, 1, m.team(team).name);
+    const std::vector<LogRow> log = logWithHeads(m, team);
+    for (int row = 0; row < static_cast<int>(log.size()); ++row)
+      for (int col = 0; col < 6; ++col)
+        table.setCell(firstCol + col, row + kLogRowOffset, exportedCell(m, log, col, row));
+  }
+  return table;
+}
+
+namespace {
+
+constexpr std::array<std::string_view, kTallyKinds + 1> kCountHeads = {
+    "得点", "シュートミス", "保持ミス", "PT(獲得)", "作戦タイム", "警告", "退場", "失格", "貢献度"};
+constexpr int kContributionCol = kTallyKinds + 1;
+constexpr int kTotalSlot = kRosterLines;
+
+// A team's counts: heads in `headRow`, slot s in row headRow + 1 + s, the
+// team's totals below the last player.
+void writeCounts(TextTable& table, const Match& m, const TeamTallies& t, int team, int headRow) {
+  table.setCell(0, headRow, m.team(team).name);
+  for (int kind = 0; kind <= kTallyKinds; ++kind)
+    table.setCell(kind + 1, headRow, std::string(kCountHeads[kind]));
+  std::array<int32_t, kTallyKinds + 1> totals{};
+  for (int slot = 0; slot < kRosterLines; ++slot) {
+    const int row = headRow + 1 + slot;
+    // The official's line reads "監督", whatever the roster holds.
+    table.setCell(
+        0, row, slot == kOfficialSlot ? std::string(kOfficialWord) : m.team(team).lines[slot].name);
+    for (int kind = 0; kind < kTallyKinds; ++kind) {
+      const int32_t n = t.persons[kind][slot];
+      table.setCell(kind + 1, row, intToStr(n));
+      totals[kind] += n;
+    }
+    const auto contribution = static_cast<int32_t>(contributionScore(t, slot));
+    table.setCell(kContributionCol, row, intToStr(contribution));
+    totals[kTallyKinds] += contribution;
+  }
+  const int totalRow = headRow + 1 + kTotalSlot;
+  table.setCell(0, totalRow, std::string(kTotalWord));
+  for (int kind = 0; kind <= kTallyKinds; ++kind)
+    table.setCell(kind + 1, totalRow, intToStr(totals[kind]));
+}
+
+}  // namespace
+
+TextTable playerTable(const Match& m) {
+  constexpr int kHeadRows[] = {2, 20};
+  constexpr int kShortLogCols[] = {11, 16};  // "when", "No.", "who", "play"
+  TextTable table;
+  table.setCell(0, 0, m.fileStem);
+  const Tallies tallies = countEvents(m);
+  for (int team = 1; team <= 2; ++team) {
+    writeCounts(table, m, tallies.team(team), team, kHeadRows[team - 1]);
+    const int firstCol = kShortLogCols[team - 1];
+    table.setCell(firstCol, 1, m.team(team).name);
+    const std::vector<LogRow> log = logWithHeads(m, team);
+    for (int row = 0; row < static_cast<int>(log.size()); ++row)
+      for (int col = 0; col < 4; ++col)
+        table.setCell(firstCol + col, row + kLogRowOffset, shortLogCell(m, log, col, row));
+  }
+  return table;
+}

@@ -1,0 +1,16 @@
+// A table of text cells addressed by (column, row), both from 0, as the saved
+// files lay them out. A cell never written reads as empty text.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TextTable {
+ public:
+  const std::string& cell(int col, int row) const;
+  // Negative addresses are ignored.
+  void setCell(int col, int row, std::string text);
+
+ private:
+  std::vector<std::vector<std::string>> cells_;  // [row][col], grown on write
+};

@@ -1,0 +1,51 @@
+// One event of the match: who did what, where and how, at which time on the
+// match clock; and the event being entered, step by step.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "words.h"
+
+struct Event {
+  int team = 0;          // 1 or 2
+  int slot = 0;          // 0 the official, 1..14 players
+  int clockSeconds = 0;  // the match clock shown when the person was first picked
+  // The roster line as it read when the person was picked.
+  std::string number;
+  std::string name;
+  Action action = Action::Goal;
+  int place = 0;   // court place 1..10, or the bench for a time-out
+  int detail = 0;  // goal zone, or the code of the action's detail
+
+  bool isPlayer() const { return slot >= 1 && slot <= kLastPlayerSlot; }
+};
+
+// How far the event being entered has come. The operator goes forward one
+// step at a time and can take back the last one.
+enum class Stage {
+  None,           // no event open
+  PersonCleared,  // the person was taken back; time and team wait for a new pick
+  PersonPicked,
+  ActionChosen,
+  PlaceChosen,
+};
+
+struct Entry {
+  Stage stage = Stage::None;
+  Event event;
+  // The person may be corrected right after the pick, but no longer once an
+  // action was chosen, even if that action is taken back.
+  bool personCorrectable = false;
+
+  bool open() const { return stage != Stage::None; }
+  bool reached(Stage s) const { return static_cast<int>(stage) >= static_cast<int>(s); }
+};
+
+// A row of an event log: when, No., who, play, where, what.
+using LogRow = std::array<std::string, 6>;
+
+// The whole row of a recorded event.
+LogRow logRow(const Event& e);
+// The row of the event being entered: only the cells its stage has reached.
+LogRow partialLogRow(const Entry& entry);

@@ -1,0 +1,12 @@
+#include "event_log.h"
+
+#include "match.h"
+
+std::vector<LogRow> eventLog(const Match& match, int team) {
+  std::vector<LogRow> rows;
+  for (const Event& e : match.events())
+    if (e.team == team) rows.push_back(logRow(e));
+  const Entry& open = match.entry();
+  if (open.open() && open.event.team == team) rows.push_back(partialLogRow(open));
+  return rows;
+}

@@ -1,0 +1,162 @@
+#include "match.h"
+
+#include "user_error.h"
+
+Match::Match() : timeOfDay(wallTimeOfDay) {
+  team(1).name = "ルビナ大学";
+  team(2).name = "団体名";
+}
+
+void Match::startClock() {
+  if (!clock_.started()) clock_.start(timeOfDay());
+}
+
+void Match::togglePause() {
+  clock_.togglePause(timeOfDay());
+}
+
+void Match::tickClock() {
+  clock_.tick(timeOfDay());
+}
+
+std::vector<const Event*> Match::teamEvents(int team) const {
+  std::vector<const Event*> list;
+  for (const Event& e : events_)
+    if (e.team == team) list.push_back(&e);
+  return list;
+}
+
+int Match::teamEventCount(int team) const {
+  int n = 0;
+  for (const Event& e : events_) n += e.team == team;
+  return n;
+}
+
+bool Match::canPickPerson() const {
+  return clock_.started() && (entry_.stage == Stage::None || entry_.stage == Stage::PersonCleared);
+}
+
+bool Match::pickPerson(int team, int slot) {
+  if (!canPickPerson() || (team != 1 && team != 2) || slot < 0 || slot > kLastPlayerSlot)
+    return false;
+  Event& e = entry_.event;
+  // A new event takes the time on the clock; a corrected one keeps its time,
+  // even when it moves to the other team.
+  if (entry_.stage == Stage::None) {
+    e = Event{};
+    e.clockSeconds = clock_.shownSeconds();
+  }
+  const RosterLine& line = this->team(team).lines[slot];
+  e.team = team;
+  e.slot = slot;
+  e.number = line.number;
+  e.name = line.name;
+  entry_.stage = Stage::PersonPicked;
+  entry_.personCorrectable = true;
+  unsaved_ = true;
+  return true;
+}
+
+bool Match::canCorrectPerson() const {
+  return entry_.stage == Stage::PersonPicked && entry_.personCorrectable;
+}
+
+bool Match::correctPerson() {
+  if (!canCorrectPerson()) return false;
+  entry_.stage = Stage::PersonCleared;
+  entry_.personCorrectable = false;
+  unsaved_ = true;
+  return true;
+}
+
+bool Match::canChooseAction(Action a) const {
+  return entry_.stage == Stage::PersonPicked && allowedForSlot(a, entry_.event.slot);
+}
+
+bool Match::chooseAction(Action a) {
+  if (!canChooseAction(a)) return false;
+  Event& e = entry_.event;
+  if (a == Action::Goal) {
+    std::string& goals = team(e.team).lines[e.slot].count(Count::Goals);
+    goals = raisedCount(goals);  // throws before anything else changed
+  }
+  e.action = a;
+  entry_.stage = Stage::ActionChosen;
+  entry_.personCorrectable = false;
+  unsaved_ = true;
+  return true;
+}
+
+bool Match::canChoosePlace(int place) const {
+  if (entry_.stage != Stage::ActionChosen) return false;
+  if (entry_.event.action == Action::TimeOut) return place == place::kBench;
+  return place >= 1 && place <= kCourtPlaces;
+}
+
+bool Match::choosePlace(int place) {
+  if (!canChoosePlace(place)) return false;
+  entry_.event.place = place;
+  entry_.stage = Stage::PlaceChosen;
+  unsaved_ = true;
+  return true;
+}
+
+bool Match::canChooseDetail(int code) const {
+  return entry_.stage == Stage::PlaceChosen && code >= 1 &&
+         code <= detailCount(entry_.event.action);
+}
+
+bool Match::chooseDetail(int code) {
+  if (!canChooseDetail(code)) return false;
+  Event& e = entry_.event;
+  if (e.action == Action::Foul) {
+    std::string& cell = team(e.team).lines[e.slot].count(countOf(static_cast<Sanction>(code)));
+    cell = raisedCount(cell);  // throws before anything else changed
+  }
+  e.detail = code;
+  complete();
+  return true;
+}
+
+bool Match::takeBackAction() {
+  if (entry_.stage != Stage::ActionChosen) return false;
+  const Event& e = entry_.event;
+  if (e.action == Action::Goal) {
+    std::string& goals = team(e.team).lines[e.slot].count(Count::Goals);
+    goals = loweredCount(goals);  // throws before anything else changed
+  }
+  entry_.stage = Stage::PersonPicked;
+  unsaved_ = true;
+  return true;
+}
+
+bool Match::takeBackPlace() {
+  if (entry_.stage != Stage::PlaceChosen) return false;
+  entry_.event.place = 0;
+  entry_.stage = Stage::ActionChosen;
+  unsaved_ = true;
+  return true;
+}
+
+void Match::complete() {
+  events_.push_back(entry_.event);
+  entry_ = Entry{};
+  unsaved_ = true;
+}
+
+int Match::score(int team) const {
+  int goals = 0;
+  for (const Event& e : events_) goals += e.team == team && e.action == Action::Goal;
+  if (entry_.reached(Stage::ActionChosen) && entry_.event.team == team &&
+      entry_.event.action == Action::Goal)
+    ++goals;
+  return goals;
+}
+
+int Match::warnings(int team) const {
+  int n = 0;
+  for (const Event& e : events_)
+    n += e.team == team && e.action == Action::Foul &&
+         e.detail == static_cast<int>(Sanction::Warning);
+  return n;
+}

@@ -1,0 +1,78 @@
+// The match being recorded: the two teams, the match clock, the events
+// recorded so far and the one being entered, and the names the saved files
+// take. The recording rules live here: each step checks that it may be taken
+// now and otherwise changes nothing, so every way of entering an event (the
+// windows' buttons, a script, a test) follows the same rules.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "event.h"
+#include "match_clock.h"
+#include "team.h"
+
+class Match {
+ public:
+  Match();
+
+  Team& team(int t) { return teams_[t == 2 ? 1 : 0]; }
+  const Team& team(int t) const { return teams_[t == 2 ? 1 : 0]; }
+
+  // The stem of the saved files' names (a path without extension) and the
+  // text put before count and time cells in them.
+  std::string fileStem = "ファイル名";
+  std::string exportPrefix = "'";
+
+  // The time of day in days; the wall clock unless a test sets it.
+  std::function<double()> timeOfDay;
+
+  const MatchClock& clock() const { return clock_; }
+  void startClock();   // kick-off
+  void togglePause();  // pause or continue
+  void tickClock();    // the panel catches up with the time
+
+  // Recorded events in the order they were completed.
+  const std::vector<Event>& events() const { return events_; }
+  // The events of one team in the order of its log.
+  std::vector<const Event*> teamEvents(int team) const;
+  int teamEventCount(int team) const;
+  const Entry& entry() const { return entry_; }
+
+  // The steps of entering an event. Each returns whether it was taken: a
+  // step the current stage does not allow changes nothing. A step that
+  // would have to count in a roster cell holding no whole number throws
+  // ConversionError and changes nothing.
+  bool canPickPerson() const;
+  bool pickPerson(int team, int slot);
+  bool canCorrectPerson() const;
+  bool correctPerson();  // back to the person; the time is kept
+  bool canChooseAction(Action a) const;
+  bool chooseAction(Action a);
+  bool canChoosePlace(int place) const;
+  bool choosePlace(int place);
+  bool canChooseDetail(int code) const;
+  bool chooseDetail(int code);  // the goal zone or the action's detail: completes the event
+  bool takeBackAction();        // from ActionChosen back to PersonPicked
+  bool takeBackPlace();         // from PlaceChosen back to ActionChosen
+
+  // Goals of a team, the open event's included once its action is chosen.
+  int score(int team) const;
+  // Warnings given to a team's persons.
+  int warnings(int team) const;
+
+  // Events or counts changed since the last save of all three files.
+  bool unsaved() const { return unsaved_; }
+  void markSaved() { unsaved_ = false; }
+
+ private:
+  void complete();
+
+  std::array<Team, kTeams> teams_;
+  MatchClock clock_;
+  std::vector<Event> events_;
+  Entry entry_;
+  bool unsaved_ = false;
+};

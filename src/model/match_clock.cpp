@@ -1,0 +1,75 @@
+#include "match_clock.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+
+void MatchClock::start(double now) {
+  startedAt_ = now;
+  started_ = true;
+}
+
+void MatchClock::togglePause(double now) {
+  if (!started_) return;
+  if (running_) {
+    pausedAt_ = now;
+    running_ = false;
+    return;
+  }
+  double paused = now - pausedAt_;
+  if (paused < 0) paused += 1;  // paused across midnight
+  pausedTotal_ += paused;
+  running_ = true;
+  tick(now);
+}
+
+void MatchClock::tick(double now) {
+  shown_ = secondsAt(now);
+}
+
+int MatchClock::secondsAt(double now) const {
+  return wholeSecondsOfDay(playingTime(now, startedAt_, pausedTotal_));
+}
+
+std::string MatchClock::shownText() const {
+  return clockText(shown_);
+}
+
+double playingTime(double now, double matchStart, double pausedTotal) {
+  double t = now - matchStart - pausedTotal;
+  if (t < 0) t += std::ceil(-t);  // whole days, so the time of day is kept
+  return t;
+}
+
+int wholeSecondsOfDay(double days) {
+  const double fraction = days - std::floor(days);
+  return static_cast<int>(std::llround(fraction * 86400000.0) / 1000);
+}
+
+namespace {
+std::string minutesAndSeconds(int seconds, const char* separator) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%02d%s%02d", (seconds / 60) % 60, separator, seconds % 60);
+  return text;
+}
+}  // namespace
+
+std::string clockText(int seconds) {
+  return minutesAndSeconds(seconds, ":");
+}
+
+std::string logTimeText(int seconds) {
+  return minutesAndSeconds(seconds, "：");
+}
+
+double wallTimeOfDay() {
+  using namespace std::chrono;
+  auto now = system_clock::now();
+  std::time_t t = system_clock::to_time_t(now);
+  std::tm local{};
+  localtime_r(&t, &local);
+  auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+  double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + ms / 1000.0;
+  return seconds / 86400.0;
+}

@@ -1,0 +1,49 @@
+// The match clock: playing time from the wall clock less the pauses, and the
+// time the clock panel shows, which moves on at each tick and at a restart.
+#pragma once
+
+#include <string>
+
+class MatchClock {
+ public:
+  // Times are the time of day in days (a fraction of a day).
+  void start(double now);
+  // Pauses a running clock, or continues a paused one and shows the time.
+  void togglePause(double now);
+  // Shows the playing time at `now`.
+  void tick(double now);
+
+  bool started() const { return started_; }
+  bool running() const { return running_; }
+  // Whether the panel follows the time: started and not paused.
+  bool ticking() const { return started_ && running_; }
+
+  // Whole seconds of play on the panel (0 before the first tick).
+  int shownSeconds() const { return shown_; }
+  // The panel's text, "mm:ss".
+  std::string shownText() const;
+
+  // Playing time in seconds at `now`.
+  int secondsAt(double now) const;
+
+ private:
+  double startedAt_ = 0;
+  double pausedAt_ = 0;
+  double pausedTotal_ = 0;
+  bool started_ = false;
+  bool running_ = true;
+  int shown_ = 0;
+};
+
+// now - start - paused; a match that runs past midnight gets whole days
+// added so the difference never goes negative.
+double playingTime(double now, double matchStart, double pausedTotal);
+// The whole seconds of the time of day in `days`, rounded to the millisecond.
+int wholeSecondsOfDay(double days);
+// "mm:ss" of a number of seconds; minutes wrap at the hour.
+std::string clockText(int seconds);
+// "mm：ss" with the full-width colon, as event logs write the time.
+std::string logTimeText(int seconds);
+
+// The wall clock's time of day, as a fraction of a day.
+double wallTimeOfDay();

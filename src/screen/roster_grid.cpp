@@ -1,0 +1,45 @@
+#include "roster_grid.h"
+
+namespace {
+
+// Heads of the columns, and labels of the lines.
+constexpr std::array<std::string_view, 7> kTeamColumnHeads = {" ",    "番号", "氏名", "得点",
+                                                              "警告", "退場", "失格"};
+
+}  // namespace
+
+int RosterGrid::teamOfColumn(int col) {
+  if (col >= 1 && col < kSeparatorColumn) return 1;
+  if (col > kSeparatorColumn && col < kColumns) return 2;
+  return 0;
+}
+
+int RosterGrid::fieldOfColumn(int col) {
+  const int team = teamOfColumn(col);
+  return team == 2 ? col - kSeparatorColumn : team == 1 ? col : 0;
+}
+
+// The text behind a typed cell, or null; for a const grid a const text.
+template <typename Grid>
+auto RosterGrid::fieldOf(Grid& grid, int col, int row) -> decltype(&grid.separator_[0]) {
+  if (row < 1 || row >= kRows) return nullptr;
+  if (col == kSeparatorColumn) return &grid.separator_[row];
+  const int team = teamOfColumn(col);
+  if (team == 0) return nullptr;
+  auto& line = grid.match_.team(team).lines[row - 1];
+  const int f = fieldOfColumn(col);
+  return f == 1 ? &line.number : f == 2 ? &line.name : &line.counts[f - 3];
+}
+
+std::string RosterGrid::cell(int col, int row) const {
+  if (row == 0 && col >= 0 && col < kColumns)
+    return std::string(kTeamColumnHeads[col == kSeparatorColumn ? 0 : fieldOfColumn(col)]);
+  if (col == 0 && row >= 1 && row < kRows)
+    return row == 1 ? std::string(kOfficialWord) : std::to_string(row - 1);
+  const std::string* text = fieldOf(*this, col, row);
+  return text ? *text : std::string();
+}
+
+void RosterGrid::setCell(int col, int row, const std::string& text) {
+  if (std::string* target = fieldOf(*this, col, row)) *target = text;
+}

@@ -1,0 +1,143 @@
+#include "screen.h"
+
+WindowId dialogFor(Action a) {
+  switch (a) {
+    case Action::KeepMiss:
+      return WindowId::KeepMiss;
+    case Action::PenaltyWon:
+      return WindowId::PenaltyThrow;
+    case Action::TimeOut:
+      return WindowId::TimeOut;
+    case Action::Foul:
+      return WindowId::Foul;
+    default:
+      return WindowId::Court;
+  }
+}
+
+std::vector<WindowId> Screen::takeRaised() {
+  std::vector<WindowId> raised;
+  raised.swap(raised_);
+  return raised;
+}
+
+void Screen::show(WindowId w) {
+  visible_[static_cast<int>(w)] = true;
+  // Only the last raise of a window decides the order in front, so each
+  // window is listed once and the list stays short when no window takes it.
+  std::erase(raised_, w);
+  raised_.push_back(w);
+}
+
+void Screen::carryRoster() {
+  for (int team = 1; team <= 2; ++team) {
+    const Team& t = match_.team(team);
+    const int first = (team - 1) * kRosterLines;
+    personCaptions_[first] = std::string(kOfficialWord);
+    for (int slot = 1; slot <= kLastPlayerSlot; ++slot)
+      personCaptions_[first + slot] = t.lines[slot].number;
+    teamPanels_[team - 1] = t.name;
+  }
+}
+
+void Screen::finishInput() {
+  if (!rosterCarried_) {
+    carryRoster();
+    rosterCarried_ = true;
+  }
+  show(WindowId::Match);
+}
+
+void Screen::showSplashOnce() {
+  if (splashShown_) return;
+  splashShown_ = true;
+  show(WindowId::Splash);
+}
+
+void Screen::showTeamSheet() {
+  show(WindowId::TeamSheet);
+}
+
+void Screen::startMatch() {
+  match_.startClock();
+}
+
+void Screen::togglePause() {
+  match_.togglePause();
+}
+
+void Screen::tick() {
+  match_.tickClock();
+}
+
+void Screen::pickPerson(int team, int slot) {
+  match_.pickPerson(team, slot);
+}
+
+void Screen::correctPerson() {
+  match_.correctPerson();
+}
+
+void Screen::chooseAction(Action a) {
+  if (match_.chooseAction(a)) show(WindowId::Court);
+}
+
+void Screen::choosePlace(int place) {
+  if (!match_.choosePlace(place)) return;
+  const WindowId next = dialogFor(match_.entry().event.action);
+  if (next == WindowId::Court) return;  // the goal zone is chosen on the court dialog
+  hide(WindowId::Court);
+  show(next);
+}
+
+void Screen::chooseZone(int zone) {
+  const Entry& e = match_.entry();
+  if (e.stage != Stage::PlaceChosen || !isShot(e.event.action)) return;
+  if (match_.chooseDetail(zone)) hide(WindowId::Court);
+}
+
+void Screen::correctOnCourt() {
+  const Entry& e = match_.entry();
+  if (e.stage == Stage::ActionChosen) {
+    // The action is taken back; the match window comes forward for another.
+    if (match_.takeBackAction()) show(WindowId::Match);
+  } else if (e.stage == Stage::PlaceChosen && isShot(e.event.action)) {
+    match_.takeBackPlace();
+  }
+}
+
+void Screen::chooseDetail(WindowId dialog, int code) {
+  const Entry& e = match_.entry();
+  if (e.stage != Stage::PlaceChosen || dialogFor(e.event.action) != dialog ||
+      dialog == WindowId::Court)
+    return;
+  if (match_.chooseDetail(code)) hide(dialog);
+}
+
+void Screen::correctDetail(WindowId dialog) {
+  const Entry& e = match_.entry();
+  if (e.stage != Stage::PlaceChosen || dialogFor(e.event.action) != dialog ||
+      dialog == WindowId::Court)
+    return;
+  match_.takeBackPlace();
+  hide(dialog);
+  show(WindowId::Court);
+}
+
+bool Screen::neededByOpenEvent(WindowId w) const {
+  const Entry& e = match_.entry();
+  if (!visible(w)) return false;
+  if (w == WindowId::Court) {
+    // Awaiting a place or the bench, or the goal zone of a shot.
+    return e.stage == Stage::ActionChosen ||
+           (e.stage == Stage::PlaceChosen && isShot(e.event.action));
+  }
+  if (w == WindowId::KeepMiss || w == WindowId::PenaltyThrow || w == WindowId::Foul ||
+      w == WindowId::TimeOut)
+    return e.stage == Stage::PlaceChosen && dialogFor(e.event.action) == w;
+  return false;
+}
+
+void Screen::requestClose(WindowId w) {
+  if (!neededByOpenEvent(w)) hide(w);
+}

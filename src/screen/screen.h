@@ -1,0 +1,82 @@
+// What the operator has in front of them while recording: which windows are
+// shown and which came to the front, and the steps the windows' buttons take.
+// Each step applies the recording rule of the match and then opens, closes
+// or raises the windows that the next step needs. No toolkit here: the
+// windows draw themselves from this and from the views (views.h).
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "match.h"
+#include "window_id.h"
+
+// The detail dialog that completes an action; the court dialog for shots,
+// whose goal zone is chosen there.
+WindowId dialogFor(Action a);
+
+class Screen {
+ public:
+  explicit Screen(Match& match) : match_(match) {}
+
+  Match& match() { return match_; }
+  const Match& match() const { return match_; }
+
+  bool visible(WindowId w) const { return visible_[static_cast<int>(w)]; }
+  // Windows brought to the front since the last call, in order.
+  std::vector<WindowId> takeRaised();
+
+  // Team sheet.
+  void finishInput();  // "入力終了", then "画面切り替え"
+  bool rosterCarried() const { return rosterCarried_; }
+  void showSplashOnce();
+  bool splashDue() const { return !splashShown_; }
+  void closeSplash() { hide(WindowId::Splash); }
+
+  // Match window.
+  void showTeamSheet();
+  void startMatch();
+  void togglePause();
+  void tick();
+  void pickPerson(int team, int slot);
+  void correctPerson();
+  void chooseAction(Action a);
+
+  // Court dialog.
+  void choosePlace(int place);
+  void chooseZone(int zone);
+  void correctOnCourt();
+
+  // Detail dialogs.
+  void chooseDetail(WindowId dialog, int code);
+  void correctDetail(WindowId dialog);
+
+  // Whether the open event can only go on through window `w`: its close box
+  // then leaves it open.
+  bool neededByOpenEvent(WindowId w) const;
+  // The close box of a window other than the team sheet: hides it unless the
+  // open event needs it.
+  void requestClose(WindowId w);
+
+  // What the match window's person buttons and team panels read: the roster
+  // as it stood at the first "入力終了".
+  const std::array<std::string, 2 * kRosterLines>& personCaptions() const {
+    return personCaptions_;
+  }
+  const std::array<std::string, 2>& teamPanels() const { return teamPanels_; }
+
+  void show(WindowId w);  // shows and brings to the front
+  void hide(WindowId w) { visible_[static_cast<int>(w)] = false; }
+
+ private:
+  void carryRoster();
+
+  Match& match_;
+  std::array<bool, kWindowCount + 1> visible_{};
+  std::vector<WindowId> raised_;
+  bool rosterCarried_ = false;
+  bool splashShown_ = false;
+  std::array<std::string, 2 * kRosterLines> personCaptions_;
+  std::array<std::string, 2> teamPanels_;
+};
