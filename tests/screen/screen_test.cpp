@@ -1,0 +1,181 @@
+// What the windows show at each step of an event, computed without windows:
+// usable buttons, which window is shown and in front, logs and roster cells.
+#include "screen.h"
+
+#include <gtest/gtest.h>
+
+#include "roster_grid.h"
+#include "views.h"
+
+namespace {
+
+class ScreenSteps : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m.timeOfDay = [] { return 0.5; };
+    s.show(WindowId::TeamSheet);
+    s.finishInput();
+    s.startMatch();
+    s.takeRaised();
+  }
+  // Usable action buttons by code 1..6 as "1" and "0".
+  std::string actions() const {
+    std::string usable;
+    const MatchWindowView v = matchWindowView(m);
+    for (int a = 1; a <= kActions; ++a) usable += v.actionUsable[a] ? '1' : '0';
+    return usable;
+  }
+  // Places, zones, bench of the court dialog.
+  std::string court() const {
+    const CourtDialogView v = courtDialogView(m);
+    return std::string() + (v.placesUsable ? '1' : '0') + (v.zonesUsable ? '1' : '0') +
+           (v.benchUsable ? '1' : '0');
+  }
+  bool shown(WindowId w) const { return s.visible(w); }
+
+  Match m;
+  Screen s{m};
+};
+
+TEST_F(ScreenSteps, AGoalThroughTheCourtDialog) {
+  EXPECT_TRUE(matchWindowView(m).personsUsable);
+  EXPECT_EQ(actions(), "000000");
+  s.pickPerson(1, 4);
+  EXPECT_FALSE(matchWindowView(m).personsUsable);
+  EXPECT_TRUE(matchWindowView(m).correctionUsable);
+  EXPECT_EQ(actions(), "111111");
+  s.chooseAction(Action::Goal);
+  EXPECT_EQ(actions(), "000000");
+  EXPECT_TRUE(shown(WindowId::Court));
+  EXPECT_EQ(s.takeRaised(), std::vector{WindowId::Court});
+  EXPECT_EQ(court(), "100");
+  s.choosePlace(place::kRightWing);
+  EXPECT_EQ(court(), "010");
+  s.correctOnCourt();  // the place is taken back
+  EXPECT_EQ(court(), "100");
+  s.choosePlace(place::kRightWing);
+  s.chooseZone(2);
+  EXPECT_FALSE(shown(WindowId::Court));
+  EXPECT_TRUE(matchWindowView(m).personsUsable);
+  EXPECT_EQ(matchWindowView(m).scores[0], "1");
+  EXPECT_EQ(m.events().size(), 1u);
+}
+
+TEST_F(ScreenSteps, TheOfficialOffersOnlyTimeOutAndFoulAndTheTimeOutGoesToTheBench) {
+  s.pickPerson(2, 0);
+  EXPECT_EQ(actions(), "000011");
+  s.chooseAction(Action::TimeOut);
+  EXPECT_EQ(court(), "001");
+  s.choosePlace(place::kBench);
+  EXPECT_FALSE(shown(WindowId::Court));
+  EXPECT_TRUE(shown(WindowId::TimeOut));
+  EXPECT_EQ(court(), "100");
+  s.correctDetail(WindowId::TimeOut);  // back to the bench, not to the court
+  EXPECT_FALSE(shown(WindowId::TimeOut));
+  EXPECT_TRUE(shown(WindowId::Court));
+  EXPECT_EQ(court(), "001");
+  s.choosePlace(place::kBench);
+  s.chooseDetail(WindowId::TimeOut, 3);
+  EXPECT_FALSE(shown(WindowId::TimeOut));
+  EXPECT_EQ(m.events().back().detail, 3);
+}
+
+TEST_F(ScreenSteps, CourtCorrectionTakesTheActionBackAndRaisesTheMatchWindow) {
+  s.pickPerson(1, 2);
+  s.chooseAction(Action::ShotMiss);
+  s.takeRaised();
+  s.correctOnCourt();
+  EXPECT_EQ(s.takeRaised(), std::vector{WindowId::Match});
+  EXPECT_TRUE(shown(WindowId::Court));  // stays open, with nothing to place
+  EXPECT_EQ(actions(), "111111");
+  EXPECT_FALSE(matchWindowView(m).correctionUsable);
+  s.choosePlace(place::kCentre);  // no action waits for a place
+  EXPECT_EQ(m.entry().stage, Stage::PersonPicked);
+}
+
+TEST_F(ScreenSteps, ADialogOfAnotherActionTakesNoChoice) {
+  s.pickPerson(1, 2);
+  s.chooseAction(Action::KeepMiss);
+  s.choosePlace(place::kCentre);
+  s.chooseDetail(WindowId::Foul, 1);
+  s.chooseZone(1);
+  EXPECT_EQ(m.entry().stage, Stage::PlaceChosen);
+  s.chooseDetail(WindowId::KeepMiss, 1);
+  EXPECT_FALSE(m.entry().open());
+}
+
+TEST_F(ScreenSteps, CloseBoxesLeaveOpenOnlyWhatTheOpenEventNeeds) {
+  s.pickPerson(1, 2);
+  s.chooseAction(Action::Foul);
+  s.requestClose(WindowId::Court);
+  EXPECT_TRUE(shown(WindowId::Court));
+  s.choosePlace(place::kCentre);
+  s.requestClose(WindowId::Foul);
+  EXPECT_TRUE(shown(WindowId::Foul));
+  s.requestClose(WindowId::Match);
+  EXPECT_FALSE(shown(WindowId::Match));
+  s.chooseDetail(WindowId::Foul, 1);
+  s.show(WindowId::Court);
+  s.requestClose(WindowId::Court);
+  EXPECT_FALSE(shown(WindowId::Court));
+}
+
+TEST_F(ScreenSteps, RaisesAreListedOncePerWindowInTheirLastOrder) {
+  for (int n = 0; n < 100; ++n) {
+    s.show(WindowId::Court);
+    s.show(WindowId::Match);
+  }
+  s.show(WindowId::Court);
+  EXPECT_EQ(s.takeRaised(), (std::vector{WindowId::Match, WindowId::Court}));
+}
+
+TEST_F(ScreenSteps, LogsGrowByARowPerEventAndSelectTheNext) {
+  EXPECT_EQ(logView(m, 1).rowCount, 5);
+  EXPECT_EQ(logView(m, 1).selectedRow, 1);
+  s.pickPerson(1, 2);
+  s.chooseAction(Action::PenaltyWon);
+  EXPECT_EQ(logView(m, 1).rows.size(), 1u);
+  EXPECT_EQ(logView(m, 1).rowCount, 5);
+  s.choosePlace(place::kLeftPost);
+  s.chooseDetail(WindowId::PenaltyThrow, 2);
+  EXPECT_EQ(logView(m, 1).rowCount, 6);
+  EXPECT_EQ(logView(m, 1).selectedRow, 2);
+  EXPECT_EQ(logView(m, 2).rowCount, 5);
+}
+
+TEST(TeamSheet, RosterGridCellsAreTheTeamsLines) {
+  Match m;
+  RosterGrid grid(m);
+  EXPECT_EQ(grid.cell(1, 0), "番号");
+  EXPECT_EQ(grid.cell(13, 0), "失格");
+  EXPECT_EQ(grid.cell(7, 0), " ");
+  EXPECT_EQ(grid.cell(0, 1), "監督");
+  EXPECT_EQ(grid.cell(0, 15), "14");
+  grid.setCell(1, 4, "9");
+  grid.setCell(9, 15, "山田");
+  grid.setCell(12, 2, "1");
+  grid.setCell(7, 3, "memo");
+  grid.setCell(0, 3, "ignored");
+  EXPECT_EQ(m.team(1).lines[3].number, "9");
+  EXPECT_EQ(m.team(2).lines[14].name, "山田");
+  EXPECT_EQ(m.team(2).lines[1].count(Count::Suspensions), "1");
+  EXPECT_EQ(grid.cell(7, 3), "memo");
+  EXPECT_EQ(grid.cell(0, 3), "2");
+}
+
+TEST(TeamSheet, FirstFinishCarriesTheRosterThenOnlySwitches) {
+  Match m;
+  Screen s(m);
+  m.team(1).lines[1].number = "7";
+  m.team(2).name = "北方";
+  EXPECT_EQ(teamSheetView(s).finishInputCaption, "入力終了");
+  s.finishInput();
+  EXPECT_EQ(teamSheetView(s).finishInputCaption, "画面切り替え");
+  m.team(1).lines[1].number = "8";
+  s.finishInput();
+  EXPECT_EQ(s.personCaptions()[0], "監督");
+  EXPECT_EQ(s.personCaptions()[1], "7");
+  EXPECT_EQ(s.teamPanels()[1], "北方");
+}
+
+}  // namespace
