@@ -7,75 +7,54 @@
 #include <filesystem>
 #include <string>
 
-#include "court_dialog.h"
-#include "detail_dialogs.h"
-#include "event_entry.h"
-#include "event_log_table.h"
-#include "log_extent.h"
-#include "player_summary.h"
+#include "export_tables.h"
 #include "save_match.h"
-#include "shot_table.h"
+#include "screen.h"
 #include "table_file.h"
-#include "team_sheet.h"
 
 namespace {
 
 // Every kind of event in turn, for persons of both teams.
-void recordEvent(MatchModel& m, int team, int n) {
-  const int slot = 1 + n % 14;
-  const int action = 1 + n % 6;
-  pickPlayer(m, team, slot);
-  recordAction(m, action);
-  if (action == codes::kTimeOut) {
-    pickCourtLocation(m, "ベンチ", codes::kBench);
-    pickSituation(m, "リード");
+void recordEvent(Screen& s, int team, int n) {
+  const auto action = static_cast<Action>(1 + n % 6);
+  s.pickPerson(team, 1 + n % 14);
+  s.chooseAction(action);
+  if (action == Action::TimeOut) {
+    s.choosePlace(place::kBench);
+    s.chooseDetail(WindowId::TimeOut, 1);
     return;
   }
-  const int place = 1 + n % 10;
-  pickCourtLocation(m, std::string(codes::kLocationCaption[place]), place);
-  switch (action) {
-    case codes::kGoal:
-    case codes::kShotMiss:
-      pickGoalZone(m, std::string(codes::kZoneCaption[1 + n % 11]), 1 + n % 11);
-      break;
-    case codes::kKeepMiss:
-      pickKeepMiss(m, "パス", 1);
-      break;
-    case codes::kPenaltyWon:
-      pickPenaltyReason(m, "ライン内");
-      break;
-    default:
-      pickSanction(m, "警告", 1 + n % 3);
-      break;
-  }
+  s.choosePlace(1 + n % 10);
+  if (isShot(action))
+    s.chooseZone(1 + n % 11);
+  else
+    s.chooseDetail(dialogFor(action), action == Action::Foul ? 1 + n % 3 : 1);
 }
 
 class RecordedMatch {
  public:
   explicit RecordedMatch(int eventsPerTeam) {
-    createTeamSheet(m);
-    createMatchWindow(m);
-    createCourtDialog(m);
     m.timeOfDay = [] { return 0.5; };
     for (int slot = 1; slot <= 14; ++slot) {
-      m.sheet.roster.setCell(1, slot + 1, std::to_string(slot + 3));
-      m.sheet.roster.setCell(2, slot + 1, "選手" + std::to_string(slot));
-      m.sheet.roster.setCell(8, slot + 1, std::to_string(slot + 20));
-      m.sheet.roster.setCell(9, slot + 1, "Player" + std::to_string(slot));
+      m.team(1).lines[slot].number = std::to_string(slot + 3);
+      m.team(1).lines[slot].name = "選手" + std::to_string(slot);
+      m.team(2).lines[slot].number = std::to_string(slot + 20);
+      m.team(2).lines[slot].name = "Player" + std::to_string(slot);
     }
-    finishInput(m);
-    startMatch(m);
+    screen.finishInput();
+    screen.startMatch();
     for (int n = 0; n < eventsPerTeam; ++n) {
-      recordEvent(m, 1, n);
-      recordEvent(m, 2, n + 3);
+      recordEvent(screen, 1, n);
+      recordEvent(screen, 2, n + 3);
     }
     std::string name = (std::filesystem::temp_directory_path() / "hb-bench-XXXXXX").string();
     folder_ = mkdtemp(name.data());
-    m.sheet.edit1 = folder_ + "/試合";
+    m.fileStem = folder_ + "/試合";
   }
   ~RecordedMatch() { std::filesystem::remove_all(folder_); }
 
-  MatchModel m;
+  Match m;
+  Screen screen{m};
 
  private:
   std::string folder_;
@@ -83,31 +62,30 @@ class RecordedMatch {
 
 void BM_SaveMatch(benchmark::State& state) {
   RecordedMatch match(static_cast<int>(state.range(0)));
-  for (auto _ : state) saveMatch(match.m, defaultExportHeads());
+  for (auto _ : state) saveMatch(match.m);
   state.counters["events per team"] = static_cast<double>(state.range(0));
 }
 BENCHMARK(BM_SaveMatch)->Arg(200)->Arg(2000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void BM_BuildTables(benchmark::State& state) {
   RecordedMatch match(static_cast<int>(state.range(0)));
-  const ExportHeads heads = defaultExportHeads();
   for (auto _ : state) {
-    buildShotTable(match.m, heads);
-    buildEventLogTable(match.m);
-    buildPlayerSummary(match.m);
+    benchmark::DoNotOptimize(shotTable(match.m));
+    benchmark::DoNotOptimize(eventLogTable(match.m));
+    benchmark::DoNotOptimize(playerTable(match.m));
   }
 }
 BENCHMARK(BM_BuildTables)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void BM_WriteFiles(benchmark::State& state) {
   RecordedMatch match(static_cast<int>(state.range(0)));
-  saveMatch(match.m, defaultExportHeads());
-  const TeamSheetModel& sheet = match.m.sheet;
-  const int logLines = logFileLineCount(match.m);
+  const Match& m = match.m;
+  const TextTable shots = shotTable(m), log = eventLogTable(m), players = playerTable(m);
+  const int logLines = logFileLineCount(m);
   for (auto _ : state) {
-    writeTableFile(sheet.edit1 + "-shot-.xls", sheet.shotTable, 401, 31, CellWords::Full);
-    writeTableFile(sheet.edit1 + "-table-.xls", sheet.eventLogTable, logLines, 21, CellWords::Full);
-    writeTableFile(sheet.edit1 + ".xls", sheet.playerSummary, logLines, 21, CellWords::Abbreviated);
+    writeTableFile(m.fileStem + "-shot-.xls", shots, 401, 31, CellWords::Full);
+    writeTableFile(m.fileStem + "-table-.xls", log, logLines, 21, CellWords::Full);
+    writeTableFile(m.fileStem + ".xls", players, logLines, 21, CellWords::Abbreviated);
   }
 }
 BENCHMARK(BM_WriteFiles)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);

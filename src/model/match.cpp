@@ -19,19 +19,6 @@ void Match::tickClock() {
   clock_.tick(timeOfDay());
 }
 
-std::vector<const Event*> Match::teamEvents(int team) const {
-  std::vector<const Event*> list;
-  for (const Event& e : events_)
-    if (e.team == team) list.push_back(&e);
-  return list;
-}
-
-int Match::teamEventCount(int team) const {
-  int n = 0;
-  for (const Event& e : events_) n += e.team == team;
-  return n;
-}
-
 bool Match::canPickPerson() const {
   return clock_.started() && (entry_.stage == Stage::None || entry_.stage == Stage::PersonCleared);
 }
@@ -139,6 +126,7 @@ bool Match::takeBackPlace() {
 }
 
 void Match::complete() {
+  teamEvents_[entry_.event.team == 2 ? 1 : 0].push_back(static_cast<int>(events_.size()));
   events_.push_back(entry_.event);
   entry_ = Entry{};
   unsaved_ = true;

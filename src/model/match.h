@@ -36,9 +36,9 @@ class Match {
 
   // Recorded events in the order they were completed.
   const std::vector<Event>& events() const { return events_; }
-  // The events of one team in the order of its log.
-  std::vector<const Event*> teamEvents(int team) const;
-  int teamEventCount(int team) const;
+  // The events of one team in the order of its log, i from 0.
+  int teamEventCount(int team) const { return static_cast<int>(teamIndex(team).size()); }
+  const Event& teamEvent(int team, int i) const { return events_[teamIndex(team)[i]]; }
   const Entry& entry() const { return entry_; }
 
   // The steps of entering an event. Each returns whether it was taken: a
@@ -69,10 +69,12 @@ class Match {
 
  private:
   void complete();
+  const std::vector<int>& teamIndex(int team) const { return teamEvents_[team == 2 ? 1 : 0]; }
 
   std::array<Team, kTeams> teams_;
   MatchClock clock_;
   std::vector<Event> events_;
+  std::array<std::vector<int>, kTeams> teamEvents_;  // positions in events_ per team
   Entry entry_;
   bool unsaved_ = false;
 };

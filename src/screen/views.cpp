@@ -1,6 +1,5 @@
 #include "views.h"
 
-#include "event_log.h"
 #include "number_text.h"
 
 MatchWindowView matchWindowView(const Match& m) {
@@ -36,11 +35,18 @@ TeamSheetView teamSheetView(const Screen& s) {
   return v;
 }
 
-LogView logView(const Match& m, int team) {
-  LogView v;
-  v.rows = eventLog(m, team);
+LogShape logShape(const Match& m, int team) {
   const int recorded = m.teamEventCount(team);
-  v.rowCount = 5 + recorded;
-  v.selectedRow = 1 + recorded;
-  return v;
+  return {5 + recorded, 1 + recorded};
+}
+
+std::string logCell(const Match& m, int team, int col, int row) {
+  if (col < 0 || col >= static_cast<int>(kLogHeads.size()) || row < 0) return {};
+  if (row == 0) return std::string(kLogHeads[col]);
+  const int recorded = m.teamEventCount(team);
+  if (row <= recorded) return logRow(m.teamEvent(team, row - 1))[col];
+  const Entry& open = m.entry();
+  if (row == recorded + 1 && open.open() && open.event.team == team)
+    return partialLogRow(open)[col];
+  return {};
 }

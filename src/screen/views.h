@@ -37,10 +37,12 @@ TeamSheetView teamSheetView(const Screen& s);
 
 // A team's log on the match window: the heads, a row per event, the open
 // event's row, and blank rows below (four at the start, one more for each
-// recorded event), with the row of the next event selected.
-struct LogView {
-  std::vector<LogRow> rows;  // under the heads
-  int rowCount = 0;          // heads included
-  int selectedRow = 0;       // counted from the heads
+// recorded event), with the row of the next event selected. Cells are read
+// one at a time, so a long match costs nothing until a row is drawn.
+struct LogShape {
+  int rowCount = 0;     // heads included
+  int selectedRow = 0;  // counted from the heads
 };
-LogView logView(const Match& m, int team);
+LogShape logShape(const Match& m, int team);
+// Row 0 holds the heads.
+std::string logCell(const Match& m, int team, int col, int row);

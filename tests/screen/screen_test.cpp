@@ -130,17 +130,21 @@ TEST_F(ScreenSteps, RaisesAreListedOncePerWindowInTheirLastOrder) {
 }
 
 TEST_F(ScreenSteps, LogsGrowByARowPerEventAndSelectTheNext) {
-  EXPECT_EQ(logView(m, 1).rowCount, 5);
-  EXPECT_EQ(logView(m, 1).selectedRow, 1);
+  EXPECT_EQ(logShape(m, 1).rowCount, 5);
+  EXPECT_EQ(logShape(m, 1).selectedRow, 1);
+  EXPECT_EQ(logCell(m, 1, 2, 0), "who");
   s.pickPerson(1, 2);
   s.chooseAction(Action::PenaltyWon);
-  EXPECT_EQ(logView(m, 1).rows.size(), 1u);
-  EXPECT_EQ(logView(m, 1).rowCount, 5);
+  EXPECT_EQ(logCell(m, 1, 3, 1), "PT(獲得)");
+  EXPECT_EQ(logCell(m, 1, 4, 1), "");
+  EXPECT_EQ(logShape(m, 1).rowCount, 5);
   s.choosePlace(place::kLeftPost);
   s.chooseDetail(WindowId::PenaltyThrow, 2);
-  EXPECT_EQ(logView(m, 1).rowCount, 6);
-  EXPECT_EQ(logView(m, 1).selectedRow, 2);
-  EXPECT_EQ(logView(m, 2).rowCount, 5);
+  EXPECT_EQ(logCell(m, 1, 5, 1), "シュート阻止");
+  EXPECT_EQ(logCell(m, 1, 0, 2), "");
+  EXPECT_EQ(logShape(m, 1).rowCount, 6);
+  EXPECT_EQ(logShape(m, 1).selectedRow, 2);
+  EXPECT_EQ(logShape(m, 2).rowCount, 5);
 }
 
 TEST(TeamSheet, RosterGridCellsAreTheTeamsLines) {
