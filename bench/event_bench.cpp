@@ -7,12 +7,12 @@
 #include <QTest>
 #include <memory>
 
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
 #include "court_dialog.h"
+#include "court_window.h"
 #include "event_entry.h"
+#include "match_window.h"
 #include "team_sheet.h"
+#include "team_sheet_window.h"
 #include "window_set.h"
 
 namespace {

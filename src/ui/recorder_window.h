@@ -1,0 +1,60 @@
+// What every window of the program shares: its stored appearance, the way its
+// handlers run (errors go to the error box, then every window is redrawn
+// from the model) and its close box.
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QSize>
+#include <QWidget>
+#include <functional>
+
+#include "match_model.h"
+
+enum class Frame { Tool, Sizeable, None };
+
+struct StoredAppearance {
+  QString caption;
+  QPoint position;
+  QSize size;
+  bool sizeIsClient = true;  // otherwise the whole window, frame included
+  QColor colour;
+  Frame frame = Frame::Tool;
+  bool crossHatch = false;
+};
+
+class RecorderWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  RecorderWindow(MatchModel& model, Window id);
+
+  Window windowId() const { return id_; }
+  MatchModel& model() { return model_; }
+  const StoredAppearance& storedAppearance() const { return stored_; }
+
+  // Redraws the controls from the model.
+  virtual void refresh() = 0;
+
+  // Runs a handler body: a UserError shows the error box and the program
+  // carries on; afterwards every window is redrawn.
+  void handle(const std::function<void()>& body);
+
+  // Set by the window set: redraws every window after a handler.
+  static inline std::function<void()> afterHandler;
+
+ protected:
+  void applyStoredAppearance(const StoredAppearance& stored);
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  MatchModel& model_;
+  Window id_;
+  StoredAppearance stored_;
+};
+
+// Sets a widget's text only when it differs, so that typing is not disturbed.
+void setTextIfChanged(class QLineEdit* edit, const std::string& text);
+QString qs(const std::string& text);

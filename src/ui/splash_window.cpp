@@ -1,0 +1,49 @@
+#include "splash_window.h"
+
+#include <QMouseEvent>
+
+#include "fonts.h"
+#include "team_sheet.h"
+
+SplashWindow* Form8 = nullptr;
+
+SplashWindow::SplashWindow(MatchModel& model) : RecorderWindow(model, Window::Splash) {
+  ui.setupUi(this);
+  applyStoredAppearance(
+      {QString(), {284, 170}, {547, 377}, true, QColor(0, 0, 128), Frame::None, false});
+  QPalette white = palette();
+  white.setColor(QPalette::WindowText, Qt::white);
+  const struct {
+    QLabel* label;
+    QString family;
+    int height;
+  } labels[] = {
+      {ui.Label8, kMincho, 48}, {ui.Label1, kSerif, 24}, {ui.Label2, kSerif, 24},
+      {ui.Label3, kSerif, 24},  {ui.Label7, kSerif, 32}, {ui.Label4, kSerif, 24},
+      {ui.Label5, kSerif, 24},  {ui.Label6, kSerif, 24},
+  };
+  for (const auto& l : labels) {
+    l.label->setFont(designFont(l.family, l.height));
+    l.label->setPalette(white);
+    l.label->adjustSize();  // labels size themselves to their text
+    l.label->installEventFilter(this);
+  }
+  ui.Image1->installEventFilter(this);
+}
+
+// A click on any label or on the emblem does what a click on the background does.
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) {
+    FormClick();
+    return true;
+  }
+  return RecorderWindow::eventFilter(watched, event);
+}
+
+void SplashWindow::mousePressEvent(QMouseEvent*) {
+  FormClick();
+}
+
+void SplashWindow::FormClick() {
+  handle([&] { closeSplash(model()); });
+}

@@ -1,0 +1,37 @@
+// The team sheet, the program's main window: rosters and team names before
+// the match, goal and sanction counts during it, and saving afterwards.
+#pragma once
+
+#include <QTimer>
+#include <functional>
+
+#include "export_heads.h"
+#include "recorder_window.h"
+#include "ui_team_sheet_window.h"
+
+class TeamSheetWindow : public RecorderWindow {
+  Q_OBJECT
+
+ public:
+  explicit TeamSheetWindow(MatchModel& model);
+
+  void FormCreate();
+  void refresh() override;
+
+  Ui::TeamSheetWindow ui;
+  QTimer Timer1;
+
+  void Button1Click();  // 入力終了 / 画面切り替え
+  void Button2Click();  // データ保存
+  void Timer1Timer();
+
+  ExportHeads headsFromDialogs() const;
+
+  // Ends the program; tests replace it.
+  static inline std::function<void()> quitProgram;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+};
+
+extern TeamSheetWindow* Form1;

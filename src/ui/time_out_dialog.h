@@ -1,0 +1,15 @@
+// The score-situation dialog: how the score stood when a time-out was taken.
+#pragma once
+
+#include "detail_dialog.h"
+#include "ui_time_out_dialog.h"
+
+class TimeOutDialog : public DetailDialog {
+  Q_OBJECT
+
+ public:
+  explicit TimeOutDialog(MatchModel& model);
+  Ui::TimeOutDialog ui;
+};
+
+extern TimeOutDialog* Form7;

@@ -1,0 +1,92 @@
+#include "gui_test.h"
+
+#include <QMessageBox>
+#include <QTimer>
+
+#include "fonts.h"
+#include "grid_view.h"
+
+void GuiTest::SetUp() {
+  windows = std::make_unique<WindowSet>();
+  model().timeOfDay = [this] { return clockSeconds / 86400.0; };
+  TeamSheetWindow::quitProgram = [] {};
+  windows->start();
+  errorBoxWatcher = new QTimer();
+  errorBoxWatcher->setInterval(5);
+  QObject::connect(errorBoxWatcher, &QTimer::timeout, [this] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+      errorBoxes.push_back(box->text().toStdString());
+      ok->click();
+    } else {
+      questions.push_back(box->text().toStdString());
+      box->button(questionAnswer)->click();
+    }
+  });
+  errorBoxWatcher->start();
+}
+
+void GuiTest::TearDown() {
+  delete errorBoxWatcher;
+  windows.reset();
+}
+
+void GuiTest::click(QPushButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void GuiTest::settle(int ms) {
+  QTest::qWait(ms);
+}
+
+std::string shown(QTableView* view, int col, int row) {
+  auto* model = static_cast<GridModel*>(view->model());
+  const TextGrid& grid = model->grid();
+  const int r = row - grid.fixedRows;
+  const int c = col - grid.fixedCols;
+  QVariant value;
+  if (r < 0)
+    value = model->headerData(c, Qt::Horizontal, Qt::DisplayRole);
+  else if (c < 0)
+    value = model->headerData(r, Qt::Vertical, Qt::DisplayRole);
+  else
+    value = model->data(model->index(r, c), Qt::DisplayRole);
+  return value.toString().toStdString();
+}
+
+int shownRows(QTableView* view) {
+  auto* model = static_cast<GridModel*>(view->model());
+  return model->rowCount() + model->grid().fixedRows;
+}
+
+int shownSelectedRow(QTableView* view) {
+  auto* model = static_cast<GridModel*>(view->model());
+  return view->currentIndex().row() + model->grid().fixedRows;
+}
+
+void GuiTest::typeRoster(int col, int row, const std::string& text) {
+  auto* model = Form1->ui.StringGrid1->model();
+  model->setData(model->index(row - 1, col - 1), QString::fromStdString(text), Qt::EditRole);
+}
+
+void GuiTest::openMatchWindow() {
+  click(Form1->ui.Button1);
+}
+
+void GuiTest::startMatch() {
+  openMatchWindow();
+  click(Form2->ui.Button31);
+}
+
+QPushButton* GuiTest::person(int team, int slot) {
+  return Form2->personButtons[(team == 1 ? 0 : 15) + slot];
+}
+
+QPushButton* GuiTest::location(int code) {
+  return code == 11 ? Form3->ui.Button21 : Form3->locationButtons[code - 1];
+}
+
+QPushButton* GuiTest::zone(int code) {
+  return Form3->zoneButtons[code - 1];
+}

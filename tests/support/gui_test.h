@@ -1,0 +1,69 @@
+// A fresh window set and match state for every window test, a settable time
+// of day, and capture of the error boxes the program shows.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "court_window.h"
+#include "foul_dialog.h"
+#include "keep_miss_dialog.h"
+#include "match_window.h"
+#include "penalty_throw_dialog.h"
+#include "splash_window.h"
+#include "team_sheet_window.h"
+#include "time_out_dialog.h"
+#include "window_set.h"
+
+// What a cell of a grid view shows, head rows and columns included.
+std::string shown(QTableView* view, int col, int row);
+int shownRows(QTableView* view);  // head rows included
+int shownSelectedRow(QTableView* view);
+
+class GuiTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  MatchModel& model() { return windows->model(); }
+  MatchState& state() { return windows->model().state; }
+
+  // The time of day the program reads, in seconds since midnight.
+  double clockSeconds = 10 * 3600;
+  void advance(double seconds) { clockSeconds += seconds; }
+
+  // Presses a button with the mouse, as the operator would.
+  static void click(QPushButton* button);
+  // Runs the event loop briefly so that timers can fire.
+  static void settle(int ms = 5);
+
+  // Cell (col, row) of a grid view, head rows and columns included.
+  static std::string cell(QTableView* view, int col, int row) { return shown(view, col, row); }
+  static int rowCount(QTableView* view) { return shownRows(view); }
+  static int selectedRow(QTableView* view) { return shownSelectedRow(view); }
+
+  // Message boxes shown so far (their full text). Error boxes are closed
+  // with OK, questions with `questionAnswer`.
+  std::vector<std::string> errorBoxes;
+  std::vector<std::string> questions;
+  QMessageBox::StandardButton questionAnswer = QMessageBox::No;
+
+  // Common steps of a match through the real buttons.
+  void typeRoster(int col, int row, const std::string& text);
+  void openMatchWindow();  // "入力終了"
+  void startMatch();       // "入力終了" then "試合開始"
+  QPushButton* person(int team, int slot);
+  QPushButton* location(int code);  // 1..10 on the court dialog, 11 the bench
+  QPushButton* zone(int code);      // 1..11
+
+  std::unique_ptr<WindowSet> windows;
+  class QTimer* errorBoxWatcher = nullptr;
+};

@@ -1,0 +1,298 @@
+// The court dialog: the location and goal zone of goals and shot misses, the
+// hand-over to the detail dialogs, and its correction.
+#include <ostream>
+
+#include "event_steps.h"
+
+class CourtDialogTest : public EventTest {
+ protected:
+  void SetUp() override {
+    EventTest::SetUp();
+    startMatch();
+  }
+};
+
+TEST_F(CourtDialogTest, AGoalFromTheCentreToTheMiddleFinishesTheRow) {
+  pickAndAct(1, 5, 1);
+  EXPECT_EQ(courtOffers(), "100");
+  click(location(7));
+  EXPECT_EQ(logCell(1, 4, 1), "センター");
+  EXPECT_EQ(state().logCol1, 5);
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_EQ(courtOffers(), "010");
+
+  click(zone(6));
+  EXPECT_EQ(logRow(1, 1), "00：00|||得点|センター|中中");
+  EXPECT_EQ(state().logCol1, 0);
+  EXPECT_EQ(state().logRow1, 2);
+  EXPECT_EQ(state().goalTally.at(1, 5, 7, 6), 1);
+  EXPECT_EQ(total(state().goalTally), 1);
+  EXPECT_EQ(total(state().shotMissTally), 0);
+  EXPECT_EQ(usablePersons(), 30);
+  EXPECT_EQ(usableActions(), "000000");
+  EXPECT_FALSE(Form3->isVisible());
+  EXPECT_EQ(courtOffers(), "100");
+  EXPECT_TRUE(logBlank(2));
+}
+
+TEST_F(CourtDialogTest, AShotMissCountsOnlyAsAShotMiss) {
+  recordShot(2, 7, 2, 6, 11);
+  EXPECT_EQ(logRow(2, 1), "00：00|||シュートミス|左４５|右外");
+  EXPECT_EQ(state().shotMissTally.at(2, 7, 6, 11), 1);
+  EXPECT_EQ(total(state().shotMissTally), 1);
+  EXPECT_EQ(total(state().goalTally), 0);
+  EXPECT_EQ(state().team2Tally.at(1, 7), 1);
+  EXPECT_EQ(text(Form2->ui.Panel8), "0");
+  EXPECT_EQ(cell(Form1->ui.StringGrid1, 10, 8), "");
+  EXPECT_TRUE(logBlank(1));
+}
+
+TEST_F(CourtDialogTest, PenaltyMarkIsLocationTenAndLowerRightIsZoneTen) {
+  recordShot(1, 2, 1, 10, 1);
+  EXPECT_EQ(logRow(1, 1), "00：00|||得点|PT|左外");
+  EXPECT_EQ(state().goalTally.at(1, 2, 10, 1), 1);
+
+  recordShot(1, 2, 2, 10, 10);
+  EXPECT_EQ(logRow(1, 2), "00：00|||シュートミス|PT|右下");
+  EXPECT_EQ(Form3->zoneButtons[9], Form3->ui.Button19);
+  EXPECT_EQ(state().shotMissTally.at(1, 2, 10, 10), 1);
+  EXPECT_EQ(total(state().goalTally) + total(state().shotMissTally), 2);
+}
+
+TEST_F(CourtDialogTest, EveryLocationAndZoneButtonWritesItsCaptionAndCountsUnderItsCode) {
+  for (int code = 1; code <= 11; ++code) {
+    SCOPED_TRACE(code);
+    const int place = code <= 10 ? code : 1;
+    recordShot(2, 4, 1, place, code);
+    EXPECT_EQ(logCell(2, 4, code), std::string(codes::kLocationCaption[place]));
+    EXPECT_EQ(logCell(2, 5, code), std::string(codes::kZoneCaption[code]));
+    EXPECT_EQ(state().goalTally.at(2, 4, place, code), 1);
+  }
+  EXPECT_EQ(total(state().goalTally), 11);
+  EXPECT_EQ(text(Form2->ui.Panel8), "11");
+  EXPECT_EQ(cell(Form1->ui.StringGrid1, 10, 5), "11");
+}
+
+TEST_F(CourtDialogTest, CorrectionBeforeTheLocationTakesTheGoalBack) {
+  pickAndAct(1, 4, 1);
+  ASSERT_EQ(cell(Form1->ui.StringGrid1, 3, 5), "1");
+  Form2->close();
+  click(Form3->ui.Button23);
+  EXPECT_EQ(logRow(1, 1), "00：00|||||");
+  EXPECT_EQ(state().logCol1, 3);
+  EXPECT_EQ(total(state().team1Tally), 0);
+  EXPECT_EQ(text(Form2->ui.Panel6), "0");
+  EXPECT_EQ(cell(Form1->ui.StringGrid1, 3, 5), "0");
+  EXPECT_EQ(usableActions(), "111111");
+  EXPECT_FALSE(Form2->ui.Button40->isEnabled());
+  EXPECT_EQ(usablePersons(), 0);
+  EXPECT_TRUE(Form2->isVisible());
+  EXPECT_TRUE(Form3->isVisible());
+
+  // A second correction finds nothing to take back.
+  click(Form3->ui.Button23);
+  EXPECT_EQ(logRow(1, 1), "00：00|||||");
+  EXPECT_EQ(state().logCol1, 3);
+  EXPECT_EQ(total(state().team1Tally), 0);
+  EXPECT_EQ(text(Form2->ui.Panel6), "0");
+  EXPECT_EQ(cell(Form1->ui.StringGrid1, 3, 5), "0");
+  EXPECT_EQ(usableActions(), "111111");
+
+  click(action(2));
+  EXPECT_EQ(logCell(1, 3, 1), "シュートミス");
+  EXPECT_EQ(state().team1Tally.at(1, 4), 1);
+}
+
+TEST_F(CourtDialogTest, APlaceClickedAfterTheActionWasTakenBackChangesNothing) {
+  pickAndAct(1, 4, 1);
+  click(Form3->ui.Button23);
+  ASSERT_TRUE(Form3->ui.Button16->isEnabled());
+  click(Form3->ui.Button16);  // "センター" with no action to place
+  EXPECT_EQ(logRow(1, 1), "00：00|||||");
+  EXPECT_EQ(state().logCol1, 3);
+  EXPECT_EQ(usableActions(), "111111");
+  EXPECT_TRUE(Form3->ui.Button16->isEnabled());
+  EXPECT_FALSE(Form3->ui.Button1->isEnabled());
+
+  click(action(1));
+  click(location(7));
+  click(zone(6));
+  EXPECT_EQ(logRow(1, 1), "00：00|||得点|センター|中中");
+  EXPECT_EQ(state().goalTally.at(1, 4, 7, 6), 1);
+  EXPECT_EQ(total(state().goalTally), 1);
+  EXPECT_EQ(text(Form2->ui.Panel6), "1");
+}
+
+TEST_F(CourtDialogTest, CorrectionOfTheOfficialsActionOffersFoulAndTimeOutAgain) {
+  pickAndAct(2, 0, 6);
+  click(Form3->ui.Button23);
+  EXPECT_EQ(logCell(2, 3, 1), "");
+  EXPECT_EQ(state().logCol2, 3);
+  EXPECT_EQ(usableActions(), "000011");
+  EXPECT_EQ(total(state().team2Tally), 0);
+}
+
+TEST_F(CourtDialogTest, CorrectionWhileAwaitingTheZoneGoesBackToTheLocation) {
+  pickAndAct(1, 4, 1);
+  click(location(2));
+  click(Form3->ui.Button23);
+  EXPECT_EQ(logRow(1, 1), "00：00|||得点||");
+  EXPECT_EQ(state().logCol1, 4);
+  EXPECT_EQ(courtOffers(), "100");
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_EQ(state().team1Tally.at(0, 4), 1);
+  EXPECT_EQ(text(Form2->ui.Panel6), "1");
+
+  click(location(8));
+  click(zone(3));
+  EXPECT_EQ(logRow(1, 1), "00：00|||得点|右４５|左中");
+  EXPECT_EQ(state().goalTally.at(1, 4, 8, 3), 1);
+  EXPECT_EQ(total(state().goalTally), 1);
+}
+
+TEST_F(CourtDialogTest, ATimeOutTakenBackBeforeTheBenchOffersTheCourtAgain) {
+  pickAndAct(1, 3, 5);
+  click(Form3->ui.Button23);
+  EXPECT_EQ(courtOffers(), "100");
+  EXPECT_EQ(state().team1Tally.at(4, 3), 0);
+  EXPECT_EQ(logCell(1, 3, 1), "");
+
+  click(action(1));
+  EXPECT_EQ(courtOffers(), "100");
+  click(location(7));
+  click(zone(6));
+  EXPECT_EQ(logRow(1, 1), "00：00|||得点|センター|中中");
+  EXPECT_EQ(state().goalTally.at(1, 3, 7, 6), 1);
+  EXPECT_EQ(total(state().goalTally), 1);
+}
+
+TEST_F(CourtDialogTest, ANonNumberGoalCellLeavesTheGoalInPlace) {
+  pickAndAct(1, 4, 1);
+  typeRoster(3, 5, "abc");
+  click(Form3->ui.Button23);
+  ASSERT_EQ(errorBoxes.size(), 1u);
+  EXPECT_EQ(errorBoxes[0], "'abc' は整数ではありません.");
+  EXPECT_EQ(logCell(1, 3, 1), "得点");
+  EXPECT_EQ(state().logCol1, 4);
+  EXPECT_EQ(state().team1Tally.at(0, 4), 1);
+  EXPECT_EQ(text(Form2->ui.Panel6), "1");
+  EXPECT_EQ(cell(Form1->ui.StringGrid1, 3, 5), "abc");
+  EXPECT_EQ(usableActions(), "000000");
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_EQ(courtOffers(), "100");
+
+  typeRoster(3, 5, "3");
+  click(Form3->ui.Button23);
+  EXPECT_EQ(errorBoxes.size(), 1u);
+  EXPECT_EQ(logCell(1, 3, 1), "");
+  EXPECT_EQ(cell(Form1->ui.StringGrid1, 3, 5), "2");
+  EXPECT_EQ(text(Form2->ui.Panel6), "0");
+  EXPECT_EQ(total(state().team1Tally), 0);
+  EXPECT_EQ(usableActions(), "111111");
+}
+
+TEST_F(CourtDialogTest, CloseBoxLeavesTheDialogOpenWhileTheEventNeedsIt) {
+  pickAndAct(1, 4, 2);
+  Form3->close();  // awaiting the location
+  EXPECT_TRUE(Form3->isVisible());
+  click(location(3));
+  Form3->close();  // awaiting the zone
+  EXPECT_TRUE(Form3->isVisible());
+  click(zone(2));
+  EXPECT_FALSE(Form3->isVisible());
+
+  pickAndAct(1, 4, 5);
+  Form3->close();  // awaiting the bench
+  EXPECT_TRUE(Form3->isVisible());
+  click(Form3->ui.Button23);
+  Form3->close();  // the action was taken back: the match window goes on
+  EXPECT_FALSE(Form3->isVisible());
+  EXPECT_EQ(usableActions(), "111111");
+
+  click(action(2));
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_EQ(courtOffers(), "100");
+}
+
+// One row of the sequence of windows: the action, what the court dialog
+// offers, which window the location click leads to and what completes it.
+struct Sequence {
+  int action;
+  const char* play;
+  const char* offers;  // locations, zones, bench
+  int place;           // location code clicked, 11 the bench
+  Window next;
+  const char* what;
+};
+
+void PrintTo(const Sequence& row, std::ostream* os) {
+  *os << row.play;
+}
+
+class SequenceOfWindows : public CourtDialogTest, public ::testing::WithParamInterface<Sequence> {
+ protected:
+  RecorderWindow* form(Window w) const { return windows->form(w); }
+
+  static QPushButton* firstChoice(Window w) {
+    switch (w) {
+      case Window::KeepMiss:
+        return Form4->ui.Button1;
+      case Window::Penalty:
+        return Form5->ui.Button1;
+      case Window::Foul:
+        return Form6->ui.Button1;
+      case Window::Situation:
+        return Form7->ui.Button1;
+      default:
+        return Form3->zoneButtons[0];
+    }
+  }
+};
+
+TEST_P(SequenceOfWindows, TheLocationLeadsToTheWindowThatCompletesTheRow) {
+  const Sequence& row = GetParam();
+  pickAndAct(2, 3, row.action);
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_EQ(courtOffers(), row.offers);
+
+  click(location(row.place));
+  const std::string where(codes::kLocationCaption[row.place]);
+  EXPECT_EQ(logCell(2, 4, 1), where);
+  RecorderWindow* next = form(row.next);
+  EXPECT_TRUE(next->isVisible());
+  for (RecorderWindow* f :
+       {static_cast<RecorderWindow*>(Form3), static_cast<RecorderWindow*>(Form4),
+        static_cast<RecorderWindow*>(Form5), static_cast<RecorderWindow*>(Form6),
+        static_cast<RecorderWindow*>(Form7)}) {
+    if (f != next) {
+      EXPECT_FALSE(f->isVisible()) << f->windowTitle().toStdString();
+    }
+  }
+  if (row.next == Window::Court) {
+    EXPECT_EQ(courtOffers(), "010");
+  }
+  EXPECT_EQ(usablePersons(), 0);
+
+  click(firstChoice(row.next));
+  EXPECT_EQ(logRow(2, 1), std::string("00：00|||") + row.play + "|" + where + "|" + row.what);
+  EXPECT_EQ(state().logCol2, 0);
+  EXPECT_EQ(state().logRow2, 2);
+  EXPECT_FALSE(next->isVisible());
+  EXPECT_FALSE(Form3->isVisible());
+  EXPECT_EQ(usablePersons(), 30);
+  EXPECT_EQ(usableActions(), "000000");
+  EXPECT_EQ(courtOffers(), "100");
+  EXPECT_TRUE(logBlank(1));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryAction, SequenceOfWindows,
+    ::testing::Values(Sequence{1, "得点", "100", 3, Window::Court, "左外"},
+                      Sequence{2, "シュートミス", "100", 3, Window::Court, "左外"},
+                      Sequence{3, "保持ミス", "100", 3, Window::KeepMiss, "パス"},
+                      Sequence{4, "PT(獲得)", "100", 3, Window::Penalty, "ライン内"},
+                      Sequence{5, "作戦タイム", "001", 11, Window::Situation, "リード"},
+                      Sequence{6, "反則", "100", 3, Window::Foul, "警告"}),
+    [](const ::testing::TestParamInfo<Sequence>& info) {
+      return "Action" + std::to_string(info.param.action);
+    });

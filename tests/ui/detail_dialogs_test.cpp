@@ -1,0 +1,306 @@
+// The four detail dialogs that complete an event: keep-miss kinds, penalty
+// reasons, sanctions and score situations, their counting and corrections.
+#include <ostream>
+
+#include "event_steps.h"
+
+class DetailDialogs : public EventTest {
+ protected:
+  void SetUp() override {
+    EventTest::SetUp();
+    startMatch();
+  }
+
+  // A foul by a person at a location, up to the foul dialog.
+  void foulAt(int team, int slot, int locationCode) {
+    pickAndAct(team, slot, 6);
+    click(location(locationCode));
+  }
+
+  std::string roster(int col, int row) { return cell(Form1->ui.StringGrid1, col, row); }
+  std::string warnings(int team) { return text(team == 1 ? Form1->ui.Panel3 : Form1->ui.Panel4); }
+};
+
+TEST_F(DetailDialogs, AKeepMissCountsItsKindForThePlayer) {
+  pickAndAct(2, 3, 3);
+  click(location(6));
+  EXPECT_TRUE(Form4->isVisible());
+  click(Form4->ui.Button1);
+  EXPECT_EQ(logRow(2, 1), "00：00|||保持ミス|左４５|パス");
+  EXPECT_EQ(state().logCol2, 0);
+  EXPECT_EQ(state().logRow2, 2);
+  EXPECT_EQ(state().keepMissTally.at(2, 3, 1), 1);
+  EXPECT_EQ(total(state().keepMissTally), 1);
+  EXPECT_EQ(state().team2Tally.at(2, 3), 1);
+  EXPECT_EQ(total(state().team2Tally), 1);
+  EXPECT_EQ(usablePersons(), 30);
+  EXPECT_FALSE(Form4->isVisible());
+  EXPECT_TRUE(logBlank(1));
+}
+
+TEST_F(DetailDialogs, EveryKeepMissKindCountsUnderItsOwnCode) {
+  QPushButton* kinds[] = {Form4->ui.Button1, Form4->ui.Button2, Form4->ui.Button3,
+                          Form4->ui.Button4, Form4->ui.Button5, Form4->ui.Button6,
+                          Form4->ui.Button7};
+  for (int kind = 1; kind <= 7; ++kind) {
+    SCOPED_TRACE(kind);
+    pickAndAct(1, 8, 3);
+    click(location(9));
+    click(kinds[kind - 1]);
+    EXPECT_EQ(logCell(1, 5, kind), std::string(codes::kKeepMissCaption[kind]));
+    EXPECT_EQ(state().keepMissTally.at(1, 8, kind), 1);
+  }
+  EXPECT_EQ(total(state().keepMissTally), 7);
+}
+
+TEST_F(DetailDialogs, AWarningToTeamOnesOfficial) {
+  foulAt(1, 0, 9);
+  EXPECT_TRUE(Form6->isVisible());
+  click(Form6->ui.Button1);
+  EXPECT_EQ(logRow(1, 1), "00：00|||反則|相手陣地|警告");
+  EXPECT_EQ(warnings(1), "1");
+  EXPECT_EQ(warnings(2), "0");
+  EXPECT_EQ(roster(4, 1), "1");
+  EXPECT_EQ(state().team1Tally.at(5, 0), 1);
+  EXPECT_EQ(total(state().team1Tally), 1);
+  EXPECT_FALSE(Form6->isVisible());
+  EXPECT_EQ(usablePersons(), 30);
+  EXPECT_TRUE(logBlank(2));
+}
+
+TEST_F(DetailDialogs, ASuspensionForTeamTwoSlotFiveLeavesWarningsAlone) {
+  foulAt(2, 5, 10);
+  click(Form6->ui.Button2);
+  EXPECT_EQ(logRow(2, 1), "00：00|||反則|PT|退場");
+  EXPECT_EQ(roster(12, 6), "1");
+  EXPECT_EQ(roster(11, 6), "");
+  EXPECT_EQ(roster(13, 6), "");
+  EXPECT_EQ(state().team2Tally.at(6, 5), 1);
+  EXPECT_EQ(total(state().team2Tally), 1);
+  EXPECT_EQ(warnings(1), "0");
+  EXPECT_EQ(warnings(2), "0");
+  EXPECT_TRUE(logBlank(1));
+}
+
+TEST_F(DetailDialogs, ADisqualificationGoesToItsOwnColumn) {
+  foulAt(1, 2, 3);
+  click(Form6->ui.Button3);
+  EXPECT_EQ(logCell(1, 5, 1), "失格");
+  EXPECT_EQ(roster(6, 3), "1");
+  EXPECT_EQ(roster(5, 3), "");
+  EXPECT_EQ(state().team1Tally.at(7, 2), 1);
+  EXPECT_EQ(warnings(1), "0");
+}
+
+TEST_F(DetailDialogs, TwoWarningsToOnePersonCountTwice) {
+  foulAt(1, 4, 1);
+  click(Form6->ui.Button1);
+  foulAt(2, 1, 2);
+  click(Form6->ui.Button1);
+  foulAt(1, 4, 6);
+  click(Form6->ui.Button1);
+  EXPECT_EQ(roster(4, 5), "2");
+  EXPECT_EQ(roster(11, 2), "1");
+  EXPECT_EQ(warnings(1), "2");
+  EXPECT_EQ(warnings(2), "1");
+  EXPECT_EQ(state().team1Tally.at(5, 4), 2);
+  EXPECT_EQ(state().team2Tally.at(5, 1), 1);
+  EXPECT_EQ(logCell(1, 4, 2), "左４５");
+}
+
+TEST_F(DetailDialogs, PenaltyReasonsAndScoreSituationsCountNothing) {
+  pickAndAct(1, 6, 4);
+  const MatchState counted = state();
+  click(location(10));
+  EXPECT_TRUE(Form5->isVisible());
+  click(Form5->ui.Button3);
+  EXPECT_EQ(logRow(1, 1), "00：00|||PT(獲得)|PT|GKへのパス");
+  EXPECT_EQ(state().team1Tally.at(3, 6), 1);
+
+  pickAndAct(2, 0, 5);
+  EXPECT_EQ(state().team2Tally.at(4, 0), 1);
+  const MatchState timeOut = state();
+  click(location(11));
+  EXPECT_TRUE(Form7->isVisible());
+  click(Form7->ui.Button2);
+  EXPECT_EQ(logRow(2, 1), "00：00|||作戦タイム|ベンチ|リード→同点");
+
+  EXPECT_EQ(state().team1Tally.flat(), counted.team1Tally.flat());
+  EXPECT_EQ(state().team2Tally.flat(), timeOut.team2Tally.flat());
+  EXPECT_EQ(total(state().goalTally) + total(state().shotMissTally), 0);
+  EXPECT_EQ(total(state().keepMissTally), 0);
+  EXPECT_EQ(text(Form2->ui.Panel6), "0");
+  EXPECT_EQ(text(Form2->ui.Panel8), "0");
+  EXPECT_EQ(warnings(1) + warnings(2), "00");
+  for (int row = 1; row <= 15; ++row)
+    for (int col : {3, 4, 5, 6, 10, 11, 12, 13}) EXPECT_EQ(roster(col, row), "");
+}
+
+TEST_F(DetailDialogs, CloseBoxKeepsADialogThatAwaitsItsChoice) {
+  struct Case {
+    int action;
+    int place;
+    RecorderWindow* dialog;
+    QPushButton* choice;
+  };
+  const Case cases[] = {{3, 1, Form4, Form4->ui.Button2},
+                        {4, 2, Form5, Form5->ui.Button4},
+                        {6, 3, Form6, Form6->ui.Button2},
+                        {5, 11, Form7, Form7->ui.Button4}};
+  int row = 1;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.action);
+    pickAndAct(1, 2, c.action);
+    click(location(c.place));
+    c.dialog->close();
+    EXPECT_TRUE(c.dialog->isVisible());
+    click(c.choice);
+    EXPECT_FALSE(c.dialog->isVisible());
+    EXPECT_EQ(logCell(1, 5, row++), c.choice->text().toStdString());
+  }
+}
+
+TEST_F(DetailDialogs, CloseBoxHidesTheMatchWindowAndAnIdleCourtDialog) {
+  pickAndAct(1, 2, 3);
+  click(Form3->ui.Button23);
+  Form3->close();
+  EXPECT_FALSE(Form3->isVisible());
+  Form2->close();
+  EXPECT_FALSE(Form2->isVisible());
+  click(Form1->ui.Button1);
+  EXPECT_TRUE(Form2->isVisible());
+  EXPECT_EQ(usableActions(), "111111");
+}
+
+// The correction of the three dialogs reached from a court location.
+struct Correction {
+  int action;
+  RecorderWindow* (*dialog)();
+  QPushButton* (*correction)();
+  QPushButton* (*choice)();
+  const char* row;
+};
+
+void PrintTo(const Correction& c, std::ostream* os) {
+  *os << c.row;
+}
+
+class DetailCorrection : public DetailDialogs, public ::testing::WithParamInterface<Correction> {};
+
+TEST_P(DetailCorrection, HidesTheDialogAndTheNextLocationBringsItBack) {
+  const Correction& c = GetParam();
+  pickAndAct(2, 4, c.action);
+  const MatchState counted = state();
+  click(location(1));
+  click(c.correction());
+  EXPECT_FALSE(c.dialog()->isVisible());
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_EQ(courtOffers(), "100");
+  EXPECT_EQ(logCell(2, 4, 1), "");
+  EXPECT_EQ(state().logCol2, 4);
+  EXPECT_EQ(state().team2Tally.flat(), counted.team2Tally.flat());
+
+  click(location(5));
+  EXPECT_TRUE(c.dialog()->isVisible());
+  EXPECT_FALSE(Form3->isVisible());
+  click(c.choice());
+  EXPECT_EQ(logRow(2, 1), c.row);
+  EXPECT_EQ(state().logRow2, 2);
+  EXPECT_EQ(usablePersons(), 30);
+  EXPECT_TRUE(logBlank(1));
+}
+
+TEST_P(DetailCorrection, TheCourtCorrectionThenTakesTheWholeActionBack) {
+  const Correction& c = GetParam();
+  pickAndAct(2, 4, c.action);
+  click(location(1));
+  click(c.correction());
+  click(Form3->ui.Button23);
+  EXPECT_EQ(logRow(2, 1), "00：00|||||");
+  EXPECT_EQ(state().logCol2, 3);
+  EXPECT_EQ(total(state().team2Tally), 0);
+  EXPECT_FALSE(c.dialog()->isVisible());
+  EXPECT_EQ(usableActions(), "111111");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FromACourtLocation, DetailCorrection,
+    ::testing::Values(
+        Correction{3, []() -> RecorderWindow* { return Form4; }, [] { return Form4->ui.Button8; },
+                   [] { return Form4->ui.Button3; }, "00：00|||保持ミス|右サイド|ライン"},
+        Correction{4, []() -> RecorderWindow* { return Form5; }, [] { return Form5->ui.Button5; },
+                   [] { return Form5->ui.Button2; }, "00：00|||PT(獲得)|右サイド|シュート阻止"},
+        Correction{6, []() -> RecorderWindow* { return Form6; }, [] { return Form6->ui.Button4; },
+                   [] { return Form6->ui.Button2; }, "00：00|||反則|右サイド|退場"}),
+    [](const ::testing::TestParamInfo<Correction>& info) {
+      return "Action" + std::to_string(info.param.action);
+    });
+
+TEST_F(DetailDialogs, AfterTheSituationCorrectionOnlyTheBenchIsOffered) {
+  pickAndAct(1, 7, 5);
+  click(location(11));
+  click(Form7->ui.Button5);
+  EXPECT_FALSE(Form7->isVisible());
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_EQ(courtOffers(), "001");
+  EXPECT_EQ(logCell(1, 4, 1), "");
+  EXPECT_EQ(state().logCol1, 4);
+
+  click(location(11));
+  EXPECT_TRUE(Form7->isVisible());
+  click(Form7->ui.Button4);
+  EXPECT_EQ(logRow(1, 1), "00：00|||作戦タイム|ベンチ|負け");
+  EXPECT_EQ(courtOffers(), "100");
+  EXPECT_EQ(state().team1Tally.at(4, 7), 1);
+}
+
+TEST_F(DetailDialogs, ATimeOutTakenBackAfterTheSituationCorrectionFreesTheCourt) {
+  pickAndAct(1, 7, 5);
+  click(location(11));
+  click(Form7->ui.Button5);
+  click(Form3->ui.Button23);
+  EXPECT_EQ(logCell(1, 3, 1), "");
+  EXPECT_EQ(state().team1Tally.at(4, 7), 0);
+  EXPECT_EQ(courtOffers(), "100");
+  EXPECT_FALSE(Form7->isVisible());
+}
+
+TEST_F(DetailDialogs, ANonNumberSanctionCellChangesNothing) {
+  typeRoster(4, 3, "?");  // team 1, slot 2, warnings
+  foulAt(1, 2, 4);
+  click(Form6->ui.Button1);
+  ASSERT_EQ(errorBoxes.size(), 1u);
+  EXPECT_EQ(errorBoxes[0], "'?' は整数ではありません.");
+  EXPECT_EQ(logRow(1, 1), "00：00|||反則|右ポスト|");
+  EXPECT_EQ(state().logCol1, 5);
+  EXPECT_EQ(state().logRow1, 1);
+  EXPECT_EQ(rowCount(log(1)), 5);
+  EXPECT_EQ(warnings(1), "0");
+  EXPECT_EQ(roster(4, 3), "?");
+  EXPECT_EQ(total(state().team1Tally), 0);
+  EXPECT_TRUE(Form6->isVisible());
+  EXPECT_EQ(usablePersons(), 0);
+
+  typeRoster(4, 3, "1");
+  click(Form6->ui.Button1);
+  EXPECT_EQ(errorBoxes.size(), 1u);
+  EXPECT_EQ(logRow(1, 1), "00：00|||反則|右ポスト|警告");
+  EXPECT_EQ(roster(4, 3), "2");
+  EXPECT_EQ(warnings(1), "1");
+  EXPECT_EQ(state().team1Tally.at(5, 2), 1);
+  EXPECT_FALSE(Form6->isVisible());
+  EXPECT_EQ(usablePersons(), 30);
+}
+
+TEST_F(DetailDialogs, ANonNumberSuspensionCellOfTeamTwoChangesNothing) {
+  typeRoster(12, 6, "two");
+  foulAt(2, 5, 7);
+  click(Form6->ui.Button2);
+  ASSERT_EQ(errorBoxes.size(), 1u);
+  EXPECT_EQ(errorBoxes[0], "'two' は整数ではありません.");
+  EXPECT_EQ(logCell(2, 5, 1), "");
+  EXPECT_EQ(state().logCol2, 5);
+  EXPECT_EQ(total(state().team2Tally), 0);
+  EXPECT_EQ(roster(12, 6), "two");
+  EXPECT_TRUE(Form6->isVisible());
+}
