@@ -8,11 +8,8 @@
 #include <memory>
 
 #include "court_dialog.h"
-#include "court_window.h"
 #include "event_entry.h"
-#include "match_window.h"
 #include "team_sheet.h"
-#include "team_sheet_window.h"
 #include "window_set.h"
 
 namespace {
@@ -22,21 +19,21 @@ void press(QPushButton* button) {
 }
 
 // A goal or a shot miss; `n` varies the person, team, place and zone.
-void clickEvent(int n) {
+void clickEvent(const WindowSet& windows, int n) {
   const int team = n % 2;
-  press(Form2->personButtons[team * 15 + 1 + n % 14]);
-  press(Form2->actionButtons[n % 2]);
-  press(Form3->locationButtons[n % 10]);
-  press(Form3->zoneButtons[n % 11]);
+  press(windows.matchWindow()->personButtons[team * 15 + 1 + n % 14]);
+  press(windows.matchWindow()->actionButtons[n % 2]);
+  press(windows.courtDialog()->locationButtons[n % 10]);
+  press(windows.courtDialog()->zoneButtons[n % 11]);
 }
 
 std::unique_ptr<WindowSet> matchUnderWay(int events) {
   auto windows = std::make_unique<WindowSet>();
   windows->model().timeOfDay = [] { return 0.5; };
   windows->start();
-  press(Form1->ui.Button1);
-  press(Form2->ui.Button31);
-  for (int n = 0; n < events; ++n) clickEvent(n);
+  press(windows->teamSheet()->ui.Button1);
+  press(windows->matchWindow()->ui.Button31);
+  for (int n = 0; n < events; ++n) clickEvent(*windows, n);
   return windows;
 }
 
@@ -45,7 +42,7 @@ void BM_EventThroughTheWindows(benchmark::State& state) {
   auto windows = matchUnderWay(before);
   int n = before;
   for (auto _ : state) {
-    clickEvent(n);
+    clickEvent(*windows, n);
     // Keep the logs near the size under test.
     if (++n == before + 100) {
       state.PauseTiming();

@@ -17,7 +17,6 @@
 #include <string>
 
 #include "fonts.h"
-#include "team_sheet_window.h"
 #include "window_set.h"
 
 namespace {

@@ -4,91 +4,80 @@
 #include <QDeadlineTimer>
 #include <QWindow>
 
-#include "court_window.h"
-#include "foul_dialog.h"
-#include "keep_miss_dialog.h"
-#include "match_window.h"
-#include "penalty_throw_dialog.h"
-#include "splash_window.h"
-#include "team_sheet_window.h"
-#include "time_out_dialog.h"
-
 WindowSet::WindowSet(Showing showing) : model_(std::make_unique<MatchModel>()) {
   MatchModel& m = *model_;
-  // Each global is set before its creation handler runs, and a handler only
-  // reaches windows created before it.
-  Form1 = new TeamSheetWindow(m);
-  Form1->FormCreate();
+  // Each window's creation handler runs before the next window is built.
+  teamSheet_ = std::make_unique<TeamSheetWindow>(m);
+  // exit() rather than quit(): quit() comes back as a request to close the
+  // team sheet (QuitRequests).
+  teamSheet_->setQuitAction([] { QCoreApplication::exit(0); });
+  teamSheet_->setExportHeads([this] { return exportHeads(); });
+  teamSheet_->FormCreate();
   if (showing == Showing::TeamSheetFirst) showTeamSheetNow();
-  Form2 = new MatchWindow(m);
-  Form2->FormCreate();
-  Form3 = new CourtDialog(m);
-  Form3->FormCreate();
-  Form4 = new KeepMissDialog(m);
-  Form4->FormCreate();
-  Form5 = new PenaltyThrowDialog(m);
-  Form5->FormCreate();
-  Form6 = new FoulDialog(m);
-  Form6->FormCreate();
-  Form7 = new TimeOutDialog(m);
-  Form7->FormCreate();
-  Form8 = new SplashWindow(m);
+  matchWindow_ = std::make_unique<MatchWindow>(m);
+  matchWindow_->FormCreate();
+  courtDialog_ = std::make_unique<CourtDialog>(m);
+  courtDialog_->FormCreate();
+  keepMissDialog_ = std::make_unique<KeepMissDialog>(m);
+  keepMissDialog_->FormCreate();
+  penaltyThrowDialog_ = std::make_unique<PenaltyThrowDialog>(m);
+  penaltyThrowDialog_->FormCreate();
+  foulDialog_ = std::make_unique<FoulDialog>(m);
+  foulDialog_->FormCreate();
+  timeOutDialog_ = std::make_unique<TimeOutDialog>(m);
+  timeOutDialog_->FormCreate();
+  splash_ = std::make_unique<SplashWindow>(m);
   m.raised.clear();
-  RecorderWindow::afterHandler = [this] { refresh(); };
+  for (int w = 1; w <= 8; ++w)
+    window(static_cast<Window>(w))->setAfterHandler([this] { refresh(); });
   refresh();
+  quitRequests_.teamSheet = teamSheet_.get();
   QCoreApplication::instance()->installEventFilter(&quitRequests_);
 }
 
 WindowSet::~WindowSet() {
-  RecorderWindow::afterHandler = nullptr;
-  delete Form8;
-  delete Form7;
-  delete Form6;
-  delete Form5;
-  delete Form4;
-  delete Form3;
-  delete Form2;
-  delete Form1;
-  Form1 = nullptr;
-  Form2 = nullptr;
-  Form3 = nullptr;
-  Form4 = nullptr;
-  Form5 = nullptr;
-  Form6 = nullptr;
-  Form7 = nullptr;
-  Form8 = nullptr;
+  for (int w = 1; w <= 8; ++w) window(static_cast<Window>(w))->setAfterHandler(nullptr);
+}
+
+void WindowSet::setQuitAction(std::function<void()> quit) {
+  teamSheet_->setQuitAction(std::move(quit));
 }
 
 bool QuitRequests::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::Quit || watched != QCoreApplication::instance()) return false;
-  Form1->close();
+  teamSheet->close();
   return true;
 }
 
-RecorderWindow* formOf(Window w) {
+RecorderWindow* WindowSet::window(Window w) const {
   switch (w) {
     case Window::TeamSheet:
-      return Form1;
+      return teamSheet_.get();
     case Window::Match:
-      return Form2;
+      return matchWindow_.get();
     case Window::Court:
-      return Form3;
+      return courtDialog_.get();
     case Window::KeepMiss:
-      return Form4;
+      return keepMissDialog_.get();
     case Window::Penalty:
-      return Form5;
+      return penaltyThrowDialog_.get();
     case Window::Foul:
-      return Form6;
+      return foulDialog_.get();
     case Window::Situation:
-      return Form7;
+      return timeOutDialog_.get();
     case Window::Splash:
-      return Form8;
+      return splash_.get();
   }
   return nullptr;
 }
 
-RecorderWindow* WindowSet::form(Window w) const {
-  return formOf(w);
+// The shot table's heads are the captions of the court and keep-miss
+// dialogs' buttons at the moment of saving.
+ExportHeads WindowSet::exportHeads() const {
+  ExportHeads heads;
+  courtDialog_->addExportHeads(heads);
+  keepMissDialog_->addExportHeads(heads);
+  return heads;
 }
 
 // Building the hidden windows and loading their fonts takes about as long as
@@ -96,13 +85,13 @@ RecorderWindow* WindowSet::form(Window w) const {
 // handled before all eight windows exist.
 void WindowSet::showTeamSheetNow() {
   model_->show(Window::TeamSheet);
-  Form1->refresh();
-  Form1->Timer1.stop();  // the splash waits for the message loop; refresh() restarts it
-  Form1->show();
+  teamSheet_->refresh();
+  teamSheet_->Timer1.stop();  // the splash waits for the message loop; refresh() restarts it
+  teamSheet_->show();
   const QDeadlineTimer deadline(100);
-  while (!Form1->windowHandle()->isExposed() && !deadline.hasExpired())
+  while (!teamSheet_->windowHandle()->isExposed() && !deadline.hasExpired())
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  Form1->repaint();
+  teamSheet_->repaint();
 }
 
 void WindowSet::start() {
@@ -113,14 +102,14 @@ void WindowSet::start() {
 void WindowSet::refresh() {
   MatchModel& m = *model_;
   for (int w = 1; w <= 8; ++w) {
-    RecorderWindow* f = form(static_cast<Window>(w));
+    RecorderWindow* f = window(static_cast<Window>(w));
     f->refresh();
     const bool wanted = m.visible[w];
     if (wanted && !f->isVisible()) f->show();
     if (!wanted && f->isVisible()) f->hide();
   }
   for (Window w : m.raised) {
-    RecorderWindow* f = form(w);
+    RecorderWindow* f = window(w);
     if (!f->isVisible()) continue;
     f->raise();
     f->activateWindow();

@@ -3,11 +3,18 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
+#include "court_window.h"
+#include "foul_dialog.h"
+#include "keep_miss_dialog.h"
 #include "match_model.h"
-
-class RecorderWindow;
+#include "match_window.h"
+#include "penalty_throw_dialog.h"
+#include "splash_window.h"
+#include "team_sheet_window.h"
+#include "time_out_dialog.h"
 
 // A request to end the program from outside it (the session ending, the
 // platform's quit) goes the way of the team sheet's close box, which asks
@@ -16,11 +23,9 @@ class RecorderWindow;
 // windows refuse, since their close box only hides them.
 class QuitRequests : public QObject {
  public:
+  QWidget* teamSheet = nullptr;
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
-
-// The window of a number, through the globals Form1..Form8.
-RecorderWindow* formOf(Window w);
 
 class WindowSet {
  public:
@@ -35,7 +40,19 @@ class WindowSet {
   WindowSet& operator=(const WindowSet&) = delete;
 
   MatchModel& model() { return *model_; }
-  RecorderWindow* form(Window w) const;
+  RecorderWindow* window(Window w) const;
+  TeamSheetWindow* teamSheet() const { return teamSheet_.get(); }
+  MatchWindow* matchWindow() const { return matchWindow_.get(); }
+  CourtDialog* courtDialog() const { return courtDialog_.get(); }
+  KeepMissDialog* keepMissDialog() const { return keepMissDialog_.get(); }
+  PenaltyThrowDialog* penaltyThrowDialog() const { return penaltyThrowDialog_.get(); }
+  FoulDialog* foulDialog() const { return foulDialog_.get(); }
+  TimeOutDialog* timeOutDialog() const { return timeOutDialog_.get(); }
+  SplashWindow* splash() const { return splash_.get(); }
+
+  // What the team sheet's close box finally does: ends the program, unless
+  // a test puts something else here.
+  void setQuitAction(std::function<void()> quit);
 
   // Shows the main window.
   void start();
@@ -45,7 +62,17 @@ class WindowSet {
 
  private:
   void showTeamSheetNow();
+  ExportHeads exportHeads() const;
 
   std::unique_ptr<MatchModel> model_;
+  // Destroyed in the reverse of their creation order, the splash first.
+  std::unique_ptr<TeamSheetWindow> teamSheet_;
+  std::unique_ptr<MatchWindow> matchWindow_;
+  std::unique_ptr<CourtDialog> courtDialog_;
+  std::unique_ptr<KeepMissDialog> keepMissDialog_;
+  std::unique_ptr<PenaltyThrowDialog> penaltyThrowDialog_;
+  std::unique_ptr<FoulDialog> foulDialog_;
+  std::unique_ptr<TimeOutDialog> timeOutDialog_;
+  std::unique_ptr<SplashWindow> splash_;
   QuitRequests quitRequests_;
 };

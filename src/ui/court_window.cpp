@@ -3,8 +3,6 @@
 #include "court_dialog.h"
 #include "fonts.h"
 
-CourtDialog* Form3 = nullptr;
-
 CourtDialog::CourtDialog(MatchModel& model) : RecorderWindow(model, Window::Court) {
   ui.setupUi(this);
   applyStoredAppearance({QStringLiteral("Orvel作ハンドボールコート"),
@@ -53,4 +51,11 @@ void CourtDialog::refresh() {
 
 void CourtDialog::Button23Click() {
   handle([&] { correctCourtStep(model()); });
+}
+
+void CourtDialog::addExportHeads(ExportHeads& heads) const {
+  for (int code = 1; code <= codes::kZones; ++code)
+    heads.zone[code] = zoneButtons[code - 1]->text().toStdString();
+  for (int code = 1; code <= codes::kLocations; ++code)
+    heads.location[code] = locationButtons[code - 1]->text().toStdString();
 }

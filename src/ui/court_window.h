@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <vector>
 
+#include "export_heads.h"
 #include "recorder_window.h"
 #include "ui_court_window.h"
 
@@ -24,6 +25,8 @@ class CourtDialog : public RecorderWindow {
   std::vector<QPushButton*> zoneButtons;
 
   void Button23Click();  // 修正
-};
 
-extern CourtDialog* Form3;
+  // The shot table is headed by the place and zone buttons' captions as
+  // they read at the moment of saving.
+  void addExportHeads(ExportHeads& heads) const;
+};

@@ -2,8 +2,6 @@
 
 #include "detail_dialogs.h"
 
-FoulDialog* Form6 = nullptr;
-
 FoulDialog::FoulDialog(MatchModel& model) : DetailDialog(model, Window::Foul) {
   ui.setupUi(this);
   setUpDetail(QStringLiteral("反則"), {303, 203}, {506, 311}, {ui.Button1, ui.Button2, ui.Button3},

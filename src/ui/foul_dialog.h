@@ -11,5 +11,3 @@ class FoulDialog : public DetailDialog {
   explicit FoulDialog(MatchModel& model);
   Ui::FoulDialog ui;
 };
-
-extern FoulDialog* Form6;

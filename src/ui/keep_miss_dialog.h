@@ -2,6 +2,7 @@
 #pragma once
 
 #include "detail_dialog.h"
+#include "export_heads.h"
 #include "ui_keep_miss_dialog.h"
 
 class KeepMissDialog : public DetailDialog {
@@ -10,6 +11,8 @@ class KeepMissDialog : public DetailDialog {
  public:
   explicit KeepMissDialog(MatchModel& model);
   Ui::KeepMissDialog ui;
-};
 
-extern KeepMissDialog* Form4;
+  // The shot table's keep-miss rows are headed by the kind buttons'
+  // captions as they read at the moment of saving.
+  void addExportHeads(ExportHeads& heads) const;
+};

@@ -4,8 +4,6 @@
 #include "fonts.h"
 #include "grid_view.h"
 
-MatchWindow* Form2 = nullptr;
-
 namespace {
 const GridLayout kLogLayout{24, {70, 40, 80, 85, 40, 85}, false};
 }

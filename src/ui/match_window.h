@@ -37,5 +37,3 @@ class MatchWindow : public RecorderWindow {
   void Button40Click();  // 修正
   void Timer1Timer();
 };
-
-extern MatchWindow* Form2;

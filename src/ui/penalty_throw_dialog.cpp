@@ -2,8 +2,6 @@
 
 #include "detail_dialogs.h"
 
-PenaltyThrowDialog* Form5 = nullptr;
-
 PenaltyThrowDialog::PenaltyThrowDialog(MatchModel& model) : DetailDialog(model, Window::Penalty) {
   ui.setupUi(this);
   setUpDetail(QStringLiteral("ペナルティ"), {292, 177}, {567, 332},

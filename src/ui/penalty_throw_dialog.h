@@ -11,5 +11,3 @@ class PenaltyThrowDialog : public DetailDialog {
   explicit PenaltyThrowDialog(MatchModel& model);
   Ui::PenaltyThrowDialog ui;
 };
-
-extern PenaltyThrowDialog* Form5;

@@ -78,10 +78,10 @@ void RecorderWindow::handle(const std::function<void()>& body) {
   try {
     body();
   } catch (const UserError& error) {
-    if (afterHandler) afterHandler();
+    if (afterHandler_) afterHandler_();
     showErrorBox(this, QString::fromStdString(error.what()));
   }
-  if (afterHandler) afterHandler();
+  if (afterHandler_) afterHandler_();
 }
 
 void setTextIfChanged(QLineEdit* edit, const std::string& text) {

@@ -40,8 +40,10 @@ class RecorderWindow : public QWidget {
   // carries on; afterwards every window is redrawn.
   void handle(const std::function<void()>& body);
 
-  // Set by the window set: redraws every window after a handler.
-  static inline std::function<void()> afterHandler;
+  // What runs after every handler; the window set redraws every window.
+  void setAfterHandler(std::function<void()> afterHandler) {
+    afterHandler_ = std::move(afterHandler);
+  }
 
  protected:
   void applyStoredAppearance(const StoredAppearance& stored);
@@ -53,6 +55,7 @@ class RecorderWindow : public QWidget {
   MatchModel& model_;
   Window id_;
   StoredAppearance stored_;
+  std::function<void()> afterHandler_;
 };
 
 // Sets a widget's text only when it differs, so that typing is not disturbed.

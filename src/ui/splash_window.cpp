@@ -5,8 +5,6 @@
 #include "fonts.h"
 #include "team_sheet.h"
 
-SplashWindow* Form8 = nullptr;
-
 SplashWindow::SplashWindow(MatchModel& model) : RecorderWindow(model, Window::Splash) {
   ui.setupUi(this);
   applyStoredAppearance(

@@ -19,5 +19,3 @@ class SplashWindow : public RecorderWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 };
-
-extern SplashWindow* Form8;

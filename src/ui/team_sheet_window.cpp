@@ -4,14 +4,10 @@
 #include <QCloseEvent>
 #include <QMessageBox>
 
-#include "court_window.h"
 #include "grid_view.h"
-#include "keep_miss_dialog.h"
 #include "message_box.h"
 #include "save_match.h"
 #include "team_sheet.h"
-
-TeamSheetWindow* Form1 = nullptr;
 
 namespace {
 
@@ -49,9 +45,6 @@ TeamSheetWindow::TeamSheetWindow(MatchModel& model) : RecorderWindow(model, Wind
   follow(ui.Edit2, &TeamSheetModel::edit2);
   follow(ui.Edit3, &TeamSheetModel::edit3);
   follow(ui.Edit4, &TeamSheetModel::edit4);
-  // exit() rather than quit(): quit() comes back as a request to close the
-  // team sheet (WindowSet).
-  if (!quitProgram) quitProgram = [] { QCoreApplication::exit(0); };
 }
 
 void TeamSheetWindow::FormCreate() {
@@ -89,23 +82,7 @@ void TeamSheetWindow::Button1Click() {
 }
 
 void TeamSheetWindow::Button2Click() {
-  handle([&] { saveMatch(model(), headsFromDialogs()); });
-}
-
-// The shot table's heads are the captions of the court and keep-miss
-// dialogs' buttons at the moment of saving.
-ExportHeads TeamSheetWindow::headsFromDialogs() const {
-  ExportHeads heads;
-  for (int code = 1; code <= codes::kZones; ++code)
-    heads.zone[code] = Form3->zoneButtons[code - 1]->text().toStdString();
-  for (int code = 1; code <= codes::kLocations; ++code)
-    heads.location[code] = Form3->locationButtons[code - 1]->text().toStdString();
-  const QPushButton* kinds[] = {Form4->ui.Button1, Form4->ui.Button2, Form4->ui.Button3,
-                                Form4->ui.Button4, Form4->ui.Button5, Form4->ui.Button6,
-                                Form4->ui.Button7};
-  for (int kind = 1; kind <= codes::kKeepMissKinds; ++kind)
-    heads.keepMiss[kind] = kinds[kind - 1]->text().toStdString();
-  return heads;
+  handle([&] { saveMatch(model(), exportHeads_()); });
 }
 
 void TeamSheetWindow::Timer1Timer() {
@@ -121,5 +98,5 @@ void TeamSheetWindow::closeEvent(QCloseEvent* event) {
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes) return;
   }
-  quitProgram();
+  quit_();
 }

@@ -25,13 +25,16 @@ class TeamSheetWindow : public RecorderWindow {
   void Button2Click();  // データ保存
   void Timer1Timer();
 
-  ExportHeads headsFromDialogs() const;
-
-  // Ends the program; tests replace it.
-  static inline std::function<void()> quitProgram;
+  // Set by the window set: what the close box does once nothing unsaved
+  // stands in the way (ends the program; tests count it instead), and the
+  // captions that head the saved shot table.
+  void setQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
+  void setExportHeads(std::function<ExportHeads()> heads) { exportHeads_ = std::move(heads); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-};
 
-extern TeamSheetWindow* Form1;
+ private:
+  std::function<void()> quit_;
+  std::function<ExportHeads()> exportHeads_;
+};

@@ -2,8 +2,6 @@
 
 #include "detail_dialogs.h"
 
-TimeOutDialog* Form7 = nullptr;
-
 TimeOutDialog::TimeOutDialog(MatchModel& model) : DetailDialog(model, Window::Situation) {
   ui.setupUi(this);
   setUpDetail(QStringLiteral("Form7"), {297, 210}, {550, 346},

@@ -11,5 +11,3 @@ class TimeOutDialog : public DetailDialog {
   explicit TimeOutDialog(MatchModel& model);
   Ui::TimeOutDialog ui;
 };
-
-extern TimeOutDialog* Form7;

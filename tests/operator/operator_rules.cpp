@@ -4,14 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "court_window.h"
-#include "foul_dialog.h"
-#include "keep_miss_dialog.h"
-#include "match_window.h"
-#include "penalty_throw_dialog.h"
-#include "team_sheet_window.h"
-#include "time_out_dialog.h"
-
 namespace {
 
 std::string clockCaption(double playingSeconds) {
@@ -249,14 +241,14 @@ std::string OperatorRules::checkCursorsAndLogs() {
       lastClick_->team == active) {
     const int row = s.logRow(active);
     rowSlot_[active][row] = lastClick_->code;
-    const LogRow cells = shownLogRow(active, row);
+    const LogRow cells = shownLogRow(windows_, active, row);
     const int rosterRow = lastClick_->code + 1;
     if (cells[1] != m_.sheet.roster.cell(active == 2 ? 8 : 1, rosterRow) ||
         cells[2] != m_.sheet.roster.cell(active == 2 ? 9 : 2, rosterRow))
       return "the picked person's number or name differ from the roster: " + joined(cells);
     std::string time;
     if (colBefore_ == 0) {
-      const std::string caption = Form2->ui.Panel1->text().toStdString();
+      const std::string caption = windows_.matchWindow()->ui.Panel1->text().toStdString();
       time = caption.substr(0, 2) + "：" + caption.substr(3, 2);
     } else {
       time = openTimeBefore_[teamBefore_];  // kept, or moved from the other log
@@ -269,7 +261,7 @@ std::string OperatorRules::checkCursorsAndLogs() {
   if (c >= 3 && openSlot() < 0) return "the open event has no person picked";
 
   for (int team = 1; team <= 2; ++team) {
-    QTableView* view = logView(team);
+    QTableView* view = logView(windows_, team);
     const int logRow = s.logRow(team);
     if (shownRows(view) != logRow + 4)
       return say("team ", team, "'s log shows ", shownRows(view), " rows at row ", logRow);
@@ -286,7 +278,7 @@ std::string OperatorRules::checkCursorsAndLogs() {
       const int row = static_cast<int>(done.size()) + 1;
       const auto slot = rowSlot_[team].find(row);
       if (slot == rowSlot_[team].end()) return say("team ", team, " row ", row, " has no pick");
-      const LogRow cells = shownLogRow(team, row);
+      const LogRow cells = shownLogRow(windows_, team, row);
       const std::string problem = rowProblem(cells, slot->second);
       if (!problem.empty())
         return say("team ", team, " row ", row, " '", joined(cells), "': ", problem);
@@ -294,7 +286,7 @@ std::string OperatorRules::checkCursorsAndLogs() {
     }
     // The open row holds cells up to its cursor only; rows below are empty.
     const int col = team == active ? c : 0;
-    const LogRow open = shownLogRow(team, logRow);
+    const LogRow open = shownLogRow(windows_, team, logRow);
     for (int k = col; k < 6; ++k)
       if (!open[k].empty())
         return say("team ", team, " open row at column ", col, ": ", joined(open));
@@ -326,38 +318,43 @@ std::string OperatorRules::checkButtons() const {
   auto check = [&](std::string problem) {
     if (broken.empty() && !problem.empty()) broken = problem;
   };
-  check(expect(Form1->ui.Button1, true, "team sheet"));
-  check(expect(Form1->ui.Button2, true, "team sheet"));
-  check(expect(Form2->ui.Button31, !started_, "start"));
-  check(expect(Form2->ui.Button32, started_, "pause"));
-  check(expect(Form2->ui.Button39, true, "match window"));
-  check(expect(Form2->ui.Button40, c == 3 && personCorrectable_, "match correction"));
-  for (QPushButton* b : Form2->personButtons) check(expect(b, started_ && c <= 1, "person"));
+  check(expect(windows_.teamSheet()->ui.Button1, true, "team sheet"));
+  check(expect(windows_.teamSheet()->ui.Button2, true, "team sheet"));
+  check(expect(windows_.matchWindow()->ui.Button31, !started_, "start"));
+  check(expect(windows_.matchWindow()->ui.Button32, started_, "pause"));
+  check(expect(windows_.matchWindow()->ui.Button39, true, "match window"));
+  check(expect(windows_.matchWindow()->ui.Button40, c == 3 && personCorrectable_,
+               "match correction"));
+  for (QPushButton* b : windows_.matchWindow()->personButtons)
+    check(expect(b, started_ && c <= 1, "person"));
   for (int code = 1; code <= 6; ++code)
-    check(expect(Form2->actionButtons[code - 1],
+    check(expect(windows_.matchWindow()->actionButtons[code - 1],
                  c == 3 && (slot != 0 || code == kTimeOut || code == kFoul), "action"));
   const bool awaitingBench = c == 4 && action == kTimeOut;
   const bool awaitingZone = c == 5 && shot;
-  for (QPushButton* b : Form3->locationButtons)
+  for (QPushButton* b : windows_.courtDialog()->locationButtons)
     check(expect(b, !awaitingBench && !awaitingZone, "location"));
-  for (QPushButton* b : Form3->zoneButtons) check(expect(b, awaitingZone, "zone"));
-  check(expect(Form3->ui.Button21, awaitingBench, "bench"));
-  check(expect(Form3->ui.Button23, true, "court correction"));
-  for (QWidget* form : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5),
-                        static_cast<QWidget*>(Form6), static_cast<QWidget*>(Form7)})
-    for (QPushButton* b : form->findChildren<QPushButton*>()) check(expect(b, true, "detail"));
+  for (QPushButton* b : windows_.courtDialog()->zoneButtons) check(expect(b, awaitingZone, "zone"));
+  check(expect(windows_.courtDialog()->ui.Button21, awaitingBench, "bench"));
+  check(expect(windows_.courtDialog()->ui.Button23, true, "court correction"));
+  for (Window w : {Window::KeepMiss, Window::Penalty, Window::Foul, Window::Situation})
+    for (QPushButton* b : windows_.window(w)->findChildren<QPushButton*>())
+      check(expect(b, true, "detail"));
   if (!broken.empty()) return say(broken, " with the cursor at ", c, ", action ", action);
 
   // Which windows show: those the open event needs, and no detail dialog
   // that it does not need.
-  if (!Form1->isVisible()) return "the team sheet is hidden";
-  if (windowNeeded(Window::Court) && !Form3->isVisible()) return "the court dialog is hidden";
-  if (c <= 1 && Form3->isVisible()) return "the court dialog shows with no action";
-  if (c == 5 && !shot && Form3->isVisible()) return "the court dialog shows over a detail dialog";
+  if (!windows_.teamSheet()->isVisible()) return "the team sheet is hidden";
+  if (windowNeeded(Window::Court) && !windows_.courtDialog()->isVisible())
+    return "the court dialog is hidden";
+  if (c <= 1 && windows_.courtDialog()->isVisible()) return "the court dialog shows with no action";
+  if (c == 5 && !shot && windows_.courtDialog()->isVisible())
+    return "the court dialog shows over a detail dialog";
   for (Window w : {Window::KeepMiss, Window::Penalty, Window::Foul, Window::Situation})
-    if (formOf(w)->isVisible() != windowNeeded(w))
-      return say("Form", static_cast<int>(w), formOf(w)->isVisible() ? " shows" : " is hidden",
-                 " with the cursor at ", c, ", action ", action);
+    if (windows_.window(w)->isVisible() != windowNeeded(w))
+      return say(windows_.window(w)->objectName().toStdString(),
+                 windows_.window(w)->isVisible() ? " shows" : " is hidden", " with the cursor at ",
+                 c, ", action ", action);
   return "";
 }
 
@@ -370,7 +367,8 @@ std::string OperatorRules::checkWayForward() const {
   };
   // A hidden match window comes back with the team sheet's button.
   const bool matchReachable =
-      Form2->isVisible() || (Form1->isVisible() && Form1->ui.Button1->isEnabled());
+      windows_.matchWindow()->isVisible() ||
+      (windows_.teamSheet()->isVisible() && windows_.teamSheet()->ui.Button1->isEnabled());
   auto onMatchWindow = [&](const auto& buttons) {
     for (QPushButton* b : buttons)
       if (b->isEnabled()) return matchReachable;
@@ -380,19 +378,19 @@ std::string OperatorRules::checkWayForward() const {
   const int action = openAction();
   bool forward = false;
   if (!started_) {
-    forward = onMatchWindow(std::vector<QPushButton*>{Form2->ui.Button31});
+    forward = onMatchWindow(std::vector<QPushButton*>{windows_.matchWindow()->ui.Button31});
   } else if (c <= 1) {
-    forward = onMatchWindow(Form2->personButtons);
+    forward = onMatchWindow(windows_.matchWindow()->personButtons);
   } else if (c == 3) {
-    forward = onMatchWindow(Form2->actionButtons);
+    forward = onMatchWindow(windows_.matchWindow()->actionButtons);
   } else if (c == 4) {
-    std::vector<QPushButton*> places = Form3->locationButtons;
-    places.push_back(Form3->ui.Button21);
-    forward = anyUsable(Form3, places);
+    std::vector<QPushButton*> places = windows_.courtDialog()->locationButtons;
+    places.push_back(windows_.courtDialog()->ui.Button21);
+    forward = anyUsable(windows_.courtDialog(), places);
   } else if (action == kGoal || action == kShotMiss) {
-    forward = anyUsable(Form3, Form3->zoneButtons);
+    forward = anyUsable(windows_.courtDialog(), windows_.courtDialog()->zoneButtons);
   } else {
-    QWidget* detail = formOf(dialogOf(action));
+    QWidget* detail = windows_.window(dialogOf(action));
     forward = anyUsable(detail, detail->findChildren<QPushButton*>());
   }
   return forward ? "" : say("stuck: nothing usable with the cursor at ", c, ", action ", action);
@@ -423,11 +421,13 @@ std::string OperatorRules::checkCounts() {
           return say("keepMissTally [", team, "][", slot, "][", kind, "] is ",
                      s.keepMissTally.at(team, slot, kind));
     }
-    const QLabel* score = team == 2 ? Form2->ui.Panel8 : Form2->ui.Panel6;
+    const QLabel* score =
+        team == 2 ? windows_.matchWindow()->ui.Panel8 : windows_.matchWindow()->ui.Panel6;
     if (score->text().toStdString() != std::to_string(d.score[team]))
       return say("team ", team, "'s score reads ", score->text().toStdString(), ", the log has ",
                  d.score[team], " goals");
-    const QLabel* warnings = team == 2 ? Form1->ui.Panel4 : Form1->ui.Panel3;
+    const QLabel* warnings =
+        team == 2 ? windows_.teamSheet()->ui.Panel4 : windows_.teamSheet()->ui.Panel3;
     if (warnings->text().toStdString() != std::to_string(d.warnings[team]))
       return say("team ", team, "'s warning count reads ", warnings->text().toStdString());
 
@@ -451,7 +451,7 @@ std::string OperatorRules::checkCounts() {
                      "' was counted ", delta > 0 ? "up" : "down");
         }
         countSeen_[key] = now;
-        const std::string cell = shown(Form1->ui.StringGrid1, col, slot + 1);
+        const std::string cell = shown(windows_.teamSheet()->ui.StringGrid1, col, slot + 1);
         if (cell != expected)
           return say("roster cell (", col, ", ", slot + 1, ") reads '", cell, "', expected '",
                      expected, "'");
@@ -463,7 +463,7 @@ std::string OperatorRules::checkCounts() {
 std::string OperatorRules::checkClock(double nowSeconds) const {
   if (!running_) return "";
   const std::string expected = clockCaption(nowSeconds - startSeconds_ - pausedSeconds_);
-  const std::string caption = Form2->ui.Panel1->text().toStdString();
+  const std::string caption = windows_.matchWindow()->ui.Panel1->text().toStdString();
   return caption == expected ? "" : "the clock reads " + caption + ", expected " + expected;
 }
 
@@ -473,12 +473,12 @@ std::string OperatorRules::checkCarried() const {
     const int slot = n % 15;
     const std::string expected =
         slot == 0 ? "監督" : m_.sheet.roster.cell(team == 2 ? 8 : 1, slot + 1);
-    if (Form2->personButtons[n]->text().toStdString() != expected)
-      return say("person button ", n + 1, " reads '", Form2->personButtons[n]->text().toStdString(),
-                 "'");
+    if (windows_.matchWindow()->personButtons[n]->text().toStdString() != expected)
+      return say("person button ", n + 1, " reads '",
+                 windows_.matchWindow()->personButtons[n]->text().toStdString(), "'");
   }
-  if (Form2->ui.Panel2->text().toStdString() != m_.sheet.edit3 ||
-      Form2->ui.Panel5->text().toStdString() != m_.sheet.edit4)
+  if (windows_.matchWindow()->ui.Panel2->text().toStdString() != m_.sheet.edit3 ||
+      windows_.matchWindow()->ui.Panel5->text().toStdString() != m_.sheet.edit4)
     return "the team panels differ from the team names";
   return "";
 }

@@ -17,13 +17,15 @@
 
 #include "match_model.h"
 #include "operator_view.h"
+#include "window_set.h"
 
 // The log cells of both teams, rows 1 on, for comparing before and after.
 std::vector<std::vector<std::string>> logCells(const MatchModel& m);
 
 class OperatorRules {
  public:
-  explicit OperatorRules(MatchModel& model) : m_(model), logsAtSave_(logCells(model)) {}
+  explicit OperatorRules(WindowSet& windows)
+      : windows_(windows), m_(windows.model()), logsAtSave_(logCells(m_)) {}
 
   // Called before each step.
   void beforeStep();
@@ -66,6 +68,7 @@ class OperatorRules {
   std::string checkCarried() const;
   Derived derive() const;
 
+  WindowSet& windows_;
   MatchModel& m_;
   bool started_ = false;
   bool carried_ = false;

@@ -39,8 +39,8 @@ struct OperatorButton {
 
 // Every button of the team sheet (but "データ保存"), the match window, the
 // court dialog and the detail dialogs.
-std::vector<OperatorButton> operatorButtons();
+std::vector<OperatorButton> operatorButtons(const WindowSet& windows);
 
 // The log view of a team.
-QTableView* logView(int team);
-LogRow shownLogRow(int team, int row);
+QTableView* logView(const WindowSet& windows, int team);
+LogRow shownLogRow(const WindowSet& windows, int team, int row);

@@ -6,16 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "court_window.h"
 #include "file_faults.h"
-#include "foul_dialog.h"
-#include "keep_miss_dialog.h"
-#include "match_window.h"
-#include "penalty_throw_dialog.h"
 #include "saved_files.h"
-#include "splash_window.h"
-#include "team_sheet_window.h"
-#include "time_out_dialog.h"
 
 namespace {
 
@@ -36,11 +28,6 @@ const std::vector<std::string> kRosterTexts = {"7",    "10", "99", "佐藤",   "
 const std::vector<std::string> kTeamNames = {"ルビナ大学", "団体名", "東京\tA", "⚽FC",
                                              "",           "Team 2", "😀"};
 
-RecorderWindow* formNumber(int n) {
-  RecorderWindow* forms[] = {Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8};
-  return forms[n - 1];
-}
-
 bool replaced(const FileState& before, const FileState& after) {
   return after.exists && !after.folder && (!before.exists || after.inode != before.inode);
 }
@@ -55,14 +42,15 @@ uint64_t SeededRandom::next() {
   return z ^ (z >> 31);
 }
 
-RandomOperator::RandomOperator(MatchModel& model, OperatorFixture fixture, uint64_t seed,
+RandomOperator::RandomOperator(WindowSet& windows, OperatorFixture fixture, uint64_t seed,
                                std::string folder)
-    : m_(model),
+    : windows_(windows),
+      m_(windows.model()),
       fixture_(fixture),
       random_(seed),
       folder_(std::move(folder)),
-      rules_(model),
-      buttons_(operatorButtons()) {
+      rules_(windows),
+      buttons_(operatorButtons(windows)) {
   fs::create_directory(folder_ + "/ro");
   fs::permissions(folder_ + "/ro", fs::perms::owner_read | fs::perms::owner_exec);
   std::ofstream(folder_ + "/locked-shot-.xls") << "older";
@@ -143,13 +131,13 @@ std::string RandomOperator::clickButton() {
 std::string RandomOperator::closeWindow() {
   std::vector<int> shown;
   for (int n = 1; n <= 8; ++n)
-    if (formNumber(n)->isVisible()) shown.push_back(n);
-  RecorderWindow* form = formNumber(random_.pick(shown));
-  note("close Form" + std::to_string(static_cast<int>(form->windowId())));
+    if (windows_.window(static_cast<Window>(n))->isVisible()) shown.push_back(n);
+  RecorderWindow* form = windows_.window(static_cast<Window>(random_.pick(shown)));
+  note("close " + form->objectName().toStdString());
   const size_t errors = fixture_.errorBoxes.size();
   const size_t questions = fixture_.questions.size();
 
-  if (form == Form1) {
+  if (form == windows_.teamSheet()) {
     // Closing the team sheet ends the program (not in a test), asking first
     // when recorded events would be lost.
     const bool mustAsk = rules_.logsChangedSinceSave();
@@ -185,7 +173,7 @@ std::string RandomOperator::save() {
   if (target == Target::FolderInPlace) name = "blocked";
   if (target == Target::NameTooLong) name = std::string(300, 'x');
   const std::string stem = folder_ + "/" + name;
-  Form1->ui.Edit1->setText(QString::fromStdString(stem));
+  windows_.teamSheet()->ui.Edit1->setText(QString::fromStdString(stem));
 
   std::vector<FileState> before;
   for (const std::string& path : savedFileNames(stem)) before.push_back(fileState(path));
@@ -199,7 +187,7 @@ std::string RandomOperator::save() {
   note("save '" + name + "'" + fault);
   const size_t errors = fixture_.errorBoxes.size();
   const size_t questions = fixture_.questions.size();
-  QTest::mouseClick(Form1->ui.Button2, Qt::LeftButton);
+  QTest::mouseClick(windows_.teamSheet()->ui.Button2, Qt::LeftButton);
   clearFileFault();
 
   if (fixture_.errorBoxes.size() > errors + 1) return "more than one error box for one save";
@@ -286,7 +274,7 @@ std::string RandomOperator::typeInRoster() {
        ")");
   const size_t errors = fixture_.errorBoxes.size();
   const size_t questions = fixture_.questions.size();
-  QAbstractItemModel* roster = Form1->ui.StringGrid1->model();
+  QAbstractItemModel* roster = windows_.teamSheet()->ui.StringGrid1->model();
   roster->setData(roster->index(row - 1, col - 1), QString::fromStdString(text), Qt::EditRole);
   rules_.rosterTyped(col, row, text);
   return newMessage(errors, questions);
@@ -296,7 +284,8 @@ std::string RandomOperator::typeTeamName() {
   const bool second = random_.percent(50);
   const std::string& text = random_.pick(kTeamNames);
   note("type '" + text + "' as team " + (second ? "2" : "1") + "'s name");
-  (second ? Form1->ui.Edit4 : Form1->ui.Edit3)->setText(QString::fromStdString(text));
+  (second ? windows_.teamSheet()->ui.Edit4 : windows_.teamSheet()->ui.Edit3)
+      ->setText(QString::fromStdString(text));
   return "";
 }
 
@@ -308,16 +297,16 @@ std::string RandomOperator::letTimePass() {
   const size_t questions = fixture_.questions.size();
   // Timers that are due run now: the splash's and the clock's.
   QCoreApplication::processEvents();
-  if (Form2->Timer1.isActive()) {
-    Form2->Timer1Timer();
+  if (windows_.matchWindow()->Timer1.isActive()) {
+    windows_.matchWindow()->Timer1Timer();
     ticked_ = true;
   }
   return newMessage(errors, questions);
 }
 
 std::string RandomOperator::clickSplash() {
-  if (!Form8->isVisible()) return "";
+  if (!windows_.splash()->isVisible()) return "";
   note("click the splash");
-  QTest::mouseClick(Form8, Qt::LeftButton);
-  return Form8->isVisible() ? "the splash stayed after a click" : "";
+  QTest::mouseClick(windows_.splash(), Qt::LeftButton);
+  return windows_.splash()->isVisible() ? "the splash stayed after a click" : "";
 }

@@ -41,7 +41,7 @@ class RandomOperator {
  public:
   // Saves go into `folder`, which the operator furnishes with a read-only
   // folder, a read-only file and a folder in place of a file.
-  RandomOperator(MatchModel& model, OperatorFixture fixture, uint64_t seed, std::string folder);
+  RandomOperator(WindowSet& windows, OperatorFixture fixture, uint64_t seed, std::string folder);
 
   // One step and the checks after it: the first broken rule, or "".
   std::string step();
@@ -73,6 +73,7 @@ class RandomOperator {
   std::string newMessage(size_t errorsBefore, size_t questionsBefore) const;
   void note(const std::string& what);
 
+  WindowSet& windows_;
   MatchModel& m_;
   OperatorFixture fixture_;
   SeededRandom random_;

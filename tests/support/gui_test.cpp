@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QTimer>
+#include <stdexcept>
 
 #include "fonts.h"
 #include "grid_view.h"
@@ -9,7 +10,7 @@
 void GuiTest::SetUp() {
   windows = std::make_unique<WindowSet>();
   model().timeOfDay = [this] { return clockSeconds / 86400.0; };
-  TeamSheetWindow::quitProgram = [] {};
+  windows->setQuitAction([] {});
   windows->start();
   errorBoxWatcher = new QTimer();
   errorBoxWatcher->setInterval(5);
@@ -30,6 +31,12 @@ void GuiTest::SetUp() {
 void GuiTest::TearDown() {
   delete errorBoxWatcher;
   windows.reset();
+}
+
+QPushButton* GuiTest::button(Window w, const char* name) const {
+  auto* found = windows->window(w)->findChild<QPushButton*>(QString::fromLatin1(name));
+  if (!found) throw std::invalid_argument(std::string("no button ") + name);
+  return found;
 }
 
 void GuiTest::click(QPushButton* button) {
@@ -66,27 +73,27 @@ int shownSelectedRow(QTableView* view) {
 }
 
 void GuiTest::typeRoster(int col, int row, const std::string& text) {
-  auto* model = Form1->ui.StringGrid1->model();
+  auto* model = teamSheet()->ui.StringGrid1->model();
   model->setData(model->index(row - 1, col - 1), QString::fromStdString(text), Qt::EditRole);
 }
 
 void GuiTest::openMatchWindow() {
-  click(Form1->ui.Button1);
+  click(teamSheet()->ui.Button1);
 }
 
 void GuiTest::startMatch() {
   openMatchWindow();
-  click(Form2->ui.Button31);
+  click(matchWindow()->ui.Button31);
 }
 
 QPushButton* GuiTest::person(int team, int slot) {
-  return Form2->personButtons[(team == 1 ? 0 : 15) + slot];
+  return matchWindow()->personButtons[(team == 1 ? 0 : 15) + slot];
 }
 
 QPushButton* GuiTest::location(int code) {
-  return code == 11 ? Form3->ui.Button21 : Form3->locationButtons[code - 1];
+  return code == 11 ? court()->ui.Button21 : court()->locationButtons[code - 1];
 }
 
 QPushButton* GuiTest::zone(int code) {
-  return Form3->zoneButtons[code - 1];
+  return court()->zoneButtons[code - 1];
 }

@@ -13,14 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "court_window.h"
-#include "foul_dialog.h"
-#include "keep_miss_dialog.h"
-#include "match_window.h"
-#include "penalty_throw_dialog.h"
-#include "splash_window.h"
-#include "team_sheet_window.h"
-#include "time_out_dialog.h"
 #include "window_set.h"
 
 // What a cell of a grid view shows, head rows and columns included.
@@ -35,6 +27,19 @@ class GuiTest : public ::testing::Test {
 
   MatchModel& model() { return windows->model(); }
   MatchState& state() { return windows->model().state; }
+
+  // The windows of the set under test.
+  TeamSheetWindow* teamSheet() const { return windows->teamSheet(); }
+  MatchWindow* matchWindow() const { return windows->matchWindow(); }
+  CourtDialog* court() const { return windows->courtDialog(); }
+  KeepMissDialog* keepMiss() const { return windows->keepMissDialog(); }
+  PenaltyThrowDialog* penaltyThrow() const { return windows->penaltyThrowDialog(); }
+  FoulDialog* foul() const { return windows->foulDialog(); }
+  TimeOutDialog* timeOut() const { return windows->timeOutDialog(); }
+  SplashWindow* splash() const { return windows->splash(); }
+  // The button of window `w` with the object name `name`; a test that asks
+  // for a name the window lacks fails.
+  QPushButton* button(Window w, const char* name) const;
 
   // The time of day the program reads, in seconds since midnight.
   double clockSeconds = 10 * 3600;

@@ -6,14 +6,14 @@ class Closing : public GuiTest {
  protected:
   void SetUp() override {
     GuiTest::SetUp();
-    TeamSheetWindow::quitProgram = [this] { ++quits; };
+    windows->setQuitAction([this] { ++quits; });
   }
   int quits = 0;
 
   void recordShotMiss() {
     startMatch();
     click(person(1, 4));
-    click(Form2->ui.Button34);
+    click(matchWindow()->ui.Button34);
     click(location(2));
     click(zone(5));
   }
@@ -21,7 +21,7 @@ class Closing : public GuiTest {
 
 TEST_F(Closing, NothingRecordedEndsAtOnceWithoutAQuestion) {
   typeRoster(2, 2, "Sato");  // a roster is no recorded event
-  Form1->close();
+  teamSheet()->close();
   EXPECT_TRUE(questions.empty());
   EXPECT_EQ(quits, 1);
 }
@@ -29,14 +29,14 @@ TEST_F(Closing, NothingRecordedEndsAtOnceWithoutAQuestion) {
 TEST_F(Closing, UnsavedEventsAskAndNoKeepsTheProgramRunning) {
   recordShotMiss();
   questionAnswer = QMessageBox::No;
-  Form1->close();
+  teamSheet()->close();
   ASSERT_EQ(questions.size(), 1u);
   EXPECT_EQ(quits, 0);
-  EXPECT_TRUE(Form1->isVisible());
-  EXPECT_EQ(cell(Form2->ui.StringGrid1, 5, 1), "中上");
+  EXPECT_TRUE(teamSheet()->isVisible());
+  EXPECT_EQ(cell(matchWindow()->ui.StringGrid1, 5, 1), "中上");
 
   questionAnswer = QMessageBox::Yes;
-  Form1->close();
+  teamSheet()->close();
   EXPECT_EQ(questions.size(), 2u);
   EXPECT_EQ(quits, 1);
 }
@@ -44,7 +44,7 @@ TEST_F(Closing, UnsavedEventsAskAndNoKeepsTheProgramRunning) {
 TEST_F(Closing, APickedPersonIsAlreadyInTheLog) {
   startMatch();
   click(person(2, 1));
-  Form1->close();
+  teamSheet()->close();
   EXPECT_EQ(questions.size(), 1u);
   EXPECT_EQ(quits, 0);
 }

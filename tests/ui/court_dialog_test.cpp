@@ -18,7 +18,7 @@ TEST_F(CourtDialogTest, AGoalFromTheCentreToTheMiddleFinishesTheRow) {
   click(location(7));
   EXPECT_EQ(logCell(1, 4, 1), "センター");
   EXPECT_EQ(state().logCol1, 5);
-  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(courtOffers(), "010");
 
   click(zone(6));
@@ -30,7 +30,7 @@ TEST_F(CourtDialogTest, AGoalFromTheCentreToTheMiddleFinishesTheRow) {
   EXPECT_EQ(total(state().shotMissTally), 0);
   EXPECT_EQ(usablePersons(), 30);
   EXPECT_EQ(usableActions(), "000000");
-  EXPECT_FALSE(Form3->isVisible());
+  EXPECT_FALSE(court()->isVisible());
   EXPECT_EQ(courtOffers(), "100");
   EXPECT_TRUE(logBlank(2));
 }
@@ -42,8 +42,8 @@ TEST_F(CourtDialogTest, AShotMissCountsOnlyAsAShotMiss) {
   EXPECT_EQ(total(state().shotMissTally), 1);
   EXPECT_EQ(total(state().goalTally), 0);
   EXPECT_EQ(state().team2Tally.at(1, 7), 1);
-  EXPECT_EQ(text(Form2->ui.Panel8), "0");
-  EXPECT_EQ(cell(Form1->ui.StringGrid1, 10, 8), "");
+  EXPECT_EQ(text(matchWindow()->ui.Panel8), "0");
+  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 10, 8), "");
   EXPECT_TRUE(logBlank(1));
 }
 
@@ -54,7 +54,7 @@ TEST_F(CourtDialogTest, PenaltyMarkIsLocationTenAndLowerRightIsZoneTen) {
 
   recordShot(1, 2, 2, 10, 10);
   EXPECT_EQ(logRow(1, 2), "00：00|||シュートミス|PT|右下");
-  EXPECT_EQ(Form3->zoneButtons[9], Form3->ui.Button19);
+  EXPECT_EQ(court()->zoneButtons[9], court()->ui.Button19);
   EXPECT_EQ(state().shotMissTally.at(1, 2, 10, 10), 1);
   EXPECT_EQ(total(state().goalTally) + total(state().shotMissTally), 2);
 }
@@ -69,33 +69,33 @@ TEST_F(CourtDialogTest, EveryLocationAndZoneButtonWritesItsCaptionAndCountsUnder
     EXPECT_EQ(state().goalTally.at(2, 4, place, code), 1);
   }
   EXPECT_EQ(total(state().goalTally), 11);
-  EXPECT_EQ(text(Form2->ui.Panel8), "11");
-  EXPECT_EQ(cell(Form1->ui.StringGrid1, 10, 5), "11");
+  EXPECT_EQ(text(matchWindow()->ui.Panel8), "11");
+  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 10, 5), "11");
 }
 
 TEST_F(CourtDialogTest, CorrectionBeforeTheLocationTakesTheGoalBack) {
   pickAndAct(1, 4, 1);
-  ASSERT_EQ(cell(Form1->ui.StringGrid1, 3, 5), "1");
-  Form2->close();
-  click(Form3->ui.Button23);
+  ASSERT_EQ(cell(teamSheet()->ui.StringGrid1, 3, 5), "1");
+  matchWindow()->close();
+  click(court()->ui.Button23);
   EXPECT_EQ(logRow(1, 1), "00：00|||||");
   EXPECT_EQ(state().logCol1, 3);
   EXPECT_EQ(total(state().team1Tally), 0);
-  EXPECT_EQ(text(Form2->ui.Panel6), "0");
-  EXPECT_EQ(cell(Form1->ui.StringGrid1, 3, 5), "0");
+  EXPECT_EQ(text(matchWindow()->ui.Panel6), "0");
+  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 3, 5), "0");
   EXPECT_EQ(usableActions(), "111111");
-  EXPECT_FALSE(Form2->ui.Button40->isEnabled());
+  EXPECT_FALSE(matchWindow()->ui.Button40->isEnabled());
   EXPECT_EQ(usablePersons(), 0);
-  EXPECT_TRUE(Form2->isVisible());
-  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_TRUE(matchWindow()->isVisible());
+  EXPECT_TRUE(court()->isVisible());
 
   // A second correction finds nothing to take back.
-  click(Form3->ui.Button23);
+  click(court()->ui.Button23);
   EXPECT_EQ(logRow(1, 1), "00：00|||||");
   EXPECT_EQ(state().logCol1, 3);
   EXPECT_EQ(total(state().team1Tally), 0);
-  EXPECT_EQ(text(Form2->ui.Panel6), "0");
-  EXPECT_EQ(cell(Form1->ui.StringGrid1, 3, 5), "0");
+  EXPECT_EQ(text(matchWindow()->ui.Panel6), "0");
+  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 3, 5), "0");
   EXPECT_EQ(usableActions(), "111111");
 
   click(action(2));
@@ -105,14 +105,14 @@ TEST_F(CourtDialogTest, CorrectionBeforeTheLocationTakesTheGoalBack) {
 
 TEST_F(CourtDialogTest, APlaceClickedAfterTheActionWasTakenBackChangesNothing) {
   pickAndAct(1, 4, 1);
-  click(Form3->ui.Button23);
-  ASSERT_TRUE(Form3->ui.Button16->isEnabled());
-  click(Form3->ui.Button16);  // "センター" with no action to place
+  click(court()->ui.Button23);
+  ASSERT_TRUE(court()->ui.Button16->isEnabled());
+  click(court()->ui.Button16);  // "センター" with no action to place
   EXPECT_EQ(logRow(1, 1), "00：00|||||");
   EXPECT_EQ(state().logCol1, 3);
   EXPECT_EQ(usableActions(), "111111");
-  EXPECT_TRUE(Form3->ui.Button16->isEnabled());
-  EXPECT_FALSE(Form3->ui.Button1->isEnabled());
+  EXPECT_TRUE(court()->ui.Button16->isEnabled());
+  EXPECT_FALSE(court()->ui.Button1->isEnabled());
 
   click(action(1));
   click(location(7));
@@ -120,12 +120,12 @@ TEST_F(CourtDialogTest, APlaceClickedAfterTheActionWasTakenBackChangesNothing) {
   EXPECT_EQ(logRow(1, 1), "00：00|||得点|センター|中中");
   EXPECT_EQ(state().goalTally.at(1, 4, 7, 6), 1);
   EXPECT_EQ(total(state().goalTally), 1);
-  EXPECT_EQ(text(Form2->ui.Panel6), "1");
+  EXPECT_EQ(text(matchWindow()->ui.Panel6), "1");
 }
 
 TEST_F(CourtDialogTest, CorrectionOfTheOfficialsActionOffersFoulAndTimeOutAgain) {
   pickAndAct(2, 0, 6);
-  click(Form3->ui.Button23);
+  click(court()->ui.Button23);
   EXPECT_EQ(logCell(2, 3, 1), "");
   EXPECT_EQ(state().logCol2, 3);
   EXPECT_EQ(usableActions(), "000011");
@@ -135,13 +135,13 @@ TEST_F(CourtDialogTest, CorrectionOfTheOfficialsActionOffersFoulAndTimeOutAgain)
 TEST_F(CourtDialogTest, CorrectionWhileAwaitingTheZoneGoesBackToTheLocation) {
   pickAndAct(1, 4, 1);
   click(location(2));
-  click(Form3->ui.Button23);
+  click(court()->ui.Button23);
   EXPECT_EQ(logRow(1, 1), "00：00|||得点||");
   EXPECT_EQ(state().logCol1, 4);
   EXPECT_EQ(courtOffers(), "100");
-  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(state().team1Tally.at(0, 4), 1);
-  EXPECT_EQ(text(Form2->ui.Panel6), "1");
+  EXPECT_EQ(text(matchWindow()->ui.Panel6), "1");
 
   click(location(8));
   click(zone(3));
@@ -152,7 +152,7 @@ TEST_F(CourtDialogTest, CorrectionWhileAwaitingTheZoneGoesBackToTheLocation) {
 
 TEST_F(CourtDialogTest, ATimeOutTakenBackBeforeTheBenchOffersTheCourtAgain) {
   pickAndAct(1, 3, 5);
-  click(Form3->ui.Button23);
+  click(court()->ui.Button23);
   EXPECT_EQ(courtOffers(), "100");
   EXPECT_EQ(state().team1Tally.at(4, 3), 0);
   EXPECT_EQ(logCell(1, 3, 1), "");
@@ -169,48 +169,48 @@ TEST_F(CourtDialogTest, ATimeOutTakenBackBeforeTheBenchOffersTheCourtAgain) {
 TEST_F(CourtDialogTest, ANonNumberGoalCellLeavesTheGoalInPlace) {
   pickAndAct(1, 4, 1);
   typeRoster(3, 5, "abc");
-  click(Form3->ui.Button23);
+  click(court()->ui.Button23);
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(errorBoxes[0], "'abc' は整数ではありません.");
   EXPECT_EQ(logCell(1, 3, 1), "得点");
   EXPECT_EQ(state().logCol1, 4);
   EXPECT_EQ(state().team1Tally.at(0, 4), 1);
-  EXPECT_EQ(text(Form2->ui.Panel6), "1");
-  EXPECT_EQ(cell(Form1->ui.StringGrid1, 3, 5), "abc");
+  EXPECT_EQ(text(matchWindow()->ui.Panel6), "1");
+  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 3, 5), "abc");
   EXPECT_EQ(usableActions(), "000000");
-  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(courtOffers(), "100");
 
   typeRoster(3, 5, "3");
-  click(Form3->ui.Button23);
+  click(court()->ui.Button23);
   EXPECT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(logCell(1, 3, 1), "");
-  EXPECT_EQ(cell(Form1->ui.StringGrid1, 3, 5), "2");
-  EXPECT_EQ(text(Form2->ui.Panel6), "0");
+  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 3, 5), "2");
+  EXPECT_EQ(text(matchWindow()->ui.Panel6), "0");
   EXPECT_EQ(total(state().team1Tally), 0);
   EXPECT_EQ(usableActions(), "111111");
 }
 
 TEST_F(CourtDialogTest, CloseBoxLeavesTheDialogOpenWhileTheEventNeedsIt) {
   pickAndAct(1, 4, 2);
-  Form3->close();  // awaiting the location
-  EXPECT_TRUE(Form3->isVisible());
+  court()->close();  // awaiting the location
+  EXPECT_TRUE(court()->isVisible());
   click(location(3));
-  Form3->close();  // awaiting the zone
-  EXPECT_TRUE(Form3->isVisible());
+  court()->close();  // awaiting the zone
+  EXPECT_TRUE(court()->isVisible());
   click(zone(2));
-  EXPECT_FALSE(Form3->isVisible());
+  EXPECT_FALSE(court()->isVisible());
 
   pickAndAct(1, 4, 5);
-  Form3->close();  // awaiting the bench
-  EXPECT_TRUE(Form3->isVisible());
-  click(Form3->ui.Button23);
-  Form3->close();  // the action was taken back: the match window goes on
-  EXPECT_FALSE(Form3->isVisible());
+  court()->close();  // awaiting the bench
+  EXPECT_TRUE(court()->isVisible());
+  click(court()->ui.Button23);
+  court()->close();  // the action was taken back: the match window goes on
+  EXPECT_FALSE(court()->isVisible());
   EXPECT_EQ(usableActions(), "111111");
 
   click(action(2));
-  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(courtOffers(), "100");
 }
 
@@ -231,20 +231,20 @@ void PrintTo(const Sequence& row, std::ostream* os) {
 
 class SequenceOfWindows : public CourtDialogTest, public ::testing::WithParamInterface<Sequence> {
  protected:
-  RecorderWindow* form(Window w) const { return windows->form(w); }
+  RecorderWindow* form(Window w) const { return windows->window(w); }
 
-  static QPushButton* firstChoice(Window w) {
+  QPushButton* firstChoice(Window w) const {
     switch (w) {
       case Window::KeepMiss:
-        return Form4->ui.Button1;
+        return keepMiss()->ui.Button1;
       case Window::Penalty:
-        return Form5->ui.Button1;
+        return penaltyThrow()->ui.Button1;
       case Window::Foul:
-        return Form6->ui.Button1;
+        return foul()->ui.Button1;
       case Window::Situation:
-        return Form7->ui.Button1;
+        return timeOut()->ui.Button1;
       default:
-        return Form3->zoneButtons[0];
+        return court()->zoneButtons[0];
     }
   }
 };
@@ -252,7 +252,7 @@ class SequenceOfWindows : public CourtDialogTest, public ::testing::WithParamInt
 TEST_P(SequenceOfWindows, TheLocationLeadsToTheWindowThatCompletesTheRow) {
   const Sequence& row = GetParam();
   pickAndAct(2, 3, row.action);
-  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(courtOffers(), row.offers);
 
   click(location(row.place));
@@ -260,10 +260,9 @@ TEST_P(SequenceOfWindows, TheLocationLeadsToTheWindowThatCompletesTheRow) {
   EXPECT_EQ(logCell(2, 4, 1), where);
   RecorderWindow* next = form(row.next);
   EXPECT_TRUE(next->isVisible());
-  for (RecorderWindow* f :
-       {static_cast<RecorderWindow*>(Form3), static_cast<RecorderWindow*>(Form4),
-        static_cast<RecorderWindow*>(Form5), static_cast<RecorderWindow*>(Form6),
-        static_cast<RecorderWindow*>(Form7)}) {
+  for (Window w :
+       {Window::Court, Window::KeepMiss, Window::Penalty, Window::Foul, Window::Situation}) {
+    RecorderWindow* f = form(w);
     if (f != next) {
       EXPECT_FALSE(f->isVisible()) << f->windowTitle().toStdString();
     }
@@ -278,7 +277,7 @@ TEST_P(SequenceOfWindows, TheLocationLeadsToTheWindowThatCompletesTheRow) {
   EXPECT_EQ(state().logCol2, 0);
   EXPECT_EQ(state().logRow2, 2);
   EXPECT_FALSE(next->isVisible());
-  EXPECT_FALSE(Form3->isVisible());
+  EXPECT_FALSE(court()->isVisible());
   EXPECT_EQ(usablePersons(), 30);
   EXPECT_EQ(usableActions(), "000000");
   EXPECT_EQ(courtOffers(), "100");

@@ -17,15 +17,17 @@ class DetailDialogs : public EventTest {
     click(location(locationCode));
   }
 
-  std::string roster(int col, int row) { return cell(Form1->ui.StringGrid1, col, row); }
-  std::string warnings(int team) { return text(team == 1 ? Form1->ui.Panel3 : Form1->ui.Panel4); }
+  std::string roster(int col, int row) { return cell(teamSheet()->ui.StringGrid1, col, row); }
+  std::string warnings(int team) {
+    return text(team == 1 ? teamSheet()->ui.Panel3 : teamSheet()->ui.Panel4);
+  }
 };
 
 TEST_F(DetailDialogs, AKeepMissCountsItsKindForThePlayer) {
   pickAndAct(2, 3, 3);
   click(location(6));
-  EXPECT_TRUE(Form4->isVisible());
-  click(Form4->ui.Button1);
+  EXPECT_TRUE(keepMiss()->isVisible());
+  click(keepMiss()->ui.Button1);
   EXPECT_EQ(logRow(2, 1), "00：00|||保持ミス|左４５|パス");
   EXPECT_EQ(state().logCol2, 0);
   EXPECT_EQ(state().logRow2, 2);
@@ -34,14 +36,14 @@ TEST_F(DetailDialogs, AKeepMissCountsItsKindForThePlayer) {
   EXPECT_EQ(state().team2Tally.at(2, 3), 1);
   EXPECT_EQ(total(state().team2Tally), 1);
   EXPECT_EQ(usablePersons(), 30);
-  EXPECT_FALSE(Form4->isVisible());
+  EXPECT_FALSE(keepMiss()->isVisible());
   EXPECT_TRUE(logBlank(1));
 }
 
 TEST_F(DetailDialogs, EveryKeepMissKindCountsUnderItsOwnCode) {
-  QPushButton* kinds[] = {Form4->ui.Button1, Form4->ui.Button2, Form4->ui.Button3,
-                          Form4->ui.Button4, Form4->ui.Button5, Form4->ui.Button6,
-                          Form4->ui.Button7};
+  QPushButton* kinds[] = {keepMiss()->ui.Button1, keepMiss()->ui.Button2, keepMiss()->ui.Button3,
+                          keepMiss()->ui.Button4, keepMiss()->ui.Button5, keepMiss()->ui.Button6,
+                          keepMiss()->ui.Button7};
   for (int kind = 1; kind <= 7; ++kind) {
     SCOPED_TRACE(kind);
     pickAndAct(1, 8, 3);
@@ -55,22 +57,22 @@ TEST_F(DetailDialogs, EveryKeepMissKindCountsUnderItsOwnCode) {
 
 TEST_F(DetailDialogs, AWarningToTeamOnesOfficial) {
   foulAt(1, 0, 9);
-  EXPECT_TRUE(Form6->isVisible());
-  click(Form6->ui.Button1);
+  EXPECT_TRUE(foul()->isVisible());
+  click(foul()->ui.Button1);
   EXPECT_EQ(logRow(1, 1), "00：00|||反則|相手陣地|警告");
   EXPECT_EQ(warnings(1), "1");
   EXPECT_EQ(warnings(2), "0");
   EXPECT_EQ(roster(4, 1), "1");
   EXPECT_EQ(state().team1Tally.at(5, 0), 1);
   EXPECT_EQ(total(state().team1Tally), 1);
-  EXPECT_FALSE(Form6->isVisible());
+  EXPECT_FALSE(foul()->isVisible());
   EXPECT_EQ(usablePersons(), 30);
   EXPECT_TRUE(logBlank(2));
 }
 
 TEST_F(DetailDialogs, ASuspensionForTeamTwoSlotFiveLeavesWarningsAlone) {
   foulAt(2, 5, 10);
-  click(Form6->ui.Button2);
+  click(foul()->ui.Button2);
   EXPECT_EQ(logRow(2, 1), "00：00|||反則|PT|退場");
   EXPECT_EQ(roster(12, 6), "1");
   EXPECT_EQ(roster(11, 6), "");
@@ -84,7 +86,7 @@ TEST_F(DetailDialogs, ASuspensionForTeamTwoSlotFiveLeavesWarningsAlone) {
 
 TEST_F(DetailDialogs, ADisqualificationGoesToItsOwnColumn) {
   foulAt(1, 2, 3);
-  click(Form6->ui.Button3);
+  click(foul()->ui.Button3);
   EXPECT_EQ(logCell(1, 5, 1), "失格");
   EXPECT_EQ(roster(6, 3), "1");
   EXPECT_EQ(roster(5, 3), "");
@@ -94,11 +96,11 @@ TEST_F(DetailDialogs, ADisqualificationGoesToItsOwnColumn) {
 
 TEST_F(DetailDialogs, TwoWarningsToOnePersonCountTwice) {
   foulAt(1, 4, 1);
-  click(Form6->ui.Button1);
+  click(foul()->ui.Button1);
   foulAt(2, 1, 2);
-  click(Form6->ui.Button1);
+  click(foul()->ui.Button1);
   foulAt(1, 4, 6);
-  click(Form6->ui.Button1);
+  click(foul()->ui.Button1);
   EXPECT_EQ(roster(4, 5), "2");
   EXPECT_EQ(roster(11, 2), "1");
   EXPECT_EQ(warnings(1), "2");
@@ -112,25 +114,25 @@ TEST_F(DetailDialogs, PenaltyReasonsAndScoreSituationsCountNothing) {
   pickAndAct(1, 6, 4);
   const MatchState counted = state();
   click(location(10));
-  EXPECT_TRUE(Form5->isVisible());
-  click(Form5->ui.Button3);
+  EXPECT_TRUE(penaltyThrow()->isVisible());
+  click(penaltyThrow()->ui.Button3);
   EXPECT_EQ(logRow(1, 1), "00：00|||PT(獲得)|PT|GKへのパス");
   EXPECT_EQ(state().team1Tally.at(3, 6), 1);
 
   pickAndAct(2, 0, 5);
   EXPECT_EQ(state().team2Tally.at(4, 0), 1);
-  const MatchState timeOut = state();
+  const MatchState atTimeOut = state();
   click(location(11));
-  EXPECT_TRUE(Form7->isVisible());
-  click(Form7->ui.Button2);
+  EXPECT_TRUE(timeOut()->isVisible());
+  click(timeOut()->ui.Button2);
   EXPECT_EQ(logRow(2, 1), "00：00|||作戦タイム|ベンチ|リード→同点");
 
   EXPECT_EQ(state().team1Tally.flat(), counted.team1Tally.flat());
-  EXPECT_EQ(state().team2Tally.flat(), timeOut.team2Tally.flat());
+  EXPECT_EQ(state().team2Tally.flat(), atTimeOut.team2Tally.flat());
   EXPECT_EQ(total(state().goalTally) + total(state().shotMissTally), 0);
   EXPECT_EQ(total(state().keepMissTally), 0);
-  EXPECT_EQ(text(Form2->ui.Panel6), "0");
-  EXPECT_EQ(text(Form2->ui.Panel8), "0");
+  EXPECT_EQ(text(matchWindow()->ui.Panel6), "0");
+  EXPECT_EQ(text(matchWindow()->ui.Panel8), "0");
   EXPECT_EQ(warnings(1) + warnings(2), "00");
   for (int row = 1; row <= 15; ++row)
     for (int col : {3, 4, 5, 6, 10, 11, 12, 13}) EXPECT_EQ(roster(col, row), "");
@@ -143,10 +145,10 @@ TEST_F(DetailDialogs, CloseBoxKeepsADialogThatAwaitsItsChoice) {
     RecorderWindow* dialog;
     QPushButton* choice;
   };
-  const Case cases[] = {{3, 1, Form4, Form4->ui.Button2},
-                        {4, 2, Form5, Form5->ui.Button4},
-                        {6, 3, Form6, Form6->ui.Button2},
-                        {5, 11, Form7, Form7->ui.Button4}};
+  const Case cases[] = {{3, 1, keepMiss(), keepMiss()->ui.Button2},
+                        {4, 2, penaltyThrow(), penaltyThrow()->ui.Button4},
+                        {6, 3, foul(), foul()->ui.Button2},
+                        {5, 11, timeOut(), timeOut()->ui.Button4}};
   int row = 1;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.action);
@@ -162,22 +164,22 @@ TEST_F(DetailDialogs, CloseBoxKeepsADialogThatAwaitsItsChoice) {
 
 TEST_F(DetailDialogs, CloseBoxHidesTheMatchWindowAndAnIdleCourtDialog) {
   pickAndAct(1, 2, 3);
-  click(Form3->ui.Button23);
-  Form3->close();
-  EXPECT_FALSE(Form3->isVisible());
-  Form2->close();
-  EXPECT_FALSE(Form2->isVisible());
-  click(Form1->ui.Button1);
-  EXPECT_TRUE(Form2->isVisible());
+  click(court()->ui.Button23);
+  court()->close();
+  EXPECT_FALSE(court()->isVisible());
+  matchWindow()->close();
+  EXPECT_FALSE(matchWindow()->isVisible());
+  click(teamSheet()->ui.Button1);
+  EXPECT_TRUE(matchWindow()->isVisible());
   EXPECT_EQ(usableActions(), "111111");
 }
 
 // The correction of the three dialogs reached from a court location.
 struct Correction {
   int action;
-  RecorderWindow* (*dialog)();
-  QPushButton* (*correction)();
-  QPushButton* (*choice)();
+  Window dialog;
+  const char* correction;  // object names of the dialog's buttons
+  const char* choice;
   const char* row;
 };
 
@@ -192,18 +194,18 @@ TEST_P(DetailCorrection, HidesTheDialogAndTheNextLocationBringsItBack) {
   pickAndAct(2, 4, c.action);
   const MatchState counted = state();
   click(location(1));
-  click(c.correction());
-  EXPECT_FALSE(c.dialog()->isVisible());
-  EXPECT_TRUE(Form3->isVisible());
+  click(button(c.dialog, c.correction));
+  EXPECT_FALSE(windows->window(c.dialog)->isVisible());
+  EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(courtOffers(), "100");
   EXPECT_EQ(logCell(2, 4, 1), "");
   EXPECT_EQ(state().logCol2, 4);
   EXPECT_EQ(state().team2Tally.flat(), counted.team2Tally.flat());
 
   click(location(5));
-  EXPECT_TRUE(c.dialog()->isVisible());
-  EXPECT_FALSE(Form3->isVisible());
-  click(c.choice());
+  EXPECT_TRUE(windows->window(c.dialog)->isVisible());
+  EXPECT_FALSE(court()->isVisible());
+  click(button(c.dialog, c.choice));
   EXPECT_EQ(logRow(2, 1), c.row);
   EXPECT_EQ(state().logRow2, 2);
   EXPECT_EQ(usablePersons(), 30);
@@ -214,41 +216,39 @@ TEST_P(DetailCorrection, TheCourtCorrectionThenTakesTheWholeActionBack) {
   const Correction& c = GetParam();
   pickAndAct(2, 4, c.action);
   click(location(1));
-  click(c.correction());
-  click(Form3->ui.Button23);
+  click(button(c.dialog, c.correction));
+  click(court()->ui.Button23);
   EXPECT_EQ(logRow(2, 1), "00：00|||||");
   EXPECT_EQ(state().logCol2, 3);
   EXPECT_EQ(total(state().team2Tally), 0);
-  EXPECT_FALSE(c.dialog()->isVisible());
+  EXPECT_FALSE(windows->window(c.dialog)->isVisible());
   EXPECT_EQ(usableActions(), "111111");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FromACourtLocation, DetailCorrection,
-    ::testing::Values(
-        Correction{3, []() -> RecorderWindow* { return Form4; }, [] { return Form4->ui.Button8; },
-                   [] { return Form4->ui.Button3; }, "00：00|||保持ミス|右サイド|ライン"},
-        Correction{4, []() -> RecorderWindow* { return Form5; }, [] { return Form5->ui.Button5; },
-                   [] { return Form5->ui.Button2; }, "00：00|||PT(獲得)|右サイド|シュート阻止"},
-        Correction{6, []() -> RecorderWindow* { return Form6; }, [] { return Form6->ui.Button4; },
-                   [] { return Form6->ui.Button2; }, "00：00|||反則|右サイド|退場"}),
-    [](const ::testing::TestParamInfo<Correction>& info) {
-      return "Action" + std::to_string(info.param.action);
-    });
+INSTANTIATE_TEST_SUITE_P(FromACourtLocation, DetailCorrection,
+                         ::testing::Values(Correction{3, Window::KeepMiss, "Button8", "Button3",
+                                                      "00：00|||保持ミス|右サイド|ライン"},
+                                           Correction{4, Window::Penalty, "Button5", "Button2",
+                                                      "00：00|||PT(獲得)|右サイド|シュート阻止"},
+                                           Correction{6, Window::Foul, "Button4", "Button2",
+                                                      "00：00|||反則|右サイド|退場"}),
+                         [](const ::testing::TestParamInfo<Correction>& info) {
+                           return "Action" + std::to_string(info.param.action);
+                         });
 
 TEST_F(DetailDialogs, AfterTheSituationCorrectionOnlyTheBenchIsOffered) {
   pickAndAct(1, 7, 5);
   click(location(11));
-  click(Form7->ui.Button5);
-  EXPECT_FALSE(Form7->isVisible());
-  EXPECT_TRUE(Form3->isVisible());
+  click(timeOut()->ui.Button5);
+  EXPECT_FALSE(timeOut()->isVisible());
+  EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(courtOffers(), "001");
   EXPECT_EQ(logCell(1, 4, 1), "");
   EXPECT_EQ(state().logCol1, 4);
 
   click(location(11));
-  EXPECT_TRUE(Form7->isVisible());
-  click(Form7->ui.Button4);
+  EXPECT_TRUE(timeOut()->isVisible());
+  click(timeOut()->ui.Button4);
   EXPECT_EQ(logRow(1, 1), "00：00|||作戦タイム|ベンチ|負け");
   EXPECT_EQ(courtOffers(), "100");
   EXPECT_EQ(state().team1Tally.at(4, 7), 1);
@@ -257,18 +257,18 @@ TEST_F(DetailDialogs, AfterTheSituationCorrectionOnlyTheBenchIsOffered) {
 TEST_F(DetailDialogs, ATimeOutTakenBackAfterTheSituationCorrectionFreesTheCourt) {
   pickAndAct(1, 7, 5);
   click(location(11));
-  click(Form7->ui.Button5);
-  click(Form3->ui.Button23);
+  click(timeOut()->ui.Button5);
+  click(court()->ui.Button23);
   EXPECT_EQ(logCell(1, 3, 1), "");
   EXPECT_EQ(state().team1Tally.at(4, 7), 0);
   EXPECT_EQ(courtOffers(), "100");
-  EXPECT_FALSE(Form7->isVisible());
+  EXPECT_FALSE(timeOut()->isVisible());
 }
 
 TEST_F(DetailDialogs, ANonNumberSanctionCellChangesNothing) {
   typeRoster(4, 3, "?");  // team 1, slot 2, warnings
   foulAt(1, 2, 4);
-  click(Form6->ui.Button1);
+  click(foul()->ui.Button1);
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(errorBoxes[0], "'?' は整数ではありません.");
   EXPECT_EQ(logRow(1, 1), "00：00|||反則|右ポスト|");
@@ -278,29 +278,29 @@ TEST_F(DetailDialogs, ANonNumberSanctionCellChangesNothing) {
   EXPECT_EQ(warnings(1), "0");
   EXPECT_EQ(roster(4, 3), "?");
   EXPECT_EQ(total(state().team1Tally), 0);
-  EXPECT_TRUE(Form6->isVisible());
+  EXPECT_TRUE(foul()->isVisible());
   EXPECT_EQ(usablePersons(), 0);
 
   typeRoster(4, 3, "1");
-  click(Form6->ui.Button1);
+  click(foul()->ui.Button1);
   EXPECT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(logRow(1, 1), "00：00|||反則|右ポスト|警告");
   EXPECT_EQ(roster(4, 3), "2");
   EXPECT_EQ(warnings(1), "1");
   EXPECT_EQ(state().team1Tally.at(5, 2), 1);
-  EXPECT_FALSE(Form6->isVisible());
+  EXPECT_FALSE(foul()->isVisible());
   EXPECT_EQ(usablePersons(), 30);
 }
 
 TEST_F(DetailDialogs, ANonNumberSuspensionCellOfTeamTwoChangesNothing) {
   typeRoster(12, 6, "two");
   foulAt(2, 5, 7);
-  click(Form6->ui.Button2);
+  click(foul()->ui.Button2);
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(errorBoxes[0], "'two' は整数ではありません.");
   EXPECT_EQ(logCell(2, 5, 1), "");
   EXPECT_EQ(state().logCol2, 5);
   EXPECT_EQ(total(state().team2Tally), 0);
   EXPECT_EQ(roster(12, 6), "two");
-  EXPECT_TRUE(Form6->isVisible());
+  EXPECT_TRUE(foul()->isVisible());
 }

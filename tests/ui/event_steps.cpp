@@ -1,42 +1,42 @@
 #include "event_steps.h"
 
-QTableView* EventTest::log(int team) {
-  return team == 2 ? Form2->ui.StringGrid2 : Form2->ui.StringGrid1;
+QTableView* EventTest::log(int team) const {
+  return team == 2 ? matchWindow()->ui.StringGrid2 : matchWindow()->ui.StringGrid1;
 }
 
-std::string EventTest::logCell(int team, int col, int row) {
+std::string EventTest::logCell(int team, int col, int row) const {
   return cell(log(team), col, row);
 }
 
-std::string EventTest::logRow(int team, int row) {
+std::string EventTest::logRow(int team, int row) const {
   std::string joined = logCell(team, 0, row);
   for (int col = 1; col < 6; ++col) joined += "|" + logCell(team, col, row);
   return joined;
 }
 
-bool EventTest::logBlank(int team) {
+bool EventTest::logBlank(int team) const {
   for (int row = 1; row < rowCount(log(team)); ++row)
     if (logRow(team, row) != "|||||") return false;
   return true;
 }
 
-QPushButton* EventTest::action(int code) {
-  return Form2->actionButtons[code - 1];
+QPushButton* EventTest::action(int code) const {
+  return matchWindow()->actionButtons[code - 1];
 }
 
-std::string EventTest::usableActions() {
+std::string EventTest::usableActions() const {
   std::string usable;
-  for (QPushButton* b : Form2->actionButtons) usable += b->isEnabled() ? '1' : '0';
+  for (QPushButton* b : matchWindow()->actionButtons) usable += b->isEnabled() ? '1' : '0';
   return usable;
 }
 
-int EventTest::usablePersons() {
+int EventTest::usablePersons() const {
   int usable = 0;
-  for (QPushButton* b : Form2->personButtons) usable += b->isEnabled();
+  for (QPushButton* b : matchWindow()->personButtons) usable += b->isEnabled();
   return usable;
 }
 
-std::string EventTest::courtOffers() {
+std::string EventTest::courtOffers() const {
   // A group counts as offered only when every one of its buttons is usable;
   // a mixed group shows as "?".
   auto group = [](const std::vector<QPushButton*>& buttons) {
@@ -45,9 +45,9 @@ std::string EventTest::courtOffers() {
     return usable == 0 ? '0' : usable == static_cast<int>(buttons.size()) ? '1' : '?';
   };
   std::string offers;
-  offers += group(Form3->locationButtons);
-  offers += group(Form3->zoneButtons);
-  offers += Form3->ui.Button21->isEnabled() ? '1' : '0';
+  offers += group(court()->locationButtons);
+  offers += group(court()->zoneButtons);
+  offers += court()->ui.Button21->isEnabled() ? '1' : '0';
   return offers;
 }
 

@@ -10,19 +10,19 @@
 
 class EventTest : public GuiTest {
  protected:
-  static QTableView* log(int team);
-  static std::string logCell(int team, int col, int row);
+  QTableView* log(int team) const;
+  std::string logCell(int team, int col, int row) const;
   // The six cells of a log row joined with "|".
-  static std::string logRow(int team, int row);
+  std::string logRow(int team, int row) const;
   // True when no cell under the heads of that team's log holds text.
-  static bool logBlank(int team);
+  bool logBlank(int team) const;
 
-  static QPushButton* action(int code);  // action code 1..6
+  QPushButton* action(int code) const;  // action code 1..6
   // One character per action code 1..6: "1" usable, "0" not.
-  static std::string usableActions();
-  static int usablePersons();
+  std::string usableActions() const;
+  int usablePersons() const;
   // One character per group of the court dialog: locations, zones, bench.
-  static std::string courtOffers();
+  std::string courtOffers() const;
 
   static std::string text(const QLabel* label) { return label->text().toStdString(); }
 

@@ -8,7 +8,7 @@ class QuitRequest : public GuiTest {
  protected:
   void SetUp() override {
     GuiTest::SetUp();
-    TeamSheetWindow::quitProgram = [this] { ++quits; };
+    windows->setQuitAction([this] { ++quits; });
   }
 
   // What the platform sends when it asks the program to end.
@@ -23,8 +23,8 @@ class QuitRequest : public GuiTest {
 TEST_F(QuitRequest, EndsTheProgramWithTheOtherWindowsOpen) {
   openMatchWindow();
   settle(20);  // the splash comes up
-  ASSERT_TRUE(Form2->isVisible());
-  ASSERT_TRUE(Form8->isVisible());
+  ASSERT_TRUE(matchWindow()->isVisible());
+  ASSERT_TRUE(splash()->isVisible());
   requestQuit();
   EXPECT_EQ(quits, 1);
   EXPECT_TRUE(questions.empty());
@@ -33,14 +33,14 @@ TEST_F(QuitRequest, EndsTheProgramWithTheOtherWindowsOpen) {
 TEST_F(QuitRequest, AsksFirstWhileAnEventIsOpenAndNoKeepsEverything) {
   startMatch();
   click(person(1, 4));
-  click(Form2->ui.Button34);
-  ASSERT_TRUE(Form3->isVisible());
+  click(matchWindow()->ui.Button34);
+  ASSERT_TRUE(court()->isVisible());
 
   questionAnswer = QMessageBox::No;
   requestQuit();
   ASSERT_EQ(questions.size(), 1u);
   EXPECT_EQ(quits, 0);
-  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(state().logCol1, 4);
 
   questionAnswer = QMessageBox::Yes;

@@ -23,52 +23,54 @@ QPushButton* numberedButton(QWidget* form, int number) {
 // up when the operator needs it.
 class WindowOperator : public ScriptOperator {
  public:
-  explicit WindowOperator(double& clockSeconds) : clockSeconds_(clockSeconds) {}
+  WindowOperator(WindowSet& windows, double& clockSeconds)
+      : windows_(windows), clockSeconds_(clockSeconds) {}
 
-  void setStem(const std::string& text) override { type(Form1->ui.Edit1, text); }
-  void setPrefix(const std::string& text) override { type(Form1->ui.Edit2, text); }
+  void setStem(const std::string& text) override { type(windows_.teamSheet()->ui.Edit1, text); }
+  void setPrefix(const std::string& text) override { type(windows_.teamSheet()->ui.Edit2, text); }
   void setTeamName(int team, const std::string& text) override {
-    type(team == 2 ? Form1->ui.Edit4 : Form1->ui.Edit3, text);
+    type(team == 2 ? windows_.teamSheet()->ui.Edit4 : windows_.teamSheet()->ui.Edit3, text);
   }
   void setRosterLine(int team, int slot, const std::string& number,
                      const std::string& name) override {
-    auto* roster = Form1->ui.StringGrid1->model();
+    auto* roster = windows_.teamSheet()->ui.StringGrid1->model();
     const int col = team == 2 ? 7 : 0;  // the number's view column
     roster->setData(roster->index(slot, col), QString::fromStdString(number), Qt::EditRole);
     roster->setData(roster->index(slot, col + 1), QString::fromStdString(name), Qt::EditRole);
   }
   void startMatch() override {
-    press(Form1->ui.Button1);
-    press(Form2->ui.Button31);
+    press(windows_.teamSheet()->ui.Button1);
+    press(windows_.matchWindow()->ui.Button31);
     start_ = clockSeconds_;
   }
   void setClock(int seconds) override {
     clockSeconds_ = start_ + seconds;
-    Form2->Timer1Timer();
+    windows_.matchWindow()->Timer1Timer();
   }
   void recordEvent(int team, int slot, int action, const std::string&, int whereCode,
                    const std::string&, int whatCode) override {
-    press(Form2->personButtons[(team == 2 ? 15 : 0) + slot]);
-    press(Form2->actionButtons[action - 1]);
-    ASSERT_TRUE(Form3->isVisible());
-    press(whereCode == codes::kBench ? Form3->ui.Button21 : Form3->locationButtons[whereCode - 1]);
+    press(windows_.matchWindow()->personButtons[(team == 2 ? 15 : 0) + slot]);
+    press(windows_.matchWindow()->actionButtons[action - 1]);
+    ASSERT_TRUE(windows_.courtDialog()->isVisible());
+    press(whereCode == codes::kBench ? windows_.courtDialog()->ui.Button21
+                                     : windows_.courtDialog()->locationButtons[whereCode - 1]);
     QWidget* detail = nullptr;
     switch (action) {
       case codes::kGoal:
       case codes::kShotMiss:
-        press(Form3->zoneButtons[whatCode - 1]);
+        press(windows_.courtDialog()->zoneButtons[whatCode - 1]);
         break;
       case codes::kKeepMiss:
-        detail = Form4;
+        detail = windows_.keepMissDialog();
         break;
       case codes::kPenaltyWon:
-        detail = Form5;
+        detail = windows_.penaltyThrowDialog();
         break;
       case codes::kTimeOut:
-        detail = Form7;
+        detail = windows_.timeOutDialog();
         break;
       case codes::kFoul:
-        detail = Form6;
+        detail = windows_.foulDialog();
         break;
     }
     if (detail) {
@@ -76,8 +78,8 @@ class WindowOperator : public ScriptOperator {
       press(numberedButton(detail, whatCode));
       EXPECT_FALSE(detail->isVisible());
     }
-    EXPECT_FALSE(Form3->isVisible());
-    EXPECT_TRUE(Form2->personButtons[0]->isEnabled());
+    EXPECT_FALSE(windows_.courtDialog()->isVisible());
+    EXPECT_TRUE(windows_.matchWindow()->personButtons[0]->isEnabled());
   }
 
  private:
@@ -85,6 +87,7 @@ class WindowOperator : public ScriptOperator {
     edit->setText(QString::fromStdString(text));
   }
 
+  WindowSet& windows_;
   double& clockSeconds_;
   double start_ = 0;
 };
@@ -94,9 +97,9 @@ class WindowOperator : public ScriptOperator {
 class SavingThroughWindows : public GuiTest {
  protected:
   void recordAndSave(const std::string& script) {
-    WindowOperator op(clockSeconds);
+    WindowOperator op(*windows, clockSeconds);
     runMatchScript(op, testDataPath(script + ".match"));
-    click(Form1->ui.Button2);
+    click(teamSheet()->ui.Button2);
   }
 
   ScratchFolder folder;
@@ -115,31 +118,31 @@ TEST_F(SavingThroughWindows, ShotExampleClickedThroughGivesTheExpectedFiles) {
 
 TEST_F(SavingThroughWindows, LongMatchWritesEveryEvent) {
   recordAndSave("long_match");
-  EXPECT_EQ(rowCount(Form2->ui.StringGrid1), 5 + 250);
+  EXPECT_EQ(rowCount(matchWindow()->ui.StringGrid1), 5 + 250);
   expectFilesOf("long_match", "ファイル名");
 }
 
 TEST_F(SavingThroughWindows, SavingClearsTheQuestionOnClosingUntilTheNextEvent) {
   int quits = 0;
-  TeamSheetWindow::quitProgram = [&] { ++quits; };
+  windows->setQuitAction([&] { ++quits; });
   recordAndSave("shot_example");
-  Form1->close();
+  teamSheet()->close();
   EXPECT_TRUE(questions.empty());
   EXPECT_EQ(quits, 1);
 
   click(person(2, 5));
-  Form1->close();
+  teamSheet()->close();
   EXPECT_EQ(questions.size(), 1u);
   EXPECT_EQ(quits, 1);
 }
 
 TEST_F(SavingThroughWindows, AMissingFolderShowsTheErrorAndTheMatchGoesOn) {
   startMatch();
-  Form1->ui.Edit1->setText("no-such-folder/match");
-  click(Form1->ui.Button2);
+  teamSheet()->ui.Edit1->setText("no-such-folder/match");
+  click(teamSheet()->ui.Button2);
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(errorBoxes[0], "不正なファイル名です.");
   EXPECT_TRUE(folder.entries().empty());
   click(person(1, 3));
-  EXPECT_TRUE(Form2->ui.Button33->isEnabled());
+  EXPECT_TRUE(matchWindow()->ui.Button33->isEnabled());
 }

@@ -5,12 +5,9 @@
 
 #include <QApplication>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
-#include "court_window.h"
-#include "match_window.h"
-#include "splash_window.h"
-#include "team_sheet_window.h"
 #include "window_set.h"
 
 namespace {
@@ -19,9 +16,11 @@ namespace {
 class PaintOrder : public QObject {
  public:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !painted && Form1 && watched == Form1) {
+    if (event->type() == QEvent::Paint && !painted && qobject_cast<TeamSheetWindow*>(watched)) {
       painted = true;
-      matchWindowBuilt = Form2 != nullptr;
+      const QWidgetList windows = QApplication::topLevelWidgets();
+      matchWindowBuilt = std::any_of(windows.begin(), windows.end(),
+                                     [](QWidget* w) { return qobject_cast<MatchWindow*>(w); });
     }
     return false;
   }
@@ -32,10 +31,10 @@ class PaintOrder : public QObject {
 class TeamSheetFirst : public ::testing::Test {
  protected:
   void SetUp() override {
-    TeamSheetWindow::quitProgram = [] {};
     qApp->installEventFilter(&order);
     windows = std::make_unique<WindowSet>(WindowSet::Showing::TeamSheetFirst);
     qApp->removeEventFilter(&order);
+    windows->setQuitAction([] {});
     windows->start();
   }
   void TearDown() override { windows.reset(); }
@@ -47,10 +46,10 @@ class TeamSheetFirst : public ::testing::Test {
 TEST_F(TeamSheetFirst, TheTeamSheetIsDrawnBeforeTheHiddenWindowsAreBuilt) {
   EXPECT_TRUE(order.painted);
   EXPECT_FALSE(order.matchWindowBuilt);
-  EXPECT_TRUE(Form1->isVisible());
+  EXPECT_TRUE(windows->teamSheet()->isVisible());
   for (Window w : {Window::Match, Window::Court, Window::KeepMiss, Window::Penalty, Window::Foul,
                    Window::Situation, Window::Splash})
-    EXPECT_FALSE(windows->form(w)->isVisible()) << static_cast<int>(w);
+    EXPECT_FALSE(windows->window(w)->isVisible()) << static_cast<int>(w);
 }
 
 TEST_F(TeamSheetFirst, EveryCreationHandlerHasRunInItsOrder) {
@@ -61,19 +60,19 @@ TEST_F(TeamSheetFirst, EveryCreationHandlerHasRunInItsOrder) {
   EXPECT_TRUE(m.state.clockRunning);
   EXPECT_TRUE(m.state.lastPickWasTeam1);
   EXPECT_EQ(m.state.logRow2, 1);
-  EXPECT_FALSE(Form2->ui.Button32->isEnabled());
-  EXPECT_FALSE(Form2->personButtons[0]->isEnabled());
-  EXPECT_TRUE(Form3->locationButtons[0]->isEnabled());
-  EXPECT_FALSE(Form3->zoneButtons[0]->isEnabled());
-  EXPECT_FALSE(Form3->ui.Button21->isEnabled());
+  EXPECT_FALSE(windows->matchWindow()->ui.Button32->isEnabled());
+  EXPECT_FALSE(windows->matchWindow()->personButtons[0]->isEnabled());
+  EXPECT_TRUE(windows->courtDialog()->locationButtons[0]->isEnabled());
+  EXPECT_FALSE(windows->courtDialog()->zoneButtons[0]->isEnabled());
+  EXPECT_FALSE(windows->courtDialog()->ui.Button21->isEnabled());
 }
 
 TEST_F(TeamSheetFirst, TheSplashComesAtTheFirstTickAndTheMatchWindowAtTheButton) {
   QTest::qWait(20);
-  EXPECT_TRUE(Form8->isVisible());
-  QTest::mouseClick(Form1->ui.Button1, Qt::LeftButton);
-  EXPECT_TRUE(Form2->isVisible());
-  EXPECT_EQ(Form2->personButtons[0]->text().toStdString(), "監督");
+  EXPECT_TRUE(windows->splash()->isVisible());
+  QTest::mouseClick(windows->teamSheet()->ui.Button1, Qt::LeftButton);
+  EXPECT_TRUE(windows->matchWindow()->isVisible());
+  EXPECT_EQ(windows->matchWindow()->personButtons[0]->text().toStdString(), "監督");
 }
 
 }  // namespace
