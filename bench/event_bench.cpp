@@ -31,8 +31,8 @@ std::unique_ptr<WindowSet> matchUnderWay(int events) {
   auto windows = std::make_unique<WindowSet>();
   windows->model().timeOfDay = [] { return 0.5; };
   windows->start();
-  press(windows->teamSheet()->ui.Button1);
-  press(windows->matchWindow()->ui.Button31);
+  press(windows->teamSheet()->ui.finishInputButton);
+  press(windows->matchWindow()->ui.startButton);
   for (int n = 0; n < events; ++n) clickEvent(*windows, n);
   return windows;
 }

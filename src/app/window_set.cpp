@@ -12,20 +12,20 @@ WindowSet::WindowSet(Showing showing) : model_(std::make_unique<MatchModel>()) {
   // team sheet (QuitRequests).
   teamSheet_->setQuitAction([] { QCoreApplication::exit(0); });
   teamSheet_->setExportHeads([this] { return exportHeads(); });
-  teamSheet_->FormCreate();
+  teamSheet_->setUp();
   if (showing == Showing::TeamSheetFirst) showTeamSheetNow();
   matchWindow_ = std::make_unique<MatchWindow>(m);
-  matchWindow_->FormCreate();
+  matchWindow_->setUp();
   courtDialog_ = std::make_unique<CourtDialog>(m);
-  courtDialog_->FormCreate();
+  courtDialog_->setUp();
   keepMissDialog_ = std::make_unique<KeepMissDialog>(m);
-  keepMissDialog_->FormCreate();
+  keepMissDialog_->setUp();
   penaltyThrowDialog_ = std::make_unique<PenaltyThrowDialog>(m);
-  penaltyThrowDialog_->FormCreate();
+  penaltyThrowDialog_->setUp();
   foulDialog_ = std::make_unique<FoulDialog>(m);
-  foulDialog_->FormCreate();
+  foulDialog_->setUp();
   timeOutDialog_ = std::make_unique<TimeOutDialog>(m);
-  timeOutDialog_->FormCreate();
+  timeOutDialog_->setUp();
   splash_ = std::make_unique<SplashWindow>(m);
   m.raised.clear();
   for (int w = 1; w <= 8; ++w)
@@ -86,7 +86,7 @@ ExportHeads WindowSet::exportHeads() const {
 void WindowSet::showTeamSheetNow() {
   model_->show(Window::TeamSheet);
   teamSheet_->refresh();
-  teamSheet_->Timer1.stop();  // the splash waits for the message loop; refresh() restarts it
+  teamSheet_->splashTimer.stop();  // the splash waits for the message loop; refresh() restarts it
   teamSheet_->show();
   const QDeadlineTimer deadline(100);
   while (!teamSheet_->windowHandle()->isExposed() && !deadline.hasExpired())

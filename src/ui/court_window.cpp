@@ -12,11 +12,15 @@ CourtDialog::CourtDialog(MatchModel& model) : RecorderWindow(model, Window::Cour
                          palette().color(QPalette::Button),
                          Frame::Tool,
                          false});
-  ui.Button23->setFont(designFont(kGothic, 24, true));
-  locationButtons = {ui.Button10, ui.Button11, ui.Button12, ui.Button13, ui.Button14,
-                     ui.Button15, ui.Button16, ui.Button17, ui.Button18, ui.Button22};
-  zoneButtons = {ui.Button1, ui.Button2, ui.Button3, ui.Button4,  ui.Button5, ui.Button6,
-                 ui.Button7, ui.Button8, ui.Button9, ui.Button19, ui.Button20};
+  ui.correctionButton->setFont(designFont(kGothic, 24, true));
+  locationButtons = {ui.leftWingButton,    ui.leftPostButton,  ui.centrePostButton,
+                     ui.rightPostButton,   ui.rightWingButton, ui.leftBackButton,
+                     ui.centreButton,      ui.rightBackButton, ui.opponentHalfButton,
+                     ui.penaltyThrowButton};
+  zoneButtons = {ui.outsideLeftZoneButton,  ui.topLeftZoneButton,     ui.middleLeftZoneButton,
+                 ui.bottomLeftZoneButton,   ui.topCentreZoneButton,   ui.middleCentreZoneButton,
+                 ui.bottomCentreZoneButton, ui.topRightZoneButton,    ui.middleRightZoneButton,
+                 ui.bottomRightZoneButton,  ui.outsideRightZoneButton};
 
   // Each button writes its own caption; its position in the group is its code.
   auto connectGroup = [this](const std::vector<QPushButton*>& group, auto pick) {
@@ -30,15 +34,15 @@ CourtDialog::CourtDialog(MatchModel& model) : RecorderWindow(model, Window::Cour
   };
   connectGroup(locationButtons, pickCourtLocation);
   connectGroup(zoneButtons, pickGoalZone);
-  connect(ui.Button21, &QPushButton::clicked, this, [this] {
+  connect(ui.benchButton, &QPushButton::clicked, this, [this] {
     handle([&] {
-      pickCourtLocation(this->model(), ui.Button21->text().toStdString(), codes::kBench);
+      pickCourtLocation(this->model(), ui.benchButton->text().toStdString(), codes::kBench);
     });
   });
-  connect(ui.Button23, &QPushButton::clicked, this, &CourtDialog::Button23Click);
+  connect(ui.correctionButton, &QPushButton::clicked, this, &CourtDialog::correctStep);
 }
 
-void CourtDialog::FormCreate() {
+void CourtDialog::setUp() {
   createCourtDialog(model());
 }
 
@@ -46,10 +50,10 @@ void CourtDialog::refresh() {
   const CourtDialogModel& court = model().court;
   for (QPushButton* b : locationButtons) b->setEnabled(court.locationsEnabled);
   for (QPushButton* b : zoneButtons) b->setEnabled(court.zonesEnabled);
-  ui.Button21->setEnabled(court.benchEnabled);
+  ui.benchButton->setEnabled(court.benchEnabled);
 }
 
-void CourtDialog::Button23Click() {
+void CourtDialog::correctStep() {
   handle([&] { correctCourtStep(model()); });
 }
 

@@ -15,16 +15,17 @@ class CourtDialog : public RecorderWindow {
  public:
   explicit CourtDialog(MatchModel& model);
 
-  void FormCreate();
+  // The creation handler: which button groups are offered at first.
+  void setUp();
   void refresh() override;
 
   Ui::CourtDialog ui;
-  // Location group (Button10..Button18, Button22) and zone group
-  // (Button1..Button9, Button19, Button20), each in code order.
+  // The places on the court (the bench aside) and the goal zones, each
+  // group in code order.
   std::vector<QPushButton*> locationButtons;
   std::vector<QPushButton*> zoneButtons;
 
-  void Button23Click();  // 修正
+  void correctStep();  // 修正
 
   // The shot table is headed by the place and zone buttons' captions as
   // they read at the moment of saving.

@@ -14,13 +14,23 @@ class DetailDialog : public RecorderWindow {
  public:
   DetailDialog(MatchModel& model, Window id);
 
-  void FormCreate();
+  // The creation handler: the background becomes a cross-hatch.
+  void setUp();
   void refresh() override {}
+
+  // The choice buttons in code order, and 修正.
+  const std::vector<QPushButton*>& choiceButtons() const { return choices_; }
+  QPushButton* correctionButton() const { return correction_; }
+
+  void correctPlace();  // 修正: back to the court for the place
 
  protected:
   // `choices` in code order; `pick` receives the caption and the code.
   void setUpDetail(const QString& caption, QPoint position, QSize windowSize,
-                   const std::vector<QPushButton*>& choices, QPushButton* correction,
+                   std::vector<QPushButton*> choices, QPushButton* correction,
                    std::function<void(const std::string&, int)> pick);
-  void correct();
+
+ private:
+  std::vector<QPushButton*> choices_;
+  QPushButton* correction_ = nullptr;
 };

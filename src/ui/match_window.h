@@ -15,25 +15,23 @@ class MatchWindow : public RecorderWindow {
  public:
   explicit MatchWindow(MatchModel& model);
 
-  void FormCreate();
+  // The creation handler: log heads, button states and the log views.
+  void setUp();
   void refresh() override;
 
   Ui::MatchWindow ui;
-  QTimer Timer1;
-  // Button1..Button30, in number order.
+  // Redraws the clock once a second while the match runs.
+  QTimer clockTimer;
+  // Team one's persons then team two's, each the official (slot 0) first.
   std::array<QPushButton*, 30> personButtons{};
-  // The six action buttons by action code - 1 (Button38 is the time-out).
+  // The six action buttons by action code - 1.
   std::array<QPushButton*, 6> actionButtons{};
 
-  void Button31Click();  // 試合開始
-  void Button32Click();  // 中断/続行
-  void Button33Click();  // 得点
-  void Button34Click();  // シュートミス
-  void Button35Click();  // 保持ミス
-  void Button36Click();  // PT(獲得)
-  void Button37Click();  // 反則
-  void Button38Click();  // 作戦タイム
-  void Button39Click();  // 画面切り替え
-  void Button40Click();  // 修正
-  void Timer1Timer();
+  void pickPerson(int team, int slot);
+  void chooseAction(int action);  // an action code
+  void startMatch();              // 試合開始
+  void togglePause();             // 中断/続行
+  void showTeamSheet();           // 画面切り替え
+  void correctPerson();           // 修正
+  void tick();
 };

@@ -16,9 +16,10 @@ SplashWindow::SplashWindow(MatchModel& model) : RecorderWindow(model, Window::Sp
     QString family;
     int height;
   } labels[] = {
-      {ui.Label8, kMincho, 48}, {ui.Label1, kSerif, 24}, {ui.Label2, kSerif, 24},
-      {ui.Label3, kSerif, 24},  {ui.Label7, kSerif, 32}, {ui.Label4, kSerif, 24},
-      {ui.Label5, kSerif, 24},  {ui.Label6, kSerif, 24},
+      {ui.titleLabel, kMincho, 48},       {ui.producedByLabel, kSerif, 24},
+      {ui.firstAuthorLabel, kSerif, 24},  {ui.secondAuthorLabel, kSerif, 24},
+      {ui.universityLabel, kSerif, 32},   {ui.mailToLabel, kSerif, 24},
+      {ui.firstAddressLabel, kSerif, 24}, {ui.secondAddressLabel, kSerif, 24},
   };
   for (const auto& l : labels) {
     l.label->setFont(designFont(l.family, l.height));
@@ -26,22 +27,22 @@ SplashWindow::SplashWindow(MatchModel& model) : RecorderWindow(model, Window::Sp
     l.label->adjustSize();  // labels size themselves to their text
     l.label->installEventFilter(this);
   }
-  ui.Image1->installEventFilter(this);
+  ui.emblemPicture->installEventFilter(this);
 }
 
 // A click on any label or on the emblem does what a click on the background does.
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress) {
-    FormClick();
+    dismiss();
     return true;
   }
   return RecorderWindow::eventFilter(watched, event);
 }
 
 void SplashWindow::mousePressEvent(QMouseEvent*) {
-  FormClick();
+  dismiss();
 }
 
-void SplashWindow::FormClick() {
+void SplashWindow::dismiss() {
   handle([&] { closeSplash(model()); });
 }

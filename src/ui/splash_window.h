@@ -11,7 +11,7 @@ class SplashWindow : public RecorderWindow {
   explicit SplashWindow(MatchModel& model);
 
   void refresh() override {}
-  void FormClick();
+  void dismiss();  // a click anywhere on it
 
   Ui::SplashWindow ui;
 

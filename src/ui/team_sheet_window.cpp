@@ -31,61 +31,50 @@ TeamSheetWindow::TeamSheetWindow(MatchModel& model) : RecorderWindow(model, Wind
                          QColor(128, 128, 0),
                          Frame::Tool,
                          false});
-  ui.StringGrid1->setGeometry(56, 104, 433, 361);
-  Timer1.setInterval(1);
-  connect(ui.Button1, &QPushButton::clicked, this, &TeamSheetWindow::Button1Click);
-  connect(ui.Button2, &QPushButton::clicked, this, &TeamSheetWindow::Button2Click);
-  connect(&Timer1, &QTimer::timeout, this, &TeamSheetWindow::Timer1Timer);
+  splashTimer.setInterval(1);
+  connect(ui.finishInputButton, &QPushButton::clicked, this, &TeamSheetWindow::finishInput);
+  connect(ui.saveButton, &QPushButton::clicked, this, &TeamSheetWindow::saveMatch);
+  connect(&splashTimer, &QTimer::timeout, this, &TeamSheetWindow::showSplash);
   auto follow = [this](QLineEdit* edit, std::string TeamSheetModel::*field) {
     connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
       this->model().sheet.*field = text.toStdString();
     });
   };
-  follow(ui.Edit1, &TeamSheetModel::edit1);
-  follow(ui.Edit2, &TeamSheetModel::edit2);
-  follow(ui.Edit3, &TeamSheetModel::edit3);
-  follow(ui.Edit4, &TeamSheetModel::edit4);
+  follow(ui.fileNameEdit, &TeamSheetModel::edit1);
+  follow(ui.exportPrefixEdit, &TeamSheetModel::edit2);
+  follow(ui.teamOneNameEdit, &TeamSheetModel::edit3);
+  follow(ui.teamTwoNameEdit, &TeamSheetModel::edit4);
 }
 
-void TeamSheetWindow::FormCreate() {
-  ui.StringGrid1->setGeometry(45, 80, 633, 365);
+void TeamSheetWindow::setUp() {
   createTeamSheet(model());
-  attachGrid(ui.StringGrid1, model().sheet.roster, rosterLayout());
-  ui.StringGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
-  ui.StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
-  ui.Edit3->setGeometry(120, 40, 100, 20);
-  ui.Edit4->setGeometry(415, 40, 100, 20);
-  ui.Panel1->setGeometry(250, 20, 60, 20);
-  ui.Panel2->setGeometry(545, 20, 60, 20);
-  ui.Panel3->setGeometry(270, 45, 20, 25);
-  ui.Panel4->setGeometry(565, 45, 20, 25);
-  ui.Edit1->setGeometry(100, 485, 100, 20);
-  ui.Button2->setGeometry(220, 475, 80, 40);
-  ui.Button1->setGeometry(575, 475, 80, 40);
+  attachGrid(ui.rosterGrid, model().sheet.roster, rosterLayout());
+  ui.rosterGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  ui.rosterGrid->setSelectionMode(QAbstractItemView::ContiguousSelection);
 }
 
 void TeamSheetWindow::refresh() {
   const TeamSheetModel& sheet = model().sheet;
-  setTextIfChanged(ui.Edit1, sheet.edit1);
-  setTextIfChanged(ui.Edit2, sheet.edit2);
-  setTextIfChanged(ui.Edit3, sheet.edit3);
-  setTextIfChanged(ui.Edit4, sheet.edit4);
-  ui.Panel3->setText(qs(sheet.warnings1));
-  ui.Panel4->setText(qs(sheet.warnings2));
-  ui.Button1->setText(qs(sheet.button1Caption));
-  if (sheet.timerEnabled && !Timer1.isActive()) Timer1.start();
-  if (!sheet.timerEnabled && Timer1.isActive()) Timer1.stop();
+  setTextIfChanged(ui.fileNameEdit, sheet.edit1);
+  setTextIfChanged(ui.exportPrefixEdit, sheet.edit2);
+  setTextIfChanged(ui.teamOneNameEdit, sheet.edit3);
+  setTextIfChanged(ui.teamTwoNameEdit, sheet.edit4);
+  ui.teamOneWarningsPanel->setText(qs(sheet.warnings1));
+  ui.teamTwoWarningsPanel->setText(qs(sheet.warnings2));
+  ui.finishInputButton->setText(qs(sheet.button1Caption));
+  if (sheet.timerEnabled && !splashTimer.isActive()) splashTimer.start();
+  if (!sheet.timerEnabled && splashTimer.isActive()) splashTimer.stop();
 }
 
-void TeamSheetWindow::Button1Click() {
-  handle([&] { finishInput(model()); });
+void TeamSheetWindow::finishInput() {
+  handle([&] { ::finishInput(model()); });
 }
 
-void TeamSheetWindow::Button2Click() {
-  handle([&] { saveMatch(model(), exportHeads_()); });
+void TeamSheetWindow::saveMatch() {
+  handle([&] { ::saveMatch(model(), exportHeads_()); });
 }
 
-void TeamSheetWindow::Timer1Timer() {
+void TeamSheetWindow::showSplash() {
   handle([&] { splashTimerTick(model()); });
 }
 

@@ -15,15 +15,17 @@ class TeamSheetWindow : public RecorderWindow {
  public:
   explicit TeamSheetWindow(MatchModel& model);
 
-  void FormCreate();
+  // The creation handler: the roster's heads and the splash timer.
+  void setUp();
   void refresh() override;
 
   Ui::TeamSheetWindow ui;
-  QTimer Timer1;
+  // Fires once, as soon as the message loop runs, to show the splash.
+  QTimer splashTimer;
 
-  void Button1Click();  // 入力終了 / 画面切り替え
-  void Button2Click();  // データ保存
-  void Timer1Timer();
+  void finishInput();  // 入力終了 / 画面切り替え
+  void saveMatch();    // データ保存
+  void showSplash();
 
   // Set by the window set: what the close box does once nothing unsaved
   // stands in the way (ends the program; tests count it instead), and the

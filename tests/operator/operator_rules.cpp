@@ -248,7 +248,7 @@ std::string OperatorRules::checkCursorsAndLogs() {
       return "the picked person's number or name differ from the roster: " + joined(cells);
     std::string time;
     if (colBefore_ == 0) {
-      const std::string caption = windows_.matchWindow()->ui.Panel1->text().toStdString();
+      const std::string caption = windows_.matchWindow()->ui.clockPanel->text().toStdString();
       time = caption.substr(0, 2) + "：" + caption.substr(3, 2);
     } else {
       time = openTimeBefore_[teamBefore_];  // kept, or moved from the other log
@@ -318,12 +318,12 @@ std::string OperatorRules::checkButtons() const {
   auto check = [&](std::string problem) {
     if (broken.empty() && !problem.empty()) broken = problem;
   };
-  check(expect(windows_.teamSheet()->ui.Button1, true, "team sheet"));
-  check(expect(windows_.teamSheet()->ui.Button2, true, "team sheet"));
-  check(expect(windows_.matchWindow()->ui.Button31, !started_, "start"));
-  check(expect(windows_.matchWindow()->ui.Button32, started_, "pause"));
-  check(expect(windows_.matchWindow()->ui.Button39, true, "match window"));
-  check(expect(windows_.matchWindow()->ui.Button40, c == 3 && personCorrectable_,
+  check(expect(windows_.teamSheet()->ui.finishInputButton, true, "team sheet"));
+  check(expect(windows_.teamSheet()->ui.saveButton, true, "team sheet"));
+  check(expect(windows_.matchWindow()->ui.startButton, !started_, "start"));
+  check(expect(windows_.matchWindow()->ui.pauseButton, started_, "pause"));
+  check(expect(windows_.matchWindow()->ui.teamSheetButton, true, "match window"));
+  check(expect(windows_.matchWindow()->ui.correctionButton, c == 3 && personCorrectable_,
                "match correction"));
   for (QPushButton* b : windows_.matchWindow()->personButtons)
     check(expect(b, started_ && c <= 1, "person"));
@@ -335,8 +335,8 @@ std::string OperatorRules::checkButtons() const {
   for (QPushButton* b : windows_.courtDialog()->locationButtons)
     check(expect(b, !awaitingBench && !awaitingZone, "location"));
   for (QPushButton* b : windows_.courtDialog()->zoneButtons) check(expect(b, awaitingZone, "zone"));
-  check(expect(windows_.courtDialog()->ui.Button21, awaitingBench, "bench"));
-  check(expect(windows_.courtDialog()->ui.Button23, true, "court correction"));
+  check(expect(windows_.courtDialog()->ui.benchButton, awaitingBench, "bench"));
+  check(expect(windows_.courtDialog()->ui.correctionButton, true, "court correction"));
   for (Window w : {Window::KeepMiss, Window::Penalty, Window::Foul, Window::Situation})
     for (QPushButton* b : windows_.window(w)->findChildren<QPushButton*>())
       check(expect(b, true, "detail"));
@@ -366,9 +366,9 @@ std::string OperatorRules::checkWayForward() const {
     return false;
   };
   // A hidden match window comes back with the team sheet's button.
-  const bool matchReachable =
-      windows_.matchWindow()->isVisible() ||
-      (windows_.teamSheet()->isVisible() && windows_.teamSheet()->ui.Button1->isEnabled());
+  const bool matchReachable = windows_.matchWindow()->isVisible() ||
+                              (windows_.teamSheet()->isVisible() &&
+                               windows_.teamSheet()->ui.finishInputButton->isEnabled());
   auto onMatchWindow = [&](const auto& buttons) {
     for (QPushButton* b : buttons)
       if (b->isEnabled()) return matchReachable;
@@ -378,14 +378,14 @@ std::string OperatorRules::checkWayForward() const {
   const int action = openAction();
   bool forward = false;
   if (!started_) {
-    forward = onMatchWindow(std::vector<QPushButton*>{windows_.matchWindow()->ui.Button31});
+    forward = onMatchWindow(std::vector<QPushButton*>{windows_.matchWindow()->ui.startButton});
   } else if (c <= 1) {
     forward = onMatchWindow(windows_.matchWindow()->personButtons);
   } else if (c == 3) {
     forward = onMatchWindow(windows_.matchWindow()->actionButtons);
   } else if (c == 4) {
     std::vector<QPushButton*> places = windows_.courtDialog()->locationButtons;
-    places.push_back(windows_.courtDialog()->ui.Button21);
+    places.push_back(windows_.courtDialog()->ui.benchButton);
     forward = anyUsable(windows_.courtDialog(), places);
   } else if (action == kGoal || action == kShotMiss) {
     forward = anyUsable(windows_.courtDialog(), windows_.courtDialog()->zoneButtons);
@@ -421,13 +421,13 @@ std::string OperatorRules::checkCounts() {
           return say("keepMissTally [", team, "][", slot, "][", kind, "] is ",
                      s.keepMissTally.at(team, slot, kind));
     }
-    const QLabel* score =
-        team == 2 ? windows_.matchWindow()->ui.Panel8 : windows_.matchWindow()->ui.Panel6;
+    const QLabel* score = team == 2 ? windows_.matchWindow()->ui.teamTwoScorePanel
+                                    : windows_.matchWindow()->ui.teamOneScorePanel;
     if (score->text().toStdString() != std::to_string(d.score[team]))
       return say("team ", team, "'s score reads ", score->text().toStdString(), ", the log has ",
                  d.score[team], " goals");
-    const QLabel* warnings =
-        team == 2 ? windows_.teamSheet()->ui.Panel4 : windows_.teamSheet()->ui.Panel3;
+    const QLabel* warnings = team == 2 ? windows_.teamSheet()->ui.teamTwoWarningsPanel
+                                       : windows_.teamSheet()->ui.teamOneWarningsPanel;
     if (warnings->text().toStdString() != std::to_string(d.warnings[team]))
       return say("team ", team, "'s warning count reads ", warnings->text().toStdString());
 
@@ -451,7 +451,7 @@ std::string OperatorRules::checkCounts() {
                      "' was counted ", delta > 0 ? "up" : "down");
         }
         countSeen_[key] = now;
-        const std::string cell = shown(windows_.teamSheet()->ui.StringGrid1, col, slot + 1);
+        const std::string cell = shown(windows_.teamSheet()->ui.rosterGrid, col, slot + 1);
         if (cell != expected)
           return say("roster cell (", col, ", ", slot + 1, ") reads '", cell, "', expected '",
                      expected, "'");
@@ -463,7 +463,7 @@ std::string OperatorRules::checkCounts() {
 std::string OperatorRules::checkClock(double nowSeconds) const {
   if (!running_) return "";
   const std::string expected = clockCaption(nowSeconds - startSeconds_ - pausedSeconds_);
-  const std::string caption = windows_.matchWindow()->ui.Panel1->text().toStdString();
+  const std::string caption = windows_.matchWindow()->ui.clockPanel->text().toStdString();
   return caption == expected ? "" : "the clock reads " + caption + ", expected " + expected;
 }
 
@@ -477,8 +477,8 @@ std::string OperatorRules::checkCarried() const {
       return say("person button ", n + 1, " reads '",
                  windows_.matchWindow()->personButtons[n]->text().toStdString(), "'");
   }
-  if (windows_.matchWindow()->ui.Panel2->text().toStdString() != m_.sheet.edit3 ||
-      windows_.matchWindow()->ui.Panel5->text().toStdString() != m_.sheet.edit4)
+  if (windows_.matchWindow()->ui.teamOneLogNamePanel->text().toStdString() != m_.sheet.edit3 ||
+      windows_.matchWindow()->ui.teamTwoRowNamePanel->text().toStdString() != m_.sheet.edit4)
     return "the team panels differ from the team names";
   return "";
 }

@@ -4,7 +4,7 @@
 
 QTableView* logView(const WindowSet& windows, int team) {
   MatchWindow* match = windows.matchWindow();
-  return team == 2 ? match->ui.StringGrid2 : match->ui.StringGrid1;
+  return team == 2 ? match->ui.teamTwoLog : match->ui.teamOneLog;
 }
 
 LogRow shownLogRow(const WindowSet& windows, int team, int row) {
@@ -24,34 +24,34 @@ std::vector<OperatorButton> operatorButtons(const WindowSet& windows) {
   auto add = [&](QPushButton* b, Window w, R role, int team = 0, int code = 0) {
     all.push_back({b, w, role, team, code});
   };
-  add(windows.teamSheet()->ui.Button1, Window::TeamSheet, R::SheetSwitch);
-  add(windows.matchWindow()->ui.Button31, Window::Match, R::Start);
-  add(windows.matchWindow()->ui.Button32, Window::Match, R::Pause);
-  add(windows.matchWindow()->ui.Button39, Window::Match, R::MatchSwitch);
-  add(windows.matchWindow()->ui.Button40, Window::Match, R::PersonCorrect);
+  add(windows.teamSheet()->ui.finishInputButton, Window::TeamSheet, R::SheetSwitch);
+  add(windows.matchWindow()->ui.startButton, Window::Match, R::Start);
+  add(windows.matchWindow()->ui.pauseButton, Window::Match, R::Pause);
+  add(windows.matchWindow()->ui.teamSheetButton, Window::Match, R::MatchSwitch);
+  add(windows.matchWindow()->ui.correctionButton, Window::Match, R::PersonCorrect);
   for (int i = 0; i < 30; ++i)
     add(windows.matchWindow()->personButtons[i], Window::Match, R::Person, i < 15 ? 1 : 2, i % 15);
   for (int code = 1; code <= 6; ++code)
     add(windows.matchWindow()->actionButtons[code - 1], Window::Match, R::Action, 0, code);
   for (int code = 1; code <= 10; ++code)
     add(windows.courtDialog()->locationButtons[code - 1], Window::Court, R::Location, 0, code);
-  add(windows.courtDialog()->ui.Button21, Window::Court, R::Bench, 0, 11);
+  add(windows.courtDialog()->ui.benchButton, Window::Court, R::Bench, 0, 11);
   for (int code = 1; code <= 11; ++code)
     add(windows.courtDialog()->zoneButtons[code - 1], Window::Court, R::Zone, 0, code);
-  add(windows.courtDialog()->ui.Button23, Window::Court, R::CourtCorrect);
+  add(windows.courtDialog()->ui.correctionButton, Window::Court, R::CourtCorrect);
   const struct {
+    DetailDialog* dialog;
     Window w;
     int choices;
-  } details[] = {
-      {Window::KeepMiss, 7}, {Window::Penalty, 4}, {Window::Foul, 3}, {Window::Situation, 4}};
+  } details[] = {{windows.keepMissDialog(), Window::KeepMiss, 7},
+                 {windows.penaltyThrowDialog(), Window::Penalty, 4},
+                 {windows.foulDialog(), Window::Foul, 3},
+                 {windows.timeOutDialog(), Window::Situation, 4}};
   for (const auto& d : details) {
-    QWidget* form = windows.window(d.w);
-    auto numbered = [form](int n) {
-      return form->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n));
-    };
+    // at(): a dialog with fewer choices than its codes fails the test.
     for (int code = 1; code <= d.choices; ++code)
-      add(numbered(code), d.w, R::DetailChoice, 0, code);
-    add(numbered(d.choices + 1), d.w, R::DetailCorrect);
+      add(d.dialog->choiceButtons().at(code - 1), d.w, R::DetailChoice, 0, code);
+    add(d.dialog->correctionButton(), d.w, R::DetailCorrect);
   }
   return all;
 }

@@ -173,7 +173,7 @@ std::string RandomOperator::save() {
   if (target == Target::FolderInPlace) name = "blocked";
   if (target == Target::NameTooLong) name = std::string(300, 'x');
   const std::string stem = folder_ + "/" + name;
-  windows_.teamSheet()->ui.Edit1->setText(QString::fromStdString(stem));
+  windows_.teamSheet()->ui.fileNameEdit->setText(QString::fromStdString(stem));
 
   std::vector<FileState> before;
   for (const std::string& path : savedFileNames(stem)) before.push_back(fileState(path));
@@ -187,7 +187,7 @@ std::string RandomOperator::save() {
   note("save '" + name + "'" + fault);
   const size_t errors = fixture_.errorBoxes.size();
   const size_t questions = fixture_.questions.size();
-  QTest::mouseClick(windows_.teamSheet()->ui.Button2, Qt::LeftButton);
+  QTest::mouseClick(windows_.teamSheet()->ui.saveButton, Qt::LeftButton);
   clearFileFault();
 
   if (fixture_.errorBoxes.size() > errors + 1) return "more than one error box for one save";
@@ -274,7 +274,7 @@ std::string RandomOperator::typeInRoster() {
        ")");
   const size_t errors = fixture_.errorBoxes.size();
   const size_t questions = fixture_.questions.size();
-  QAbstractItemModel* roster = windows_.teamSheet()->ui.StringGrid1->model();
+  QAbstractItemModel* roster = windows_.teamSheet()->ui.rosterGrid->model();
   roster->setData(roster->index(row - 1, col - 1), QString::fromStdString(text), Qt::EditRole);
   rules_.rosterTyped(col, row, text);
   return newMessage(errors, questions);
@@ -284,7 +284,7 @@ std::string RandomOperator::typeTeamName() {
   const bool second = random_.percent(50);
   const std::string& text = random_.pick(kTeamNames);
   note("type '" + text + "' as team " + (second ? "2" : "1") + "'s name");
-  (second ? windows_.teamSheet()->ui.Edit4 : windows_.teamSheet()->ui.Edit3)
+  (second ? windows_.teamSheet()->ui.teamTwoNameEdit : windows_.teamSheet()->ui.teamOneNameEdit)
       ->setText(QString::fromStdString(text));
   return "";
 }
@@ -297,8 +297,8 @@ std::string RandomOperator::letTimePass() {
   const size_t questions = fixture_.questions.size();
   // Timers that are due run now: the splash's and the clock's.
   QCoreApplication::processEvents();
-  if (windows_.matchWindow()->Timer1.isActive()) {
-    windows_.matchWindow()->Timer1Timer();
+  if (windows_.matchWindow()->clockTimer.isActive()) {
+    windows_.matchWindow()->tick();
     ticked_ = true;
   }
   return newMessage(errors, questions);

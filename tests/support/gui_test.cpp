@@ -73,17 +73,17 @@ int shownSelectedRow(QTableView* view) {
 }
 
 void GuiTest::typeRoster(int col, int row, const std::string& text) {
-  auto* model = teamSheet()->ui.StringGrid1->model();
+  auto* model = teamSheet()->ui.rosterGrid->model();
   model->setData(model->index(row - 1, col - 1), QString::fromStdString(text), Qt::EditRole);
 }
 
 void GuiTest::openMatchWindow() {
-  click(teamSheet()->ui.Button1);
+  click(teamSheet()->ui.finishInputButton);
 }
 
 void GuiTest::startMatch() {
   openMatchWindow();
-  click(matchWindow()->ui.Button31);
+  click(matchWindow()->ui.startButton);
 }
 
 QPushButton* GuiTest::person(int team, int slot) {
@@ -91,7 +91,7 @@ QPushButton* GuiTest::person(int team, int slot) {
 }
 
 QPushButton* GuiTest::location(int code) {
-  return code == 11 ? court()->ui.Button21 : court()->locationButtons[code - 1];
+  return code == 11 ? court()->ui.benchButton : court()->locationButtons[code - 1];
 }
 
 QPushButton* GuiTest::zone(int code) {

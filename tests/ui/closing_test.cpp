@@ -13,7 +13,7 @@ class Closing : public GuiTest {
   void recordShotMiss() {
     startMatch();
     click(person(1, 4));
-    click(matchWindow()->ui.Button34);
+    click(matchWindow()->ui.shotMissButton);
     click(location(2));
     click(zone(5));
   }
@@ -33,7 +33,7 @@ TEST_F(Closing, UnsavedEventsAskAndNoKeepsTheProgramRunning) {
   ASSERT_EQ(questions.size(), 1u);
   EXPECT_EQ(quits, 0);
   EXPECT_TRUE(teamSheet()->isVisible());
-  EXPECT_EQ(cell(matchWindow()->ui.StringGrid1, 5, 1), "中上");
+  EXPECT_EQ(cell(matchWindow()->ui.teamOneLog, 5, 1), "中上");
 
   questionAnswer = QMessageBox::Yes;
   teamSheet()->close();

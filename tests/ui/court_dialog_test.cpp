@@ -42,8 +42,8 @@ TEST_F(CourtDialogTest, AShotMissCountsOnlyAsAShotMiss) {
   EXPECT_EQ(total(state().shotMissTally), 1);
   EXPECT_EQ(total(state().goalTally), 0);
   EXPECT_EQ(state().team2Tally.at(1, 7), 1);
-  EXPECT_EQ(text(matchWindow()->ui.Panel8), "0");
-  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 10, 8), "");
+  EXPECT_EQ(text(matchWindow()->ui.teamTwoScorePanel), "0");
+  EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 10, 8), "");
   EXPECT_TRUE(logBlank(1));
 }
 
@@ -54,7 +54,7 @@ TEST_F(CourtDialogTest, PenaltyMarkIsLocationTenAndLowerRightIsZoneTen) {
 
   recordShot(1, 2, 2, 10, 10);
   EXPECT_EQ(logRow(1, 2), "00：00|||シュートミス|PT|右下");
-  EXPECT_EQ(court()->zoneButtons[9], court()->ui.Button19);
+  EXPECT_EQ(court()->zoneButtons[9], court()->ui.bottomRightZoneButton);
   EXPECT_EQ(state().shotMissTally.at(1, 2, 10, 10), 1);
   EXPECT_EQ(total(state().goalTally) + total(state().shotMissTally), 2);
 }
@@ -69,33 +69,33 @@ TEST_F(CourtDialogTest, EveryLocationAndZoneButtonWritesItsCaptionAndCountsUnder
     EXPECT_EQ(state().goalTally.at(2, 4, place, code), 1);
   }
   EXPECT_EQ(total(state().goalTally), 11);
-  EXPECT_EQ(text(matchWindow()->ui.Panel8), "11");
-  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 10, 5), "11");
+  EXPECT_EQ(text(matchWindow()->ui.teamTwoScorePanel), "11");
+  EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 10, 5), "11");
 }
 
 TEST_F(CourtDialogTest, CorrectionBeforeTheLocationTakesTheGoalBack) {
   pickAndAct(1, 4, 1);
-  ASSERT_EQ(cell(teamSheet()->ui.StringGrid1, 3, 5), "1");
+  ASSERT_EQ(cell(teamSheet()->ui.rosterGrid, 3, 5), "1");
   matchWindow()->close();
-  click(court()->ui.Button23);
+  click(court()->ui.correctionButton);
   EXPECT_EQ(logRow(1, 1), "00：00|||||");
   EXPECT_EQ(state().logCol1, 3);
   EXPECT_EQ(total(state().team1Tally), 0);
-  EXPECT_EQ(text(matchWindow()->ui.Panel6), "0");
-  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 3, 5), "0");
+  EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "0");
+  EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 3, 5), "0");
   EXPECT_EQ(usableActions(), "111111");
-  EXPECT_FALSE(matchWindow()->ui.Button40->isEnabled());
+  EXPECT_FALSE(matchWindow()->ui.correctionButton->isEnabled());
   EXPECT_EQ(usablePersons(), 0);
   EXPECT_TRUE(matchWindow()->isVisible());
   EXPECT_TRUE(court()->isVisible());
 
   // A second correction finds nothing to take back.
-  click(court()->ui.Button23);
+  click(court()->ui.correctionButton);
   EXPECT_EQ(logRow(1, 1), "00：00|||||");
   EXPECT_EQ(state().logCol1, 3);
   EXPECT_EQ(total(state().team1Tally), 0);
-  EXPECT_EQ(text(matchWindow()->ui.Panel6), "0");
-  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 3, 5), "0");
+  EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "0");
+  EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 3, 5), "0");
   EXPECT_EQ(usableActions(), "111111");
 
   click(action(2));
@@ -105,14 +105,14 @@ TEST_F(CourtDialogTest, CorrectionBeforeTheLocationTakesTheGoalBack) {
 
 TEST_F(CourtDialogTest, APlaceClickedAfterTheActionWasTakenBackChangesNothing) {
   pickAndAct(1, 4, 1);
-  click(court()->ui.Button23);
-  ASSERT_TRUE(court()->ui.Button16->isEnabled());
-  click(court()->ui.Button16);  // "センター" with no action to place
+  click(court()->ui.correctionButton);
+  ASSERT_TRUE(court()->ui.centreButton->isEnabled());
+  click(court()->ui.centreButton);  // "センター" with no action to place
   EXPECT_EQ(logRow(1, 1), "00：00|||||");
   EXPECT_EQ(state().logCol1, 3);
   EXPECT_EQ(usableActions(), "111111");
-  EXPECT_TRUE(court()->ui.Button16->isEnabled());
-  EXPECT_FALSE(court()->ui.Button1->isEnabled());
+  EXPECT_TRUE(court()->ui.centreButton->isEnabled());
+  EXPECT_FALSE(court()->ui.outsideLeftZoneButton->isEnabled());
 
   click(action(1));
   click(location(7));
@@ -120,12 +120,12 @@ TEST_F(CourtDialogTest, APlaceClickedAfterTheActionWasTakenBackChangesNothing) {
   EXPECT_EQ(logRow(1, 1), "00：00|||得点|センター|中中");
   EXPECT_EQ(state().goalTally.at(1, 4, 7, 6), 1);
   EXPECT_EQ(total(state().goalTally), 1);
-  EXPECT_EQ(text(matchWindow()->ui.Panel6), "1");
+  EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "1");
 }
 
 TEST_F(CourtDialogTest, CorrectionOfTheOfficialsActionOffersFoulAndTimeOutAgain) {
   pickAndAct(2, 0, 6);
-  click(court()->ui.Button23);
+  click(court()->ui.correctionButton);
   EXPECT_EQ(logCell(2, 3, 1), "");
   EXPECT_EQ(state().logCol2, 3);
   EXPECT_EQ(usableActions(), "000011");
@@ -135,13 +135,13 @@ TEST_F(CourtDialogTest, CorrectionOfTheOfficialsActionOffersFoulAndTimeOutAgain)
 TEST_F(CourtDialogTest, CorrectionWhileAwaitingTheZoneGoesBackToTheLocation) {
   pickAndAct(1, 4, 1);
   click(location(2));
-  click(court()->ui.Button23);
+  click(court()->ui.correctionButton);
   EXPECT_EQ(logRow(1, 1), "00：00|||得点||");
   EXPECT_EQ(state().logCol1, 4);
   EXPECT_EQ(courtOffers(), "100");
   EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(state().team1Tally.at(0, 4), 1);
-  EXPECT_EQ(text(matchWindow()->ui.Panel6), "1");
+  EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "1");
 
   click(location(8));
   click(zone(3));
@@ -152,7 +152,7 @@ TEST_F(CourtDialogTest, CorrectionWhileAwaitingTheZoneGoesBackToTheLocation) {
 
 TEST_F(CourtDialogTest, ATimeOutTakenBackBeforeTheBenchOffersTheCourtAgain) {
   pickAndAct(1, 3, 5);
-  click(court()->ui.Button23);
+  click(court()->ui.correctionButton);
   EXPECT_EQ(courtOffers(), "100");
   EXPECT_EQ(state().team1Tally.at(4, 3), 0);
   EXPECT_EQ(logCell(1, 3, 1), "");
@@ -169,24 +169,24 @@ TEST_F(CourtDialogTest, ATimeOutTakenBackBeforeTheBenchOffersTheCourtAgain) {
 TEST_F(CourtDialogTest, ANonNumberGoalCellLeavesTheGoalInPlace) {
   pickAndAct(1, 4, 1);
   typeRoster(3, 5, "abc");
-  click(court()->ui.Button23);
+  click(court()->ui.correctionButton);
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(errorBoxes[0], "'abc' は整数ではありません.");
   EXPECT_EQ(logCell(1, 3, 1), "得点");
   EXPECT_EQ(state().logCol1, 4);
   EXPECT_EQ(state().team1Tally.at(0, 4), 1);
-  EXPECT_EQ(text(matchWindow()->ui.Panel6), "1");
-  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 3, 5), "abc");
+  EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "1");
+  EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 3, 5), "abc");
   EXPECT_EQ(usableActions(), "000000");
   EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(courtOffers(), "100");
 
   typeRoster(3, 5, "3");
-  click(court()->ui.Button23);
+  click(court()->ui.correctionButton);
   EXPECT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(logCell(1, 3, 1), "");
-  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 3, 5), "2");
-  EXPECT_EQ(text(matchWindow()->ui.Panel6), "0");
+  EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 3, 5), "2");
+  EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "0");
   EXPECT_EQ(total(state().team1Tally), 0);
   EXPECT_EQ(usableActions(), "111111");
 }
@@ -204,7 +204,7 @@ TEST_F(CourtDialogTest, CloseBoxLeavesTheDialogOpenWhileTheEventNeedsIt) {
   pickAndAct(1, 4, 5);
   court()->close();  // awaiting the bench
   EXPECT_TRUE(court()->isVisible());
-  click(court()->ui.Button23);
+  click(court()->ui.correctionButton);
   court()->close();  // the action was taken back: the match window goes on
   EXPECT_FALSE(court()->isVisible());
   EXPECT_EQ(usableActions(), "111111");
@@ -236,13 +236,13 @@ class SequenceOfWindows : public CourtDialogTest, public ::testing::WithParamInt
   QPushButton* firstChoice(Window w) const {
     switch (w) {
       case Window::KeepMiss:
-        return keepMiss()->ui.Button1;
+        return keepMiss()->ui.passButton;
       case Window::Penalty:
-        return penaltyThrow()->ui.Button1;
+        return penaltyThrow()->ui.insideLineButton;
       case Window::Foul:
-        return foul()->ui.Button1;
+        return foul()->ui.warningButton;
       case Window::Situation:
-        return timeOut()->ui.Button1;
+        return timeOut()->ui.leadingButton;
       default:
         return court()->zoneButtons[0];
     }

@@ -17,9 +17,10 @@ class DetailDialogs : public EventTest {
     click(location(locationCode));
   }
 
-  std::string roster(int col, int row) { return cell(teamSheet()->ui.StringGrid1, col, row); }
+  std::string roster(int col, int row) { return cell(teamSheet()->ui.rosterGrid, col, row); }
   std::string warnings(int team) {
-    return text(team == 1 ? teamSheet()->ui.Panel3 : teamSheet()->ui.Panel4);
+    return text(team == 1 ? teamSheet()->ui.teamOneWarningsPanel
+                          : teamSheet()->ui.teamTwoWarningsPanel);
   }
 };
 
@@ -27,7 +28,7 @@ TEST_F(DetailDialogs, AKeepMissCountsItsKindForThePlayer) {
   pickAndAct(2, 3, 3);
   click(location(6));
   EXPECT_TRUE(keepMiss()->isVisible());
-  click(keepMiss()->ui.Button1);
+  click(keepMiss()->ui.passButton);
   EXPECT_EQ(logRow(2, 1), "00：00|||保持ミス|左４５|パス");
   EXPECT_EQ(state().logCol2, 0);
   EXPECT_EQ(state().logRow2, 2);
@@ -41,9 +42,10 @@ TEST_F(DetailDialogs, AKeepMissCountsItsKindForThePlayer) {
 }
 
 TEST_F(DetailDialogs, EveryKeepMissKindCountsUnderItsOwnCode) {
-  QPushButton* kinds[] = {keepMiss()->ui.Button1, keepMiss()->ui.Button2, keepMiss()->ui.Button3,
-                          keepMiss()->ui.Button4, keepMiss()->ui.Button5, keepMiss()->ui.Button6,
-                          keepMiss()->ui.Button7};
+  QPushButton* kinds[] = {keepMiss()->ui.passButton,   keepMiss()->ui.catchButton,
+                          keepMiss()->ui.lineButton,   keepMiss()->ui.overButton,
+                          keepMiss()->ui.chargeButton, keepMiss()->ui.passiveButton,
+                          keepMiss()->ui.otherButton};
   for (int kind = 1; kind <= 7; ++kind) {
     SCOPED_TRACE(kind);
     pickAndAct(1, 8, 3);
@@ -58,7 +60,7 @@ TEST_F(DetailDialogs, EveryKeepMissKindCountsUnderItsOwnCode) {
 TEST_F(DetailDialogs, AWarningToTeamOnesOfficial) {
   foulAt(1, 0, 9);
   EXPECT_TRUE(foul()->isVisible());
-  click(foul()->ui.Button1);
+  click(foul()->ui.warningButton);
   EXPECT_EQ(logRow(1, 1), "00：00|||反則|相手陣地|警告");
   EXPECT_EQ(warnings(1), "1");
   EXPECT_EQ(warnings(2), "0");
@@ -72,7 +74,7 @@ TEST_F(DetailDialogs, AWarningToTeamOnesOfficial) {
 
 TEST_F(DetailDialogs, ASuspensionForTeamTwoSlotFiveLeavesWarningsAlone) {
   foulAt(2, 5, 10);
-  click(foul()->ui.Button2);
+  click(foul()->ui.suspensionButton);
   EXPECT_EQ(logRow(2, 1), "00：00|||反則|PT|退場");
   EXPECT_EQ(roster(12, 6), "1");
   EXPECT_EQ(roster(11, 6), "");
@@ -86,7 +88,7 @@ TEST_F(DetailDialogs, ASuspensionForTeamTwoSlotFiveLeavesWarningsAlone) {
 
 TEST_F(DetailDialogs, ADisqualificationGoesToItsOwnColumn) {
   foulAt(1, 2, 3);
-  click(foul()->ui.Button3);
+  click(foul()->ui.disqualificationButton);
   EXPECT_EQ(logCell(1, 5, 1), "失格");
   EXPECT_EQ(roster(6, 3), "1");
   EXPECT_EQ(roster(5, 3), "");
@@ -96,11 +98,11 @@ TEST_F(DetailDialogs, ADisqualificationGoesToItsOwnColumn) {
 
 TEST_F(DetailDialogs, TwoWarningsToOnePersonCountTwice) {
   foulAt(1, 4, 1);
-  click(foul()->ui.Button1);
+  click(foul()->ui.warningButton);
   foulAt(2, 1, 2);
-  click(foul()->ui.Button1);
+  click(foul()->ui.warningButton);
   foulAt(1, 4, 6);
-  click(foul()->ui.Button1);
+  click(foul()->ui.warningButton);
   EXPECT_EQ(roster(4, 5), "2");
   EXPECT_EQ(roster(11, 2), "1");
   EXPECT_EQ(warnings(1), "2");
@@ -115,7 +117,7 @@ TEST_F(DetailDialogs, PenaltyReasonsAndScoreSituationsCountNothing) {
   const MatchState counted = state();
   click(location(10));
   EXPECT_TRUE(penaltyThrow()->isVisible());
-  click(penaltyThrow()->ui.Button3);
+  click(penaltyThrow()->ui.passToKeeperButton);
   EXPECT_EQ(logRow(1, 1), "00：00|||PT(獲得)|PT|GKへのパス");
   EXPECT_EQ(state().team1Tally.at(3, 6), 1);
 
@@ -124,15 +126,15 @@ TEST_F(DetailDialogs, PenaltyReasonsAndScoreSituationsCountNothing) {
   const MatchState atTimeOut = state();
   click(location(11));
   EXPECT_TRUE(timeOut()->isVisible());
-  click(timeOut()->ui.Button2);
+  click(timeOut()->ui.leadToLevelButton);
   EXPECT_EQ(logRow(2, 1), "00：00|||作戦タイム|ベンチ|リード→同点");
 
   EXPECT_EQ(state().team1Tally.flat(), counted.team1Tally.flat());
   EXPECT_EQ(state().team2Tally.flat(), atTimeOut.team2Tally.flat());
   EXPECT_EQ(total(state().goalTally) + total(state().shotMissTally), 0);
   EXPECT_EQ(total(state().keepMissTally), 0);
-  EXPECT_EQ(text(matchWindow()->ui.Panel6), "0");
-  EXPECT_EQ(text(matchWindow()->ui.Panel8), "0");
+  EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "0");
+  EXPECT_EQ(text(matchWindow()->ui.teamTwoScorePanel), "0");
   EXPECT_EQ(warnings(1) + warnings(2), "00");
   for (int row = 1; row <= 15; ++row)
     for (int col : {3, 4, 5, 6, 10, 11, 12, 13}) EXPECT_EQ(roster(col, row), "");
@@ -145,10 +147,10 @@ TEST_F(DetailDialogs, CloseBoxKeepsADialogThatAwaitsItsChoice) {
     RecorderWindow* dialog;
     QPushButton* choice;
   };
-  const Case cases[] = {{3, 1, keepMiss(), keepMiss()->ui.Button2},
-                        {4, 2, penaltyThrow(), penaltyThrow()->ui.Button4},
-                        {6, 3, foul(), foul()->ui.Button2},
-                        {5, 11, timeOut(), timeOut()->ui.Button4}};
+  const Case cases[] = {{3, 1, keepMiss(), keepMiss()->ui.catchButton},
+                        {4, 2, penaltyThrow(), penaltyThrow()->ui.otherButton},
+                        {6, 3, foul(), foul()->ui.suspensionButton},
+                        {5, 11, timeOut(), timeOut()->ui.losingButton}};
   int row = 1;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.action);
@@ -164,12 +166,12 @@ TEST_F(DetailDialogs, CloseBoxKeepsADialogThatAwaitsItsChoice) {
 
 TEST_F(DetailDialogs, CloseBoxHidesTheMatchWindowAndAnIdleCourtDialog) {
   pickAndAct(1, 2, 3);
-  click(court()->ui.Button23);
+  click(court()->ui.correctionButton);
   court()->close();
   EXPECT_FALSE(court()->isVisible());
   matchWindow()->close();
   EXPECT_FALSE(matchWindow()->isVisible());
-  click(teamSheet()->ui.Button1);
+  click(teamSheet()->ui.finishInputButton);
   EXPECT_TRUE(matchWindow()->isVisible());
   EXPECT_EQ(usableActions(), "111111");
 }
@@ -217,7 +219,7 @@ TEST_P(DetailCorrection, TheCourtCorrectionThenTakesTheWholeActionBack) {
   pickAndAct(2, 4, c.action);
   click(location(1));
   click(button(c.dialog, c.correction));
-  click(court()->ui.Button23);
+  click(court()->ui.correctionButton);
   EXPECT_EQ(logRow(2, 1), "00：00|||||");
   EXPECT_EQ(state().logCol2, 3);
   EXPECT_EQ(total(state().team2Tally), 0);
@@ -225,21 +227,22 @@ TEST_P(DetailCorrection, TheCourtCorrectionThenTakesTheWholeActionBack) {
   EXPECT_EQ(usableActions(), "111111");
 }
 
-INSTANTIATE_TEST_SUITE_P(FromACourtLocation, DetailCorrection,
-                         ::testing::Values(Correction{3, Window::KeepMiss, "Button8", "Button3",
-                                                      "00：00|||保持ミス|右サイド|ライン"},
-                                           Correction{4, Window::Penalty, "Button5", "Button2",
-                                                      "00：00|||PT(獲得)|右サイド|シュート阻止"},
-                                           Correction{6, Window::Foul, "Button4", "Button2",
-                                                      "00：00|||反則|右サイド|退場"}),
-                         [](const ::testing::TestParamInfo<Correction>& info) {
-                           return "Action" + std::to_string(info.param.action);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    FromACourtLocation, DetailCorrection,
+    ::testing::Values(Correction{3, Window::KeepMiss, "correctionButton", "lineButton",
+                                 "00：00|||保持ミス|右サイド|ライン"},
+                      Correction{4, Window::Penalty, "correctionButton", "shotStoppedButton",
+                                 "00：00|||PT(獲得)|右サイド|シュート阻止"},
+                      Correction{6, Window::Foul, "correctionButton", "suspensionButton",
+                                 "00：00|||反則|右サイド|退場"}),
+    [](const ::testing::TestParamInfo<Correction>& info) {
+      return "Action" + std::to_string(info.param.action);
+    });
 
 TEST_F(DetailDialogs, AfterTheSituationCorrectionOnlyTheBenchIsOffered) {
   pickAndAct(1, 7, 5);
   click(location(11));
-  click(timeOut()->ui.Button5);
+  click(timeOut()->ui.correctionButton);
   EXPECT_FALSE(timeOut()->isVisible());
   EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(courtOffers(), "001");
@@ -248,7 +251,7 @@ TEST_F(DetailDialogs, AfterTheSituationCorrectionOnlyTheBenchIsOffered) {
 
   click(location(11));
   EXPECT_TRUE(timeOut()->isVisible());
-  click(timeOut()->ui.Button4);
+  click(timeOut()->ui.losingButton);
   EXPECT_EQ(logRow(1, 1), "00：00|||作戦タイム|ベンチ|負け");
   EXPECT_EQ(courtOffers(), "100");
   EXPECT_EQ(state().team1Tally.at(4, 7), 1);
@@ -257,8 +260,8 @@ TEST_F(DetailDialogs, AfterTheSituationCorrectionOnlyTheBenchIsOffered) {
 TEST_F(DetailDialogs, ATimeOutTakenBackAfterTheSituationCorrectionFreesTheCourt) {
   pickAndAct(1, 7, 5);
   click(location(11));
-  click(timeOut()->ui.Button5);
-  click(court()->ui.Button23);
+  click(timeOut()->ui.correctionButton);
+  click(court()->ui.correctionButton);
   EXPECT_EQ(logCell(1, 3, 1), "");
   EXPECT_EQ(state().team1Tally.at(4, 7), 0);
   EXPECT_EQ(courtOffers(), "100");
@@ -268,7 +271,7 @@ TEST_F(DetailDialogs, ATimeOutTakenBackAfterTheSituationCorrectionFreesTheCourt)
 TEST_F(DetailDialogs, ANonNumberSanctionCellChangesNothing) {
   typeRoster(4, 3, "?");  // team 1, slot 2, warnings
   foulAt(1, 2, 4);
-  click(foul()->ui.Button1);
+  click(foul()->ui.warningButton);
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(errorBoxes[0], "'?' は整数ではありません.");
   EXPECT_EQ(logRow(1, 1), "00：00|||反則|右ポスト|");
@@ -282,7 +285,7 @@ TEST_F(DetailDialogs, ANonNumberSanctionCellChangesNothing) {
   EXPECT_EQ(usablePersons(), 0);
 
   typeRoster(4, 3, "1");
-  click(foul()->ui.Button1);
+  click(foul()->ui.warningButton);
   EXPECT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(logRow(1, 1), "00：00|||反則|右ポスト|警告");
   EXPECT_EQ(roster(4, 3), "2");
@@ -295,7 +298,7 @@ TEST_F(DetailDialogs, ANonNumberSanctionCellChangesNothing) {
 TEST_F(DetailDialogs, ANonNumberSuspensionCellOfTeamTwoChangesNothing) {
   typeRoster(12, 6, "two");
   foulAt(2, 5, 7);
-  click(foul()->ui.Button2);
+  click(foul()->ui.suspensionButton);
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(errorBoxes[0], "'two' は整数ではありません.");
   EXPECT_EQ(logCell(2, 5, 1), "");

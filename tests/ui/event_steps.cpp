@@ -1,7 +1,7 @@
 #include "event_steps.h"
 
 QTableView* EventTest::log(int team) const {
-  return team == 2 ? matchWindow()->ui.StringGrid2 : matchWindow()->ui.StringGrid1;
+  return team == 2 ? matchWindow()->ui.teamTwoLog : matchWindow()->ui.teamOneLog;
 }
 
 std::string EventTest::logCell(int team, int col, int row) const {
@@ -47,7 +47,7 @@ std::string EventTest::courtOffers() const {
   std::string offers;
   offers += group(court()->locationButtons);
   offers += group(court()->zoneButtons);
-  offers += court()->ui.Button21->isEnabled() ? '1' : '0';
+  offers += court()->ui.benchButton->isEnabled() ? '1' : '0';
   return offers;
 }
 

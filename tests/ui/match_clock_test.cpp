@@ -12,19 +12,19 @@ double seconds(double days) {
 
 TEST_F(MatchClock, OnlyTheStartButtonIsUsableBeforeTheMatch) {
   openMatchWindow();
-  EXPECT_TRUE(matchWindow()->ui.Button31->isEnabled());
-  EXPECT_FALSE(matchWindow()->ui.Button32->isEnabled());
-  EXPECT_FALSE(matchWindow()->Timer1.isActive());
+  EXPECT_TRUE(matchWindow()->ui.startButton->isEnabled());
+  EXPECT_FALSE(matchWindow()->ui.pauseButton->isEnabled());
+  EXPECT_FALSE(matchWindow()->clockTimer.isActive());
   EXPECT_EQ(usablePersons(), 0);
   EXPECT_EQ(usableActions(), "000000");
-  EXPECT_FALSE(matchWindow()->ui.Button40->isEnabled());
-  EXPECT_EQ(text(matchWindow()->ui.Panel1), "00:00");
+  EXPECT_FALSE(matchWindow()->ui.correctionButton->isEnabled());
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "00:00");
 
-  click(matchWindow()->ui.Button31);
-  EXPECT_FALSE(matchWindow()->ui.Button31->isEnabled());
-  EXPECT_TRUE(matchWindow()->ui.Button32->isEnabled());
-  EXPECT_TRUE(matchWindow()->Timer1.isActive());
-  EXPECT_EQ(matchWindow()->Timer1.interval(), 1000);
+  click(matchWindow()->ui.startButton);
+  EXPECT_FALSE(matchWindow()->ui.startButton->isEnabled());
+  EXPECT_TRUE(matchWindow()->ui.pauseButton->isEnabled());
+  EXPECT_TRUE(matchWindow()->clockTimer.isActive());
+  EXPECT_EQ(matchWindow()->clockTimer.interval(), 1000);
   EXPECT_EQ(usablePersons(), 30);
   EXPECT_EQ(usableActions(), "000000");
 }
@@ -32,73 +32,73 @@ TEST_F(MatchClock, OnlyTheStartButtonIsUsableBeforeTheMatch) {
 TEST_F(MatchClock, PanelWaitsForTheFirstTickAndDropsTheHour) {
   startMatch();
   advance(3600 + 2 * 60 + 5);
-  EXPECT_EQ(text(matchWindow()->ui.Panel1), "00:00");
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "00:00");
   click(person(1, 1));
   EXPECT_EQ(logCell(1, 0, 1), "00：00");
 
-  matchWindow()->Timer1Timer();
-  EXPECT_EQ(text(matchWindow()->ui.Panel1), "02:05");
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "02:05");
   advance(58);
-  matchWindow()->Timer1Timer();
-  EXPECT_EQ(text(matchWindow()->ui.Panel1), "03:03");
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "03:03");
   EXPECT_EQ(logCell(1, 0, 1), "00：00");
 }
 
 TEST_F(MatchClock, TwoPausesAreLeftOutOfThePlayingTime) {
   startMatch();
   advance(60);
-  matchWindow()->Timer1Timer();
-  click(matchWindow()->ui.Button32);  // pause
-  EXPECT_FALSE(matchWindow()->Timer1.isActive());
-  EXPECT_TRUE(matchWindow()->ui.Button32->isEnabled());
+  matchWindow()->tick();
+  click(matchWindow()->ui.pauseButton);  // pause
+  EXPECT_FALSE(matchWindow()->clockTimer.isActive());
+  EXPECT_TRUE(matchWindow()->ui.pauseButton->isEnabled());
   EXPECT_FALSE(state().clockRunning);
   advance(30);
-  EXPECT_EQ(text(matchWindow()->ui.Panel1), "01:00");
-  click(matchWindow()->ui.Button32);  // continue: the panel is refreshed at once
-  EXPECT_TRUE(matchWindow()->Timer1.isActive());
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "01:00");
+  click(matchWindow()->ui.pauseButton);  // continue: the panel is refreshed at once
+  EXPECT_TRUE(matchWindow()->clockTimer.isActive());
   EXPECT_TRUE(state().clockRunning);
   EXPECT_NEAR(seconds(state().pausedTotal), 30, 1e-3);
-  EXPECT_EQ(text(matchWindow()->ui.Panel1), "01:00");
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "01:00");
 
   advance(20);
-  click(matchWindow()->ui.Button32);
+  click(matchWindow()->ui.pauseButton);
   advance(45);
-  click(matchWindow()->ui.Button32);
+  click(matchWindow()->ui.pauseButton);
   EXPECT_NEAR(seconds(state().pausedTotal), 75, 1e-3);
-  EXPECT_EQ(text(matchWindow()->ui.Panel1), "01:20");
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "01:20");
   advance(10);
-  matchWindow()->Timer1Timer();
-  EXPECT_EQ(text(matchWindow()->ui.Panel1), "01:30");
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "01:30");
 }
 
 TEST_F(MatchClock, AnEventEnteredWhilePausedGetsThePausedTime) {
   typeRoster(8, 3, "12");
   startMatch();
   advance(95);
-  matchWindow()->Timer1Timer();
-  click(matchWindow()->ui.Button32);
+  matchWindow()->tick();
+  click(matchWindow()->ui.pauseButton);
   advance(40);
   EXPECT_EQ(usablePersons(), 30);
   click(person(2, 2));
   EXPECT_EQ(logRow(2, 1), "01：35|12||||");
-  EXPECT_EQ(text(matchWindow()->ui.Panel1), "01:35");
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "01:35");
 }
 
 TEST_F(MatchClock, AMatchPastMidnightKeepsCounting) {
   clockSeconds = 24 * 3600 - 60;  // 23:59:00
   startMatch();
   clockSeconds = 90;  // 00:01:30 the next day
-  matchWindow()->Timer1Timer();
-  EXPECT_EQ(text(matchWindow()->ui.Panel1), "02:30");
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "02:30");
 }
 
 TEST_F(MatchClock, APauseOverMidnightIsLeftOutToo) {
   clockSeconds = 24 * 3600 - 40;  // 23:59:20
   startMatch();
   advance(20);  // 23:59:40
-  click(matchWindow()->ui.Button32);
+  click(matchWindow()->ui.pauseButton);
   clockSeconds = 20;  // 00:00:20, after a pause of 40 s
-  click(matchWindow()->ui.Button32);
+  click(matchWindow()->ui.pauseButton);
   EXPECT_NEAR(seconds(state().pausedTotal), 40, 1e-3);
-  EXPECT_EQ(text(matchWindow()->ui.Panel1), "00:20");
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "00:20");
 }

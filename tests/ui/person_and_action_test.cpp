@@ -21,7 +21,7 @@ class PersonAndAction : public EventTest {
 
   void tickAfter(double s) {
     advance(s);
-    matchWindow()->Timer1Timer();
+    matchWindow()->tick();
   }
 
   // Whether model row `row` of a log lies wholly inside its view.
@@ -41,7 +41,7 @@ TEST_F(PersonAndAction, APickWritesTimeNumberAndNameThenOffersEveryAction) {
   EXPECT_EQ(state().sheetRow, 4);
   EXPECT_EQ(usablePersons(), 0);
   EXPECT_EQ(usableActions(), "111111");
-  EXPECT_TRUE(matchWindow()->ui.Button40->isEnabled());
+  EXPECT_TRUE(matchWindow()->ui.correctionButton->isEnabled());
   EXPECT_TRUE(logBlank(2));
 }
 
@@ -60,7 +60,7 @@ TEST_F(PersonAndAction, TheOfficialIsOfferedOnlyFoulAndTimeOut) {
   click(action(1));  // "得点" cannot be pressed
   EXPECT_EQ(logCell(2, 3, 1), "");
   EXPECT_EQ(total(state().team2Tally), 0);
-  EXPECT_EQ(text(matchWindow()->ui.Panel8), "0");
+  EXPECT_EQ(text(matchWindow()->ui.teamTwoScorePanel), "0");
   EXPECT_FALSE(court()->isVisible());
 }
 
@@ -71,10 +71,10 @@ TEST_F(PersonAndAction, ATeamTwoGoalRaisesTallyGoalCellAndScore) {
   EXPECT_EQ(state().team2Tally.at(0, 5), 1);
   EXPECT_EQ(total(state().team2Tally), 1);
   EXPECT_EQ(total(state().team1Tally), 0);
-  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 10, 6), "1");
-  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 3, 6), "");
-  EXPECT_EQ(text(matchWindow()->ui.Panel8), "1");
-  EXPECT_EQ(text(matchWindow()->ui.Panel6), "0");
+  EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 10, 6), "1");
+  EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 3, 6), "");
+  EXPECT_EQ(text(matchWindow()->ui.teamTwoScorePanel), "1");
+  EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "0");
   EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(usableActions(), "000000");
   EXPECT_EQ(usablePersons(), 0);
@@ -84,8 +84,8 @@ TEST_F(PersonAndAction, ATeamTwoGoalRaisesTallyGoalCellAndScore) {
   click(location(7));
   click(zone(6));
   pickAndAct(2, 5, 1);
-  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 10, 6), "2");
-  EXPECT_EQ(text(matchWindow()->ui.Panel8), "2");
+  EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 10, 6), "2");
+  EXPECT_EQ(text(matchWindow()->ui.teamTwoScorePanel), "2");
   EXPECT_EQ(state().team2Tally.at(0, 5), 2);
 }
 
@@ -111,8 +111,8 @@ TEST_F(PersonAndAction, EachActionButtonWritesItsPlayAndCountsItsRow) {
     if (c.tallyKind >= 0) {
       EXPECT_EQ(state().team1Tally.at(c.tallyKind, 3), 1);
     }
-    EXPECT_EQ(text(matchWindow()->ui.Panel6), "0");
-    click(court()->ui.Button23);
+    EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "0");
+    click(court()->ui.correctionButton);
     EXPECT_EQ(total(state().team1Tally), 0);
   }
 }
@@ -120,11 +120,11 @@ TEST_F(PersonAndAction, EachActionButtonWritesItsPlayAndCountsItsRow) {
 TEST_F(PersonAndAction, CorrectionWithinATeamKeepsTheFirstTime) {
   tickAfter(10);
   click(person(1, 3));
-  click(matchWindow()->ui.Button40);
+  click(matchWindow()->ui.correctionButton);
   EXPECT_EQ(logRow(1, 1), "00：10|||||");
   EXPECT_EQ(state().logCol1, 1);
   EXPECT_TRUE(state().correctionPending);
-  EXPECT_FALSE(matchWindow()->ui.Button40->isEnabled());
+  EXPECT_FALSE(matchWindow()->ui.correctionButton->isEnabled());
   EXPECT_EQ(usablePersons(), 30);
   EXPECT_EQ(usableActions(), "000000");
 
@@ -140,7 +140,7 @@ TEST_F(PersonAndAction, CorrectionAcrossTeamsMovesTheEventWithItsTime) {
   recordShot(1, 5, 2, 1, 1);  // team 1's log is at row 2 now
   tickAfter(42);
   click(person(1, 3));
-  click(matchWindow()->ui.Button40);
+  click(matchWindow()->ui.correctionButton);
   tickAfter(5);
   click(person(2, 5));
   EXPECT_EQ(logRow(1, 2), "|||||");
@@ -150,7 +150,7 @@ TEST_F(PersonAndAction, CorrectionAcrossTeamsMovesTheEventWithItsTime) {
   EXPECT_EQ(logRow(1, 1), "00：00|11|Ito|シュートミス|左サイド|左外");
 
   // And back again, into team 1's current row.
-  click(matchWindow()->ui.Button40);
+  click(matchWindow()->ui.correctionButton);
   click(person(1, 3));
   EXPECT_EQ(logRow(2, 1), "|||||");
   EXPECT_EQ(state().logCol2, 0);
@@ -165,8 +165,8 @@ TEST_F(PersonAndAction, CorrectionAcrossTeamsMovesTheEventWithItsTime) {
 
 TEST_F(PersonAndAction, CorrectionIsDisabledOnceAnActionIsChosen) {
   pickAndAct(1, 3, 3);
-  EXPECT_FALSE(matchWindow()->ui.Button40->isEnabled());
-  click(matchWindow()->ui.Button40);
+  EXPECT_FALSE(matchWindow()->ui.correctionButton->isEnabled());
+  click(matchWindow()->ui.correctionButton);
   EXPECT_EQ(logRow(1, 1), "00：00|9|Sato|保持ミス||");
   EXPECT_EQ(state().logCol1, 4);
   EXPECT_FALSE(state().correctionPending);
@@ -216,19 +216,19 @@ TEST_F(PersonAndAction, AGoalOnANonNumberGoalCellChangesNothing) {
   EXPECT_EQ(state().logCol1, 3);
   EXPECT_EQ(state().activeAction, 0);
   EXPECT_EQ(total(state().team1Tally), 0);
-  EXPECT_EQ(text(matchWindow()->ui.Panel6), "0");
-  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 3, 4), "x");
+  EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "0");
+  EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 3, 4), "x");
   EXPECT_FALSE(court()->isVisible());
   EXPECT_EQ(usableActions(), "111111");
-  EXPECT_TRUE(matchWindow()->ui.Button40->isEnabled());
+  EXPECT_TRUE(matchWindow()->ui.correctionButton->isEnabled());
   EXPECT_EQ(usablePersons(), 0);
 
   typeRoster(3, 4, "4");
   click(action(1));
   EXPECT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(logCell(1, 3, 1), "得点");
-  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 3, 4), "5");
-  EXPECT_EQ(text(matchWindow()->ui.Panel6), "1");
+  EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 3, 4), "5");
+  EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "1");
   EXPECT_EQ(state().team1Tally.at(0, 3), 1);
   EXPECT_TRUE(court()->isVisible());
 }

@@ -33,7 +33,7 @@ TEST_F(QuitRequest, EndsTheProgramWithTheOtherWindowsOpen) {
 TEST_F(QuitRequest, AsksFirstWhileAnEventIsOpenAndNoKeepsEverything) {
   startMatch();
   click(person(1, 4));
-  click(matchWindow()->ui.Button34);
+  click(matchWindow()->ui.shotMissButton);
   ASSERT_TRUE(court()->isVisible());
 
   questionAnswer = QMessageBox::No;

@@ -40,13 +40,13 @@ class SaveFaults : public GuiTest {
   }
 
   void save(const std::string& stem) {
-    teamSheet()->ui.Edit1->setText(QString::fromStdString(stem));
-    click(teamSheet()->ui.Button2);
+    teamSheet()->ui.fileNameEdit->setText(QString::fromStdString(stem));
+    click(teamSheet()->ui.saveButton);
   }
 
   void recordGoal(int slot) {
     click(person(1, slot));
-    click(matchWindow()->ui.Button33);
+    click(matchWindow()->ui.goalButton);
     click(location(7));
     click(zone(6));
   }
@@ -55,8 +55,8 @@ class SaveFaults : public GuiTest {
   void expectMatchGoesOn() {
     typeRoster(9, 4, "Kato");
     click(person(2, 3));
-    EXPECT_EQ(cell(matchWindow()->ui.StringGrid2, 2, 1), "Kato");
-    EXPECT_TRUE(matchWindow()->ui.Button34->isEnabled());
+    EXPECT_EQ(cell(matchWindow()->ui.teamTwoLog, 2, 1), "Kato");
+    EXPECT_TRUE(matchWindow()->ui.shotMissButton->isEnabled());
   }
 
   ScratchFolder folder;

@@ -15,10 +15,6 @@ void press(QPushButton* button) {
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
-QPushButton* numberedButton(QWidget* form, int number) {
-  return form->findChild<QPushButton*>(QStringLiteral("Button%1").arg(number));
-}
-
 // Clicks a script's steps on the windows, checking that each window comes
 // up when the operator needs it.
 class WindowOperator : public ScriptOperator {
@@ -26,35 +22,41 @@ class WindowOperator : public ScriptOperator {
   WindowOperator(WindowSet& windows, double& clockSeconds)
       : windows_(windows), clockSeconds_(clockSeconds) {}
 
-  void setStem(const std::string& text) override { type(windows_.teamSheet()->ui.Edit1, text); }
-  void setPrefix(const std::string& text) override { type(windows_.teamSheet()->ui.Edit2, text); }
+  void setStem(const std::string& text) override {
+    type(windows_.teamSheet()->ui.fileNameEdit, text);
+  }
+  void setPrefix(const std::string& text) override {
+    type(windows_.teamSheet()->ui.exportPrefixEdit, text);
+  }
   void setTeamName(int team, const std::string& text) override {
-    type(team == 2 ? windows_.teamSheet()->ui.Edit4 : windows_.teamSheet()->ui.Edit3, text);
+    type(team == 2 ? windows_.teamSheet()->ui.teamTwoNameEdit
+                   : windows_.teamSheet()->ui.teamOneNameEdit,
+         text);
   }
   void setRosterLine(int team, int slot, const std::string& number,
                      const std::string& name) override {
-    auto* roster = windows_.teamSheet()->ui.StringGrid1->model();
+    auto* roster = windows_.teamSheet()->ui.rosterGrid->model();
     const int col = team == 2 ? 7 : 0;  // the number's view column
     roster->setData(roster->index(slot, col), QString::fromStdString(number), Qt::EditRole);
     roster->setData(roster->index(slot, col + 1), QString::fromStdString(name), Qt::EditRole);
   }
   void startMatch() override {
-    press(windows_.teamSheet()->ui.Button1);
-    press(windows_.matchWindow()->ui.Button31);
+    press(windows_.teamSheet()->ui.finishInputButton);
+    press(windows_.matchWindow()->ui.startButton);
     start_ = clockSeconds_;
   }
   void setClock(int seconds) override {
     clockSeconds_ = start_ + seconds;
-    windows_.matchWindow()->Timer1Timer();
+    windows_.matchWindow()->tick();
   }
   void recordEvent(int team, int slot, int action, const std::string&, int whereCode,
                    const std::string&, int whatCode) override {
     press(windows_.matchWindow()->personButtons[(team == 2 ? 15 : 0) + slot]);
     press(windows_.matchWindow()->actionButtons[action - 1]);
     ASSERT_TRUE(windows_.courtDialog()->isVisible());
-    press(whereCode == codes::kBench ? windows_.courtDialog()->ui.Button21
+    press(whereCode == codes::kBench ? windows_.courtDialog()->ui.benchButton
                                      : windows_.courtDialog()->locationButtons[whereCode - 1]);
-    QWidget* detail = nullptr;
+    DetailDialog* detail = nullptr;
     switch (action) {
       case codes::kGoal:
       case codes::kShotMiss:
@@ -75,7 +77,7 @@ class WindowOperator : public ScriptOperator {
     }
     if (detail) {
       ASSERT_TRUE(detail->isVisible());
-      press(numberedButton(detail, whatCode));
+      press(detail->choiceButtons().at(whatCode - 1));
       EXPECT_FALSE(detail->isVisible());
     }
     EXPECT_FALSE(windows_.courtDialog()->isVisible());
@@ -99,7 +101,7 @@ class SavingThroughWindows : public GuiTest {
   void recordAndSave(const std::string& script) {
     WindowOperator op(*windows, clockSeconds);
     runMatchScript(op, testDataPath(script + ".match"));
-    click(teamSheet()->ui.Button2);
+    click(teamSheet()->ui.saveButton);
   }
 
   ScratchFolder folder;
@@ -118,8 +120,19 @@ TEST_F(SavingThroughWindows, ShotExampleClickedThroughGivesTheExpectedFiles) {
 
 TEST_F(SavingThroughWindows, LongMatchWritesEveryEvent) {
   recordAndSave("long_match");
-  EXPECT_EQ(rowCount(matchWindow()->ui.StringGrid1), 5 + 250);
+  EXPECT_EQ(rowCount(matchWindow()->ui.teamOneLog), 5 + 250);
   expectFilesOf("long_match", "ファイル名");
+}
+
+TEST_F(SavingThroughWindows, TheShotTableIsHeadedByTheButtonCaptionsAtTheMomentOfSaving) {
+  court()->ui.leftWingButton->setText("wing L");
+  court()->ui.outsideRightZoneButton->setText("far R");
+  keepMiss()->ui.chargeButton->setText("charging");
+  click(teamSheet()->ui.saveButton);
+  ASSERT_TRUE(errorBoxes.empty());
+  const std::string shot = readFileBytes("ファイル名-shot-.xls");
+  for (const char* head : {"wing L", "far R", "charging"})
+    EXPECT_NE(shot.find(head), std::string::npos) << head;
 }
 
 TEST_F(SavingThroughWindows, SavingClearsTheQuestionOnClosingUntilTheNextEvent) {
@@ -138,11 +151,11 @@ TEST_F(SavingThroughWindows, SavingClearsTheQuestionOnClosingUntilTheNextEvent) 
 
 TEST_F(SavingThroughWindows, AMissingFolderShowsTheErrorAndTheMatchGoesOn) {
   startMatch();
-  teamSheet()->ui.Edit1->setText("no-such-folder/match");
-  click(teamSheet()->ui.Button2);
+  teamSheet()->ui.fileNameEdit->setText("no-such-folder/match");
+  click(teamSheet()->ui.saveButton);
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(errorBoxes[0], "不正なファイル名です.");
   EXPECT_TRUE(folder.entries().empty());
   click(person(1, 3));
-  EXPECT_TRUE(matchWindow()->ui.Button33->isEnabled());
+  EXPECT_TRUE(matchWindow()->ui.goalButton->isEnabled());
 }

@@ -59,20 +59,21 @@ TEST_F(StartUp, EveryWindowHasItsStoredCaptionPlaceAndSize) {
 }
 
 TEST_F(StartUp, CorrectionButtonsAreItalicAtTwentyFourPixels) {
-  for (QPushButton* b : {matchWindow()->ui.Button40, court()->ui.Button23, keepMiss()->ui.Button8,
-                         penaltyThrow()->ui.Button5, foul()->ui.Button4, timeOut()->ui.Button5}) {
+  for (QPushButton* b : {matchWindow()->ui.correctionButton, court()->ui.correctionButton,
+                         keepMiss()->ui.correctionButton, penaltyThrow()->ui.correctionButton,
+                         foul()->ui.correctionButton, timeOut()->ui.correctionButton}) {
     EXPECT_EQ(b->text().toStdString(), "修正");
     EXPECT_TRUE(b->font().italic());
     EXPECT_EQ(b->font().pixelSize(), 24);
   }
-  EXPECT_EQ(matchWindow()->ui.Button40->font().family().toStdString(), "ＭＳ 明朝");
-  EXPECT_EQ(court()->ui.Button23->font().family().toStdString(), "ＭＳ ゴシック");
-  EXPECT_EQ(matchWindow()->ui.Panel1->font().pixelSize(), 19);
+  EXPECT_EQ(matchWindow()->ui.correctionButton->font().family().toStdString(), "ＭＳ 明朝");
+  EXPECT_EQ(court()->ui.correctionButton->font().family().toStdString(), "ＭＳ ゴシック");
+  EXPECT_EQ(matchWindow()->ui.clockPanel->font().pixelSize(), 19);
   EXPECT_EQ(teamSheet()->font().pixelSize(), 12);
 }
 
 TEST_F(StartUp, RosterHeadsAndEmptyCounts) {
-  QTableView* roster = teamSheet()->ui.StringGrid1;
+  QTableView* roster = teamSheet()->ui.rosterGrid;
   const char* heads[] = {" ", "番号", "氏名", "得点", "警告", "退場", "失格",
                          " ", "番号", "氏名", "得点", "警告", "退場", "失格"};
   for (int col = 0; col < 14; ++col) EXPECT_EQ(cell(roster, col, 0), heads[col]) << col;
@@ -84,10 +85,10 @@ TEST_F(StartUp, RosterHeadsAndEmptyCounts) {
   EXPECT_EQ(roster->columnWidth(1), 100);  // grid column 2, the name
   EXPECT_EQ(roster->columnWidth(6), 15);   // grid column 7, the separator
   EXPECT_EQ(roster->rowHeight(0), 20);
-  EXPECT_EQ(teamSheet()->ui.Panel3->text().toStdString(), "0");
-  EXPECT_EQ(teamSheet()->ui.Panel4->text().toStdString(), "0");
-  EXPECT_EQ(teamSheet()->ui.Button1->text().toStdString(), "入力終了");
-  EXPECT_EQ(teamSheet()->ui.Edit2->text().toStdString(), "'");
+  EXPECT_EQ(teamSheet()->ui.teamOneWarningsPanel->text().toStdString(), "0");
+  EXPECT_EQ(teamSheet()->ui.teamTwoWarningsPanel->text().toStdString(), "0");
+  EXPECT_EQ(teamSheet()->ui.finishInputButton->text().toStdString(), "入力終了");
+  EXPECT_EQ(teamSheet()->ui.exportPrefixEdit->text().toStdString(), "'");
 }
 
 TEST_F(StartUp, FirstPressCarriesNumbersAndNamesLaterEditsStayOnTheSheet) {
@@ -95,27 +96,27 @@ TEST_F(StartUp, FirstPressCarriesNumbersAndNamesLaterEditsStayOnTheSheet) {
   typeRoster(1, 3, "10");
   typeRoster(8, 2, "21");
   typeRoster(1, 1, "coach");
-  click(teamSheet()->ui.Button1);
+  click(teamSheet()->ui.finishInputButton);
   EXPECT_TRUE(matchWindow()->isVisible());
-  EXPECT_EQ(matchWindow()->ui.Button1->text().toStdString(), "監督");
-  EXPECT_EQ(matchWindow()->ui.Button2->text().toStdString(), "7");
-  EXPECT_EQ(matchWindow()->ui.Button3->text().toStdString(), "10");
+  EXPECT_EQ(matchWindow()->ui.teamOnePerson0->text().toStdString(), "監督");
+  EXPECT_EQ(matchWindow()->ui.teamOnePerson1->text().toStdString(), "7");
+  EXPECT_EQ(matchWindow()->ui.teamOnePerson2->text().toStdString(), "10");
   for (int n = 4; n <= 15; ++n)
     EXPECT_EQ(matchWindow()->personButtons[n - 1]->text().toStdString(), "");
-  EXPECT_EQ(matchWindow()->ui.Button16->text().toStdString(), "監督");
-  EXPECT_EQ(matchWindow()->ui.Button17->text().toStdString(), "21");
-  EXPECT_EQ(matchWindow()->ui.Panel2->text().toStdString(), "ルビナ大学");
-  EXPECT_EQ(matchWindow()->ui.Panel5->text().toStdString(), "団体名");
-  EXPECT_EQ(teamSheet()->ui.Button1->text().toStdString(), "画面切り替え");
+  EXPECT_EQ(matchWindow()->ui.teamTwoPerson0->text().toStdString(), "監督");
+  EXPECT_EQ(matchWindow()->ui.teamTwoPerson1->text().toStdString(), "21");
+  EXPECT_EQ(matchWindow()->ui.teamOneLogNamePanel->text().toStdString(), "ルビナ大学");
+  EXPECT_EQ(matchWindow()->ui.teamTwoRowNamePanel->text().toStdString(), "団体名");
+  EXPECT_EQ(teamSheet()->ui.finishInputButton->text().toStdString(), "画面切り替え");
 
   typeRoster(1, 2, "8");
-  teamSheet()->ui.Edit3->setText("Other");
+  teamSheet()->ui.teamOneNameEdit->setText("Other");
   matchWindow()->hide();
-  click(teamSheet()->ui.Button1);
+  click(teamSheet()->ui.finishInputButton);
   EXPECT_TRUE(matchWindow()->isVisible());
-  EXPECT_EQ(matchWindow()->ui.Button2->text().toStdString(), "7");
-  EXPECT_EQ(matchWindow()->ui.Panel2->text().toStdString(), "ルビナ大学");
-  EXPECT_EQ(teamSheet()->ui.Button1->text().toStdString(), "画面切り替え");
+  EXPECT_EQ(matchWindow()->ui.teamOnePerson1->text().toStdString(), "7");
+  EXPECT_EQ(matchWindow()->ui.teamOneLogNamePanel->text().toStdString(), "ルビナ大学");
+  EXPECT_EQ(teamSheet()->ui.finishInputButton->text().toStdString(), "画面切り替え");
 }
 
 TEST_F(StartUp, SheetCountCellRisesFromEmptyOrNumberAndRejectsText) {
@@ -125,7 +126,7 @@ TEST_F(StartUp, SheetCountCellRisesFromEmptyOrNumberAndRejectsText) {
   EXPECT_EQ(model().sheet.roster.cell(4, 3), "1");
   typeRoster(4, 3, "41");
   bumpSheetCount(model());
-  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 4, 3), "42");
+  EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 4, 3), "42");
   typeRoster(4, 3, "x1");
   try {
     bumpSheetCount(model());
@@ -133,40 +134,40 @@ TEST_F(StartUp, SheetCountCellRisesFromEmptyOrNumberAndRejectsText) {
   } catch (const ConversionError& e) {
     EXPECT_STREQ(e.what(), "'x1' は整数ではありません");
   }
-  EXPECT_EQ(cell(teamSheet()->ui.StringGrid1, 4, 3), "x1");
+  EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 4, 3), "x1");
 }
 
 TEST_F(StartUp, ClosingADialogHidesItAndKeepsItsState) {
   startMatch();
   click(person(1, 2));
-  click(matchWindow()->ui.Button34);  // shot miss: the court dialog comes up
-  click(location(6));                 // awaiting the zone
-  ASSERT_TRUE(court()->ui.Button1->isEnabled());
+  click(matchWindow()->ui.shotMissButton);  // shot miss: the court dialog comes up
+  click(location(6));                       // awaiting the zone
+  ASSERT_TRUE(court()->ui.outsideLeftZoneButton->isEnabled());
   matchWindow()->close();
   EXPECT_FALSE(matchWindow()->isVisible());
-  click(teamSheet()->ui.Button1);
+  click(teamSheet()->ui.finishInputButton);
   EXPECT_TRUE(matchWindow()->isVisible());
-  EXPECT_EQ(cell(matchWindow()->ui.StringGrid1, 4, 1), "左４５");
-  EXPECT_FALSE(matchWindow()->ui.Button33->isEnabled());
-  EXPECT_TRUE(court()->ui.Button1->isEnabled());
-  EXPECT_FALSE(court()->ui.Button10->isEnabled());
+  EXPECT_EQ(cell(matchWindow()->ui.teamOneLog, 4, 1), "左４５");
+  EXPECT_FALSE(matchWindow()->ui.goalButton->isEnabled());
+  EXPECT_TRUE(court()->ui.outsideLeftZoneButton->isEnabled());
+  EXPECT_FALSE(court()->ui.leftWingButton->isEnabled());
 }
 
 TEST_F(StartUp, SplashComesOnceAndGoesAtAClick) {
   settle(20);
   ASSERT_TRUE(splash()->isVisible());
   EXPECT_TRUE(teamSheet()->isVisible());
-  QTest::mouseClick(splash()->ui.Label7, Qt::LeftButton);
+  QTest::mouseClick(splash()->ui.universityLabel, Qt::LeftButton);
   EXPECT_FALSE(splash()->isVisible());
   settle(20);
   EXPECT_FALSE(splash()->isVisible());
-  EXPECT_FALSE(teamSheet()->Timer1.isActive());
+  EXPECT_FALSE(teamSheet()->splashTimer.isActive());
 }
 
 TEST_F(StartUp, SplashGoesAtAClickOnTheEmblemOrBackground) {
   settle(20);
   ASSERT_TRUE(splash()->isVisible());
-  QTest::mouseClick(splash()->ui.Image1, Qt::LeftButton);
+  QTest::mouseClick(splash()->ui.emblemPicture, Qt::LeftButton);
   EXPECT_FALSE(splash()->isVisible());
   splash()->show();
   QTest::mouseClick(splash(), Qt::LeftButton, {}, QPoint(5, 5));

@@ -60,17 +60,17 @@ TEST_F(TeamSheetFirst, EveryCreationHandlerHasRunInItsOrder) {
   EXPECT_TRUE(m.state.clockRunning);
   EXPECT_TRUE(m.state.lastPickWasTeam1);
   EXPECT_EQ(m.state.logRow2, 1);
-  EXPECT_FALSE(windows->matchWindow()->ui.Button32->isEnabled());
+  EXPECT_FALSE(windows->matchWindow()->ui.pauseButton->isEnabled());
   EXPECT_FALSE(windows->matchWindow()->personButtons[0]->isEnabled());
   EXPECT_TRUE(windows->courtDialog()->locationButtons[0]->isEnabled());
   EXPECT_FALSE(windows->courtDialog()->zoneButtons[0]->isEnabled());
-  EXPECT_FALSE(windows->courtDialog()->ui.Button21->isEnabled());
+  EXPECT_FALSE(windows->courtDialog()->ui.benchButton->isEnabled());
 }
 
 TEST_F(TeamSheetFirst, TheSplashComesAtTheFirstTickAndTheMatchWindowAtTheButton) {
   QTest::qWait(20);
   EXPECT_TRUE(windows->splash()->isVisible());
-  QTest::mouseClick(windows->teamSheet()->ui.Button1, Qt::LeftButton);
+  QTest::mouseClick(windows->teamSheet()->ui.finishInputButton, Qt::LeftButton);
   EXPECT_TRUE(windows->matchWindow()->isVisible());
   EXPECT_EQ(windows->matchWindow()->personButtons[0]->text().toStdString(), "監督");
 }
