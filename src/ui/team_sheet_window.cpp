@@ -1,8 +1,6 @@
 #include "team_sheet_window.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QMessageBox>
 
 #include "grid_view.h"
 #include "message_box.h"
@@ -80,12 +78,8 @@ void TeamSheetWindow::showSplash() {
 
 void TeamSheetWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (model().unsaved) {
-    const auto answer = QMessageBox::question(
-        this, kProgramTitle,
-        QStringLiteral("保存していない記録があります。保存せずに終了しますか?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes) return;
-  }
+  if (model().unsaved &&
+      !askYesNo(this, QStringLiteral("保存していない記録があります。保存せずに終了しますか?")))
+    return;
   quit_();
 }

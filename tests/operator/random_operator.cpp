@@ -142,8 +142,9 @@ std::string RandomOperator::closeWindow() {
     // when recorded events would be lost.
     const bool mustAsk = rules_.logsChangedSinceSave();
     const bool mayAsk = rules_.recordingSinceSave();
-    fixture_.questionAnswer = random_.percent(50) ? QMessageBox::Yes : QMessageBox::No;
+    fixture_.boxes.answerNext(random_.percent(50) ? QMessageBox::Yes : QMessageBox::No);
     form->close();
+    fixture_.boxes.dropQueued();  // not taken when nothing was asked
     const bool asked = fixture_.questions.size() == questions + 1;
     if (mustAsk && !asked) return "closing the team sheet with unsaved events did not ask";
     if (asked && !mayAsk)

@@ -4,12 +4,12 @@
 // OperatorRules. The same seed always gives the same steps.
 #pragma once
 
-#include <QMessageBox>
 #include <cstdint>
 #include <deque>
 #include <string>
 #include <vector>
 
+#include "message_box.h"
 #include "operator_rules.h"
 #include "saved_files.h"
 
@@ -34,7 +34,7 @@ struct OperatorFixture {
   double& clockSeconds;
   std::vector<std::string>& errorBoxes;
   std::vector<std::string>& questions;
-  QMessageBox::StandardButton& questionAnswer;
+  BoxAnswers& boxes;
 };
 
 class RandomOperator {

@@ -1,7 +1,5 @@
 #include "gui_test.h"
 
-#include <QMessageBox>
-#include <QTimer>
 #include <stdexcept>
 
 #include "fonts.h"
@@ -12,24 +10,9 @@ void GuiTest::SetUp() {
   model().timeOfDay = [this] { return clockSeconds / 86400.0; };
   windows->setQuitAction([] {});
   windows->start();
-  errorBoxWatcher = new QTimer();
-  errorBoxWatcher->setInterval(5);
-  QObject::connect(errorBoxWatcher, &QTimer::timeout, [this] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
-      errorBoxes.push_back(box->text().toStdString());
-      ok->click();
-    } else {
-      questions.push_back(box->text().toStdString());
-      box->button(questionAnswer)->click();
-    }
-  });
-  errorBoxWatcher->start();
 }
 
 void GuiTest::TearDown() {
-  delete errorBoxWatcher;
   windows.reset();
 }
 

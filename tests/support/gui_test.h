@@ -1,5 +1,5 @@
 // A fresh window set and match state for every window test, a settable time
-// of day, and capture of the error boxes the program shows.
+// of day, and the message boxes answered without being shown.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "message_box.h"
 #include "window_set.h"
 
 // What a cell of a grid view shows, head rows and columns included.
@@ -55,11 +56,14 @@ class GuiTest : public ::testing::Test {
   static int rowCount(QTableView* view) { return shownRows(view); }
   static int selectedRow(QTableView* view) { return shownSelectedRow(view); }
 
-  // Message boxes shown so far (their full text). Error boxes are closed
-  // with OK, questions with `questionAnswer`.
+  // Message boxes are answered without being shown; their texts are kept
+  // here. An error box takes OK; a question takes the answer queued with
+  // boxes.answerNext(), or No when none is.
   std::vector<std::string> errorBoxes;
   std::vector<std::string> questions;
-  QMessageBox::StandardButton questionAnswer = QMessageBox::No;
+  BoxAnswers boxes{[this](QMessageBox::Icon icon, const QString& text) {
+    (icon == QMessageBox::Question ? questions : errorBoxes).push_back(text.toStdString());
+  }};
 
   // Common steps of a match through the real buttons.
   void typeRoster(int col, int row, const std::string& text);
@@ -70,5 +74,4 @@ class GuiTest : public ::testing::Test {
   QPushButton* zone(int code);      // 1..11
 
   std::unique_ptr<WindowSet> windows;
-  class QTimer* errorBoxWatcher = nullptr;
 };

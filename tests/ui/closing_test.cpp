@@ -28,14 +28,15 @@ TEST_F(Closing, NothingRecordedEndsAtOnceWithoutAQuestion) {
 
 TEST_F(Closing, UnsavedEventsAskAndNoKeepsTheProgramRunning) {
   recordShotMiss();
-  questionAnswer = QMessageBox::No;
+  boxes.answerNext(QMessageBox::No);
   teamSheet()->close();
   ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0], "保存していない記録があります。保存せずに終了しますか?");
   EXPECT_EQ(quits, 0);
   EXPECT_TRUE(teamSheet()->isVisible());
   EXPECT_EQ(cell(matchWindow()->ui.teamOneLog, 5, 1), "中上");
 
-  questionAnswer = QMessageBox::Yes;
+  boxes.answerNext(QMessageBox::Yes);
   teamSheet()->close();
   EXPECT_EQ(questions.size(), 2u);
   EXPECT_EQ(quits, 1);

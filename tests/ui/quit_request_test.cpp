@@ -36,14 +36,14 @@ TEST_F(QuitRequest, AsksFirstWhileAnEventIsOpenAndNoKeepsEverything) {
   click(matchWindow()->ui.shotMissButton);
   ASSERT_TRUE(court()->isVisible());
 
-  questionAnswer = QMessageBox::No;
+  boxes.answerNext(QMessageBox::No);
   requestQuit();
   ASSERT_EQ(questions.size(), 1u);
   EXPECT_EQ(quits, 0);
   EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(state().logCol1, 4);
 
-  questionAnswer = QMessageBox::Yes;
+  boxes.answerNext(QMessageBox::Yes);
   requestQuit();
   EXPECT_EQ(questions.size(), 2u);
   EXPECT_EQ(quits, 1);
