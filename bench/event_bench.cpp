@@ -7,12 +7,6 @@
 #include <QTest>
 #include <memory>
 
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "court_dialog.h"
-#include "event_entry.h"
-#include "team_sheet.h"
 #include "window_set.h"
 
 namespace {
@@ -22,21 +16,21 @@ void press(QPushButton* button) {
 }
 
 // A goal or a shot miss; `n` varies the person, team, place and zone.
-void clickEvent(int n) {
+void clickEvent(const WindowSet& windows, int n) {
   const int team = n % 2;
-  press(Form2->personButtons[team * 15 + 1 + n % 14]);
-  press(Form2->actionButtons[n % 2]);
-  press(Form3->locationButtons[n % 10]);
-  press(Form3->zoneButtons[n % 11]);
+  press(windows.matchWindow()->personButtons[team * 15 + 1 + n % 14]);
+  press(windows.matchWindow()->actionButtons[n % 2]);
+  press(windows.courtDialog()->locationButtons[n % 10]);
+  press(windows.courtDialog()->zoneButtons[n % 11]);
 }
 
 std::unique_ptr<WindowSet> matchUnderWay(int events) {
   auto windows = std::make_unique<WindowSet>();
-  windows->model().timeOfDay = [] { return 0.5; };
+  windows->match().timeOfDay = [] { return 0.5; };
   windows->start();
-  press(Form1->ui.Button1);
-  press(Form2->ui.Button31);
-  for (int n = 0; n < events; ++n) clickEvent(n);
+  press(windows->teamSheet()->ui.finishInputButton);
+  press(windows->matchWindow()->ui.startButton);
+  for (int n = 0; n < events; ++n) clickEvent(*windows, n);
   return windows;
 }
 
@@ -45,7 +39,7 @@ void BM_EventThroughTheWindows(benchmark::State& state) {
   auto windows = matchUnderWay(before);
   int n = before;
   for (auto _ : state) {
-    clickEvent(n);
+    clickEvent(*windows, n);
     // Keep the logs near the size under test.
     if (++n == before + 100) {
       state.PauseTiming();
@@ -60,19 +54,17 @@ void BM_EventThroughTheWindows(benchmark::State& state) {
 BENCHMARK(BM_EventThroughTheWindows)->Arg(0)->Arg(400)->Unit(benchmark::kMicrosecond);
 
 void BM_EventInTheCore(benchmark::State& state) {
-  MatchModel m;
-  createTeamSheet(m);
-  createMatchWindow(m);
-  createCourtDialog(m);
+  Match m;
+  Screen s(m);
   m.timeOfDay = [] { return 0.5; };
-  finishInput(m);
-  startMatch(m);
+  s.finishInput();
+  s.startMatch();
   int n = 0;
   for (auto _ : state) {
-    pickPlayer(m, 1 + n % 2, 1 + n % 14);
-    recordAction(m, 1 + n % 2);
-    pickCourtLocation(m, "センター", 1 + n % 10);
-    pickGoalZone(m, "中中", 1 + n % 11);
+    s.pickPerson(1 + n % 2, 1 + n % 14);
+    s.chooseAction(static_cast<Action>(1 + n % 2));
+    s.choosePlace(1 + n % 10);
+    s.chooseZone(1 + n % 11);
     ++n;
   }
 }

@@ -16,7 +16,6 @@
 #include <memory>
 #include <string>
 
-#include "Unit1.h"
 #include "fonts.h"
 #include "window_set.h"
 
@@ -64,7 +63,7 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<QWidget> plain;
   std::unique_ptr<WindowSet> windows;
   if (mode == "program") {
-    // As the program starts (app/main.cpp).
+    // As the program starts (src/app/main.cpp).
     app.setApplicationName(QStringLiteral("handball"));
     app.setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     registerFontSubstitutions();

@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)" --target handball
-exec ./build/app/handball
+exec ./build/src/app/handball

@@ -1,0 +1,78 @@
+// The eight windows, created once in their fixed order over one match and
+// its screen, and kept until the set ends.
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+#include "court_window.h"
+#include "foul_dialog.h"
+#include "keep_miss_dialog.h"
+#include "match_window.h"
+#include "penalty_throw_dialog.h"
+#include "splash_window.h"
+#include "team_sheet_window.h"
+#include "time_out_dialog.h"
+
+// A request to end the program from outside it (the session ending, the
+// platform's quit) goes the way of the team sheet's close box, which asks
+// first when recorded events are unsaved. Left to the toolkit, it would ask
+// every window to close and stop at the first that refuses, and the other
+// windows refuse, since their close box only hides them.
+class QuitRequests : public QObject {
+ public:
+  QWidget* teamSheet = nullptr;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+class WindowSet {
+ public:
+  // TeamSheetFirst puts the team sheet on screen as soon as it is created,
+  // before the other seven windows, which stay hidden at start, are built:
+  // the program starts that way. Tests build all eight before showing any.
+  enum class Showing { AfterAll, TeamSheetFirst };
+
+  explicit WindowSet(Showing showing = Showing::AfterAll);
+  ~WindowSet();
+  WindowSet(const WindowSet&) = delete;
+  WindowSet& operator=(const WindowSet&) = delete;
+
+  Match& match() { return *match_; }
+  Screen& screen() { return *screen_; }
+  RecorderWindow* window(WindowId w) const;
+  TeamSheetWindow* teamSheet() const { return teamSheet_.get(); }
+  MatchWindow* matchWindow() const { return matchWindow_.get(); }
+  CourtDialog* courtDialog() const { return courtDialog_.get(); }
+  KeepMissDialog* keepMissDialog() const { return keepMissDialog_.get(); }
+  PenaltyThrowDialog* penaltyThrowDialog() const { return penaltyThrowDialog_.get(); }
+  FoulDialog* foulDialog() const { return foulDialog_.get(); }
+  TimeOutDialog* timeOutDialog() const { return timeOutDialog_.get(); }
+  SplashWindow* splash() const { return splash_.get(); }
+
+  // What the team sheet's close box finally does: ends the program, unless
+  // a test puts something else here.
+  void setQuitAction(std::function<void()> quit);
+
+  // Shows the main window.
+  void start();
+  // Brings every window in line with the match and the screen: controls,
+  // shown or hidden, and which comes to the front.
+  void refresh();
+
+ private:
+  void showTeamSheetNow();
+
+  std::unique_ptr<Match> match_;
+  std::unique_ptr<Screen> screen_;
+  // Destroyed in the reverse of their creation order, the splash first.
+  std::unique_ptr<TeamSheetWindow> teamSheet_;
+  std::unique_ptr<MatchWindow> matchWindow_;
+  std::unique_ptr<CourtDialog> courtDialog_;
+  std::unique_ptr<KeepMissDialog> keepMissDialog_;
+  std::unique_ptr<PenaltyThrowDialog> penaltyThrowDialog_;
+  std::unique_ptr<FoulDialog> foulDialog_;
+  std::unique_ptr<TimeOutDialog> timeOutDialog_;
+  std::unique_ptr<SplashWindow> splash_;
+  QuitRequests quitRequests_;
+};

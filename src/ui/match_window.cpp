@@ -1,0 +1,106 @@
+#include "match_window.h"
+
+#include "fonts.h"
+#include "grid_view.h"
+#include "log_table_model.h"
+#include "views.h"
+
+namespace {
+const GridLayout kLogLayout{24, {70, 40, 80, 85, 40, 85}, false, false};
+}
+
+MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Match) {
+  ui.setupUi(this);
+  applyStoredAppearance({QStringLiteral("handball"),
+                         {192, 94},
+                         {700, 523},
+                         true,
+                         QColor(0, 0, 255),
+                         Frame::Tool,
+                         true});
+  ui.clockPanel->setFont(designFont(kPGothic, 19));
+  ui.correctionButton->setFont(designFont(kMincho, 24, true));
+  for (int slot = 0; slot < kRosterLines; ++slot) {
+    personButtons[slot] = findChild<QPushButton*>(QStringLiteral("teamOnePerson%1").arg(slot));
+    personButtons[kRosterLines + slot] =
+        findChild<QPushButton*>(QStringLiteral("teamTwoPerson%1").arg(slot));
+  }
+  actionButtons = {ui.goalButton,       ui.shotMissButton, ui.keepMissButton,
+                   ui.penaltyWonButton, ui.timeOutButton,  ui.foulButton};
+  clockTimer.setInterval(1000);
+
+  for (int i = 0; i < 2 * kRosterLines; ++i) {
+    const int team = i < kRosterLines ? 1 : 2;
+    const int slot = i % kRosterLines;
+    connect(personButtons[i], &QPushButton::clicked, this,
+            [this, team, slot] { pickPerson(team, slot); });
+  }
+  for (int i = 0; i < kActions; ++i) {
+    const auto action = static_cast<Action>(i + 1);
+    actionButtons[i]->setText(qs(std::string(actionWord(action))));
+    connect(actionButtons[i], &QPushButton::clicked, this,
+            [this, action] { chooseAction(action); });
+  }
+  connect(ui.startButton, &QPushButton::clicked, this, &MatchWindow::startMatch);
+  connect(ui.pauseButton, &QPushButton::clicked, this, &MatchWindow::togglePause);
+  connect(ui.teamSheetButton, &QPushButton::clicked, this, &MatchWindow::showTeamSheet);
+  connect(ui.correctionButton, &QPushButton::clicked, this, &MatchWindow::correctPerson);
+  connect(&clockTimer, &QTimer::timeout, this, &MatchWindow::tick);
+
+  QTableView* logs[] = {ui.teamOneLog, ui.teamTwoLog};
+  for (int team = 1; team <= 2; ++team) {
+    QTableView* view = logs[team - 1];
+    auto* model = new LogTableModel(match(), team, view);
+    logModels[team - 1] = model;
+    attachGrid(view, model, kLogLayout);
+    connect(model, &LogTableModel::selectedRowChanged, view,
+            [view](int row) { followRow(view, row); });
+    model->refresh();
+  }
+}
+
+void MatchWindow::refresh() {
+  const MatchWindowView v = matchWindowView(match());
+  const auto& captions = screen().personCaptions();
+  for (int i = 0; i < 2 * kRosterLines; ++i) {
+    personButtons[i]->setText(qs(captions[i]));
+    personButtons[i]->setEnabled(v.personsUsable);
+  }
+  for (int i = 0; i < kActions; ++i) actionButtons[i]->setEnabled(v.actionUsable[i + 1]);
+  ui.correctionButton->setEnabled(v.correctionUsable);
+  ui.startButton->setEnabled(v.startUsable);
+  ui.pauseButton->setEnabled(v.pauseUsable);
+  ui.clockPanel->setText(qs(v.clock));
+  ui.teamOneScorePanel->setText(qs(v.scores[0]));
+  ui.teamTwoScorePanel->setText(qs(v.scores[1]));
+  const auto& panels = screen().teamPanels();
+  ui.teamOneLogNamePanel->setText(qs(panels[0]));
+  ui.teamTwoLogNamePanel->setText(qs(panels[1]));
+  ui.teamOneRowNamePanel->setText(qs(panels[0]));
+  ui.teamTwoRowNamePanel->setText(qs(panels[1]));
+  for (LogTableModel* log : logModels) log->refresh();
+  if (v.clockTicking && !clockTimer.isActive()) clockTimer.start();
+  if (!v.clockTicking && clockTimer.isActive()) clockTimer.stop();
+}
+
+void MatchWindow::pickPerson(int team, int slot) {
+  handle([&] { screen().pickPerson(team, slot); });
+}
+void MatchWindow::chooseAction(Action action) {
+  handle([&] { screen().chooseAction(action); });
+}
+void MatchWindow::startMatch() {
+  handle([&] { screen().startMatch(); });
+}
+void MatchWindow::togglePause() {
+  handle([&] { screen().togglePause(); });
+}
+void MatchWindow::showTeamSheet() {
+  handle([&] { screen().showTeamSheet(); });
+}
+void MatchWindow::correctPerson() {
+  handle([&] { screen().correctPerson(); });
+}
+void MatchWindow::tick() {
+  handle([&] { screen().tick(); });
+}

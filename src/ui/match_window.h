@@ -1,0 +1,37 @@
+// The match window: the clock, the persons of both teams, the actions, the
+// two event logs and the score.
+#pragma once
+
+#include <QPushButton>
+#include <QTimer>
+#include <array>
+
+#include "recorder_window.h"
+#include "ui_match_window.h"
+
+class MatchWindow : public RecorderWindow {
+  Q_OBJECT
+
+ public:
+  explicit MatchWindow(Screen& screen);
+
+  void refresh() override;
+
+  Ui::MatchWindow ui;
+  // Redraws the clock once a second while the match runs.
+  QTimer clockTimer;
+  // Team one's persons then team two's, each the official (slot 0) first.
+  std::array<QPushButton*, 30> personButtons{};
+  // The six action buttons by action code - 1.
+  std::array<QPushButton*, kActions> actionButtons{};
+  // The two logs by team - 1.
+  std::array<class LogTableModel*, 2> logModels{};
+
+  void pickPerson(int team, int slot);
+  void chooseAction(Action action);
+  void startMatch();     // 試合開始
+  void togglePause();    // 中断/続行
+  void showTeamSheet();  // 画面切り替え
+  void correctPerson();  // 修正
+  void tick();
+};

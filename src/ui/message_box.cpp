@@ -1,0 +1,44 @@
+#include "message_box.h"
+
+QString errorBoxText(const QString& message) {
+  if (!message.isEmpty()) {
+    const char32_t last = message.toUcs4().back();
+    if (last <= U'.') return message;
+  }
+  return message + QLatin1Char('.');
+}
+
+void showErrorBox(QWidget* parent, const QString& message) {
+  const QString text = errorBoxText(message);
+  if (BoxAnswers* answers = BoxAnswers::current()) {
+    answers->answer(QMessageBox::Critical, text, QMessageBox::Ok);
+    return;
+  }
+  QMessageBox box(QMessageBox::Critical, kProgramTitle, text, QMessageBox::Ok, parent);
+  box.setObjectName(QStringLiteral("errorBox"));
+  box.exec();
+}
+
+bool askYesNo(QWidget* parent, const QString& question) {
+  if (BoxAnswers* answers = BoxAnswers::current())
+    return answers->answer(QMessageBox::Question, question, QMessageBox::No) == QMessageBox::Yes;
+  return QMessageBox::question(parent, kProgramTitle, question, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+BoxAnswers::BoxAnswers(Seen seen) : previous_(current_), seen_(std::move(seen)) {
+  current_ = this;
+}
+
+BoxAnswers::~BoxAnswers() {
+  current_ = previous_;
+}
+
+QMessageBox::StandardButton BoxAnswers::answer(QMessageBox::Icon icon, const QString& text,
+                                               QMessageBox::StandardButton unqueued) {
+  if (seen_) seen_(icon, text);
+  if (queued_.empty()) return unqueued;
+  const QMessageBox::StandardButton next = queued_.front();
+  queued_.pop_front();
+  return next;
+}

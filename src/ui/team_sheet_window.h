@@ -1,0 +1,41 @@
+// The team sheet, the program's main window: rosters and team names before
+// the match, goal and sanction counts during it, and saving afterwards.
+#pragma once
+
+#include <QTimer>
+#include <functional>
+
+#include "recorder_window.h"
+#include "roster_grid.h"
+#include "ui_team_sheet_window.h"
+
+class TeamSheetWindow : public RecorderWindow {
+  Q_OBJECT
+
+ public:
+  explicit TeamSheetWindow(Screen& screen);
+  void refresh() override;
+
+  Ui::TeamSheetWindow ui;
+  // Fires once, as soon as the message loop runs, to show the splash.
+  QTimer splashTimer;
+
+  void finishInput();  // 入力終了 / 画面切り替え
+  void saveMatch();    // データ保存
+  void showSplash();
+
+  // Set by the window set: what the close box does once nothing unsaved
+  // stands in the way (ends the program; tests count it instead).
+  void setQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
+  // Makes the save's file operations fail on purpose; tests only.
+  void setFileFaults(class FileFaults* faults) { faults_ = faults; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  std::function<void()> quit_;
+  FileFaults* faults_ = nullptr;
+  RosterGrid rosterGrid_;
+  class RosterTableModel* rosterModel_ = nullptr;
+};

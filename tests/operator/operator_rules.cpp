@@ -1,0 +1,542 @@
+#include "operator_rules.h"
+
+#include <QLabel>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+std::string clockCaption(double playingSeconds) {
+  const long long s = std::llround(playingSeconds);
+  char text[8];
+  std::snprintf(text, sizeof text, "%02lld:%02lld", (s / 60) % 60, s % 60);
+  return text;
+}
+
+}  // namespace
+
+std::vector<std::vector<std::string>> logCells(const Match& m) {
+  std::vector<std::vector<std::string>> rows;
+  for (int team = 1; team <= 2; ++team) {
+    std::vector<std::vector<std::string>> teamRows;
+    for (int row = 1; row < logShape(m, team).rowCount; ++row) {
+      std::vector<std::string> cells;
+      for (int col = 0; col < 6; ++col) cells.push_back(logCell(m, team, col, row));
+      teamRows.push_back(cells);
+    }
+    // Rows left empty by a correction are no change.
+    while (!teamRows.empty() && teamRows.back() == std::vector<std::string>(6)) teamRows.pop_back();
+    rows.insert(rows.end(), teamRows.begin(), teamRows.end());
+    rows.push_back({"team end"});
+  }
+  return rows;
+}
+
+namespace {
+// Counts under an index of N numbers; an index never counted reads 0.
+template <size_t N>
+class Counts {
+ public:
+  template <typename... Index>
+  int64_t& at(Index... i) {
+    return counts_[{i...}];
+  }
+  template <typename... Index>
+  int64_t at(Index... i) const {
+    const auto found = counts_.find({i...});
+    return found == counts_.end() ? 0 : found->second;
+  }
+
+ private:
+  std::map<std::array<int, N>, int64_t> counts_;
+};
+}  // namespace
+
+namespace {
+const Readings::Persons& teamTally(const Readings& r, int team) {
+  return team == 2 ? r.team2Tally : r.team1Tally;
+}
+}  // namespace
+
+std::array<int, 4> OperatorRules::cursors() const {
+  const Readings r(m_);
+  return {r.logCol1, r.logRow1, r.logCol2, r.logRow2};
+}
+
+std::string OperatorRules::rosterCell(int col, int row) const {
+  return RosterGrid(m_).cell(col, row);
+}
+
+struct OperatorRules::Derived {
+  std::array<Counts<2>, 3> team;  // (kind 0..7, slot 0..14)
+  Counts<4> goals;                // (team, slot, place, zone)
+  Counts<4> misses;
+  Counts<3> keepMisses;  // (team, slot, kind)
+  std::array<int64_t, 3> score{};
+  std::array<int64_t, 3> warnings{};
+};
+
+int OperatorRules::activeTeam() const {
+  return Readings(m_).activeTeam;
+}
+
+int OperatorRules::logRow(int team) const {
+  return m_.teamEventCount(team) + 1;
+}
+
+int OperatorRules::openCol() const {
+  const Readings r(m_);
+  return r.activeTeam == 2 ? r.logCol2 : r.activeTeam == 1 ? r.logCol1 : 0;
+}
+
+int OperatorRules::openAction() const {
+  if (openCol() < 4) return 0;
+  const int team = activeTeam();
+  return codeIn(kPlays, logCell(m_, team, 3, logRow(team)));
+}
+
+int OperatorRules::openSlot() const {
+  const int team = activeTeam();
+  if (team != 1 && team != 2) return -1;
+  const auto it = rowSlot_[team].find(logRow(team));
+  return it == rowSlot_[team].end() ? -1 : it->second;
+}
+
+bool OperatorRules::windowNeeded(WindowId w) const {
+  const int c = openCol();
+  const int action = openAction();
+  const bool shot = action == kGoal || action == kShotMiss;
+  if (w == WindowId::Court) return c == 4 || (c == 5 && shot);
+  return c == 5 && !shot && dialogOf(action) == w;
+}
+
+void OperatorRules::beforeStep() {
+  colBefore_ = openCol();
+  teamBefore_ = activeTeam();
+  for (int team = 1; team <= 2; ++team) openTimeBefore_[team] = logCell(m_, team, 0, logRow(team));
+  logsBefore_ = logCells(m_);
+  cursorsBefore_ = cursors();
+  lastClick_.reset();
+}
+
+bool OperatorRules::unchangedInStep() const {
+  return logCells(m_) == logsBefore_ && cursorsBefore_ == cursors();
+}
+
+std::string OperatorRules::expectedErrorOf(const OperatorButton& b) const {
+  using R = OperatorButton::Role;
+  const int team = activeTeam();
+  const int slot = openSlot();
+  if (slot < 0 || !b.button->isEnabled()) return "";
+  auto countCell = [&](int team1Col) {
+    return rosterCell(team == 2 ? team1Col + 7 : team1Col, slot + 1);
+  };
+  const int c = openCol();
+  if (b.role == R::Action && b.code == kGoal && c == 3) {
+    const std::string text = countCell(3);
+    if (!text.empty() && !isWholeNumber(text)) return conversionError(text);
+  }
+  if (b.role == R::CourtCorrect && c == 4 && openAction() == kGoal) {
+    const std::string text = countCell(3);  // taking a goal back needs a number
+    if (!isWholeNumber(text)) return conversionError(text);
+  }
+  if (b.role == R::DetailChoice && b.window == WindowId::Foul && c == 5 && openAction() == kFoul) {
+    const std::string text = countCell(b.code + 3);
+    if (!text.empty() && !isWholeNumber(text)) return conversionError(text);
+  }
+  return "";
+}
+
+void OperatorRules::clicked(const OperatorButton& b, bool wasEnabled, double nowSeconds) {
+  using R = OperatorButton::Role;
+  if (!wasEnabled) return;
+  lastClick_ = b;
+  switch (b.role) {
+    case R::SheetSwitch:
+      firstCarry_ = !carried_;
+      carried_ = true;
+      break;
+    case R::Start:
+      started_ = true;
+      running_ = true;
+      startSeconds_ = nowSeconds;
+      break;
+    case R::Pause:
+      if (running_) {
+        pauseBegan_ = nowSeconds;
+      } else {
+        pausedSeconds_ += nowSeconds - pauseBegan_;
+        clockShown_ = true;  // continuing shows the time at once
+      }
+      running_ = !running_;
+      break;
+    case R::Person:
+    case R::PersonCorrect:
+    case R::Action:
+    case R::Location:
+    case R::Bench:
+    case R::Zone:
+    case R::CourtCorrect:
+    case R::DetailChoice:
+    case R::DetailCorrect:
+      recordingSinceSave_ = true;
+      break;
+    case R::MatchSwitch:
+      break;
+  }
+}
+
+void OperatorRules::rosterTyped(int col, int row, const std::string& text) {
+  const int team1Col = col >= 7 ? col - 7 : col;
+  if (team1Col >= 3 && team1Col <= 6) countText_[{col, row}] = text;
+}
+
+void OperatorRules::saved() {
+  logsAtSave_ = logCells(m_);
+  recordingSinceSave_ = false;
+}
+
+bool OperatorRules::logsChangedSinceSave() const {
+  return logCells(m_) != logsAtSave_;
+}
+
+int OperatorRules::lastFilledLogRow() const {
+  int last = 0;
+  for (int team = 1; team <= 2; ++team) {
+    const int row = logRow(team);
+    bool open = false;
+    for (int col = 0; col < 6; ++col) open = open || !logCell(m_, team, col, row).empty();
+    last = std::max(last, open ? row : row - 1);
+  }
+  return last;
+}
+
+OperatorRules::Derived OperatorRules::derive() const {
+  Derived d;
+  for (int team = 1; team <= 2; ++team) {
+    for (size_t i = 0; i < completed_[team].size(); ++i) {
+      const LogRow& row = completed_[team][i];
+      const int slot = rowSlot_[team].at(static_cast<int>(i) + 1);
+      const int play = codeIn(kPlays, row[3]);
+      if (play <= kTimeOut) d.team[team].at(play - 1, slot) += 1;
+      if (play == kGoal) d.score[team] += 1;
+      const int place = codeIn(kPlaces, row[4]);
+      if (play == kGoal) d.goals.at(team, slot, place, codeIn(kZones, row[5])) += 1;
+      if (play == kShotMiss) d.misses.at(team, slot, place, codeIn(kZones, row[5])) += 1;
+      if (play == kKeepMiss) d.keepMisses.at(team, slot, codeIn(kKinds, row[5])) += 1;
+      if (play == kFoul) {
+        const int sanction = codeIn(kSanctions, row[5]);
+        d.team[team].at(sanction + 4, slot) += 1;
+        if (sanction == 1) d.warnings[team] += 1;
+      }
+    }
+  }
+  // The open event's action is counted as soon as it is chosen.
+  const int play = openAction();
+  if (play >= kGoal && play <= kTimeOut) {
+    d.team[activeTeam()].at(play - 1, openSlot()) += 1;
+    if (play == kGoal) d.score[activeTeam()] += 1;
+  }
+  return d;
+}
+
+int64_t OperatorRules::teamTotal(int team, int kind) const {
+  const Derived d = derive();
+  int64_t total = 0;
+  for (int slot = 0; slot <= 14; ++slot) total += d.team[team].at(kind, slot);
+  return total;
+}
+
+int64_t OperatorRules::contributionTotal(int team) const {
+  static constexpr int kWeight[8] = {2, -1, -1, 1, 0, -1, -2, -3};
+  int64_t total = 0;
+  for (int kind = 0; kind < 8; ++kind) total += kWeight[kind] * teamTotal(team, kind);
+  return total;
+}
+
+int64_t OperatorRules::shotTotal(int team, bool goals) const {
+  const Derived d = derive();
+  const Counts<4>& tally = goals ? d.goals : d.misses;
+  int64_t total = 0;
+  for (int slot = 1; slot <= 14; ++slot)
+    for (int place = 1; place <= 10; ++place)
+      for (int zone = 1; zone <= 11; ++zone) total += tally.at(team, slot, place, zone);
+  return total;
+}
+
+std::string OperatorRules::checkCursorsAndLogs() {
+  const Readings s(m_);
+  const int active = s.activeTeam;
+  if (active == 0 && (s.logCol1 != 0 || s.logCol2 != 0)) return "a cursor moved with no person";
+  if (active == 1 && s.logCol2 != 0)
+    return say("team 2's cursor at ", s.logCol2, " in a team-1 event");
+  if (active == 2 && s.logCol1 != 0)
+    return say("team 1's cursor at ", s.logCol1, " in a team-2 event");
+  const int c = openCol();
+  if (c == 2 || c < 0 || c > 5) return say("cursor at column ", c);
+
+  // A person just picked: the row holds the person and the right time.
+  if (lastClick_ && lastClick_->role == OperatorButton::Role::Person && c == 3 &&
+      lastClick_->team == active) {
+    const int row = logRow(active);
+    rowSlot_[active][row] = lastClick_->code;
+    const LogRow cells = shownLogRow(windows_, active, row);
+    const int rosterRow = lastClick_->code + 1;
+    if (cells[1] != rosterCell(active == 2 ? 8 : 1, rosterRow) ||
+        cells[2] != rosterCell(active == 2 ? 9 : 2, rosterRow))
+      return "the picked person's number or name differ from the roster: " + joined(cells);
+    std::string time;
+    if (colBefore_ == 0) {
+      const std::string caption = windows_.matchWindow()->ui.clockPanel->text().toStdString();
+      time = caption.substr(0, 2) + "：" + caption.substr(3, 2);
+    } else {
+      time = openTimeBefore_[teamBefore_];  // kept, or moved from the other log
+    }
+    if (cells[0] != time) return "pick stamped '" + cells[0] + "', expected '" + time + "'";
+  }
+  // Entering waiting-for-an-action: from a pick 修正 may take the person back,
+  // from the court dialog's correction it may not.
+  if (c == 3 && (colBefore_ != 3 || teamBefore_ != active)) personCorrectable_ = colBefore_ < 3;
+  if (c >= 3 && openSlot() < 0) return "the open event has no person picked";
+
+  for (int team = 1; team <= 2; ++team) {
+    QTableView* view = logView(windows_, team);
+    const int logRow = this->logRow(team);
+    if (shownRows(view) != logRow + 4)
+      return say("team ", team, "'s log shows ", shownRows(view), " rows at row ", logRow);
+    if (shownSelectedRow(view) != logRow)
+      return say("team ", team, "'s log selects row ", shownSelectedRow(view), ", not ", logRow);
+    std::vector<LogRow>& done = completed_[team];
+    if (static_cast<int>(done.size()) > logRow - 1) return say("team ", team, "'s log lost a row");
+    for (size_t i = 0; i < done.size(); ++i)
+      for (int col = 0; col < 6; ++col)
+        if (logCell(m_, team, col, static_cast<int>(i) + 1) != done[i][col])
+          return say("team ", team, "'s completed row ", i + 1, " changed: ", joined(done[i]));
+    while (static_cast<int>(done.size()) < logRow - 1) {
+      const int row = static_cast<int>(done.size()) + 1;
+      const auto slot = rowSlot_[team].find(row);
+      if (slot == rowSlot_[team].end()) return say("team ", team, " row ", row, " has no pick");
+      const LogRow cells = shownLogRow(windows_, team, row);
+      const std::string problem = rowProblem(cells, slot->second);
+      if (!problem.empty())
+        return say("team ", team, " row ", row, " '", joined(cells), "': ", problem);
+      done.push_back(cells);
+    }
+    // The open row holds cells up to its cursor only; rows below are empty.
+    const int col = team == active ? c : 0;
+    const LogRow open = shownLogRow(windows_, team, logRow);
+    for (int k = col; k < 6; ++k)
+      if (!open[k].empty())
+        return say("team ", team, " open row at column ", col, ": ", joined(open));
+    if (col >= 1 && !isTimeText(open[0])) return "open row's time: " + joined(open);
+    const int play = codeIn(kPlays, open[3]);
+    if (col >= 4 && play == 0) return "open row's play: " + joined(open);
+    if (col >= 4 && openSlot() == 0 && play != kTimeOut && play != kFoul)
+      return "the official has play " + open[3];
+    if (col == 5 && (play == kTimeOut ? open[4] != kBench : codeIn(kPlaces, open[4]) == 0))
+      return "open row's place: " + joined(open);
+    for (int row = logRow + 1; row < shownRows(view); ++row)
+      for (int k = 0; k < 7; ++k)
+        if (!logCell(m_, team, k, row).empty())
+          return say("team ", team, " row ", row, " below the open row");
+  }
+  return "";
+}
+
+std::string OperatorRules::checkButtons() const {
+  const int c = openCol();
+  const int action = openAction();
+  const bool shot = action == kGoal || action == kShotMiss;
+  const int slot = openSlot();
+  auto expect = [](QPushButton* b, bool enabled, const char* what) -> std::string {
+    if (b->isEnabled() == enabled) return "";
+    return say(what, " '", b->text().toStdString(), "' is ", enabled ? "disabled" : "enabled");
+  };
+  std::string broken;
+  auto check = [&](std::string problem) {
+    if (broken.empty() && !problem.empty()) broken = problem;
+  };
+  check(expect(windows_.teamSheet()->ui.finishInputButton, true, "team sheet"));
+  check(expect(windows_.teamSheet()->ui.saveButton, true, "team sheet"));
+  check(expect(windows_.matchWindow()->ui.startButton, !started_, "start"));
+  check(expect(windows_.matchWindow()->ui.pauseButton, started_, "pause"));
+  check(expect(windows_.matchWindow()->ui.teamSheetButton, true, "match window"));
+  check(expect(windows_.matchWindow()->ui.correctionButton, c == 3 && personCorrectable_,
+               "match correction"));
+  for (QPushButton* b : windows_.matchWindow()->personButtons)
+    check(expect(b, started_ && c <= 1, "person"));
+  for (int code = 1; code <= 6; ++code)
+    check(expect(windows_.matchWindow()->actionButtons[code - 1],
+                 c == 3 && (slot != 0 || code == kTimeOut || code == kFoul), "action"));
+  const bool awaitingBench = c == 4 && action == kTimeOut;
+  const bool awaitingZone = c == 5 && shot;
+  for (QPushButton* b : windows_.courtDialog()->locationButtons)
+    check(expect(b, !awaitingBench && !awaitingZone, "location"));
+  for (QPushButton* b : windows_.courtDialog()->zoneButtons) check(expect(b, awaitingZone, "zone"));
+  check(expect(windows_.courtDialog()->ui.benchButton, awaitingBench, "bench"));
+  check(expect(windows_.courtDialog()->ui.correctionButton, true, "court correction"));
+  for (WindowId w : {WindowId::KeepMiss, WindowId::PenaltyThrow, WindowId::Foul, WindowId::TimeOut})
+    for (QPushButton* b : windows_.window(w)->findChildren<QPushButton*>())
+      check(expect(b, true, "detail"));
+  if (!broken.empty()) return say(broken, " with the cursor at ", c, ", action ", action);
+
+  // Which windows show: those the open event needs, and no detail dialog
+  // that it does not need.
+  if (!windows_.teamSheet()->isVisible()) return "the team sheet is hidden";
+  if (windowNeeded(WindowId::Court) && !windows_.courtDialog()->isVisible())
+    return "the court dialog is hidden";
+  if (c <= 1 && windows_.courtDialog()->isVisible()) return "the court dialog shows with no action";
+  if (c == 5 && !shot && windows_.courtDialog()->isVisible())
+    return "the court dialog shows over a detail dialog";
+  for (WindowId w : {WindowId::KeepMiss, WindowId::PenaltyThrow, WindowId::Foul, WindowId::TimeOut})
+    if (windows_.window(w)->isVisible() != windowNeeded(w))
+      return say(windows_.window(w)->objectName().toStdString(),
+                 windows_.window(w)->isVisible() ? " shows" : " is hidden", " with the cursor at ",
+                 c, ", action ", action);
+  return "";
+}
+
+std::string OperatorRules::checkWayForward() const {
+  auto anyUsable = [](QWidget* form, const auto& buttons) {
+    if (!form->isVisible()) return false;
+    for (QPushButton* b : buttons)
+      if (b->isEnabled()) return true;
+    return false;
+  };
+  // A hidden match window comes back with the team sheet's button.
+  const bool matchReachable = windows_.matchWindow()->isVisible() ||
+                              (windows_.teamSheet()->isVisible() &&
+                               windows_.teamSheet()->ui.finishInputButton->isEnabled());
+  auto onMatchWindow = [&](const auto& buttons) {
+    for (QPushButton* b : buttons)
+      if (b->isEnabled()) return matchReachable;
+    return false;
+  };
+  const int c = openCol();
+  const int action = openAction();
+  bool forward = false;
+  if (!started_) {
+    forward = onMatchWindow(std::vector<QPushButton*>{windows_.matchWindow()->ui.startButton});
+  } else if (c <= 1) {
+    forward = onMatchWindow(windows_.matchWindow()->personButtons);
+  } else if (c == 3) {
+    forward = onMatchWindow(windows_.matchWindow()->actionButtons);
+  } else if (c == 4) {
+    std::vector<QPushButton*> places = windows_.courtDialog()->locationButtons;
+    places.push_back(windows_.courtDialog()->ui.benchButton);
+    forward = anyUsable(windows_.courtDialog(), places);
+  } else if (action == kGoal || action == kShotMiss) {
+    forward = anyUsable(windows_.courtDialog(), windows_.courtDialog()->zoneButtons);
+  } else {
+    QWidget* detail = windows_.window(dialogOf(action));
+    forward = anyUsable(detail, detail->findChildren<QPushButton*>());
+  }
+  return forward ? "" : say("stuck: nothing usable with the cursor at ", c, ", action ", action);
+}
+
+std::string OperatorRules::checkCounts() {
+  const Derived d = derive();
+  const Readings s(m_);
+  for (int team = 1; team <= 2; ++team) {
+    for (int kind = 0; kind < 8; ++kind)
+      for (int slot = 0; slot <= 14; ++slot)
+        if (teamTally(s, team).at(kind, slot) != d.team[team].at(kind, slot))
+          return say("team ", team, " tally [", kind, "][", slot, "] is ",
+                     teamTally(s, team).at(kind, slot), ", the logs say ",
+                     d.team[team].at(kind, slot));
+    for (int slot = 1; slot <= 14; ++slot) {
+      for (int place = 1; place <= 10; ++place)
+        for (int zone = 1; zone <= 11; ++zone) {
+          if (s.goalTally.at(team, slot, place, zone) != d.goals.at(team, slot, place, zone))
+            return say("goalTally [", team, "][", slot, "][", place, "][", zone, "] is ",
+                       s.goalTally.at(team, slot, place, zone));
+          if (s.shotMissTally.at(team, slot, place, zone) != d.misses.at(team, slot, place, zone))
+            return say("shotMissTally [", team, "][", slot, "][", place, "][", zone, "] is ",
+                       s.shotMissTally.at(team, slot, place, zone));
+        }
+      for (int kind = 1; kind <= 7; ++kind)
+        if (s.keepMissTally.at(team, slot, kind) != d.keepMisses.at(team, slot, kind))
+          return say("keepMissTally [", team, "][", slot, "][", kind, "] is ",
+                     s.keepMissTally.at(team, slot, kind));
+    }
+    const QLabel* score = team == 2 ? windows_.matchWindow()->ui.teamTwoScorePanel
+                                    : windows_.matchWindow()->ui.teamOneScorePanel;
+    if (score->text().toStdString() != std::to_string(d.score[team]))
+      return say("team ", team, "'s score reads ", score->text().toStdString(), ", the log has ",
+                 d.score[team], " goals");
+    const QLabel* warnings = team == 2 ? windows_.teamSheet()->ui.teamTwoWarningsPanel
+                                       : windows_.teamSheet()->ui.teamOneWarningsPanel;
+    if (warnings->text().toStdString() != std::to_string(d.warnings[team]))
+      return say("team ", team, "'s warning count reads ", warnings->text().toStdString());
+
+    // Count cells follow the logs from whatever they held: empty counts as 0
+    // for a raise, and a cell that is no number is never changed.
+    for (int slot = 0; slot <= 14; ++slot)
+      for (int kind : {0, 5, 6, 7}) {
+        const int col = (kind == 0 ? 3 : kind - 1) + (team == 2 ? 7 : 0);
+        const std::pair<int, int> key{col, slot + 1};
+        const int64_t now = d.team[team].at(kind, slot);
+        const int64_t delta = now - countSeen_[key];
+        std::string& expected = countText_[key];
+        int64_t value = 0;
+        const bool number = isWholeNumber(expected, &value);
+        if (delta == 1 && (expected.empty() || number)) {
+          expected = std::to_string(value + 1);
+        } else if (delta == -1 && kind == 0 && number) {
+          expected = std::to_string(value - 1);
+        } else if (delta != 0) {
+          return say("roster cell (", col, ", ", slot + 1, ") holding '", expected,
+                     "' was counted ", delta > 0 ? "up" : "down");
+        }
+        countSeen_[key] = now;
+        const std::string cell = shown(windows_.teamSheet()->ui.rosterGrid, col, slot + 1);
+        if (cell != expected)
+          return say("roster cell (", col, ", ", slot + 1, ") reads '", cell, "', expected '",
+                     expected, "'");
+      }
+  }
+  return "";
+}
+
+std::string OperatorRules::checkClock(double nowSeconds) const {
+  if (!running_) return "";
+  const std::string expected = clockCaption(nowSeconds - startSeconds_ - pausedSeconds_);
+  const std::string caption = windows_.matchWindow()->ui.clockPanel->text().toStdString();
+  return caption == expected ? "" : "the clock reads " + caption + ", expected " + expected;
+}
+
+std::string OperatorRules::checkCarried() const {
+  for (int n = 0; n < 30; ++n) {
+    const int team = n < 15 ? 1 : 2;
+    const int slot = n % 15;
+    const std::string expected = slot == 0 ? "監督" : rosterCell(team == 2 ? 8 : 1, slot + 1);
+    if (windows_.matchWindow()->personButtons[n]->text().toStdString() != expected)
+      return say("person button ", n + 1, " reads '",
+                 windows_.matchWindow()->personButtons[n]->text().toStdString(), "'");
+  }
+  if (windows_.matchWindow()->ui.teamOneLogNamePanel->text().toStdString() != m_.team(1).name ||
+      windows_.matchWindow()->ui.teamTwoRowNamePanel->text().toStdString() != m_.team(2).name)
+    return "the team panels differ from the team names";
+  return "";
+}
+
+std::string OperatorRules::check(double nowSeconds, bool afterTick) {
+  for (const auto& part : {&OperatorRules::checkCursorsAndLogs, &OperatorRules::checkCounts}) {
+    const std::string broken = (this->*part)();
+    if (!broken.empty()) return broken;
+  }
+  for (const auto& part : {&OperatorRules::checkButtons, &OperatorRules::checkWayForward}) {
+    const std::string broken = (this->*part)();
+    if (!broken.empty()) return broken;
+  }
+  if (afterTick || clockShown_) {
+    clockShown_ = false;
+    const std::string broken = checkClock(nowSeconds);
+    if (!broken.empty()) return broken;
+  }
+  if (firstCarry_) {
+    firstCarry_ = false;
+    return checkCarried();
+  }
+  return "";
+}

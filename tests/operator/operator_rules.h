@@ -1,0 +1,114 @@
+// The rules every step of an operator must leave intact, checked on the real
+// windows: which buttons are usable in the state the open event is in, that
+// every log row is well formed, that every counter, panel and count cell
+// equals what the two logs imply, and that the operator is never stuck.
+//
+// The expected state is derived from the log cursors, the log cells and the
+// visible windows, and from what the operator did, never from the program's
+// own flags, so a flag that goes wrong shows up as a broken rule.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "match.h"
+#include "operator_view.h"
+#include "readings.h"
+#include "roster_grid.h"
+#include "views.h"
+#include "window_set.h"
+
+// The log cells of both teams, rows 1 on, for comparing before and after.
+std::vector<std::vector<std::string>> logCells(const Match& m);
+
+class OperatorRules {
+ public:
+  explicit OperatorRules(WindowSet& windows)
+      : windows_(windows), m_(windows.match()), logsAtSave_(logCells(m_)) {}
+
+  // Called before each step.
+  void beforeStep();
+  // The error box text a click must show, or "" when it must show none.
+  std::string expectedErrorOf(const OperatorButton& b) const;
+  // Whether the open event can only go on through window `w`.
+  bool windowNeeded(WindowId w) const;
+  // Whether the logs and their cursors are as they were before the step.
+  bool unchangedInStep() const;
+
+  // What the operator did, reported after the step.
+  void clicked(const OperatorButton& b, bool wasEnabled, double nowSeconds);
+  void rosterTyped(int col, int row, const std::string& text);
+  void saved();  // a save that wrote all three files
+
+  // The first broken rule after the step, or "".
+  std::string check(double nowSeconds, bool afterTick);
+
+  // What the saved files must agree with.
+  const std::vector<LogRow>& completedRows(int team) const { return completed_[team]; }
+  int lastFilledLogRow() const;
+  int64_t teamTotal(int team, int kind) const;  // kinds 0..7 over slots 0..14
+  int64_t contributionTotal(int team) const;
+  int64_t shotTotal(int team, bool goals) const;
+  // Whether a log cell changed since the last save that wrote all three
+  // files, and whether any button of event entry was pressed since.
+  bool logsChangedSinceSave() const;
+  bool recordingSinceSave() const { return recordingSinceSave_; }
+
+ private:
+  struct Derived;
+  int activeTeam() const;
+  int logRow(int team) const;  // the row of the team's next event
+  std::array<int, 4> cursors() const;
+  std::string rosterCell(int col, int row) const;
+  int openCol() const;  // cursor of the active team, 0 when none
+  int openAction() const;
+  int openSlot() const;
+  std::string checkCursorsAndLogs();
+  std::string checkButtons() const;
+  std::string checkWayForward() const;
+  std::string checkCounts();
+  std::string checkClock(double nowSeconds) const;
+  std::string checkCarried() const;
+  Derived derive() const;
+
+  WindowSet& windows_;
+  Match& m_;
+  bool started_ = false;
+  bool carried_ = false;
+  // Whether 修正 on the match window may take back the person: only right
+  // after a pick, not after the court dialog took an action back.
+  bool personCorrectable_ = false;
+  bool firstCarry_ = false;
+  bool clockShown_ = false;
+  bool recordingSinceSave_ = false;
+  std::optional<OperatorButton> lastClick_;
+
+  // The state before the step.
+  int colBefore_ = 0;
+  int teamBefore_ = 0;
+  std::array<std::string, 3> openTimeBefore_;
+  std::vector<std::vector<std::string>> logsBefore_;
+  std::array<int, 4> cursorsBefore_{};
+
+  // Completed rows of each team's log as first seen, and the slot of the
+  // person of every row, as the operator picked it.
+  std::array<std::vector<LogRow>, 3> completed_;
+  std::array<std::map<int, int>, 3> rowSlot_;
+
+  // Expected text of every count cell of the roster, by (col, row): it
+  // follows the counts the logs imply and the operator's own typing.
+  std::map<std::pair<int, int>, std::string> countText_;
+  std::map<std::pair<int, int>, int64_t> countSeen_;
+
+  // The match clock in seconds, as the operator ran it.
+  double startSeconds_ = 0;
+  double pausedSeconds_ = 0;
+  double pauseBegan_ = 0;
+  bool running_ = false;
+
+  std::vector<std::vector<std::string>> logsAtSave_;
+};

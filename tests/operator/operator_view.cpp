@@ -1,0 +1,58 @@
+#include "operator_view.h"
+
+#include "grid_view.h"
+
+QTableView* logView(const WindowSet& windows, int team) {
+  MatchWindow* match = windows.matchWindow();
+  return team == 2 ? match->ui.teamTwoLog : match->ui.teamOneLog;
+}
+
+LogRow shownLogRow(const WindowSet& windows, int team, int row) {
+  LogRow cells;
+  for (int col = 0; col < 6; ++col) cells[col] = shown(logView(windows, team), col, row);
+  return cells;
+}
+
+std::string OperatorButton::describe() const {
+  return say(button->window()->objectName().toStdString(), ".", button->objectName().toStdString(),
+             " '", button->text().toStdString(), "'");
+}
+
+std::vector<OperatorButton> operatorButtons(const WindowSet& windows) {
+  using R = OperatorButton::Role;
+  std::vector<OperatorButton> all;
+  auto add = [&](QPushButton* b, WindowId w, R role, int team = 0, int code = 0) {
+    all.push_back({b, w, role, team, code});
+  };
+  add(windows.teamSheet()->ui.finishInputButton, WindowId::TeamSheet, R::SheetSwitch);
+  add(windows.matchWindow()->ui.startButton, WindowId::Match, R::Start);
+  add(windows.matchWindow()->ui.pauseButton, WindowId::Match, R::Pause);
+  add(windows.matchWindow()->ui.teamSheetButton, WindowId::Match, R::MatchSwitch);
+  add(windows.matchWindow()->ui.correctionButton, WindowId::Match, R::PersonCorrect);
+  for (int i = 0; i < 30; ++i)
+    add(windows.matchWindow()->personButtons[i], WindowId::Match, R::Person, i < 15 ? 1 : 2,
+        i % 15);
+  for (int code = 1; code <= 6; ++code)
+    add(windows.matchWindow()->actionButtons[code - 1], WindowId::Match, R::Action, 0, code);
+  for (int code = 1; code <= 10; ++code)
+    add(windows.courtDialog()->locationButtons[code - 1], WindowId::Court, R::Location, 0, code);
+  add(windows.courtDialog()->ui.benchButton, WindowId::Court, R::Bench, 0, 11);
+  for (int code = 1; code <= 11; ++code)
+    add(windows.courtDialog()->zoneButtons[code - 1], WindowId::Court, R::Zone, 0, code);
+  add(windows.courtDialog()->ui.correctionButton, WindowId::Court, R::CourtCorrect);
+  const struct {
+    DetailDialog* dialog;
+    WindowId w;
+    int choices;
+  } details[] = {{windows.keepMissDialog(), WindowId::KeepMiss, 7},
+                 {windows.penaltyThrowDialog(), WindowId::PenaltyThrow, 4},
+                 {windows.foulDialog(), WindowId::Foul, 3},
+                 {windows.timeOutDialog(), WindowId::TimeOut, 4}};
+  for (const auto& d : details) {
+    // at(): a dialog with fewer choices than its codes fails the test.
+    for (int code = 1; code <= d.choices; ++code)
+      add(d.dialog->choiceButtons().at(code - 1), d.w, R::DetailChoice, 0, code);
+    add(d.dialog->correctionButton(), d.w, R::DetailCorrect);
+  }
+  return all;
+}

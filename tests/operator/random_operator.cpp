@@ -1,0 +1,314 @@
+#include "random_operator.h"
+
+#include <QTest>
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+
+#include "file_faults.h"
+#include "saved_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kAccessDenied = "ファイルへのアクセスが拒否されました.";
+// The error box ends a message with "." unless it ends in "." or a lower code.
+const std::string kDiskFull = "I/O エラー (28)";
+// File-name stems, odd ones included: empty, outside CP932, holding a TAB.
+const std::vector<std::string> kStems = {"試合", "match", "final-2026", "", "⚽", "tab\there"};
+
+// What the operator types: mostly ordinary text, sometimes text that is no
+// number, holds a TAB or a line break, or cannot be written in CP932.
+const std::vector<std::string> kCountTexts = {"",   "0", "1",   "2",    "3", "5",          "12",
+                                              "-1", "x", "abc", "1\t2", "⚽", "2147483647", "4"};
+const std::vector<std::string> kRosterTexts = {"7",    "10", "99", "佐藤",   "髙橋",  "",
+                                               "a\tb", "⚽",  "😀",  "上\n下", "Ｎｏ.1"};
+const std::vector<std::string> kTeamNames = {"ルビナ大学", "団体名", "東京\tA", "⚽FC",
+                                             "",           "Team 2", "😀"};
+
+bool replaced(const FileState& before, const FileState& after) {
+  return after.exists && !after.folder && (!before.exists || after.inode != before.inode);
+}
+
+}  // namespace
+
+uint64_t SeededRandom::next() {
+  // splitmix64
+  uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
+  z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+  z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+  return z ^ (z >> 31);
+}
+
+RandomOperator::RandomOperator(WindowSet& windows, OperatorFixture fixture, uint64_t seed,
+                               std::string folder)
+    : windows_(windows),
+      m_(windows.match()),
+      fixture_(fixture),
+      random_(seed),
+      folder_(std::move(folder)),
+      rules_(windows),
+      buttons_(operatorButtons(windows)) {
+  windows_.teamSheet()->setFileFaults(&faults_);
+  fs::create_directory(folder_ + "/ro");
+  fs::permissions(folder_ + "/ro", fs::perms::owner_read | fs::perms::owner_exec);
+  std::ofstream(folder_ + "/locked-shot-.xls") << "older";
+  fs::permissions(folder_ + "/locked-shot-.xls", fs::perms::owner_read);
+  fs::create_directory(folder_ + "/blocked-table-.xls");
+}
+
+void RandomOperator::note(const std::string& what) {
+  trace_.push_back(what);
+  if (trace_.size() > 40) trace_.pop_front();
+}
+
+std::string RandomOperator::summary() const {
+  return std::to_string(rules_.completedRows(1).size()) + " + " +
+         std::to_string(rules_.completedRows(2).size()) + " events completed, " +
+         std::to_string(wholeSaves_) + " of " + std::to_string(saves_) + " saves written whole, " +
+         std::to_string(fixture_.errorBoxes.size()) + " error boxes";
+}
+
+std::string RandomOperator::recentSteps() const {
+  std::string text;
+  for (const std::string& step : trace_) text += "  " + step + "\n";
+  return text;
+}
+
+std::string RandomOperator::newMessage(size_t errorsBefore, size_t questionsBefore) const {
+  if (fixture_.errorBoxes.size() > errorsBefore)
+    return "unexpected error box '" + fixture_.errorBoxes.back() + "'";
+  if (fixture_.questions.size() > questionsBefore)
+    return "unexpected question '" + fixture_.questions.back() + "'";
+  return "";
+}
+
+std::string RandomOperator::step() {
+  rules_.beforeStep();
+  ticked_ = false;
+  const int roll = random_.below(100);
+  std::string broken;
+  if (roll < 70)
+    broken = clickButton();
+  else if (roll < 76)
+    broken = closeWindow();
+  else if (roll < 79)
+    broken = save();
+  else if (roll < 88)
+    broken = typeInRoster();
+  else if (roll < 90)
+    broken = typeTeamName();
+  else if (roll < 97)
+    broken = letTimePass();
+  else
+    broken = clickSplash();
+  if (!broken.empty()) return broken;
+  return rules_.check(fixture_.clockSeconds, ticked_);
+}
+
+std::string RandomOperator::clickButton() {
+  std::vector<const OperatorButton*> usable;
+  for (const OperatorButton& b : buttons_)
+    if (b.button->isEnabled() && b.button->window()->isVisible()) usable.push_back(&b);
+  if (usable.empty()) return "no button is usable anywhere";
+  const OperatorButton& b = *usable[random_.below(usable.size())];
+  note("click " + b.describe());
+
+  const std::string expectedError = rules_.expectedErrorOf(b);
+  const size_t errors = fixture_.errorBoxes.size();
+  const size_t questions = fixture_.questions.size();
+  QTest::mouseClick(b.button, Qt::LeftButton);
+  rules_.clicked(b, true, fixture_.clockSeconds);
+
+  if (expectedError.empty()) return newMessage(errors, questions);
+  if (fixture_.errorBoxes.size() != errors + 1 || fixture_.errorBoxes.back() != expectedError)
+    return "expected the error box '" + expectedError + "'";
+  if (!rules_.unchangedInStep()) return "a click that failed changed the logs";
+  return newMessage(errors + 1, questions);
+}
+
+std::string RandomOperator::closeWindow() {
+  std::vector<int> shown;
+  for (int n = 1; n <= 8; ++n)
+    if (windows_.window(static_cast<WindowId>(n))->isVisible()) shown.push_back(n);
+  RecorderWindow* form = windows_.window(static_cast<WindowId>(random_.pick(shown)));
+  note("close " + form->objectName().toStdString());
+  const size_t errors = fixture_.errorBoxes.size();
+  const size_t questions = fixture_.questions.size();
+
+  if (form == windows_.teamSheet()) {
+    // Closing the team sheet ends the program (not in a test), asking first
+    // when recorded events would be lost.
+    const bool mustAsk = rules_.logsChangedSinceSave();
+    const bool mayAsk = rules_.recordingSinceSave();
+    fixture_.boxes.answerNext(random_.percent(50) ? QMessageBox::Yes : QMessageBox::No);
+    form->close();
+    fixture_.boxes.dropQueued();  // not taken when nothing was asked
+    const bool asked = fixture_.questions.size() == questions + 1;
+    if (mustAsk && !asked) return "closing the team sheet with unsaved events did not ask";
+    if (asked && !mayAsk)
+      return "closing the team sheet asked with nothing recorded since the save";
+    return newMessage(errors, questions + (asked ? 1 : 0));
+  }
+  const bool needed = rules_.windowNeeded(form->windowId());
+  form->close();
+  if (form->isVisible() != needed)
+    return needed ? "a window the open event needs was closed" : "the close box did not hide it";
+  return newMessage(errors, questions);
+}
+
+std::string RandomOperator::save() {
+  const int roll = random_.below(100);
+  const Target target = roll < 50   ? Target::Fresh
+                        : roll < 62 ? Target::DiskFull
+                        : roll < 70 ? Target::MissingFolder
+                        : roll < 78 ? Target::ReadOnlyFolder
+                        : roll < 86 ? Target::ReadOnlyFile
+                        : roll < 94 ? Target::FolderInPlace
+                                    : Target::NameTooLong;
+  std::string name = random_.pick(kStems);
+  if (target == Target::MissingFolder) name = "missing/" + name;
+  if (target == Target::ReadOnlyFolder) name = "ro/" + name;
+  if (target == Target::ReadOnlyFile) name = "locked";
+  if (target == Target::FolderInPlace) name = "blocked";
+  if (target == Target::NameTooLong) name = std::string(300, 'x');
+  const std::string stem = folder_ + "/" + name;
+  windows_.teamSheet()->ui.fileNameEdit->setText(QString::fromStdString(stem));
+
+  std::vector<FileState> before;
+  for (const std::string& path : savedFileNames(stem)) before.push_back(fileState(path));
+  std::string fault;
+  if (target == Target::DiskFull) {
+    // The disk fills up at some write of the save, early or late.
+    const int nth = random_.percent(50) ? 1 + random_.below(3) : 1 + random_.below(1000);
+    faults_.inject(FileOp::Write, nth, ENOSPC);
+    fault = ", disk full at write " + std::to_string(nth);
+  }
+  note("save '" + name + "'" + fault);
+  const size_t errors = fixture_.errorBoxes.size();
+  const size_t questions = fixture_.questions.size();
+  QTest::mouseClick(windows_.teamSheet()->ui.saveButton, Qt::LeftButton);
+  faults_.clear();
+
+  if (fixture_.errorBoxes.size() > errors + 1) return "more than one error box for one save";
+  const std::string error = fixture_.errorBoxes.size() > errors ? fixture_.errorBoxes.back() : "";
+  const std::string broken = saveOutcome(target, stem, before, error);
+  if (!broken.empty()) return "save '" + name + "': " + broken;
+  return newMessage(errors + (error.empty() ? 0 : 1), questions);
+}
+
+std::string RandomOperator::saveOutcome(Target target, const std::string& stem,
+                                        const std::vector<FileState>& before,
+                                        const std::string& error) {
+  const std::vector<std::string> names = savedFileNames(stem);
+  std::vector<FileState> after;
+  for (const std::string& path : names) after.push_back(fileState(path));
+  // The files a save replaced come first; each is complete and agrees with
+  // the match. The file that failed and those after it are untouched.
+  size_t written = 0;
+  while (written < 3 && replaced(before[written], after[written])) {
+    const std::string problem =
+        savedFileProblem(static_cast<int>(written), stem, after[written].bytes, m_, rules_);
+    if (!problem.empty()) return names[written] + ": " + problem;
+    ++written;
+  }
+  for (size_t i = written; i < 3; ++i)
+    if (!(after[i] == before[i])) return names[i] + " changed without being written whole";
+
+  size_t expectedWritten = 0;
+  std::string expectedError;
+  switch (target) {
+    case Target::Fresh:
+      expectedWritten = 3;
+      break;
+    case Target::DiskFull:
+      // Whether the fault came within this save's writes depends on how
+      // many it makes; either way the outcome must be whole.
+      expectedWritten = error.empty() ? 3 : written;
+      expectedError = error.empty() ? "" : kDiskFull;
+      if (!error.empty() && written == 3) return "an error box although all three were written";
+      break;
+    case Target::MissingFolder:
+      expectedError = "不正なファイル名です.";
+      if (fs::exists(folder_ + "/missing")) return "a missing folder was made";
+      break;
+    case Target::ReadOnlyFolder:
+      expectedError = kAccessDenied;
+      if (!fs::is_empty(folder_ + "/ro")) return "a file appeared in the read-only folder";
+      break;
+    case Target::ReadOnlyFile:
+      expectedError = kAccessDenied;
+      break;
+    case Target::FolderInPlace:
+      expectedWritten = 1;  // the shot file comes before the folder's name
+      expectedError = kAccessDenied;
+      break;
+    case Target::NameTooLong:
+      expectedError = "I/O エラー (36)";  // ENAMETOOLONG
+      break;
+  }
+  if (written != expectedWritten)
+    return std::to_string(written) + " files written, expected " + std::to_string(expectedWritten);
+  if (error != expectedError) return "error box '" + error + "', expected '" + expectedError + "'";
+
+  std::vector<std::string> expectedNames = {"ro", "locked-shot-.xls", "blocked-table-.xls",
+                                            "blocked-shot-.xls"};
+  for (const std::string& name : kStems)
+    for (const std::string& file : savedFileNames(name)) expectedNames.push_back(file);
+  const auto strays = unexpectedEntries(folder_, expectedNames);
+  if (!strays.empty()) return "the save left '" + strays.front() + "' behind";
+  ++saves_;
+  if (written == 3) {
+    rules_.saved();
+    ++wholeSaves_;
+  }
+  return "";
+}
+
+std::string RandomOperator::typeInRoster() {
+  const int col = 1 + random_.below(13);
+  const int row = 1 + random_.below(15);
+  const int team1Col = col >= 7 ? col - 7 : col;
+  const std::string& text = random_.pick(team1Col >= 3 ? kCountTexts : kRosterTexts);
+  note("type '" + text + "' into roster (" + std::to_string(col) + ", " + std::to_string(row) +
+       ")");
+  const size_t errors = fixture_.errorBoxes.size();
+  const size_t questions = fixture_.questions.size();
+  QAbstractItemModel* roster = windows_.teamSheet()->ui.rosterGrid->model();
+  roster->setData(roster->index(row - 1, col - 1), QString::fromStdString(text), Qt::EditRole);
+  rules_.rosterTyped(col, row, text);
+  return newMessage(errors, questions);
+}
+
+std::string RandomOperator::typeTeamName() {
+  const bool second = random_.percent(50);
+  const std::string& text = random_.pick(kTeamNames);
+  note("type '" + text + "' as team " + (second ? "2" : "1") + "'s name");
+  (second ? windows_.teamSheet()->ui.teamTwoNameEdit : windows_.teamSheet()->ui.teamOneNameEdit)
+      ->setText(QString::fromStdString(text));
+  return "";
+}
+
+std::string RandomOperator::letTimePass() {
+  const int seconds = 1 + random_.below(150);
+  note("let " + std::to_string(seconds) + " s pass");
+  fixture_.clockSeconds += seconds;
+  const size_t errors = fixture_.errorBoxes.size();
+  const size_t questions = fixture_.questions.size();
+  // Timers that are due run now: the splash's and the clock's.
+  QCoreApplication::processEvents();
+  if (windows_.matchWindow()->clockTimer.isActive()) {
+    windows_.matchWindow()->tick();
+    ticked_ = true;
+  }
+  return newMessage(errors, questions);
+}
+
+std::string RandomOperator::clickSplash() {
+  if (!windows_.splash()->isVisible()) return "";
+  note("click the splash");
+  QTest::mouseClick(windows_.splash(), Qt::LeftButton);
+  return windows_.splash()->isVisible() ? "the splash stayed after a click" : "";
+}

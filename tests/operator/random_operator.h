@@ -1,0 +1,89 @@
+// An operator who works fast and presses whatever is usable: a seeded series
+// of steps on the real windows (buttons, close boxes, saves, typing into the
+// roster and the team names, time passing), each followed by the checks of
+// OperatorRules. The same seed always gives the same steps.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "file_faults.h"
+#include "message_box.h"
+#include "operator_rules.h"
+#include "saved_files.h"
+
+// A generator whose series depends on the seed alone, on every platform.
+class SeededRandom {
+ public:
+  explicit SeededRandom(uint64_t seed) : state_(seed) {}
+  uint64_t next();
+  int below(size_t n) { return static_cast<int>(next() % n); }
+  bool percent(int p) { return below(100) < p; }
+  template <typename T>
+  const T& pick(const std::vector<T>& items) {
+    return items[below(items.size())];
+  }
+
+ private:
+  uint64_t state_;
+};
+
+// What the window test fixture lends the operator.
+struct OperatorFixture {
+  double& clockSeconds;
+  std::vector<std::string>& errorBoxes;
+  std::vector<std::string>& questions;
+  BoxAnswers& boxes;
+};
+
+class RandomOperator {
+ public:
+  // Saves go into `folder`, which the operator furnishes with a read-only
+  // folder, a read-only file and a folder in place of a file.
+  RandomOperator(WindowSet& windows, OperatorFixture fixture, uint64_t seed, std::string folder);
+
+  // One step and the checks after it: the first broken rule, or "".
+  std::string step();
+  // The last steps, oldest first, to tell what led to a failure.
+  std::string recentSteps() const;
+  // What the run did: events, saves and error boxes.
+  std::string summary() const;
+
+ private:
+  enum class Target {
+    Fresh,
+    DiskFull,
+    MissingFolder,
+    ReadOnlyFolder,
+    ReadOnlyFile,
+    FolderInPlace,
+    NameTooLong,
+  };
+
+  std::string clickButton();
+  std::string closeWindow();
+  std::string save();
+  std::string saveOutcome(Target target, const std::string& stem,
+                          const std::vector<FileState>& before, const std::string& error);
+  std::string typeInRoster();
+  std::string typeTeamName();
+  std::string letTimePass();
+  std::string clickSplash();
+  std::string newMessage(size_t errorsBefore, size_t questionsBefore) const;
+  void note(const std::string& what);
+
+  WindowSet& windows_;
+  Match& m_;
+  FileFaults faults_;
+  OperatorFixture fixture_;
+  SeededRandom random_;
+  std::string folder_;
+  OperatorRules rules_;
+  std::vector<OperatorButton> buttons_;
+  std::deque<std::string> trace_;
+  bool ticked_ = false;
+  int saves_ = 0;
+  int wholeSaves_ = 0;
+};

@@ -1,0 +1,51 @@
+// Closing the team sheet ends the program, asking first only when recorded
+// events have not been saved.
+#include "gui_test.h"
+
+class Closing : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    windows->setQuitAction([this] { ++quits; });
+  }
+  int quits = 0;
+
+  void recordShotMiss() {
+    startMatch();
+    click(person(1, 4));
+    click(matchWindow()->ui.shotMissButton);
+    click(location(2));
+    click(zone(5));
+  }
+};
+
+TEST_F(Closing, NothingRecordedEndsAtOnceWithoutAQuestion) {
+  typeRoster(2, 2, "Sato");  // a roster is no recorded event
+  teamSheet()->close();
+  EXPECT_TRUE(questions.empty());
+  EXPECT_EQ(quits, 1);
+}
+
+TEST_F(Closing, UnsavedEventsAskAndNoKeepsTheProgramRunning) {
+  recordShotMiss();
+  boxes.answerNext(QMessageBox::No);
+  teamSheet()->close();
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0], "保存していない記録があります。保存せずに終了しますか?");
+  EXPECT_EQ(quits, 0);
+  EXPECT_TRUE(teamSheet()->isVisible());
+  EXPECT_EQ(cell(matchWindow()->ui.teamOneLog, 5, 1), "中上");
+
+  boxes.answerNext(QMessageBox::Yes);
+  teamSheet()->close();
+  EXPECT_EQ(questions.size(), 2u);
+  EXPECT_EQ(quits, 1);
+}
+
+TEST_F(Closing, APickedPersonIsAlreadyInTheLog) {
+  startMatch();
+  click(person(2, 1));
+  teamSheet()->close();
+  EXPECT_EQ(questions.size(), 1u);
+  EXPECT_EQ(quits, 0);
+}

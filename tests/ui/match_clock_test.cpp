@@ -1,0 +1,95 @@
+// The match clock: start, the one-second refresh, pause and continue, and the
+// time every event is stamped with.
+#include "event_steps.h"
+
+using ClockOnTheMatchWindow = EventTest;
+
+TEST_F(ClockOnTheMatchWindow, OnlyTheStartButtonIsUsableBeforeTheMatch) {
+  openMatchWindow();
+  EXPECT_TRUE(matchWindow()->ui.startButton->isEnabled());
+  EXPECT_FALSE(matchWindow()->ui.pauseButton->isEnabled());
+  EXPECT_FALSE(matchWindow()->clockTimer.isActive());
+  EXPECT_EQ(usablePersons(), 0);
+  EXPECT_EQ(usableActions(), "000000");
+  EXPECT_FALSE(matchWindow()->ui.correctionButton->isEnabled());
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "00:00");
+
+  click(matchWindow()->ui.startButton);
+  EXPECT_FALSE(matchWindow()->ui.startButton->isEnabled());
+  EXPECT_TRUE(matchWindow()->ui.pauseButton->isEnabled());
+  EXPECT_TRUE(matchWindow()->clockTimer.isActive());
+  EXPECT_EQ(matchWindow()->clockTimer.interval(), 1000);
+  EXPECT_EQ(usablePersons(), 30);
+  EXPECT_EQ(usableActions(), "000000");
+}
+
+TEST_F(ClockOnTheMatchWindow, PanelWaitsForTheFirstTickAndDropsTheHour) {
+  startMatch();
+  advance(3600 + 2 * 60 + 5);
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "00:00");
+  click(person(1, 1));
+  EXPECT_EQ(logCell(1, 0, 1), "00：00");
+
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "02:05");
+  advance(58);
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "03:03");
+  EXPECT_EQ(logCell(1, 0, 1), "00：00");
+}
+
+TEST_F(ClockOnTheMatchWindow, TwoPausesAreLeftOutOfThePlayingTime) {
+  startMatch();
+  advance(60);
+  matchWindow()->tick();
+  click(matchWindow()->ui.pauseButton);  // pause
+  EXPECT_FALSE(matchWindow()->clockTimer.isActive());
+  EXPECT_TRUE(matchWindow()->ui.pauseButton->isEnabled());
+  EXPECT_FALSE(state().clockRunning);
+  advance(30);
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "01:00");
+  click(matchWindow()->ui.pauseButton);  // continue: the panel is refreshed at once
+  EXPECT_TRUE(matchWindow()->clockTimer.isActive());
+  EXPECT_TRUE(state().clockRunning);
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "01:00");
+
+  advance(20);
+  click(matchWindow()->ui.pauseButton);
+  advance(45);
+  click(matchWindow()->ui.pauseButton);
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "01:20");
+  advance(10);
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "01:30");
+}
+
+TEST_F(ClockOnTheMatchWindow, AnEventEnteredWhilePausedGetsThePausedTime) {
+  typeRoster(8, 3, "12");
+  startMatch();
+  advance(95);
+  matchWindow()->tick();
+  click(matchWindow()->ui.pauseButton);
+  advance(40);
+  EXPECT_EQ(usablePersons(), 30);
+  click(person(2, 2));
+  EXPECT_EQ(logRow(2, 1), "01：35|12||||");
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "01:35");
+}
+
+TEST_F(ClockOnTheMatchWindow, AMatchPastMidnightKeepsCounting) {
+  clockSeconds = 24 * 3600 - 60;  // 23:59:00
+  startMatch();
+  clockSeconds = 90;  // 00:01:30 the next day
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "02:30");
+}
+
+TEST_F(ClockOnTheMatchWindow, APauseOverMidnightIsLeftOutToo) {
+  clockSeconds = 24 * 3600 - 40;  // 23:59:20
+  startMatch();
+  advance(20);  // 23:59:40
+  click(matchWindow()->ui.pauseButton);
+  clockSeconds = 20;  // 00:00:20, after a pause of 40 s
+  click(matchWindow()->ui.pauseButton);
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "00:20");
+}

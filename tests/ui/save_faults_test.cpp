@@ -1,0 +1,163 @@
+// "データ保存" when the files cannot be written: a full disk, a read-only
+// folder, a read-only file and a folder where a file should go. Each shows
+// its message in the error box, loses no older file, leaves nothing behind
+// and lets the match go on.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+
+#include "file_compare.h"
+#include "file_faults.h"
+#include "gui_test.h"
+#include "match_script.h"
+#include "scratch_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kAccessDenied = "ファイルへのアクセスが拒否されました.";
+
+struct Saved {
+  std::string shot, table, list;
+  bool operator==(const Saved&) const = default;
+};
+
+Saved filesOf(const std::string& stem) {
+  return {readFileBytes(stem + "-shot-.xls"), readFileBytes(stem + "-table-.xls"),
+          readFileBytes(stem + ".xls")};
+}
+
+}  // namespace
+
+class SaveFaults : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    teamSheet()->setFileFaults(&faults);
+  }
+
+  FileFaults faults;
+
+  void save(const std::string& stem) {
+    teamSheet()->ui.fileNameEdit->setText(QString::fromStdString(stem));
+    click(teamSheet()->ui.saveButton);
+  }
+
+  void recordGoal(int slot) {
+    click(person(1, slot));
+    click(matchWindow()->ui.goalButton);
+    click(location(7));
+    click(zone(6));
+  }
+
+  // The match goes on after the error box.
+  void expectMatchGoesOn() {
+    typeRoster(9, 4, "Kato");
+    click(person(2, 3));
+    EXPECT_EQ(cell(matchWindow()->ui.teamTwoLog, 2, 1), "Kato");
+    EXPECT_TRUE(matchWindow()->ui.shotMissButton->isEnabled());
+  }
+
+  ScratchFolder folder;
+};
+
+TEST_F(SaveFaults, AFullDiskKeepsTheOlderFilesAndTheNextSaveWritesThem) {
+  startMatch();
+  recordGoal(4);
+  save("試合");
+  ASSERT_TRUE(errorBoxes.empty());
+  const Saved older = filesOf("試合");
+
+  recordGoal(5);
+  for (int nth : {1, 150, 401 + 30}) {  // early and late in the shot file, in the table file
+    faults.inject(FileOp::Write, nth, ENOSPC);
+    save("試合");
+    ASSERT_EQ(errorBoxes.size(), 1u) << "write " << nth;
+    EXPECT_EQ(errorBoxes.back(), "I/O エラー (28)");
+    errorBoxes.clear();
+    if (nth <= 401) {
+      EXPECT_EQ(filesOf("試合"), older) << "write " << nth;
+    }
+    EXPECT_EQ(readFileBytes("試合-table-.xls"), older.table);
+    EXPECT_EQ(readFileBytes("試合.xls"), older.list);
+    EXPECT_EQ(folder.entries(),
+              (std::set<std::string>{"試合-shot-.xls", "試合-table-.xls", "試合.xls"}));
+  }
+
+  save("試合");
+  EXPECT_TRUE(errorBoxes.empty());
+  const Saved newer = filesOf("試合");
+  EXPECT_NE(newer.table, older.table);
+  EXPECT_EQ(lineCount(newer.shot), 401u);
+  EXPECT_EQ(lineCount(newer.table), 201u);
+  expectMatchGoesOn();
+}
+
+TEST_F(SaveFaults, AFullDiskWhenAFileIsClosedKeepsItsOlderFile) {
+  save("試合");
+  const Saved older = filesOf("試合");
+  startMatch();
+  recordGoal(2);
+  faults.inject(FileOp::Close, 1, ENOSPC);
+  save("試合");
+  ASSERT_EQ(errorBoxes.size(), 1u);
+  EXPECT_EQ(errorBoxes[0], "I/O エラー (28)");
+  EXPECT_EQ(filesOf("試合"), older);
+  expectMatchGoesOn();
+}
+
+TEST_F(SaveFaults, AReadOnlyFolderGetsNoFile) {
+  fs::create_directory("kept");
+  fs::permissions("kept", fs::perms::owner_read | fs::perms::owner_exec);
+  startMatch();
+  recordGoal(4);
+  save("kept/試合");
+  ASSERT_EQ(errorBoxes.size(), 1u);
+  EXPECT_EQ(errorBoxes[0], kAccessDenied);
+  EXPECT_TRUE(folder.entries("kept").empty());
+  expectMatchGoesOn();
+}
+
+TEST_F(SaveFaults, AReadOnlyFileStaysAsItWas) {
+  std::ofstream("試合-shot-.xls") << "older";
+  fs::permissions("試合-shot-.xls", fs::perms::owner_read);
+  startMatch();
+  recordGoal(4);
+  save("試合");
+  ASSERT_EQ(errorBoxes.size(), 1u);
+  EXPECT_EQ(errorBoxes[0], kAccessDenied);
+  EXPECT_EQ(readFileBytes("試合-shot-.xls"), "older");
+  EXPECT_EQ(folder.entries(), std::set<std::string>{"試合-shot-.xls"});
+  expectMatchGoesOn();
+}
+
+TEST_F(SaveFaults, AFolderInPlaceOfTheTableFileStopsTheSaveThere) {
+  fs::create_directory("試合-table-.xls");
+  std::ofstream("試合-table-.xls/inside") << "kept";
+  std::ofstream("試合.xls") << "older list";
+  startMatch();
+  recordGoal(4);
+  save("試合");
+  ASSERT_EQ(errorBoxes.size(), 1u);
+  EXPECT_EQ(errorBoxes[0], kAccessDenied);
+  // The shot file comes first and is whole; the list file was not reached.
+  EXPECT_EQ(lineCount(readFileBytes("試合-shot-.xls")), 401u);
+  EXPECT_EQ(readFileBytes("試合-table-.xls/inside"), "kept");
+  EXPECT_EQ(readFileBytes("試合.xls"), "older list");
+  EXPECT_EQ(folder.entries(),
+            (std::set<std::string>{"試合-shot-.xls", "試合-table-.xls", "試合.xls"}));
+  expectMatchGoesOn();
+}
+
+TEST_F(SaveFaults, TooManyOpenFilesHasItsOwnMessage) {
+  startMatch();
+  faults.inject(FileOp::Open, 1, EMFILE);
+  save("試合");
+  ASSERT_EQ(errorBoxes.size(), 1u);
+  EXPECT_EQ(errorBoxes[0], "オープンしたファイルが多すぎます.");
+  EXPECT_TRUE(folder.entries().empty());
+  expectMatchGoesOn();
+}

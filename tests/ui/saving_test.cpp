@@ -1,0 +1,176 @@
+// Whole matches recorded through the real windows and saved with
+// "データ保存": the files must be the same bytes as the expected files that
+// the same scripts give.
+#include <QLineEdit>
+
+#include "expected_files.h"
+#include "file_compare.h"
+#include "gui_test.h"
+#include "match_script.h"
+#include "scratch_folder.h"
+
+namespace {
+
+void press(QPushButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Clicks a script's steps on the windows, checking that each window comes
+// up when the operator needs it.
+class WindowOperator : public ScriptOperator {
+ public:
+  WindowOperator(WindowSet& windows, double& clockSeconds)
+      : windows_(windows), clockSeconds_(clockSeconds) {}
+
+  void setStem(const std::string& text) override {
+    type(windows_.teamSheet()->ui.fileNameEdit, text);
+  }
+  void setPrefix(const std::string& text) override {
+    type(windows_.teamSheet()->ui.exportPrefixEdit, text);
+  }
+  void setTeamName(int team, const std::string& text) override {
+    type(team == 2 ? windows_.teamSheet()->ui.teamTwoNameEdit
+                   : windows_.teamSheet()->ui.teamOneNameEdit,
+         text);
+  }
+  void setRosterLine(int team, int slot, const std::string& number,
+                     const std::string& name) override {
+    auto* roster = windows_.teamSheet()->ui.rosterGrid->model();
+    const int col = team == 2 ? 7 : 0;  // the number's view column
+    roster->setData(roster->index(slot, col), QString::fromStdString(number), Qt::EditRole);
+    roster->setData(roster->index(slot, col + 1), QString::fromStdString(name), Qt::EditRole);
+  }
+  void startMatch() override {
+    press(windows_.teamSheet()->ui.finishInputButton);
+    press(windows_.matchWindow()->ui.startButton);
+    start_ = clockSeconds_;
+  }
+  void setClock(int seconds) override {
+    clockSeconds_ = start_ + seconds;
+    windows_.matchWindow()->tick();
+  }
+  void recordEvent(int team, int slot, int action, const std::string&, int whereCode,
+                   const std::string&, int whatCode) override {
+    press(windows_.matchWindow()->personButtons[(team == 2 ? 15 : 0) + slot]);
+    press(windows_.matchWindow()->actionButtons[action - 1]);
+    ASSERT_TRUE(windows_.courtDialog()->isVisible());
+    press(whereCode == place::kBench ? windows_.courtDialog()->ui.benchButton
+                                     : windows_.courtDialog()->locationButtons[whereCode - 1]);
+    DetailDialog* detail = nullptr;
+    switch (static_cast<Action>(action)) {
+      case Action::Goal:
+      case Action::ShotMiss:
+        press(windows_.courtDialog()->zoneButtons[whatCode - 1]);
+        break;
+      case Action::KeepMiss:
+        detail = windows_.keepMissDialog();
+        break;
+      case Action::PenaltyWon:
+        detail = windows_.penaltyThrowDialog();
+        break;
+      case Action::TimeOut:
+        detail = windows_.timeOutDialog();
+        break;
+      case Action::Foul:
+        detail = windows_.foulDialog();
+        break;
+    }
+    if (detail) {
+      ASSERT_TRUE(detail->isVisible());
+      press(detail->choiceButtons().at(whatCode - 1));
+      EXPECT_FALSE(detail->isVisible());
+    }
+    EXPECT_FALSE(windows_.courtDialog()->isVisible());
+    EXPECT_TRUE(windows_.matchWindow()->personButtons[0]->isEnabled());
+  }
+
+ private:
+  static void type(QLineEdit* edit, const std::string& text) {
+    edit->setText(QString::fromStdString(text));
+  }
+
+  WindowSet& windows_;
+  double& clockSeconds_;
+  double start_ = 0;
+};
+
+}  // namespace
+
+class SavingThroughWindows : public GuiTest {
+ protected:
+  void recordAndSave(const std::string& script) {
+    WindowOperator op(*windows, clockSeconds);
+    runMatchScript(op, testDataPath(script + ".match"));
+    click(teamSheet()->ui.saveButton);
+  }
+
+  ScratchFolder folder;
+};
+
+TEST_F(SavingThroughWindows, FullMatchClickedThroughGivesTheExpectedFiles) {
+  recordAndSave("full_match");
+  EXPECT_TRUE(errorBoxes.empty());
+  expectFilesOf("full_match", "ファイル名");
+}
+
+TEST_F(SavingThroughWindows, ShotExampleClickedThroughGivesTheExpectedFiles) {
+  recordAndSave("shot_example");
+  expectFilesOf("shot_example", "ファイル名");
+}
+
+TEST_F(SavingThroughWindows, LongMatchWritesEveryEvent) {
+  recordAndSave("long_match");
+  EXPECT_EQ(rowCount(matchWindow()->ui.teamOneLog), 5 + 250);
+  expectFilesOf("long_match", "ファイル名");
+}
+
+// The words the logs and the saved tables use are the buttons' captions:
+// each button reads what it writes.
+TEST_F(SavingThroughWindows, EveryChoiceButtonReadsTheWordItRecords) {
+  auto captions = [](const auto& buttons) {
+    std::vector<std::string> texts;
+    for (const QPushButton* b : buttons) texts.push_back(b->text().toStdString());
+    return texts;
+  };
+  using Words = std::vector<std::string>;
+  EXPECT_EQ(captions(matchWindow()->actionButtons),
+            (Words{"得点", "シュートミス", "保持ミス", "PT(獲得)", "作戦タイム", "反則"}));
+  EXPECT_EQ(captions(court()->locationButtons),
+            (Words{"左サイド", "左ポスト", "中ポスト", "右ポスト", "右サイド", "左４５", "センター",
+                   "右４５", "相手陣地", "PT"}));
+  EXPECT_EQ(captions(court()->zoneButtons), (Words{"左外", "左上", "左中", "左下", "中上", "中中",
+                                                   "中下", "右上", "右中", "右下", "右外"}));
+  EXPECT_EQ(court()->ui.benchButton->text().toStdString(), "ベンチ");
+  EXPECT_EQ(captions(keepMiss()->choiceButtons()),
+            (Words{"パス", "キャッチ", "ライン", "オーバー", "チャージ", "パッシブ", "その他"}));
+  EXPECT_EQ(captions(penaltyThrow()->choiceButtons()),
+            (Words{"ライン内", "シュート阻止", "GKへのパス", "その他"}));
+  EXPECT_EQ(captions(foul()->choiceButtons()), (Words{"警告", "退場", "失格"}));
+  EXPECT_EQ(captions(timeOut()->choiceButtons()),
+            (Words{"リード", "リード→同点", "負→同点", "負け"}));
+}
+
+TEST_F(SavingThroughWindows, SavingClearsTheQuestionOnClosingUntilTheNextEvent) {
+  int quits = 0;
+  windows->setQuitAction([&] { ++quits; });
+  recordAndSave("shot_example");
+  teamSheet()->close();
+  EXPECT_TRUE(questions.empty());
+  EXPECT_EQ(quits, 1);
+
+  click(person(2, 5));
+  teamSheet()->close();
+  EXPECT_EQ(questions.size(), 1u);
+  EXPECT_EQ(quits, 1);
+}
+
+TEST_F(SavingThroughWindows, AMissingFolderShowsTheErrorAndTheMatchGoesOn) {
+  startMatch();
+  teamSheet()->ui.fileNameEdit->setText("no-such-folder/match");
+  click(teamSheet()->ui.saveButton);
+  ASSERT_EQ(errorBoxes.size(), 1u);
+  EXPECT_EQ(errorBoxes[0], "不正なファイル名です.");
+  EXPECT_TRUE(folder.entries().empty());
+  click(person(1, 3));
+  EXPECT_TRUE(matchWindow()->ui.goalButton->isEnabled());
+}
