@@ -50,7 +50,7 @@ int wholeSecondsOfDay(double days) {
 namespace {
 std::string minutesAndSeconds(int seconds, const char* separator) {
   char text[24];
-  std::snprintf(text, sizeof text, "%02d%s%02d", (seconds / 60) % 60, separator, seconds % 60);
+  std::snprintf(text, sizeof text, "%02d%s%02d", seconds / 60, separator, seconds % 60);
   return text;
 }
 }  // namespace

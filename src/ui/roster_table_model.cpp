@@ -31,8 +31,8 @@ bool RosterTableModel::setData(const QModelIndex& index, const QVariant& value, 
 
 QVariant RosterTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
-  const std::string text = orientation == Qt::Horizontal ? grid_.cell(section + 1, 0)
-                                                         : grid_.cell(0, section + 1);
+  const std::string text =
+      orientation == Qt::Horizontal ? grid_.cell(section + 1, 0) : grid_.cell(0, section + 1);
   return QString::fromStdString(text);
 }
 
