@@ -2,7 +2,6 @@
 // (log row r in table row r + 2), event times with the export prefix.
 #include <algorithm>
 
-#include "event_log.h"
 #include "export_tables.h"
 #include "number_text.h"
 #include "tallies.h"
@@ -14,10 +13,20 @@ constexpr int kFixedLines = 201;
 
 // A team's log with its heads as row 0.
 std::vector<LogRow> logWithHeads(const Match& m, int team) {
-  std::vector<LogRow> rows{LogRow{}};
+  std::vector<LogRow> rows;
+  rows.reserve(m.teamEventCount(team) + 2);
+  rows.emplace_back();
   for (int col = 0; col < 6; ++col) rows[0][col] = std::string(kLogHeads[col]);
-  for (LogRow& row : eventLog(m, team)) rows.push_back(std::move(row));
+  for (int i = 0; i < m.teamEventCount(team); ++i) rows.push_back(logRow(m.teamEvent(team, i)));
+  const Entry& open = m.entry();
+  if (open.open() && open.event.team == team) rows.push_back(partialLogRow(open));
   return rows;
+}
+
+// Rows of a team's log under the heads: its events and the open one.
+int logRows(const Match& m, int team) {
+  const Entry& open = m.entry();
+  return m.teamEventCount(team) + (open.open() && open.event.team == team ? 1 : 0);
 }
 
 // The time of an event carries the prefix; the heads and empty times do not.
@@ -39,13 +48,13 @@ std::string shortLogCell(const Match& m, const std::vector<LogRow>& log, int col
 }  // namespace
 
 int logFileLineCount(const Match& m) {
-  const int lastRow = static_cast<int>(std::max(eventLog(m, 1).size(), eventLog(m, 2).size()));
+  const int lastRow = std::max(logRows(m, 1), logRows(m, 2));
   return std::max(kFixedLines, lastRow + kLogRowOffset + 1);
 }
 
 TextTable eventLogTable(const Match& m) {
   constexpr int kColumnsPerTeam = 7;
-  TextTable table;
+  TextTable table(2 * kColumnsPerTeam);
   table.setCell(0, 0, m.fileStem + "リスト");
   for (int team = 1; team <= 2; ++team) {
     const int firstCol = (team - 1) * kColumnsPerTeam;
@@ -97,7 +106,7 @@ void writeCounts(TextTable& table, const Match& m, const TeamTallies& t, int tea
 TextTable playerTable(const Match& m) {
   constexpr int kHeadRows[] = {2, 20};
   constexpr int kShortLogCols[] = {11, 16};  // "when", "No.", "who", "play"
-  TextTable table;
+  TextTable table(kShortLogCols[1] + 4);
   table.setCell(0, 0, m.fileStem);
   const Tallies tallies = countEvents(m);
   for (int team = 1; team <= 2; ++team) {

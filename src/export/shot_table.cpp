@@ -86,14 +86,18 @@ void writeShotBlock(TextTable& table, const Match& m, const TeamTallies& t, int 
     for (int place = 1; place <= kPlaceTotal; ++place) {
       const int64_t g = static_cast<int32_t>(goals[place][zone]);
       const int64_t shots = g + static_cast<int32_t>(misses[place][zone]);
-      table.setCell(zone, o + 2 + place, m.exportPrefix + intToStr(g) + "/" + intToStr(shots));
+      std::string ratio = m.exportPrefix;
+      ratio += intToStr(g);
+      ratio += '/';
+      ratio += intToStr(shots);
+      table.setCell(zone, o + 2 + place, std::move(ratio));
     }
 }
 
 }  // namespace
 
 TextTable shotTable(const Match& m) {
-  TextTable table;
+  TextTable table(kKeepMissNameCol + kKeepMissTotal + 1);
   table.setCell(0, 0, m.fileStem + "シュート成功率");
   const Tallies tallies = countEvents(m);
   for (int team = 1; team <= 2; ++team) writeKeepMisses(table, m, tallies.team(team), team);

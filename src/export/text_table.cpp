@@ -1,5 +1,7 @@
 #include "text_table.h"
 
+#include <algorithm>
+
 namespace {
 const std::string kEmpty;
 }
@@ -20,7 +22,7 @@ void TextTable::setCell(int col, int row, std::string text) {
   auto& line = cells_[row];
   if (col >= static_cast<int>(line.size())) {
     if (text.empty()) return;
-    line.resize(col + 1);
+    line.resize(std::max(col + 1, width_));
   }
   line[col] = std::move(text);
 }

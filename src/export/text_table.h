@@ -7,10 +7,15 @@
 
 class TextTable {
  public:
+  // `width`: the columns a written row is given at once, so that a row
+  // written cell by cell is allocated once.
+  explicit TextTable(int width = 0) : width_(width) {}
+
   const std::string& cell(int col, int row) const;
   // Negative addresses are ignored.
   void setCell(int col, int row, std::string text);
 
  private:
+  int width_;
   std::vector<std::vector<std::string>> cells_;  // [row][col], grown on write
 };

@@ -2,8 +2,8 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
+#include <string_view>
 
 void MatchClock::start(double now) {
   startedAt_ = now;
@@ -48,9 +48,20 @@ int wholeSecondsOfDay(double days) {
 }
 
 namespace {
-std::string minutesAndSeconds(int seconds, const char* separator) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%02d%s%02d", seconds / 60, separator, seconds % 60);
+// Two digits at least, as "%02d" gives; written by hand since the save
+// formats one time per event.
+void appendTwoDigits(std::string& text, int n) {
+  if (n >= 100) text += std::to_string(n / 100);
+  text += static_cast<char>('0' + n / 10 % 10);
+  text += static_cast<char>('0' + n % 10);
+}
+
+std::string minutesAndSeconds(int seconds, std::string_view separator) {
+  std::string text;
+  text.reserve(8);
+  appendTwoDigits(text, seconds / 60);
+  text += separator;
+  appendTwoDigits(text, seconds % 60);
   return text;
 }
 }  // namespace
