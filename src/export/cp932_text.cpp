@@ -18,7 +18,8 @@ class Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
-  std::string convert(std::string_view utf8) {
+  // `lost`, when given, collects each character that became "?".
+  std::string convert(std::string_view utf8, std::string* lost = nullptr) {
     std::string out;
     out.reserve(utf8.size());
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
@@ -34,7 +35,12 @@ class Converter {
       // EILSEQ: a character without a CP932 code or a malformed byte;
       // EINVAL: a sequence cut off at the end. Either stands as one "?".
       out.push_back('?');
-      const size_t skip = errno == EILSEQ ? characterLength(in, inLeft) : inLeft;
+      const bool unmapped = errno == EILSEQ;
+      const size_t skip = unmapped ? characterLength(in, inLeft) : inLeft;
+      if (lost && unmapped && skip > 1) {
+        const std::string_view character(in, skip);
+        if (lost->find(character) == std::string::npos) lost->append(character);
+      }
       in += skip;
       inLeft -= skip;
     }
@@ -62,12 +68,25 @@ class Converter {
 
 }  // namespace
 
+namespace {
+bool isAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+}  // namespace
+
 std::string toCp932(std::string_view utf8) {
   // Most cells are numbers, counts and empty: ASCII is the same bytes in
   // CP932, and the save writes tens of thousands of such cells.
-  const bool ascii = std::all_of(utf8.begin(), utf8.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (ascii) return std::string(utf8);
+  if (isAscii(utf8)) return std::string(utf8);
   static Converter converter;
   return converter.convert(utf8);
+}
+
+std::string lostInCp932(std::string_view utf8) {
+  if (isAscii(utf8)) return {};
+  static Converter converter;
+  std::string lost;
+  converter.convert(utf8, &lost);
+  return lost;
 }

@@ -8,3 +8,7 @@
 // Characters CP932 cannot hold, and bytes that are not UTF-8, become "?";
 // the rest of the text is kept.
 std::string toCp932(std::string_view utf8);
+
+// The characters of the text, each once, that CP932 cannot hold (a stray
+// byte that is no UTF-8 is not listed: it has no character to show).
+std::string lostInCp932(std::string_view utf8);

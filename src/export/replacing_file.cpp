@@ -34,24 +34,36 @@ mode_t newFileMode() {
   return 0666 & ~mask;
 }
 
+// Whether the saving user may write `path`. Root may write anything, so for
+// root a file or folder without any write bit counts as read-only; anyone
+// else is asked about by the system's own rule, which a rename into a
+// writable folder would otherwise get round.
+bool writable(const std::string& path, mode_t mode) {
+  if (geteuid() == 0) return (mode & kAnyWrite) != 0;
+  return access(path.c_str(), W_OK) == 0;
+}
+
 // The mode the finished file should have: an older file keeps its own.
 mode_t checkTarget(const std::string& path) {
   struct stat target {};
   if (stat(path.c_str(), &target) == 0) {
-    if (S_ISDIR(target.st_mode)) throw SaveError(EISDIR);
-    if ((target.st_mode & kAnyWrite) == 0) throw SaveError(EACCES);
+    if (S_ISDIR(target.st_mode)) throw SaveError(EISDIR, path);
+    if (!writable(path, target.st_mode)) throw SaveError(EACCES, path);
     return target.st_mode & 07777;
   }
-  if (errno != ENOENT) throw SaveError(errno);
+  if (errno != ENOENT) throw SaveError(errno, path);
   return newFileMode();
 }
 
-void checkFolder(const std::string& prefix) {
+void checkFolder(const std::string& prefix, const std::string& path) {
   const std::string folder = prefix.empty() ? "." : prefix;
   struct stat dir {};
-  if (stat(folder.c_str(), &dir) != 0) throw SaveError(errno);
-  if (!S_ISDIR(dir.st_mode)) throw SaveError(ENOTDIR);
-  if ((dir.st_mode & kAnyWrite) == 0) throw SaveError(EACCES);
+  if (stat(folder.c_str(), &dir) != 0) {
+    if (errno == ENOENT) throw SaveError::missingFolder(prefix.substr(0, prefix.size() - 1));
+    throw SaveError(errno, path);
+  }
+  if (!S_ISDIR(dir.st_mode)) throw SaveError(ENOTDIR, path);
+  if (!writable(folder, dir.st_mode)) throw SaveError(EACCES, path);
 }
 
 }  // namespace
@@ -60,14 +72,14 @@ ReplacingFile::ReplacingFile(std::string path, FileFaults* faults)
     : path_(std::move(path)), faults_(faults) {
   const mode_t mode = checkTarget(path_);
   const std::string prefix = folderPrefix(path_);
-  checkFolder(prefix);
-  if (const int error = takeFault(faults_, FileOp::Open)) throw SaveError(error);
+  checkFolder(prefix, path_);
+  if (const int error = takeFault(faults_, FileOp::Open)) throw SaveError(error, path_);
 
   std::string name = prefix + ".hb-save-XXXXXX";
   std::vector<char> buffer(name.begin(), name.end());
   buffer.push_back('\0');
   fd_ = mkostemp(buffer.data(), O_CLOEXEC);
-  if (fd_ < 0) throw SaveError(errno);
+  if (fd_ < 0) throw SaveError(errno, path_);
   tempPath_ = buffer.data();
   if (fchmod(fd_, mode) != 0) fail(errno);
 }
@@ -82,7 +94,7 @@ void ReplacingFile::fail(int error) {
   fd_ = -1;
   unlink(tempPath_.c_str());
   tempPath_.clear();
-  throw SaveError(error);
+  throw SaveError(error, path_);
 }
 
 namespace {
@@ -109,7 +121,8 @@ void ReplacingFile::flush() {
   buffer_.clear();
 }
 
-void ReplacingFile::commit() {
+void ReplacingFile::finish() {
+  if (fd_ < 0) return;
   flush();
   // On disk before it replaces the older file, so a crash leaves one of the two.
   if (fsync(fd_) != 0) fail(errno);
@@ -118,6 +131,10 @@ void ReplacingFile::commit() {
   fd_ = -1;
   if (injected) fail(injected);
   if (closed != 0) fail(errno);
+}
+
+void ReplacingFile::commit() {
+  finish();
   if (rename(tempPath_.c_str(), path_.c_str()) != 0) fail(errno);
   committed_ = true;
 }

@@ -24,7 +24,10 @@ class ReplacingFile {
   // Bytes go through a buffer; a failure may surface at a later write or
   // at commit.
   void write(std::string_view bytes);
-  // Closes the temporary file and puts it in the target's place.
+  // Writes out and closes the temporary file: every failure of the file's
+  // own bytes comes here, before any older file is replaced.
+  void finish();
+  // Finishes if need be, then puts the temporary file in the target's place.
   void commit();
 
  private:

@@ -1,21 +1,58 @@
 #include "save_match.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <optional>
+
 #include "export_tables.h"
+#include "replacing_file.h"
 #include "table_file.h"
 
 namespace {
+
 constexpr int kShotFileLines = 401;
 constexpr int kShotFileFields = 31;
 constexpr int kLogFileFields = 21;
+
+std::optional<FileIdentity> identityOf(const std::string& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return FileIdentity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+}
+
 }  // namespace
 
-void saveMatch(const Match& m, FileFaults* faults) {
-  const std::string& stem = m.fileStem;
-  writeTableFile(stem + "-shot-.xls", shotTable(m), kShotFileLines, kShotFileFields,
-                 CellWords::Full, faults);
-  const int lines = logFileLineCount(m);
-  writeTableFile(stem + "-table-.xls", eventLogTable(m), lines, kLogFileFields, CellWords::Full,
-                 faults);
-  writeTableFile(stem + ".xls", playerTable(m), lines, kLogFileFields, CellWords::Abbreviated,
-                 faults);
+std::vector<std::string> savedFileNames(const std::string& stem) {
+  return {stem + "-shot-.xls", stem + "-table-.xls", stem + ".xls"};
+}
+
+std::vector<FileIdentity> saveMatch(const Match& m, FileFaults* faults) {
+  const std::vector<std::string> names = savedFileNames(m.fileStem);
+  const int logLines = logFileLineCount(m);
+  // Each table is built and written before the next is built, so that only
+  // one is held at a time.
+  ReplacingFile shot(names[0], faults);
+  writeTable(shot, shotTable(m), kShotFileLines, kShotFileFields, CellWords::Full);
+  ReplacingFile table(names[1], faults);
+  writeTable(table, eventLogTable(m), logLines, kLogFileFields, CellWords::Full);
+  ReplacingFile list(names[2], faults);
+  writeTable(list, playerTable(m), logLines, kLogFileFields, CellWords::Abbreviated);
+  shot.commit();
+  table.commit();
+  list.commit();
+
+  std::vector<FileIdentity> written;
+  for (const std::string& name : names)
+    if (auto id = identityOf(name)) written.push_back(*id);
+  return written;
+}
+
+std::vector<std::string> foreignTargets(const Match& m) {
+  std::vector<std::string> foreign;
+  for (const std::string& name : savedFileNames(m.fileStem)) {
+    const auto id = identityOf(name);
+    if (id && !m.wroteFile(*id)) foreign.push_back(name);
+  }
+  return foreign;
 }

@@ -1,14 +1,24 @@
 // "データ保存": the shot file, the table file and the list file, named after
-// the match's file stem and written one after another.
+// the match's file stem.
 #pragma once
+
+#include <string>
+#include <vector>
 
 #include "match.h"
 #include "save_error.h"
 
 class FileFaults;
 
-// Each table is built and its file written and closed before the next table
-// is built. Stops at the first failure with a SaveError; files finished
-// before it stay written, and the file that failed keeps its older contents.
-// The match is only read: the caller marks it saved once this returns.
-void saveMatch(const Match& m, FileFaults* faults = nullptr);
+// The three files' names, in the order they are written.
+std::vector<std::string> savedFileNames(const std::string& stem);
+
+// All three files are written to temporary files and checked first; only
+// then do they replace the older files, together. A failure before that
+// (SaveError) leaves every older file as it was. The match is only read:
+// the caller marks it saved, with the identities this returns.
+std::vector<FileIdentity> saveMatch(const Match& m, FileFaults* faults = nullptr);
+
+// Target files that exist but were not written by a save of this match: a
+// save would replace another match's files, so the operator is asked first.
+std::vector<std::string> foreignTargets(const Match& m);

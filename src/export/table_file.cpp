@@ -44,9 +44,14 @@ std::string tableLine(const TextTable& table, int row, int cols, CellWords words
   return line;
 }
 
+void writeTable(ReplacingFile& file, const TextTable& table, int rows, int cols, CellWords words) {
+  for (int row = 0; row < rows; ++row) file.write(tableLine(table, row, cols, words));
+  file.finish();
+}
+
 void writeTableFile(const std::string& path, const TextTable& table, int rows, int cols,
                     CellWords words, FileFaults* faults) {
   ReplacingFile file(path, faults);
-  for (int row = 0; row < rows; ++row) file.write(tableLine(table, row, cols, words));
+  writeTable(file, table, rows, cols, words);
   file.commit();
 }

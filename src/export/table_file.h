@@ -8,6 +8,7 @@
 #include "text_table.h"
 
 class FileFaults;
+class ReplacingFile;
 
 enum class CellWords {
   Full,         // the shot file and the table file
@@ -20,6 +21,10 @@ std::string listFileText(const std::string& cell);
 
 // The bytes of row `row`, columns 0 to cols - 1, with its line end.
 std::string tableLine(const TextTable& table, int row, int cols, CellWords words);
+
+// Writes rows 0 to rows - 1 into `file` and finishes it, leaving the
+// replacing of the older file to the caller; throws SaveError.
+void writeTable(ReplacingFile& file, const TextTable& table, int rows, int cols, CellWords words);
 
 // Writes rows 0 to rows - 1 through a ReplacingFile; throws SaveError.
 void writeTableFile(const std::string& path, const TextTable& table, int rows, int cols,

@@ -1,5 +1,7 @@
 #include "match.h"
 
+#include <algorithm>
+
 #include "user_error.h"
 
 Match::Match() : timeOfDay(wallTimeOfDay) {
@@ -147,4 +149,14 @@ int Match::warnings(int team) const {
     n += e.team == team && e.action == Action::Foul &&
          e.detail == static_cast<int>(Sanction::Warning);
   return n;
+}
+
+void Match::markSaved(const std::vector<FileIdentity>& written) {
+  unsaved_ = false;
+  for (const FileIdentity& f : written)
+    if (!wroteFile(f)) savedFiles_.push_back(f);
+}
+
+bool Match::wroteFile(const FileIdentity& f) const {
+  return std::find(savedFiles_.begin(), savedFiles_.end(), f) != savedFiles_.end();
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,6 +14,14 @@
 #include "event.h"
 #include "match_clock.h"
 #include "team.h"
+
+// A file on disk by device and inode, which stay the same while the file is
+// rewritten in place and change when another file takes its name.
+struct FileIdentity {
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
 
 class Match {
  public:
@@ -63,9 +72,15 @@ class Match {
   // Warnings given to a team's persons.
   int warnings(int team) const;
 
-  // Events or counts changed since the last save of all three files.
+  // Events, counts, the roster, the names or the boxes changed since the
+  // last save of all three files.
   bool unsaved() const { return unsaved_; }
-  void markSaved() { unsaved_ = false; }
+  // A cell or box of the team sheet was typed into.
+  void markEdited() { unsaved_ = true; }
+  // A save wrote these files.
+  void markSaved(const std::vector<FileIdentity>& written = {});
+  // Whether a save of this match wrote that file.
+  bool wroteFile(const FileIdentity& f) const;
 
  private:
   void complete();
@@ -77,4 +92,5 @@ class Match {
   std::array<std::vector<int>, kTeams> teamEvents_;  // positions in events_ per team
   Entry entry_;
   bool unsaved_ = false;
+  std::vector<FileIdentity> savedFiles_;
 };

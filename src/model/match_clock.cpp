@@ -59,7 +59,7 @@ void appendTwoDigits(std::string& text, int n) {
 std::string minutesAndSeconds(int seconds, std::string_view separator) {
   std::string text;
   text.reserve(8);
-  appendTwoDigits(text, (seconds / 60) % 60);
+  appendTwoDigits(text, seconds / 60);
   text += separator;
   appendTwoDigits(text, seconds % 60);
   return text;

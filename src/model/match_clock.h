@@ -40,7 +40,7 @@ class MatchClock {
 double playingTime(double now, double matchStart, double pausedTotal);
 // The whole seconds of the time of day in `days`, rounded to the millisecond.
 int wholeSecondsOfDay(double days);
-// "mm:ss" of a number of seconds; minutes wrap at the hour.
+// "mm:ss" of a number of seconds; minutes count on past 59 ("75:00").
 std::string clockText(int seconds);
 // "mm：ss" with the full-width colon, as event logs write the time.
 std::string logTimeText(int seconds);

@@ -41,5 +41,8 @@ std::string RosterGrid::cell(int col, int row) const {
 }
 
 void RosterGrid::setCell(int col, int row, const std::string& text) {
-  if (std::string* target = fieldOf(*this, col, row)) *target = text;
+  std::string* target = fieldOf(*this, col, row);
+  if (!target || *target == text) return;
+  *target = text;
+  if (col != kSeparatorColumn) match_.markEdited();  // nothing saved reads the separator
 }

@@ -29,22 +29,38 @@ void Screen::show(WindowId w) {
   raised_.push_back(w);
 }
 
-void Screen::carryRoster() {
-  for (int team = 1; team <= 2; ++team) {
-    const Team& t = match_.team(team);
-    const int first = (team - 1) * kRosterLines;
-    personCaptions_[first] = std::string(kOfficialWord);
-    for (int slot = 1; slot <= kLastPlayerSlot; ++slot)
-      personCaptions_[first + slot] = t.lines[slot].number;
-    teamPanels_[team - 1] = t.name;
-  }
+std::string Screen::personCaption(int team, int slot) const {
+  if (!rosterCarried_) return {};
+  if (slot == kOfficialSlot) return std::string(kOfficialWord);
+  return match_.team(team).lines[slot].number;
+}
+
+std::string Screen::teamPanel(int team) const {
+  return rosterCarried_ ? match_.team(team).name : std::string();
+}
+
+namespace {
+void typeInto(Match& m, std::string& field, const std::string& text) {
+  if (field == text) return;
+  field = text;
+  m.markEdited();
+}
+}  // namespace
+
+void Screen::typeFileStem(const std::string& text) {
+  typeInto(match_, match_.fileStem, text);
+}
+
+void Screen::typeExportPrefix(const std::string& text) {
+  typeInto(match_, match_.exportPrefix, text);
+}
+
+void Screen::typeTeamName(int team, const std::string& text) {
+  typeInto(match_, match_.team(team).name, text);
 }
 
 void Screen::finishInput() {
-  if (!rosterCarried_) {
-    carryRoster();
-    rosterCarried_ = true;
-  }
+  rosterCarried_ = true;
   show(WindowId::Match);
 }
 
@@ -132,6 +148,9 @@ bool Screen::neededByOpenEvent(WindowId w) const {
     return e.stage == Stage::ActionChosen ||
            (e.stage == Stage::PlaceChosen && isShot(e.event.action));
   }
+  // The person, or the action once a person is picked, is chosen there.
+  if (w == WindowId::Match)
+    return e.stage == Stage::PersonCleared || e.stage == Stage::PersonPicked;
   if (w == WindowId::KeepMiss || w == WindowId::PenaltyThrow || w == WindowId::Foul ||
       w == WindowId::TimeOut)
     return e.stage == Stage::PlaceChosen && dialogFor(e.event.action) == w;

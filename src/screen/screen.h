@@ -59,24 +59,23 @@ class Screen {
   // open event needs it.
   void requestClose(WindowId w);
 
-  // What the match window's person buttons and team panels read: the roster
-  // as it stood at the first "入力終了".
-  const std::array<std::string, 2 * kRosterLines>& personCaptions() const {
-    return personCaptions_;
-  }
-  const std::array<std::string, 2>& teamPanels() const { return teamPanels_; }
+  // What the match window's person buttons and team panels read: blank
+  // until the first "入力終了", then the roster as it stands.
+  std::string personCaption(int team, int slot) const;
+  std::string teamPanel(int team) const;
+
+  // The team sheet's boxes and names typed into.
+  void typeFileStem(const std::string& text);
+  void typeExportPrefix(const std::string& text);
+  void typeTeamName(int team, const std::string& text);
 
   void show(WindowId w);  // shows and brings to the front
   void hide(WindowId w) { visible_[static_cast<int>(w)] = false; }
 
  private:
-  void carryRoster();
-
   Match& match_;
   std::array<bool, kWindowCount + 1> visible_{};
   std::vector<WindowId> raised_;
   bool rosterCarried_ = false;
   bool splashShown_ = false;
-  std::array<std::string, 2 * kRosterLines> personCaptions_;
-  std::array<std::string, 2> teamPanels_;
 };

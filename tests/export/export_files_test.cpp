@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "cp932_losses.h"
 #include "expected_files.h"
 #include "export_tables.h"
 #include "file_compare.h"
@@ -126,6 +127,31 @@ TEST_F(SavedFiles, NewFilesAreReadableByOthersAndOlderFilesKeepTheirMode) {
   EXPECT_EQ(modeOf(kDefaultStem + ".xls"), 0600u);
   EXPECT_EQ(modeOf(kDefaultStem + "-table-.xls"), 0644u);
   umask(previousMask);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SavedFiles, AnotherMatchsFilesAreNamedBeforeTheyAreReplaced) {
+  playMatchScript(scripted.screen, testDataPath("shot_example.match"));
+  EXPECT_TRUE(foreignTargets(m).empty());  // nothing there yet
+  m.markSaved(saveMatch(m));
+  EXPECT_TRUE(foreignTargets(m).empty());  // its own files
+
+  ScriptedMatch next;  // a new match after a restart, with the default stem
+  EXPECT_EQ(foreignTargets(next.match), savedFileNames(kDefaultStem));
+  next.match.fileStem = "other";
+  EXPECT_TRUE(foreignTargets(next.match).empty());
+}
+
+TEST_F(SavedFiles, TextsCp932CannotHoldAreNamedOnce) {
+  playMatchScript(scripted.screen, testDataPath("shot_example.match"));
+  EXPECT_EQ(cp932LossNotice(m), "");
+  m.team(1).lines[3].name = "José Müller 𠮷田";
+  m.team(2).name = "équipe €";
+  EXPECT_EQ(cp932LossNotice(m),
+            "CP932 で表せない文字を ? で保存しました: éü𠮷 (チーム1 3行 氏名)、é€ (チーム2 名前)");
 }
 
 }  // namespace

@@ -10,11 +10,14 @@ std::string shownAt(double days) {
 }
 }  // namespace
 
-TEST(MatchClock, HoursAreCutOff) {
+TEST(MatchClock, MinutesCountOnPastTheHour) {
   EXPECT_EQ(shownAt(0), "00:00");
-  EXPECT_EQ(shownAt((3600 + 2 * 60 + 5) * kSecond), "02:05");
   EXPECT_EQ(shownAt(59 * 60 * kSecond + 59 * kSecond), "59:59");
+  EXPECT_EQ(shownAt((3600 + 7) * kSecond), "60:07");
+  EXPECT_EQ(shownAt((3600 + 2 * 60 + 5) * kSecond), "62:05");
+  EXPECT_EQ(clockText(75 * 60), "75:00");
   EXPECT_EQ(logTimeText(12 * 60 + 34), "12：34");
+  EXPECT_EQ(logTimeText(60 * 60 + 7), "60：07");
 }
 
 TEST(MatchClock, PlayingTimeLessPauses) {

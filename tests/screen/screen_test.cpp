@@ -115,6 +115,19 @@ TEST_F(ScreenSteps, CloseBoxesLeaveOpenOnlyWhatTheOpenEventNeeds) {
   s.requestClose(WindowId::Match);
   EXPECT_FALSE(shown(WindowId::Match));
   s.chooseDetail(WindowId::Foul, 1);
+  s.show(WindowId::Match);
+  s.pickPerson(2, 3);  // the action buttons are the next step
+  s.requestClose(WindowId::Match);
+  EXPECT_TRUE(shown(WindowId::Match));
+  s.correctPerson();  // and then the person buttons
+  s.requestClose(WindowId::Match);
+  EXPECT_TRUE(shown(WindowId::Match));
+  s.pickPerson(2, 3);
+  s.chooseAction(Action::KeepMiss);
+  s.requestClose(WindowId::Match);
+  EXPECT_FALSE(shown(WindowId::Match));
+  s.choosePlace(place::kCentre);
+  s.chooseDetail(WindowId::KeepMiss, 1);
   s.show(WindowId::Court);
   s.requestClose(WindowId::Court);
   EXPECT_FALSE(shown(WindowId::Court));
@@ -167,19 +180,41 @@ TEST(TeamSheet, RosterGridCellsAreTheTeamsLines) {
   EXPECT_EQ(grid.cell(0, 3), "2");
 }
 
-TEST(TeamSheet, FirstFinishCarriesTheRosterThenOnlySwitches) {
+TEST(TeamSheet, PersonButtonsFollowTheRosterOnceItIsCarriedOver) {
   Match m;
   Screen s(m);
   m.team(1).lines[1].number = "7";
-  m.team(2).name = "北方";
+  s.typeTeamName(2, "北方");
   EXPECT_EQ(teamSheetView(s).finishInputCaption, "入力終了");
+  EXPECT_EQ(s.personCaption(1, 1), "");  // blank until the first press
+  EXPECT_EQ(s.teamPanel(2), "");
   s.finishInput();
   EXPECT_EQ(teamSheetView(s).finishInputCaption, "画面切り替え");
-  m.team(1).lines[1].number = "8";
-  s.finishInput();
-  EXPECT_EQ(s.personCaptions()[0], "監督");
-  EXPECT_EQ(s.personCaptions()[1], "7");
-  EXPECT_EQ(s.teamPanels()[1], "北方");
+  EXPECT_EQ(s.personCaption(1, 0), "監督");
+  EXPECT_EQ(s.personCaption(1, 1), "7");
+  // Typed after the first press: the buttons and panels follow at once.
+  RosterGrid(m).setCell(RosterGrid::columnOf(2, 1), 4, "23");
+  s.typeTeamName(1, "南方");
+  EXPECT_EQ(s.personCaption(2, 3), "23");
+  EXPECT_EQ(s.teamPanel(1), "南方");
+}
+
+TEST(TeamSheet, TypingIntoTheRosterNamesOrBoxesLeavesTheMatchUnsaved) {
+  Match m;
+  Screen s(m);
+  RosterGrid grid(m);
+  grid.setCell(7, 2, "memo");  // the separator column is never saved
+  s.typeFileStem(m.fileStem);  // the same text again
+  EXPECT_FALSE(m.unsaved());
+  grid.setCell(2, 2, "山田");
+  EXPECT_TRUE(m.unsaved());
+  for (auto type :
+       {+[](Screen& s) { s.typeFileStem("final"); }, +[](Screen& s) { s.typeExportPrefix(""); },
+        +[](Screen& s) { s.typeTeamName(2, "x"); }}) {
+    m.markSaved();
+    type(s);
+    EXPECT_TRUE(m.unsaved());
+  }
 }
 
 }  // namespace
