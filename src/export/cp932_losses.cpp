@@ -8,12 +8,11 @@
 namespace {
 
 constexpr size_t kListedAtMost = 10;
-constexpr const char* kCountNames[kCounts] = {"得点", "警告", "退場", "失格"};
 
 class Losses {
  public:
-  void check(const std::string& text, const std::string& where) {
-    const std::string lost = lostInCp932(text);
+  void check(const std::string& text, const std::string& where) { add(lostInCp932(text), where); }
+  void add(const std::string& lost, const std::string& where) {
     if (!lost.empty()) items_.push_back(lost + " (" + where + ")");
   }
   std::string notice() const {
@@ -34,30 +33,48 @@ std::string lineLabel(int slot) {
   return slot == kOfficialSlot ? std::string(kOfficialWord) : std::to_string(slot) + "行";
 }
 
+// The characters, each once, that CP932 loses from any of the texts.
+std::string lostFromAll(const std::vector<std::string>& texts) {
+  std::string lost;
+  for (const std::string& text : texts) {
+    const std::string more = lostInCp932(text);
+    // Characters are whole UTF-8 sequences, so a plain search finds them.
+    for (size_t i = 0; i < more.size();) {
+      size_t n = 1;
+      while (i + n < more.size() && (static_cast<unsigned char>(more[i + n]) & 0xC0) == 0x80) ++n;
+      const std::string character = more.substr(i, n);
+      if (lost.find(character) == std::string::npos) lost += character;
+      i += n;
+    }
+  }
+  return lost;
+}
+
 }  // namespace
 
 std::string cp932LossNotice(const Match& m) {
   Losses losses;
   losses.check(m.fileStem, "ファイル名");
   losses.check(m.exportPrefix, "前置き文字");
+  // Of the roster, the files hold the players' names and, in the logs, the
+  // number and name each event was entered with.
+  std::vector<const Event*> events;
+  for (const Event& e : m.events()) events.push_back(&e);
+  if (m.entry().reached(Stage::PersonPicked)) events.push_back(&m.entry().event);
   for (int team = 1; team <= 2; ++team) {
     const std::string name = "チーム" + std::to_string(team);
-    const Team& t = m.team(team);
-    losses.check(t.name, name + " 名前");
+    losses.check(m.team(team).name, name + " 名前");
     for (int slot = 0; slot < kRosterLines; ++slot) {
-      const RosterLine& line = t.lines[slot];
+      std::vector<std::string> numbers, names;
+      if (slot != kOfficialSlot) names.push_back(m.team(team).lines[slot].name);
+      for (const Event* e : events)
+        if (e->team == team && e->slot == slot) {
+          numbers.push_back(e->number);
+          names.push_back(e->name);
+        }
       const std::string where = name + " " + lineLabel(slot) + " ";
-      losses.check(line.number, where + "番号");
-      losses.check(line.name, where + "氏名");
-      for (int c = 0; c < kCounts; ++c) losses.check(line.counts[c], where + kCountNames[c]);
-    }
-    // The logs keep the roster as it read when each event was entered.
-    for (int i = 0; i < m.teamEventCount(team); ++i) {
-      const Event& e = m.teamEvent(team, i);
-      const RosterLine& now = t.lines[e.slot];
-      const std::string where = name + " 記録" + std::to_string(i + 1) + "行 ";
-      if (e.number != now.number) losses.check(e.number, where + "番号");
-      if (e.name != now.name) losses.check(e.name, where + "氏名");
+      losses.add(lostFromAll(numbers), where + "番号");
+      losses.add(lostFromAll(names), where + "氏名");
     }
   }
   return losses.notice();

@@ -61,9 +61,9 @@ MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Matc
 
 void MatchWindow::refresh() {
   const MatchWindowView v = matchWindowView(match());
-  const auto& captions = screen().personCaptions();
   for (int i = 0; i < 2 * kRosterLines; ++i) {
-    personButtons[i]->setText(qs(captions[i]));
+    personButtons[i]->setText(
+        qs(screen().personCaption(i < kRosterLines ? 1 : 2, i % kRosterLines)));
     personButtons[i]->setEnabled(v.personsUsable);
   }
   for (int i = 0; i < kActions; ++i) actionButtons[i]->setEnabled(v.actionUsable[i + 1]);
@@ -73,11 +73,10 @@ void MatchWindow::refresh() {
   ui.clockPanel->setText(qs(v.clock));
   ui.teamOneScorePanel->setText(qs(v.scores[0]));
   ui.teamTwoScorePanel->setText(qs(v.scores[1]));
-  const auto& panels = screen().teamPanels();
-  ui.teamOneLogNamePanel->setText(qs(panels[0]));
-  ui.teamTwoLogNamePanel->setText(qs(panels[1]));
-  ui.teamOneRowNamePanel->setText(qs(panels[0]));
-  ui.teamTwoRowNamePanel->setText(qs(panels[1]));
+  ui.teamOneLogNamePanel->setText(qs(screen().teamPanel(1)));
+  ui.teamTwoLogNamePanel->setText(qs(screen().teamPanel(2)));
+  ui.teamOneRowNamePanel->setText(qs(screen().teamPanel(1)));
+  ui.teamTwoRowNamePanel->setText(qs(screen().teamPanel(2)));
   for (LogTableModel* log : logModels) log->refresh();
   if (v.clockTicking && !clockTimer.isActive()) clockTimer.start();
   if (!v.clockTicking && clockTimer.isActive()) clockTimer.stop();

@@ -19,11 +19,21 @@ void showErrorBox(QWidget* parent, const QString& message) {
   box.exec();
 }
 
-bool askYesNo(QWidget* parent, const QString& question) {
+bool askYesNo(QWidget* parent, const QString& question, QMessageBox::StandardButton preset) {
   if (BoxAnswers* answers = BoxAnswers::current())
-    return answers->answer(QMessageBox::Question, question, QMessageBox::No) == QMessageBox::Yes;
+    return answers->answer(QMessageBox::Question, question, preset) == QMessageBox::Yes;
   return QMessageBox::question(parent, kProgramTitle, question, QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::No) == QMessageBox::Yes;
+                               preset) == QMessageBox::Yes;
+}
+
+void showNotice(QWidget* parent, const QString& message) {
+  if (BoxAnswers* answers = BoxAnswers::current()) {
+    answers->answer(QMessageBox::Information, message, QMessageBox::Ok);
+    return;
+  }
+  QMessageBox box(QMessageBox::Information, kProgramTitle, message, QMessageBox::Ok, parent);
+  box.setObjectName(QStringLiteral("noticeBox"));
+  box.exec();
 }
 
 BoxAnswers::BoxAnswers(Seen seen) : previous_(current_), seen_(std::move(seen)) {

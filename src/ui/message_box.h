@@ -15,8 +15,11 @@ inline const QString kProgramTitle = QStringLiteral("handball");
 // below that of ".".
 QString errorBoxText(const QString& message);
 void showErrorBox(QWidget* parent, const QString& message);
-// Whether the answer was Yes.
-bool askYesNo(QWidget* parent, const QString& question);
+// Whether the answer was Yes; `preset` is the button Enter presses.
+bool askYesNo(QWidget* parent, const QString& question,
+              QMessageBox::StandardButton preset = QMessageBox::No);
+// Information the operator should read once: information icon, OK.
+void showNotice(QWidget* parent, const QString& message);
 
 // Boxes answered without being shown, so that a test goes on without a
 // modal loop. While a BoxAnswers lives, every box reports its icon and text

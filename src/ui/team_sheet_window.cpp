@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "cp932_losses.h"
 #include "grid_view.h"
 #include "message_box.h"
 #include "roster_table_model.h"
@@ -22,8 +23,8 @@ GridLayout rosterLayout() {
 
 }  // namespace
 
-TeamSheetWindow::TeamSheetWindow(Screen& screen)
-    : RecorderWindow(screen, WindowId::TeamSheet), rosterGrid_(screen.match()) {
+TeamSheetWindow::TeamSheetWindow(Screen& s)
+    : RecorderWindow(s, WindowId::TeamSheet), rosterGrid_(s.match()) {
   ui.setupUi(this);
   applyStoredAppearance({QStringLiteral("データ入力"),
                          {174, 93},
@@ -37,15 +38,18 @@ TeamSheetWindow::TeamSheetWindow(Screen& screen)
   connect(ui.saveButton, &QPushButton::clicked, this, &TeamSheetWindow::saveMatch);
   connect(&splashTimer, &QTimer::timeout, this, &TeamSheetWindow::showSplash);
   auto follow = [this](QLineEdit* edit, auto type) {
-    connect(edit, &QLineEdit::textChanged, this,
-            [this, type](const QString& text) { type(match(), text.toStdString()); });
+    connect(edit, &QLineEdit::textChanged, this, [this, type](const QString& text) {
+      handle([&] { type(screen(), text.toStdString()); });
+    });
   };
-  follow(ui.fileNameEdit, [](Match& m, std::string text) { m.fileStem = std::move(text); });
-  follow(ui.exportPrefixEdit, [](Match& m, std::string text) { m.exportPrefix = std::move(text); });
-  follow(ui.teamOneNameEdit, [](Match& m, std::string text) { m.team(1).name = std::move(text); });
-  follow(ui.teamTwoNameEdit, [](Match& m, std::string text) { m.team(2).name = std::move(text); });
+  follow(ui.fileNameEdit, [](Screen& s, const std::string& text) { s.typeFileStem(text); });
+  follow(ui.exportPrefixEdit, [](Screen& s, const std::string& text) { s.typeExportPrefix(text); });
+  follow(ui.teamOneNameEdit, [](Screen& s, const std::string& text) { s.typeTeamName(1, text); });
+  follow(ui.teamTwoNameEdit, [](Screen& s, const std::string& text) { s.typeTeamName(2, text); });
   rosterModel_ = new RosterTableModel(rosterGrid_, this);
   attachGrid(ui.rosterGrid, rosterModel_, rosterLayout());
+  // The match window's person buttons follow the shirt numbers at once.
+  connect(rosterModel_, &RosterTableModel::edited, this, [this] { handle([] {}); });
   ui.rosterGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
   ui.rosterGrid->setSelectionMode(QAbstractItemView::ContiguousSelection);
 }
@@ -72,8 +76,16 @@ void TeamSheetWindow::finishInput() {
 
 void TeamSheetWindow::saveMatch() {
   handle([&] {
-    ::saveMatch(match(), faults_);
-    match().markSaved();
+    // Files this match did not write may be another match's: ask first.
+    const std::vector<std::string> foreign = foreignTargets(match());
+    if (!foreign.empty()) {
+      std::string names;
+      for (const std::string& name : foreign) names += (names.empty() ? "" : "、") + name;
+      if (!askYesNo(this, qs("ファイル " + names + " が既にあります。上書きしますか?"))) return;
+    }
+    match().markSaved(::saveMatch(match(), faults_));
+    const std::string lost = cp932LossNotice(match());
+    if (!lost.empty()) showNotice(this, qs(lost));
   });
 }
 

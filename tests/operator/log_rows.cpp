@@ -40,8 +40,15 @@ WindowId dialogOf(int action) {
 }
 
 bool isTimeText(const std::string& t) {
-  auto digit = [&](size_t i) { return t[i] >= '0' && t[i] <= '9'; };
-  return t.size() == 7 && digit(0) && digit(1) && t.substr(2, 3) == "：" && digit(5) && digit(6);
+  // Minutes take two digits or more, seconds two.
+  auto digits = [&](size_t from, size_t to) {
+    for (size_t i = from; i < to; ++i)
+      if (t[i] < '0' || t[i] > '9') return false;
+    return to > from;
+  };
+  const size_t colon = t.find("：");
+  return colon != std::string::npos && colon >= 2 && digits(0, colon) && t.size() == colon + 5 &&
+         digits(colon + 3, colon + 5) && t[colon + 3] <= '5';
 }
 
 std::string rowProblem(const LogRow& row, int slot) {

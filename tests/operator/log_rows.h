@@ -39,7 +39,7 @@ bool isWholeNumber(const std::string& text, int64_t* value = nullptr);
 std::string conversionError(const std::string& text);
 // The detail dialog that completes `action`; the court dialog for shots.
 WindowId dialogOf(int action);
-// "mm：ss" with the full-width colon.
+// "mm：ss" with the full-width colon; minutes count on past 59.
 bool isTimeText(const std::string& text);
 // The problem with a completed row of the person in `slot`, or "".
 std::string rowProblem(const LogRow& row, int slot);

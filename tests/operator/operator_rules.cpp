@@ -8,8 +8,8 @@ namespace {
 
 std::string clockCaption(double playingSeconds) {
   const long long s = std::llround(playingSeconds);
-  char text[8];
-  std::snprintf(text, sizeof text, "%02lld:%02lld", (s / 60) % 60, s % 60);
+  char text[32];
+  std::snprintf(text, sizeof text, "%02lld:%02lld", s / 60, s % 60);
   return text;
 }
 
@@ -106,6 +106,7 @@ bool OperatorRules::windowNeeded(WindowId w) const {
   const int c = openCol();
   const int action = openAction();
   const bool shot = action == kGoal || action == kShotMiss;
+  if (w == WindowId::Match) return c == 1 || c == 3;  // the person or the action is next
   if (w == WindowId::Court) return c == 4 || (c == 5 && shot);
   return c == 5 && !shot && dialogOf(action) == w;
 }
@@ -153,7 +154,6 @@ void OperatorRules::clicked(const OperatorButton& b, bool wasEnabled, double now
   lastClick_ = b;
   switch (b.role) {
     case R::SheetSwitch:
-      firstCarry_ = !carried_;
       carried_ = true;
       break;
     case R::Start:
@@ -194,6 +194,7 @@ void OperatorRules::rosterTyped(int col, int row, const std::string& text) {
 void OperatorRules::saved() {
   logsAtSave_ = logCells(m_);
   recordingSinceSave_ = false;
+  editedSinceSave_ = false;
 }
 
 bool OperatorRules::logsChangedSinceSave() const {
@@ -288,7 +289,8 @@ std::string OperatorRules::checkCursorsAndLogs() {
     std::string time;
     if (colBefore_ == 0) {
       const std::string caption = windows_.matchWindow()->ui.clockPanel->text().toStdString();
-      time = caption.substr(0, 2) + "：" + caption.substr(3, 2);
+      const size_t colon = caption.find(':');
+      time = caption.substr(0, colon) + "：" + caption.substr(colon + 1);
     } else {
       time = openTimeBefore_[teamBefore_];  // kept, or moved from the other log
     }
@@ -509,13 +511,17 @@ std::string OperatorRules::checkCarried() const {
   for (int n = 0; n < 30; ++n) {
     const int team = n < 15 ? 1 : 2;
     const int slot = n % 15;
-    const std::string expected = slot == 0 ? "監督" : rosterCell(team == 2 ? 8 : 1, slot + 1);
+    const std::string expected = !carried_   ? ""
+                                 : slot == 0 ? "監督"
+                                             : rosterCell(team == 2 ? 8 : 1, slot + 1);
     if (windows_.matchWindow()->personButtons[n]->text().toStdString() != expected)
       return say("person button ", n + 1, " reads '",
                  windows_.matchWindow()->personButtons[n]->text().toStdString(), "'");
   }
-  if (windows_.matchWindow()->ui.teamOneLogNamePanel->text().toStdString() != m_.team(1).name ||
-      windows_.matchWindow()->ui.teamTwoRowNamePanel->text().toStdString() != m_.team(2).name)
+  const std::string one = carried_ ? m_.team(1).name : "";
+  const std::string two = carried_ ? m_.team(2).name : "";
+  if (windows_.matchWindow()->ui.teamOneLogNamePanel->text().toStdString() != one ||
+      windows_.matchWindow()->ui.teamTwoRowNamePanel->text().toStdString() != two)
     return "the team panels differ from the team names";
   return "";
 }
@@ -534,9 +540,21 @@ std::string OperatorRules::check(double nowSeconds, bool afterTick) {
     const std::string broken = checkClock(nowSeconds);
     if (!broken.empty()) return broken;
   }
-  if (firstCarry_) {
-    firstCarry_ = false;
-    return checkCarried();
+  // Once carried over, the person buttons and team panels follow every
+  // later edit of the roster and the names; before, they are blank.
+  return checkCarried();
+}
+
+bool OperatorRules::textsLoseCharacters(const std::string& stem) const {
+  auto lossy = [](const std::string& text) {
+    return text.find("⚽") != std::string::npos || text.find("😀") != std::string::npos;
+  };
+  if (lossy(stem) || lossy(m_.team(1).name) || lossy(m_.team(2).name)) return true;
+  for (int team = 1; team <= 2; ++team) {
+    for (int slot = 1; slot <= 14; ++slot)
+      if (lossy(rosterCell(team == 2 ? 9 : 2, slot + 1))) return true;
+    for (int row = 1; row <= logRow(team); ++row)
+      if (lossy(logCell(m_, team, 1, row)) || lossy(logCell(m_, team, 2, row))) return true;
   }
-  return "";
+  return false;
 }

@@ -57,6 +57,14 @@ class OperatorRules {
   // files, and whether any button of event entry was pressed since.
   bool logsChangedSinceSave() const;
   bool recordingSinceSave() const { return recordingSinceSave_; }
+  // A roster cell, team name or box the files hold was typed into with a
+  // new text since the last whole save.
+  void edited() { editedSinceSave_ = true; }
+  bool editedSinceSave() const { return editedSinceSave_; }
+  // Whether a text the saved files hold has a character CP932 cannot
+  // hold: the stem, the team names, the players' names and the numbers and
+  // names in the logs. Of what the operator types, only emoji are such.
+  bool textsLoseCharacters(const std::string& stem) const;
 
  private:
   struct Derived;
@@ -82,9 +90,9 @@ class OperatorRules {
   // Whether 修正 on the match window may take back the person: only right
   // after a pick, not after the court dialog took an action back.
   bool personCorrectable_ = false;
-  bool firstCarry_ = false;
   bool clockShown_ = false;
   bool recordingSinceSave_ = false;
+  bool editedSinceSave_ = false;
   std::optional<OperatorButton> lastClick_;
 
   // The state before the step.

@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kAccessDenied = "ファイルへのアクセスが拒否されました.";
+const std::string kAccessDenied = "ファイルへのアクセスが拒否されました";
 // The error box ends a message with "." unless it ends in "." or a lower code.
 const std::string kDiskFull = "I/O エラー (28)";
 // File-name stems, odd ones included: empty, outside CP932, holding a TAB.
@@ -141,8 +141,8 @@ std::string RandomOperator::closeWindow() {
   if (form == windows_.teamSheet()) {
     // Closing the team sheet ends the program (not in a test), asking first
     // when recorded events would be lost.
-    const bool mustAsk = rules_.logsChangedSinceSave();
-    const bool mayAsk = rules_.recordingSinceSave();
+    const bool mustAsk = rules_.logsChangedSinceSave() || rules_.editedSinceSave();
+    const bool mayAsk = rules_.recordingSinceSave() || rules_.editedSinceSave();
     fixture_.boxes.answerNext(random_.percent(50) ? QMessageBox::Yes : QMessageBox::No);
     form->close();
     fixture_.boxes.dropQueued();  // not taken when nothing was asked
@@ -175,10 +175,12 @@ std::string RandomOperator::save() {
   if (target == Target::FolderInPlace) name = "blocked";
   if (target == Target::NameTooLong) name = std::string(300, 'x');
   const std::string stem = folder_ + "/" + name;
-  windows_.teamSheet()->ui.fileNameEdit->setText(QString::fromStdString(stem));
+  QLineEdit* stemEdit = windows_.teamSheet()->ui.fileNameEdit;
+  if (stemEdit->text().toStdString() != stem) rules_.edited();
+  stemEdit->setText(QString::fromStdString(stem));
 
   std::vector<FileState> before;
-  for (const std::string& path : savedFileNames(stem)) before.push_back(fileState(path));
+  for (const std::string& path : expectedFileNames(stem)) before.push_back(fileState(path));
   std::string fault;
   if (target == Target::DiskFull) {
     // The disk fills up at some write of the save, early or late.
@@ -186,36 +188,65 @@ std::string RandomOperator::save() {
     faults_.inject(FileOp::Write, nth, ENOSPC);
     fault = ", disk full at write " + std::to_string(nth);
   }
-  note("save '" + name + "'" + fault);
+  // A file there that no save of this match wrote may be another match's:
+  // the save asks first, and a "no" leaves everything as it was.
+  bool foreign = false;
+  for (const FileState& file : before)
+    foreign = foreign || (file.exists && !file.folder && !ownFiles_.contains(file.inode));
+  const bool overwrite = foreign && random_.percent(60);
+  if (foreign) fixture_.boxes.answerNext(overwrite ? QMessageBox::Yes : QMessageBox::No);
+  note("save '" + name + "'" + fault + (foreign ? overwrite ? ", overwrite" : ", keep" : ""));
   const size_t errors = fixture_.errorBoxes.size();
   const size_t questions = fixture_.questions.size();
+  const size_t notices = fixture_.notices.size();
   QTest::mouseClick(windows_.teamSheet()->ui.saveButton, Qt::LeftButton);
   faults_.clear();
+  fixture_.boxes.dropQueued();
 
+  if (fixture_.questions.size() != questions + (foreign ? 1 : 0))
+    return foreign ? "no question before replacing another match's files"
+                   : "a question before replacing the match's own files";
+  if (foreign && !overwrite) {
+    for (size_t i = 0; i < before.size(); ++i)
+      if (!(fileState(expectedFileNames(stem)[i]) == before[i])) return "a refused save wrote";
+    return newMessage(errors, questions + 1);
+  }
   if (fixture_.errorBoxes.size() > errors + 1) return "more than one error box for one save";
   const std::string error = fixture_.errorBoxes.size() > errors ? fixture_.errorBoxes.back() : "";
   const std::string broken = saveOutcome(target, stem, before, error);
   if (!broken.empty()) return "save '" + name + "': " + broken;
-  return newMessage(errors + (error.empty() ? 0 : 1), questions);
+  // Characters CP932 cannot hold are told once, after a whole save.
+  const bool whole = error.empty();
+  const bool told = fixture_.notices.size() > notices;
+  if (fixture_.notices.size() > notices + 1) return "more than one notice for one save";
+  if (told != (whole && rules_.textsLoseCharacters(stem)))
+    return told ? "a notice '" + fixture_.notices.back() + "' for texts CP932 holds"
+                : "no notice of characters CP932 cannot hold";
+  return newMessage(errors + (error.empty() ? 0 : 1), questions + (foreign ? 1 : 0));
 }
 
 std::string RandomOperator::saveOutcome(Target target, const std::string& stem,
                                         const std::vector<FileState>& before,
                                         const std::string& error) {
-  const std::vector<std::string> names = savedFileNames(stem);
+  const std::vector<std::string> names = expectedFileNames(stem);
   std::vector<FileState> after;
   for (const std::string& path : names) after.push_back(fileState(path));
-  // The files a save replaced come first; each is complete and agrees with
-  // the match. The file that failed and those after it are untouched.
+  // The three files are replaced together, each complete and agreeing with
+  // the match, or none is touched.
   size_t written = 0;
-  while (written < 3 && replaced(before[written], after[written])) {
+  for (size_t i = 0; i < 3; ++i) written += replaced(before[i], after[i]);
+  if (written != 0 && written != 3) return std::to_string(written) + " of the three files replaced";
+  for (size_t i = 0; i < written; ++i) {
     const std::string problem =
-        savedFileProblem(static_cast<int>(written), stem, after[written].bytes, m_, rules_);
-    if (!problem.empty()) return names[written] + ": " + problem;
-    ++written;
+        savedFileProblem(static_cast<int>(i), stem, after[i].bytes, m_, rules_);
+    if (!problem.empty()) return names[i] + ": " + problem;
   }
   for (size_t i = written; i < 3; ++i)
     if (!(after[i] == before[i])) return names[i] + " changed without being written whole";
+  // An error box names the file that failed.
+  auto naming = [&](const std::string& message, size_t file) {
+    return message + " (" + names[file] + ")";
+  };
 
   size_t expectedWritten = 0;
   std::string expectedError;
@@ -225,28 +256,29 @@ std::string RandomOperator::saveOutcome(Target target, const std::string& stem,
       break;
     case Target::DiskFull:
       // Whether the fault came within this save's writes depends on how
-      // many it makes; either way the outcome must be whole.
-      expectedWritten = error.empty() ? 3 : written;
-      expectedError = error.empty() ? "" : kDiskFull;
-      if (!error.empty() && written == 3) return "an error box although all three were written";
+      // many it makes, and which file it hit on the lengths of the files.
+      expectedWritten = error.empty() ? 3 : 0;
+      expectedError = error;
+      if (!error.empty() && error != naming(kDiskFull, 0) && error != naming(kDiskFull, 1) &&
+          error != naming(kDiskFull, 2))
+        return "a full disk reported as '" + error + "'";
       break;
     case Target::MissingFolder:
-      expectedError = "不正なファイル名です.";
+      expectedError = "フォルダがありません (" + folder_ + "/missing)";
       if (fs::exists(folder_ + "/missing")) return "a missing folder was made";
       break;
     case Target::ReadOnlyFolder:
-      expectedError = kAccessDenied;
+      expectedError = naming(kAccessDenied, 0);
       if (!fs::is_empty(folder_ + "/ro")) return "a file appeared in the read-only folder";
       break;
     case Target::ReadOnlyFile:
-      expectedError = kAccessDenied;
+      expectedError = naming(kAccessDenied, 0);  // the shot file is read-only
       break;
     case Target::FolderInPlace:
-      expectedWritten = 1;  // the shot file comes before the folder's name
-      expectedError = kAccessDenied;
+      expectedError = naming(kAccessDenied, 1);  // a folder has the table file's name
       break;
     case Target::NameTooLong:
-      expectedError = "I/O エラー (36)";  // ENAMETOOLONG
+      expectedError = "ファイル名が長すぎます.";
       break;
   }
   if (written != expectedWritten)
@@ -256,13 +288,14 @@ std::string RandomOperator::saveOutcome(Target target, const std::string& stem,
   std::vector<std::string> expectedNames = {"ro", "locked-shot-.xls", "blocked-table-.xls",
                                             "blocked-shot-.xls"};
   for (const std::string& name : kStems)
-    for (const std::string& file : savedFileNames(name)) expectedNames.push_back(file);
+    for (const std::string& file : expectedFileNames(name)) expectedNames.push_back(file);
   const auto strays = unexpectedEntries(folder_, expectedNames);
   if (!strays.empty()) return "the save left '" + strays.front() + "' behind";
   ++saves_;
   if (written == 3) {
     rules_.saved();
     ++wholeSaves_;
+    for (const FileState& file : after) ownFiles_.insert(file.inode);
   }
   return "";
 }
@@ -277,7 +310,10 @@ std::string RandomOperator::typeInRoster() {
   const size_t errors = fixture_.errorBoxes.size();
   const size_t questions = fixture_.questions.size();
   QAbstractItemModel* roster = windows_.teamSheet()->ui.rosterGrid->model();
-  roster->setData(roster->index(row - 1, col - 1), QString::fromStdString(text), Qt::EditRole);
+  const QModelIndex cell = roster->index(row - 1, col - 1);
+  // The column between the teams is never saved; any other change is.
+  if (col != 7 && roster->data(cell).toString().toStdString() != text) rules_.edited();
+  roster->setData(cell, QString::fromStdString(text), Qt::EditRole);
   rules_.rosterTyped(col, row, text);
   return newMessage(errors, questions);
 }
@@ -286,8 +322,10 @@ std::string RandomOperator::typeTeamName() {
   const bool second = random_.percent(50);
   const std::string& text = random_.pick(kTeamNames);
   note("type '" + text + "' as team " + (second ? "2" : "1") + "'s name");
-  (second ? windows_.teamSheet()->ui.teamTwoNameEdit : windows_.teamSheet()->ui.teamOneNameEdit)
-      ->setText(QString::fromStdString(text));
+  QLineEdit* edit =
+      second ? windows_.teamSheet()->ui.teamTwoNameEdit : windows_.teamSheet()->ui.teamOneNameEdit;
+  if (edit->text().toStdString() != text) rules_.edited();
+  edit->setText(QString::fromStdString(text));
   return "";
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,7 @@ struct OperatorFixture {
   double& clockSeconds;
   std::vector<std::string>& errorBoxes;
   std::vector<std::string>& questions;
+  std::vector<std::string>& notices;
   BoxAnswers& boxes;
 };
 
@@ -86,4 +88,6 @@ class RandomOperator {
   bool ticked_ = false;
   int saves_ = 0;
   int wholeSaves_ = 0;
+  // The files this match's saves wrote, by inode.
+  std::set<ino_t> ownFiles_;
 };

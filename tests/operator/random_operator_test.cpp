@@ -35,7 +35,7 @@ TEST_P(RandomOperatorTest, EveryStepKeepsTheRules) {
   // The match runs past midnight.
   clockSeconds = 23 * 3600 + 40 * 60;
   match().timeOfDay = [this] { return std::fmod(clockSeconds, 86400.0) / 86400.0; };
-  RandomOperator op(*windows, {clockSeconds, errorBoxes, questions, boxes}, GetParam(),
+  RandomOperator op(*windows, {clockSeconds, errorBoxes, questions, notices, boxes}, GetParam(),
                     folder.path().string());
   const int steps = stepsToRun();
   for (int step = 1; step <= steps; ++step) {

@@ -107,7 +107,7 @@ std::string listFileProblem(const Lines& lines, const std::string& stem, const M
 
 }  // namespace
 
-std::vector<std::string> savedFileNames(const std::string& stem) {
+std::vector<std::string> expectedFileNames(const std::string& stem) {
   return {stem + "-shot-.xls", stem + "-table-.xls", stem + ".xls"};
 }
 

@@ -12,7 +12,7 @@
 
 // The shot file, the table file and the list file of a stem, in the order
 // the save writes them.
-std::vector<std::string> savedFileNames(const std::string& stem);
+std::vector<std::string> expectedFileNames(const std::string& stem);
 
 // What a path holds now: its bytes and inode, or that it is absent. A file
 // that a save replaced has a new inode, whatever its bytes.

@@ -64,8 +64,12 @@ class GuiTest : public ::testing::Test {
   // boxes.answerNext(), or No when none is.
   std::vector<std::string> errorBoxes;
   std::vector<std::string> questions;
+  std::vector<std::string> notices;  // information boxes
   BoxAnswers boxes{[this](QMessageBox::Icon icon, const QString& text) {
-    (icon == QMessageBox::Question ? questions : errorBoxes).push_back(text.toStdString());
+    auto& seen = icon == QMessageBox::Question      ? questions
+                 : icon == QMessageBox::Information ? notices
+                                                    : errorBoxes;
+    seen.push_back(text.toStdString());
   }};
 
   // Common steps of a match through the real buttons.

@@ -1,6 +1,7 @@
 // Closing the team sheet ends the program, asking first only when recorded
 // events have not been saved.
 #include "gui_test.h"
+#include "scratch_folder.h"
 
 class Closing : public GuiTest {
  protected:
@@ -9,6 +10,7 @@ class Closing : public GuiTest {
     windows->setQuitAction([this] { ++quits; });
   }
   int quits = 0;
+  ScratchFolder folder;  // where a save goes
 
   void recordShotMiss() {
     startMatch();
@@ -19,10 +21,29 @@ class Closing : public GuiTest {
   }
 };
 
-TEST_F(Closing, NothingRecordedEndsAtOnceWithoutAQuestion) {
-  typeRoster(2, 2, "Sato");  // a roster is no recorded event
+TEST_F(Closing, NothingTypedOrRecordedEndsAtOnceWithoutAQuestion) {
   teamSheet()->close();
   EXPECT_TRUE(questions.empty());
+  EXPECT_EQ(quits, 1);
+}
+
+TEST_F(Closing, ATypedRosterNamesOrBoxesAskFirst) {
+  auto closeAndAnswer = [this] {
+    boxes.answerNext(QMessageBox::No);
+    teamSheet()->close();
+  };
+  typeRoster(2, 2, "Sato");
+  closeAndAnswer();
+  EXPECT_EQ(questions.size(), 1u);
+  EXPECT_EQ(quits, 0);
+  teamSheet()->ui.fileNameEdit->setText("final");
+  click(teamSheet()->ui.saveButton);
+  teamSheet()->close();  // saved: nothing to lose
+  EXPECT_EQ(questions.size(), 1u);
+  EXPECT_EQ(quits, 1);
+  teamSheet()->ui.teamTwoNameEdit->setText("North");
+  closeAndAnswer();
+  EXPECT_EQ(questions.size(), 2u);
   EXPECT_EQ(quits, 1);
 }
 

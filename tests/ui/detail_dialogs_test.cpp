@@ -164,16 +164,27 @@ TEST_F(DetailDialogs, CloseBoxKeepsADialogThatAwaitsItsChoice) {
   }
 }
 
-TEST_F(DetailDialogs, CloseBoxHidesTheMatchWindowAndAnIdleCourtDialog) {
+TEST_F(DetailDialogs, CloseBoxKeepsTheMatchWindowWhileItIsTheNextStep) {
   pickAndAct(1, 2, 3);
   click(court()->ui.correctionButton);
-  court()->close();
+  court()->close();  // idle now: no action waits for a place
   EXPECT_FALSE(court()->isVisible());
-  matchWindow()->close();
+  matchWindow()->close();  // its action buttons are the next step
+  EXPECT_TRUE(matchWindow()->isVisible());
+  EXPECT_EQ(usableActions(), "111111");
+  click(action(3));
+  matchWindow()->close();  // the court dialog is the next step
   EXPECT_FALSE(matchWindow()->isVisible());
   click(teamSheet()->ui.finishInputButton);
   EXPECT_TRUE(matchWindow()->isVisible());
-  EXPECT_EQ(usableActions(), "111111");
+}
+
+TEST_F(DetailDialogs, CloseBoxKeepsTheMatchWindowWhileAPersonIsBeingCorrected) {
+  click(person(2, 4));
+  click(matchWindow()->ui.correctionButton);
+  matchWindow()->close();
+  EXPECT_TRUE(matchWindow()->isVisible());
+  EXPECT_EQ(usablePersons(), 30);
 }
 
 // The correction of the three dialogs reached from a court location.

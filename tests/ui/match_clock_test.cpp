@@ -23,7 +23,7 @@ TEST_F(ClockOnTheMatchWindow, OnlyTheStartButtonIsUsableBeforeTheMatch) {
   EXPECT_EQ(usableActions(), "000000");
 }
 
-TEST_F(ClockOnTheMatchWindow, PanelWaitsForTheFirstTickAndDropsTheHour) {
+TEST_F(ClockOnTheMatchWindow, PanelWaitsForTheFirstTickAndCountsMinutesPastTheHour) {
   startMatch();
   advance(3600 + 2 * 60 + 5);
   EXPECT_EQ(text(matchWindow()->ui.clockPanel), "00:00");
@@ -31,11 +31,18 @@ TEST_F(ClockOnTheMatchWindow, PanelWaitsForTheFirstTickAndDropsTheHour) {
   EXPECT_EQ(logCell(1, 0, 1), "00：00");
 
   matchWindow()->tick();
-  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "02:05");
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "62:05");
   advance(58);
   matchWindow()->tick();
-  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "03:03");
-  EXPECT_EQ(logCell(1, 0, 1), "00：00");
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "63:03");
+  click(matchWindow()->ui.correctionButton);
+  click(person(2, 1));  // a corrected pick keeps its time
+  EXPECT_EQ(logCell(2, 0, 1), "00：00");
+  click(action(2));
+  click(location(3));
+  click(zone(4));
+  click(person(1, 2));
+  EXPECT_EQ(logCell(1, 0, 1), "63：03");
 }
 
 TEST_F(ClockOnTheMatchWindow, TwoPausesAreLeftOutOfThePlayingTime) {

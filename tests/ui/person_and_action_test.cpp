@@ -44,12 +44,15 @@ TEST_F(PersonAndAction, APickWritesTimeNumberAndNameThenOffersEveryAction) {
   EXPECT_TRUE(logBlank(2));
 }
 
-TEST_F(PersonAndAction, TheLogReadsTheRosterAtThePickNotTheButton) {
+TEST_F(PersonAndAction, TheLogReadsTheRosterAtThePickAndTheButtonFollowsIt) {
   typeRoster(1, 4, "19");
   typeRoster(2, 4, "Sato K.");
+  EXPECT_EQ(person(1, 3)->text().toStdString(), "19");
   click(person(1, 3));
   EXPECT_EQ(logRow(1, 1), "00：00|19|Sato K.|||");
-  EXPECT_EQ(person(1, 3)->text().toStdString(), "9");
+  typeRoster(1, 4, "20");
+  EXPECT_EQ(person(1, 3)->text().toStdString(), "20");
+  EXPECT_EQ(logRow(1, 1), "00：00|19|Sato K.|||");
 }
 
 TEST_F(PersonAndAction, TheOfficialIsOfferedOnlyFoulAndTimeOut) {

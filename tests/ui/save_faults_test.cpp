@@ -18,7 +18,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kAccessDenied = "ファイルへのアクセスが拒否されました.";
+const std::string kAccessDenied = "ファイルへのアクセスが拒否されました";
+
+std::string named(const std::string& message, const std::string& file) {
+  return message + " (" + file + ")";
+}
 
 struct Saved {
   std::string shot, table, list;
@@ -72,17 +76,17 @@ TEST_F(SaveFaults, AFullDiskKeepsTheOlderFilesAndTheNextSaveWritesThem) {
   const Saved older = filesOf("試合");
 
   recordGoal(5);
-  for (int nth : {1, 150, 401 + 30}) {  // early and late in the shot file, in the table file
+  // Early and late in the shot file, in the table file, in the list file.
+  for (int nth : {1, 150, 401 + 30, 401 + 201 + 5}) {
     faults.inject(FileOp::Write, nth, ENOSPC);
     save("試合");
     ASSERT_EQ(errorBoxes.size(), 1u) << "write " << nth;
-    EXPECT_EQ(errorBoxes.back(), "I/O エラー (28)");
+    const std::string failed = nth <= 401   ? "試合-shot-.xls"
+                               : nth <= 602 ? "試合-table-.xls"
+                                            : "試合.xls";
+    EXPECT_EQ(errorBoxes.back(), named("I/O エラー (28)", failed));
     errorBoxes.clear();
-    if (nth <= 401) {
-      EXPECT_EQ(filesOf("試合"), older) << "write " << nth;
-    }
-    EXPECT_EQ(readFileBytes("試合-table-.xls"), older.table);
-    EXPECT_EQ(readFileBytes("試合.xls"), older.list);
+    EXPECT_EQ(filesOf("試合"), older) << "write " << nth;
     EXPECT_EQ(folder.entries(),
               (std::set<std::string>{"試合-shot-.xls", "試合-table-.xls", "試合.xls"}));
   }
@@ -104,7 +108,7 @@ TEST_F(SaveFaults, AFullDiskWhenAFileIsClosedKeepsItsOlderFile) {
   faults.inject(FileOp::Close, 1, ENOSPC);
   save("試合");
   ASSERT_EQ(errorBoxes.size(), 1u);
-  EXPECT_EQ(errorBoxes[0], "I/O エラー (28)");
+  EXPECT_EQ(errorBoxes[0], named("I/O エラー (28)", "試合-shot-.xls"));
   EXPECT_EQ(filesOf("試合"), older);
   expectMatchGoesOn();
 }
@@ -116,35 +120,40 @@ TEST_F(SaveFaults, AReadOnlyFolderGetsNoFile) {
   recordGoal(4);
   save("kept/試合");
   ASSERT_EQ(errorBoxes.size(), 1u);
-  EXPECT_EQ(errorBoxes[0], kAccessDenied);
+  EXPECT_EQ(errorBoxes[0], named(kAccessDenied, "kept/試合-shot-.xls"));
   EXPECT_TRUE(folder.entries("kept").empty());
   expectMatchGoesOn();
 }
 
-TEST_F(SaveFaults, AReadOnlyFileStaysAsItWas) {
-  std::ofstream("試合-shot-.xls") << "older";
-  fs::permissions("試合-shot-.xls", fs::perms::owner_read);
+TEST_F(SaveFaults, AReadOnlyFileKeepsAllThreeOlderFiles) {
   startMatch();
   recordGoal(4);
   save("試合");
+  const Saved older = filesOf("試合");
+  fs::permissions("試合.xls", fs::perms::owner_read);
+  recordGoal(5);
+  save("試合");
   ASSERT_EQ(errorBoxes.size(), 1u);
-  EXPECT_EQ(errorBoxes[0], kAccessDenied);
-  EXPECT_EQ(readFileBytes("試合-shot-.xls"), "older");
-  EXPECT_EQ(folder.entries(), std::set<std::string>{"試合-shot-.xls"});
+  EXPECT_EQ(errorBoxes[0], named(kAccessDenied, "試合.xls"));
+  EXPECT_EQ(filesOf("試合"), older);
+  EXPECT_EQ(folder.entries(),
+            (std::set<std::string>{"試合-shot-.xls", "試合-table-.xls", "試合.xls"}));
   expectMatchGoesOn();
 }
 
-TEST_F(SaveFaults, AFolderInPlaceOfTheTableFileStopsTheSaveThere) {
+TEST_F(SaveFaults, AFolderInPlaceOfTheTableFileStopsTheSaveBeforeAnyFileIsReplaced) {
   fs::create_directory("試合-table-.xls");
   std::ofstream("試合-table-.xls/inside") << "kept";
+  std::ofstream("試合-shot-.xls") << "older shot";
   std::ofstream("試合.xls") << "older list";
   startMatch();
   recordGoal(4);
+  boxes.answerNext(QMessageBox::Yes);  // the older files are not this match's
   save("試合");
+  ASSERT_EQ(questions.size(), 1u);
   ASSERT_EQ(errorBoxes.size(), 1u);
-  EXPECT_EQ(errorBoxes[0], kAccessDenied);
-  // The shot file comes first and is whole; the list file was not reached.
-  EXPECT_EQ(lineCount(readFileBytes("試合-shot-.xls")), 401u);
+  EXPECT_EQ(errorBoxes[0], named(kAccessDenied, "試合-table-.xls"));
+  EXPECT_EQ(readFileBytes("試合-shot-.xls"), "older shot");
   EXPECT_EQ(readFileBytes("試合-table-.xls/inside"), "kept");
   EXPECT_EQ(readFileBytes("試合.xls"), "older list");
   EXPECT_EQ(folder.entries(),
@@ -157,7 +166,7 @@ TEST_F(SaveFaults, TooManyOpenFilesHasItsOwnMessage) {
   faults.inject(FileOp::Open, 1, EMFILE);
   save("試合");
   ASSERT_EQ(errorBoxes.size(), 1u);
-  EXPECT_EQ(errorBoxes[0], "オープンしたファイルが多すぎます.");
+  EXPECT_EQ(errorBoxes[0], named("オープンしたファイルが多すぎます", "試合-shot-.xls"));
   EXPECT_TRUE(folder.entries().empty());
   expectMatchGoesOn();
 }

@@ -2,12 +2,16 @@
 // "データ保存": the files must be the same bytes as the expected files that
 // the same scripts give.
 #include <QLineEdit>
+#include <filesystem>
+#include <fstream>
 
 #include "expected_files.h"
 #include "file_compare.h"
 #include "gui_test.h"
 #include "match_script.h"
 #include "scratch_folder.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -169,8 +173,54 @@ TEST_F(SavingThroughWindows, AMissingFolderShowsTheErrorAndTheMatchGoesOn) {
   teamSheet()->ui.fileNameEdit->setText("no-such-folder/match");
   click(teamSheet()->ui.saveButton);
   ASSERT_EQ(errorBoxes.size(), 1u);
-  EXPECT_EQ(errorBoxes[0], "不正なファイル名です.");
+  EXPECT_EQ(errorBoxes[0], "フォルダがありません (no-such-folder)");
   EXPECT_TRUE(folder.entries().empty());
   click(person(1, 3));
   EXPECT_TRUE(matchWindow()->ui.goalButton->isEnabled());
+}
+
+TEST_F(SavingThroughWindows, ANameTooLongIsSaidPlainly) {
+  teamSheet()->ui.fileNameEdit->setText(QString(300, QLatin1Char('x')));
+  click(teamSheet()->ui.saveButton);
+  ASSERT_EQ(errorBoxes.size(), 1u);
+  EXPECT_EQ(errorBoxes[0], "ファイル名が長すぎます.");
+  EXPECT_TRUE(folder.entries().empty());
+}
+
+// After a restart the default stem names the files of the match before:
+// they are replaced only when the operator says so.
+TEST_F(SavingThroughWindows, AnotherMatchsFilesAreReplacedOnlyAfterAsking) {
+  for (const char* name : {"ファイル名-shot-.xls", "ファイル名.xls"})
+    std::ofstream(name) << "earlier match";
+  startMatch();
+  click(person(1, 2));
+  click(teamSheet()->ui.saveButton);  // いいえ, the default
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0],
+            "ファイル ファイル名-shot-.xls、ファイル名.xls が既にあります。上書きしますか?");
+  EXPECT_EQ(readFileBytes("ファイル名.xls"), "earlier match");
+  EXPECT_FALSE(fs::exists("ファイル名-table-.xls"));
+  EXPECT_TRUE(errorBoxes.empty());
+
+  boxes.answerNext(QMessageBox::Yes);
+  click(teamSheet()->ui.saveButton);
+  EXPECT_EQ(questions.size(), 2u);
+  EXPECT_EQ(lineCount(readFileBytes("ファイル名.xls")), 201u);
+  click(teamSheet()->ui.saveButton);  // its own files now: no question
+  EXPECT_EQ(questions.size(), 2u);
+  EXPECT_TRUE(errorBoxes.empty());
+}
+
+TEST_F(SavingThroughWindows, CharactersCp932CannotHoldAreToldOnceAfterTheSave) {
+  typeRoster(2, 4, "José Müller 𠮷田");
+  teamSheet()->ui.teamTwoNameEdit->setText("équipe €");
+  click(teamSheet()->ui.saveButton);
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0],
+            "CP932 で表せない文字を ? で保存しました: éü𠮷 (チーム1 3行 氏名)、é€ (チーム2 名前)");
+  EXPECT_NE(readFileBytes("ファイル名.xls").find("Jos? M?ller ?"), std::string::npos);
+  teamSheet()->ui.teamTwoNameEdit->setText("North");
+  typeRoster(2, 4, "Tanaka");
+  click(teamSheet()->ui.saveButton);
+  EXPECT_EQ(notices.size(), 1u);
 }
