@@ -21,7 +21,7 @@ constexpr double kGoalCols[] = {kGoalInnerLeft, 232, 280, kGoalInnerRight};
 constexpr double kWingEdgeLeft = 105, kWingEdgeRight = 395;
 constexpr double kPostEdgeLeft = 195, kPostEdgeRight = 305;
 constexpr double kBackEdgeLeft = 190, kBackEdgeRight = 310;
-constexpr CourtRect kPenaltyBox{222, 197, 278, 231};
+constexpr CourtRect kPenaltyBox{220, 198, 280, 233};
 
 // The goal area and the free-throw line share a shape: straight in the
 // middle, a quarter ellipse at each side centred on the goal line.

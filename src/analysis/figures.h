@@ -63,6 +63,8 @@ struct PersonFigures {
 
   // Whether any completed event of this person was recorded.
   bool active() const;
+  // Whether tables list this line: it has a number, a name or an event.
+  bool listed() const { return !number.empty() || !name.empty() || active(); }
 };
 
 struct TimeOutFigure {

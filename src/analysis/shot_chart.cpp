@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kWidestSpacing = 10;
+constexpr int kWidestSpacing = 11;
 constexpr int kFinestSpacing = 3;
 
 // The whole mark lies in the place: its centre and eight points of its rim.

@@ -14,7 +14,7 @@
 class Match;
 
 // A mark's radius, in the picture's pixels.
-inline constexpr double kMarkRadius = 4;
+inline constexpr double kMarkRadius = 4.5;
 
 struct ShotMark {
   CourtPoint at;  // the mark's centre on the court picture
@@ -31,7 +31,9 @@ std::vector<ShotMark> shotChart(const Match& match, int team, std::optional<int>
 
 // Centres for `count` marks in a place: the first at the place's anchor,
 // each next one at the nearest free point of a grid round it. The grid is
-// 10 pixels wide, so marks keep apart; a place with more marks than it has
-// room for takes a finer grid, down to marks that touch (8 pixels) and then
-// overlap a little, and past 3 pixels the positions repeat.
+// 11 pixels wide, so marks keep apart; a place with more marks than it has
+// room for takes a finer grid, down to marks that touch (9 pixels) and
+// then overlap, and past 3 pixels the positions repeat. Marks stay apart
+// up to 15 in the 7 m box, 27 at the centre post, 44 at the other posts
+// and more elsewhere.
 std::vector<CourtPoint> markPositions(int place, int count);
