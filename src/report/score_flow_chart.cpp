@@ -38,17 +38,21 @@ void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int
                     target.width() - labelW - labelH * 0.5, target.height() - 2 * labelH);
 
   const int minutes = std::max(kMinutesShown, (lastSecond / 60 / kGridMinutes + 1) * kGridMinutes);
-  int top = 5;
-  for (const TeamFigures& t : f.teams) top = std::max(top, (t.goals + 4) / 5 * 5);
+  // Grid lines every 1, 2, 5, 10, 20, 50 ... goals: ten at most.
+  int most = 0;
+  for (const TeamFigures& t : f.teams) most = std::max(most, t.goals);
+  int goalStep = 1;
+  for (int base = 1; most > 10 * goalStep; base *= 10)
+    for (int factor : {1, 2, 5})
+      if (most > 10 * goalStep) goalStep = base * factor;
+  const int top = std::max(5, (most + goalStep - 1) / goalStep * goalStep);
   auto point = [&](double seconds, double goals) {
     return QPointF(plot.left() + plot.width() * seconds / (minutes * 60.0),
                    plot.bottom() - plot.height() * goals / top);
   };
 
-  // Grid and axis labels: every ten minutes, every five goals (or every
-  // goal when the scores stay low).
+  // Grid and axis labels.
   const double thin = plot.width() / 1000;
-  const int goalStep = top <= 10 ? 1 : 5;
   p.setPen(QPen(QColor(150, 150, 150), thin, Qt::DotLine));
   for (int m = 0; m <= minutes; m += kGridMinutes) {
     p.drawLine(point(m * 60, 0), point(m * 60, top));
@@ -71,6 +75,13 @@ void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int
              Qt::AlignRight, "分");
 
   const double r = plot.height() / 70;
+  // The legend, top left inside the plot, on white over the grid.
+  double nameWidth = 0;
+  for (const TeamFigures& t : f.teams)
+    nameWidth = std::max(nameWidth, metrics.horizontalAdvance(QString::fromStdString(t.name)));
+  p.fillRect(
+      QRectF(plot.left() + thin * 2, plot.top() + thin * 2, labelH * 3 + nameWidth, labelH * 2.2),
+      Qt::white);
   for (int team = 1; team <= kTeams; ++team) {
     QPainterPath steps(point(0, 0));
     int goals = 0;
@@ -87,7 +98,6 @@ void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int
     for (const ScorePoint& s : f.scoreFlow)
       if (s.team == team) drawTeamMark(p, point(s.clockSeconds, ++goals), r, team);
 
-    // The legend, top left inside the plot.
     const QPointF at(plot.left() + labelH * 0.5, plot.top() + labelH * (team - 0.3));
     p.setPen(teamPen(team, thin * 4));
     p.drawLine(at, at + QPointF(labelH * 2, 0));
