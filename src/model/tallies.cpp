@@ -38,12 +38,17 @@ void countCompleted(TeamTallies& t, const Event& e) {
 
 }  // namespace
 
-Tallies countEvents(const Match& match) {
+Tallies countCompletedEvents(const Match& match) {
   Tallies tallies;
-  auto teamOf = [&](const Event& e) -> TeamTallies& { return tallies.teams[e.team == 2 ? 1 : 0]; };
-  for (const Event& e : match.events()) countCompleted(teamOf(e), e);
+  for (const Event& e : match.events()) countCompleted(tallies.teams[e.team == 2 ? 1 : 0], e);
+  return tallies;
+}
+
+Tallies countEvents(const Match& match) {
+  Tallies tallies = countCompletedEvents(match);
   const Entry& open = match.entry();
-  if (open.reached(Stage::ActionChosen)) countChosenAction(teamOf(open.event), open.event);
+  if (open.reached(Stage::ActionChosen))
+    countChosenAction(tallies.teams[open.event.team == 2 ? 1 : 0], open.event);
   return tallies;
 }
 

@@ -44,6 +44,9 @@ struct Tallies {
 };
 
 Tallies countEvents(const Match& match);
+// The same counts of the completed events alone, as figures of a match
+// that leave the event being entered aside read them.
+Tallies countCompletedEvents(const Match& match);
 
 // 2 x goals - missed shots - lost possessions + penalty throws won - warnings
 // - 2 x suspensions - 3 x disqualifications; time-outs count nothing.

@@ -1,0 +1,27 @@
+// The score as the match went on: after every goal, and after every event
+// for the logs' running score. Completed events only, in recorded order.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class Match;
+
+struct Score {
+  int team1 = 0;
+  int team2 = 0;
+  bool operator==(const Score&) const = default;
+};
+
+struct ScorePoint {
+  int clockSeconds = 0;
+  int team = 0;  // who scored
+  Score score;   // after the goal
+  bool operator==(const ScorePoint&) const = default;
+};
+
+std::vector<ScorePoint> scoreFlow(const Match& match);
+// The score after each of match.events(), index for index.
+std::vector<Score> scoresAfterEvents(const Match& match);
+// "12-10": team 1's goals first.
+std::string scoreText(const Score& s);

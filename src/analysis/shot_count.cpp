@@ -1,0 +1,38 @@
+#include "shot_count.h"
+
+#include <cmath>
+
+std::optional<double> ShotCount::rate() const {
+  if (shots <= 0) return std::nullopt;
+  return static_cast<double>(goals) / shots;
+}
+
+ShotCount& ShotCount::operator+=(const ShotCount& other) {
+  shots += other.shots;
+  goals += other.goals;
+  return *this;
+}
+
+ShotCount ShotCount::operator-(const ShotCount& other) const {
+  return {shots - other.shots, goals - other.goals};
+}
+
+std::optional<double> SaveCount::rate() const {
+  if (onTarget <= 0) return std::nullopt;
+  return static_cast<double>(saves) / onTarget;
+}
+
+SaveCount& SaveCount::operator+=(const SaveCount& other) {
+  onTarget += other.onTarget;
+  saves += other.saves;
+  return *this;
+}
+
+std::string percentText(std::optional<double> rate) {
+  if (!rate) return "-";
+  return std::to_string(static_cast<int>(std::lround(*rate * 100))) + "%";
+}
+
+std::string goalsOverShots(const ShotCount& c) {
+  return std::to_string(c.goals) + "/" + std::to_string(c.shots);
+}

@@ -1,0 +1,45 @@
+#include "report.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QGuiApplication>
+#include <stdexcept>
+
+#include "replacing_file.h"
+#include "report_sections.h"
+
+namespace {
+// Fine enough for print; the pictures are drawn in vectors over the court.
+constexpr int kResolution = 600;
+}  // namespace
+
+std::string reportPdf(const Match& m) {
+  if (!QGuiApplication::instance())
+    throw std::logic_error("the report is drawn with a QGuiApplication alive");
+  const MatchFigures f = matchFigures(m);
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(kResolution);
+    writer.setTitle(qs(m.fileStem));
+    writer.setCreator("handball");
+    ReportPages pages(writer,
+                      qs(m.fileStem) + "  " + qs(f.team(1).name) + " - " + qs(f.team(2).name));
+    drawFrontPage(pages, m, f, QDate::currentDate().toString("yyyy/MM/dd"));
+    pages.newPage();
+    for (int team = 1; team <= kTeams; ++team) drawTeamTables(pages, f.team(team));
+    for (int team = 1; team <= kTeams; ++team) {
+      pages.newPage();
+      drawEventLog(pages, m, team);
+    }
+  }
+  return buffer.data().toStdString();
+}
+
+void writeReport(const Match& m, const std::string& path, FileFaults* faults) {
+  const std::string bytes = reportPdf(m);
+  ReplacingFile file(path, faults);
+  file.write(bytes);
+  file.commit();
+}

@@ -1,0 +1,34 @@
+// A team's event log with the score of the match after each event.
+#include "match_clock.h"
+#include "report_sections.h"
+#include "score_flow.h"
+
+void drawEventLog(ReportPages& pages, const Match& m, int team) {
+  const std::vector<TableColumn> columns = {
+      {"時間", 14},
+      {"No.", 12},
+      {"氏名", 52},
+      {"プレー", 28},
+      {"場所", 24},
+      {"詳細", 30},
+      {"スコア", 18, Qt::AlignRight},
+  };
+  const std::vector<Score> scores = scoresAfterEvents(m);
+  std::vector<TableRow> rows;
+  for (size_t n = 0; n < m.events().size(); ++n) {
+    const Event& e = m.events()[n];
+    if (e.team != team) continue;
+    rows.push_back(
+        {{qs(clockText(e.clockSeconds)), qs(e.number), qs(e.name), qs(actionWord(e.action)),
+          qs(kPlaceWords[e.place]), qs(detailWord(e.action, e.detail)), qs(scoreText(scores[n]))},
+         e.action == Action::Goal});
+  }
+  pages.heading(qs(m.team(team).name) + " イベント記録");
+  if (rows.empty()) {
+    pages.text(pages.box(0, pages.top(), pages.width(), 5), "記録なし", 8);
+    pages.moveDown(6);
+    return;
+  }
+  drawTable(pages, columns, rows);
+  pages.moveDown(6);
+}

@@ -1,0 +1,21 @@
+// The parts of the printed report, each drawn where the pages have got to.
+//  - The front page: teams, score, date, the score flow, and per team the
+//    shot chart, the goal-zone map and the shots per place.
+//  - Per team the player table, the goalkeeper's figures and the team's
+//    other counts.
+//  - Per team the event log with the running score.
+#pragma once
+
+#include <QString>
+
+#include "figures.h"
+#include "match.h"
+#include "report_pages.h"
+
+void drawFrontPage(ReportPages& pages, const Match& m, const MatchFigures& f, const QString& date);
+void drawTeamTables(ReportPages& pages, const TeamFigures& t);
+void drawEventLog(ReportPages& pages, const Match& m, int team);
+
+inline QString qs(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}

@@ -1,0 +1,14 @@
+// The two files "データ保存" writes after the three tables: stem.xlsx, then
+// stem.pdf, each replacing an older file only once complete.
+#pragma once
+
+#include "match.h"
+#include "save_error.h"
+
+class FileFaults;
+
+// Stops at the first failure with a SaveError: a file finished before it
+// stays written, the one that failed keeps its older contents. Called
+// once saveMatch has written the three tables, so a failure here never
+// costs them. A QGuiApplication must be alive for the report.
+void saveAnalysisFiles(const Match& m, FileFaults* faults = nullptr);

@@ -1,0 +1,110 @@
+#include "score_flow_chart.h"
+
+#include <QPainterPath>
+#include <algorithm>
+
+namespace {
+
+constexpr int kMinutesShown = 60;  // two halves of 30 minutes at least
+constexpr int kGridMinutes = 10;
+
+void drawTeamMark(QPainter& p, QPointF c, double r, int team) {
+  p.setPen(QPen(Qt::black, r * 0.35));
+  if (team == 1) {
+    p.setBrush(Qt::black);
+    p.drawEllipse(c, r, r);
+  } else {
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
+  }
+}
+
+QPen teamPen(int team, double width) {
+  QPen pen(Qt::black, width, team == 1 ? Qt::SolidLine : Qt::DashLine);
+  pen.setCapStyle(Qt::FlatCap);
+  return pen;
+}
+
+}  // namespace
+
+void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int lastSecond,
+                   const QFont& font) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setFont(font);
+  const QFontMetricsF metrics(font, p.device());
+  const double labelW = metrics.horizontalAdvance("000"), labelH = metrics.height();
+  const QRectF plot(target.left() + labelW, target.top() + labelH * 0.5,
+                    target.width() - labelW - labelH * 0.5, target.height() - 2 * labelH);
+
+  const int minutes = std::max(kMinutesShown, (lastSecond / 60 / kGridMinutes + 1) * kGridMinutes);
+  // Grid lines every 1, 2, 5, 10, 20, 50 ... goals: ten at most.
+  int most = 0;
+  for (const TeamFigures& t : f.teams) most = std::max(most, t.goals);
+  int goalStep = 1;
+  for (int base = 1; most > 10 * goalStep; base *= 10)
+    for (int factor : {1, 2, 5})
+      if (most > 10 * goalStep) goalStep = base * factor;
+  const int top = std::max(5, (most + goalStep - 1) / goalStep * goalStep);
+  auto point = [&](double seconds, double goals) {
+    return QPointF(plot.left() + plot.width() * seconds / (minutes * 60.0),
+                   plot.bottom() - plot.height() * goals / top);
+  };
+
+  // Grid and axis labels.
+  const double thin = plot.width() / 1000;
+  p.setPen(QPen(QColor(150, 150, 150), thin, Qt::DotLine));
+  for (int m = 0; m <= minutes; m += kGridMinutes) {
+    p.drawLine(point(m * 60, 0), point(m * 60, top));
+    p.setPen(Qt::black);
+    p.drawText(QRectF(point(m * 60, 0).x() - labelW, plot.bottom(), 2 * labelW, labelH),
+               Qt::AlignCenter, QString::number(m));
+    p.setPen(QPen(QColor(150, 150, 150), thin, Qt::DotLine));
+  }
+  for (int g = 0; g <= top; g += goalStep) {
+    p.drawLine(point(0, g), point(minutes * 60, g));
+    p.setPen(Qt::black);
+    p.drawText(QRectF(target.left(), point(0, g).y() - labelH / 2, labelW * 0.9, labelH),
+               Qt::AlignRight | Qt::AlignVCenter, QString::number(g));
+    p.setPen(QPen(QColor(150, 150, 150), thin, Qt::DotLine));
+  }
+  p.setPen(QPen(Qt::black, thin * 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(plot);
+  p.drawText(QRectF(plot.right() - labelW * 2, plot.bottom() + labelH, labelW * 2, labelH),
+             Qt::AlignRight, "分");
+
+  const double r = plot.height() / 70;
+  // The legend, top left inside the plot, on white over the grid.
+  double nameWidth = 0;
+  for (const TeamFigures& t : f.teams)
+    nameWidth = std::max(nameWidth, metrics.horizontalAdvance(QString::fromStdString(t.name)));
+  p.fillRect(
+      QRectF(plot.left() + thin * 2, plot.top() + thin * 2, labelH * 3 + nameWidth, labelH * 2.2),
+      Qt::white);
+  for (int team = 1; team <= kTeams; ++team) {
+    QPainterPath steps(point(0, 0));
+    int goals = 0;
+    for (const ScorePoint& s : f.scoreFlow) {
+      if (s.team != team) continue;
+      steps.lineTo(point(s.clockSeconds, goals));
+      steps.lineTo(point(s.clockSeconds, ++goals));
+    }
+    steps.lineTo(point(std::max(lastSecond, 0), goals));
+    p.setPen(teamPen(team, thin * 4));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(steps);
+    goals = 0;
+    for (const ScorePoint& s : f.scoreFlow)
+      if (s.team == team) drawTeamMark(p, point(s.clockSeconds, ++goals), r, team);
+
+    const QPointF at(plot.left() + labelH * 0.5, plot.top() + labelH * (team - 0.3));
+    p.setPen(teamPen(team, thin * 4));
+    p.drawLine(at, at + QPointF(labelH * 2, 0));
+    drawTeamMark(p, at + QPointF(labelH, 0), r, team);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(at.x() + labelH * 2.5, at.y() - labelH / 2, plot.width() / 2, labelH),
+               Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(f.team(team).name));
+  }
+  p.restore();
+}

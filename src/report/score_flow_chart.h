@@ -1,0 +1,13 @@
+// The score flow as a chart: each team's goals over the time of play, as
+// steps up at each goal. Team 1 solid with filled discs, team 2 dashed with
+// open squares, so the lines part in black and white.
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+
+#include "figures.h"
+
+// `lastSecond`: the time of the last event, where the lines end.
+void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int lastSecond,
+                   const QFont& font);

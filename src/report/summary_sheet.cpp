@@ -1,0 +1,85 @@
+// 概要: one row per figure, a column per team; the score flow below.
+#include <algorithm>
+
+#include "workbook_sheets.h"
+
+namespace {
+
+class SummaryRows {
+ public:
+  SummaryRows(XlsxSheet& sheet, const MatchFigures& f) : sheet_(sheet), f_(f) {}
+
+  template <typename Value>
+  void numbers(const std::string& label, Value value) {
+    sheet_.text(row_, 0, label);
+    for (int team = 1; team <= kTeams; ++team) sheet_.number(row_, team, value(f_.team(team)));
+    ++row_;
+  }
+  template <typename Rate>
+  void rates(const std::string& label, Rate rate) {
+    sheet_.text(row_, 0, label);
+    for (int team = 1; team <= kTeams; ++team) sheet_.rate(row_, team, rate(f_.team(team)));
+    ++row_;
+  }
+  void timeOuts() {
+    size_t most = 0;
+    for (const TeamFigures& t : f_.teams) most = std::max(most, t.timeOuts.size());
+    for (size_t n = 0; n < most; ++n) {
+      sheet_.text(row_, 0, "作戦タイム" + std::to_string(n + 1));
+      for (int team = 1; team <= kTeams; ++team)
+        if (n < f_.team(team).timeOuts.size())
+          sheet_.time(row_, team, f_.team(team).timeOuts[n].clockSeconds);
+      ++row_;
+    }
+  }
+  int row() const { return row_; }
+
+ private:
+  XlsxSheet& sheet_;
+  const MatchFigures& f_;
+  int row_ = 1;
+};
+
+void writeScoreFlow(XlsxSheet& sheet, const MatchFigures& f, int row) {
+  sheet.heads(row, {"得点経過", "得点チーム", f.team(1).name, f.team(2).name});
+  for (const ScorePoint& p : f.scoreFlow) {
+    ++row;
+    sheet.time(row, 0, p.clockSeconds);
+    sheet.text(row, 1, f.team(p.team).name);
+    sheet.number(row, 2, p.score.team1);
+    sheet.number(row, 3, p.score.team2);
+  }
+}
+
+}  // namespace
+
+void writeSummarySheet(XlsxBook& book, const MatchFigures& f) {
+  XlsxSheet& sheet = book.addSheet("概要");
+  sheet.heads(0, {"項目", f.team(1).name, f.team(2).name});
+  SummaryRows r(sheet, f);
+  r.numbers("得点", [](const TeamFigures& t) { return t.goals; });
+  r.numbers("シュート", [](const TeamFigures& t) { return t.shots.total.shots; });
+  r.rates("成功率", [](const TeamFigures& t) { return t.shots.total.rate(); });
+  r.numbers("7mシュート", [](const TeamFigures& t) { return t.shots.penalty().shots; });
+  r.numbers("7m得点", [](const TeamFigures& t) { return t.shots.penalty().goals; });
+  r.rates("7m成功率", [](const TeamFigures& t) { return t.shots.penalty().rate(); });
+  r.numbers("被枠内シュート", [](const TeamFigures& t) { return t.goalkeeper.total.onTarget; });
+  r.numbers("セーブ", [](const TeamFigures& t) { return t.goalkeeper.total.saves; });
+  r.rates("セーブ率", [](const TeamFigures& t) { return t.goalkeeper.total.rate(); });
+  r.numbers("7m被枠内シュート", [](const TeamFigures& t) { return t.goalkeeper.penalty.onTarget; });
+  r.numbers("7mセーブ", [](const TeamFigures& t) { return t.goalkeeper.penalty.saves; });
+  r.rates("7mセーブ率", [](const TeamFigures& t) { return t.goalkeeper.penalty.rate(); });
+  r.numbers("被シュート枠外", [](const TeamFigures& t) { return t.goalkeeper.wide; });
+  for (int kind = 1; kind <= kKeepMissKinds; ++kind)
+    r.numbers("保持ミス(" + std::string(kKeepMissWords[kind]) + ")",
+              [kind](const TeamFigures& t) { return t.lostByKind[kind]; });
+  r.numbers("保持ミス", [](const TeamFigures& t) { return t.lost; });
+  r.numbers("PT(獲得)", [](const TeamFigures& t) { return t.penaltiesWon; });
+  r.numbers("警告", [](const TeamFigures& t) { return t.warnings; });
+  r.numbers("退場", [](const TeamFigures& t) { return t.suspensions; });
+  r.numbers("失格", [](const TeamFigures& t) { return t.disqualifications; });
+  r.numbers("作戦タイム", [](const TeamFigures& t) { return t.timeOuts.size(); });
+  r.timeOuts();
+  r.numbers("貢献度", [](const TeamFigures& t) { return t.contribution; });
+  writeScoreFlow(sheet, f, r.row() + 1);
+}

@@ -1,0 +1,233 @@
+// The figures of matches worked out by hand from their scripts: shots by
+// place and zone with the 7 m throws apart, the goalkeepers' view, the
+// other counts, the score flow; a team and persons with nothing recorded.
+#include "figures.h"
+
+#include <gtest/gtest.h>
+
+#include "match_script.h"
+#include "tallies.h"
+
+namespace {
+
+MatchFigures figuresOf(const std::string& script) {
+  ScriptedMatch scripted;
+  playMatchScript(scripted.screen, testDataPath(script + ".match"));
+  return matchFigures(scripted.match);
+}
+
+ShotCount shots(int32_t n, int32_t goals) {
+  return {n, goals};
+}
+SaveCount saves(int32_t onTarget, int32_t saved) {
+  return {onTarget, saved};
+}
+
+class AnalysisExample : public ::testing::Test {
+ protected:
+  const MatchFigures f = figuresOf("analysis_example");
+  const TeamFigures& east = f.team(1);
+  const TeamFigures& west = f.team(2);
+};
+
+TEST_F(AnalysisExample, TeamShotsByPlaceAndZoneWithSevenMetresApart) {
+  EXPECT_EQ(east.name, "東高校");
+  EXPECT_EQ(east.goals, 3);
+  EXPECT_EQ(east.shots.total, shots(6, 3));
+  EXPECT_DOUBLE_EQ(*east.shots.total.rate(), 0.5);
+  EXPECT_EQ(east.shots.byPlace[place::kLeftWing], shots(2, 2));
+  EXPECT_EQ(east.shots.byPlace[place::kCentre], shots(1, 0));
+  EXPECT_EQ(east.shots.byPlace[place::kLeftBack], shots(1, 0));
+  EXPECT_EQ(east.shots.byPlace[place::kPenaltyThrow], shots(2, 1));
+  EXPECT_EQ(east.shots.byPlace[place::kRightWing], shots(0, 0));
+  EXPECT_FALSE(east.shots.byPlace[place::kRightWing].rate());
+  EXPECT_EQ(east.shots.penalty(), shots(2, 1));
+  EXPECT_EQ(east.shots.field(), shots(4, 2));
+
+  // Zones count every shot, 7 m throws and misses outside the goal included.
+  EXPECT_EQ(east.shots.byZone[2], shots(2, 2));
+  EXPECT_EQ(east.shots.byZone[1], shots(1, 0));
+  EXPECT_EQ(east.shots.byZone[8], shots(1, 0));
+  EXPECT_EQ(east.shots.byZone[10], shots(1, 1));
+  EXPECT_EQ(east.shots.byZone[11], shots(1, 0));
+  EXPECT_EQ(east.shots.penaltyByZone[10], shots(1, 1));
+  EXPECT_EQ(east.shots.penaltyByZone[11], shots(1, 0));
+  EXPECT_EQ(east.shots.penaltyByZone[2], shots(0, 0));
+
+  EXPECT_EQ(west.goals, 3);
+  EXPECT_EQ(west.shots.total, shots(5, 3));
+  EXPECT_EQ(west.shots.byPlace[place::kRightBack], shots(2, 1));
+  EXPECT_EQ(west.shots.byPlace[place::kLeftBack], shots(1, 1));
+  EXPECT_EQ(west.shots.penalty(), shots(2, 1));
+  EXPECT_EQ(west.shots.byZone[6], shots(2, 1));
+  EXPECT_EQ(west.shots.byZone[11], shots(1, 1));  // a goal recorded as outside right
+  EXPECT_EQ(west.shots.penaltyByZone[4], shots(1, 1));
+  EXPECT_EQ(west.shots.penaltyByZone[5], shots(1, 0));
+}
+
+TEST_F(AnalysisExample, GoalkeepersSeeTheOtherTeamsShotsOnTarget) {
+  // East's goal: West's miss into 中中 and 7 m miss into 中上 are saves;
+  // the goals into 中中 and (7 m) 左下 are on target; the goal recorded as
+  // 右外 is not.
+  const GoalkeeperFigures& eastGoal = east.goalkeeper;
+  EXPECT_EQ(eastGoal.total, saves(4, 2));
+  EXPECT_DOUBLE_EQ(*eastGoal.total.rate(), 0.5);
+  EXPECT_EQ(eastGoal.penalty, saves(2, 1));
+  EXPECT_EQ(eastGoal.field(), saves(2, 1));
+  EXPECT_EQ(eastGoal.byZone[6], saves(2, 1));
+  EXPECT_EQ(eastGoal.byZone[5], saves(1, 1));
+  EXPECT_EQ(eastGoal.byZone[4], saves(1, 0));
+  EXPECT_EQ(eastGoal.byZone[11], saves(0, 0));
+  EXPECT_EQ(eastGoal.penaltyByZone[5], saves(1, 1));
+  EXPECT_EQ(eastGoal.penaltyByZone[4], saves(1, 0));
+  EXPECT_EQ(eastGoal.wide, 0);
+
+  // West's goal: East's two goals into 左上, the 7 m goal into 右下 and the
+  // miss into 右上 (saved); the misses 左外 and (7 m) 右外 went wide.
+  const GoalkeeperFigures& westGoal = west.goalkeeper;
+  EXPECT_EQ(westGoal.total, saves(4, 1));
+  EXPECT_DOUBLE_EQ(*westGoal.total.rate(), 0.25);
+  EXPECT_EQ(westGoal.penalty, saves(1, 0));
+  EXPECT_DOUBLE_EQ(*westGoal.penalty.rate(), 0.0);
+  EXPECT_EQ(westGoal.byZone[2], saves(2, 0));
+  EXPECT_EQ(westGoal.byZone[8], saves(1, 1));
+  EXPECT_EQ(westGoal.byZone[10], saves(1, 0));
+  EXPECT_EQ(westGoal.byZone[1], saves(0, 0));
+  EXPECT_EQ(westGoal.wide, 2);
+}
+
+TEST_F(AnalysisExample, PersonsWithAndWithoutShots) {
+  const PersonFigures& aoki = east.persons[1];
+  EXPECT_EQ(aoki.number, "1");
+  EXPECT_EQ(aoki.name, "青木");
+  EXPECT_EQ(aoki.shots.total, shots(3, 2));
+  EXPECT_EQ(aoki.shots.byPlace[place::kLeftWing], shots(2, 2));
+  EXPECT_EQ(aoki.shots.penalty(), shots(1, 0));
+  EXPECT_EQ(aoki.contribution, 3);
+
+  const PersonFigures& ishida = east.persons[2];
+  EXPECT_EQ(ishida.shots.total, shots(3, 1));
+  EXPECT_EQ(ishida.shots.penalty(), shots(1, 1));
+  EXPECT_EQ(ishida.contribution, 0);
+
+  // Ueda never shot: no rates, but his other counts.
+  const PersonFigures& ueda = east.persons[3];
+  EXPECT_EQ(ueda.shots.total, shots(0, 0));
+  EXPECT_FALSE(ueda.shots.total.rate());
+  EXPECT_EQ(ueda.lost, 1);
+  EXPECT_EQ(ueda.lostByKind[1], 1);
+  EXPECT_EQ(ueda.penaltiesWon, 1);
+  EXPECT_EQ(ueda.disqualifications, 1);
+  EXPECT_EQ(ueda.contribution, -1 + 1 - 3);
+  EXPECT_TRUE(ueda.active());
+
+  const PersonFigures& official = east.persons[0];
+  EXPECT_EQ(official.name, "森");
+  EXPECT_EQ(official.warnings, 1);
+  EXPECT_EQ(official.timeOuts, 1);
+  EXPECT_EQ(official.contribution, -1);
+
+  const PersonFigures& kitamura = west.persons[4];
+  EXPECT_EQ(kitamura.name, "北村");
+  EXPECT_FALSE(kitamura.active());
+  EXPECT_EQ(kitamura.contribution, 0);
+  EXPECT_FALSE(west.persons[9].active());
+
+  const PersonFigures& kawaguchi = west.persons[2];
+  EXPECT_EQ(kawaguchi.shots.total, shots(3, 2));
+  EXPECT_EQ(kawaguchi.lostByKind[4], 1);
+  EXPECT_EQ(kawaguchi.contribution, 2 * 2 - 1 - 1);
+  EXPECT_EQ(west.persons[1].suspensions, 1);
+  EXPECT_EQ(west.persons[1].contribution, 2 - 1 - 2);
+}
+
+TEST_F(AnalysisExample, TeamCountsAndTimeOuts) {
+  EXPECT_EQ(east.lost, 1);
+  EXPECT_EQ(east.lostByKind[1], 1);
+  EXPECT_EQ(east.penaltiesWon, 1);
+  EXPECT_EQ(east.warnings, 1);
+  EXPECT_EQ(east.suspensions, 0);
+  EXPECT_EQ(east.disqualifications, 1);
+  EXPECT_EQ(east.contribution, -1 + 3 + 0 - 3);
+  ASSERT_EQ(east.timeOuts.size(), 1u);
+  EXPECT_EQ(east.timeOuts[0].time(), "13:40");
+  EXPECT_EQ(east.timeOuts[0].slot, 0);
+  EXPECT_EQ(kSituationWords[east.timeOuts[0].situation], "リード");
+
+  EXPECT_EQ(west.lostByKind[4], 1);
+  EXPECT_EQ(west.suspensions, 1);
+  EXPECT_EQ(west.contribution, 1);
+  ASSERT_EQ(west.timeOuts.size(), 1u);
+  EXPECT_EQ(west.timeOuts[0].time(), "08:15");
+  EXPECT_EQ(kSituationWords[west.timeOuts[0].situation], "負け");
+}
+
+TEST_F(AnalysisExample, ScoreAfterEveryGoal) {
+  const std::vector<ScorePoint> expected = {
+      {60, 1, {1, 0}},  {210, 1, {2, 0}}, {380, 2, {2, 1}},
+      {545, 2, {2, 2}}, {720, 1, {3, 2}}, {842, 2, {3, 3}},
+  };
+  EXPECT_EQ(f.scoreFlow, expected);
+}
+
+TEST(MatchFigures, NothingRecorded) {
+  const MatchFigures f = figuresOf("empty");
+  for (int team = 1; team <= 2; ++team) {
+    const TeamFigures& t = f.team(team);
+    EXPECT_EQ(t.goals, 0);
+    EXPECT_EQ(t.shots.total, shots(0, 0));
+    EXPECT_FALSE(t.shots.total.rate());
+    EXPECT_FALSE(t.goalkeeper.total.rate());
+    EXPECT_TRUE(t.timeOuts.empty());
+    EXPECT_EQ(t.contribution, 0);
+    for (const PersonFigures& p : t.persons) EXPECT_FALSE(p.active());
+  }
+  EXPECT_TRUE(f.scoreFlow.empty());
+}
+
+TEST(MatchFigures, ATeamWithNoEventsFacesTheOthersShots) {
+  // Only team 1 has events in this script: a goal and a miss wide.
+  const MatchFigures f = figuresOf("shot_example");
+  const TeamFigures& quiet = f.team(2);
+  EXPECT_EQ(quiet.shots.total, shots(0, 0));
+  EXPECT_EQ(quiet.lost, 3);  // team 2's three lost possessions
+  EXPECT_EQ(quiet.goalkeeper.total, saves(1, 0));
+  EXPECT_EQ(quiet.goalkeeper.byZone[8], saves(1, 0));
+  EXPECT_EQ(quiet.goalkeeper.wide, 1);
+  EXPECT_FALSE(f.team(1).goalkeeper.total.rate());
+  EXPECT_EQ(f.team(1).persons[3].shots.byPlace[place::kLeftBack], shots(2, 1));
+}
+
+TEST(MatchFigures, TheEventBeingEnteredDoesNotCount) {
+  ScriptedMatch scripted;
+  playMatchScript(scripted.screen, testDataPath("shot_example.match"));
+  Match& m = scripted.match;
+  ASSERT_TRUE(m.pickPerson(1, 3));
+  ASSERT_TRUE(m.chooseAction(Action::Goal));
+  ASSERT_TRUE(m.choosePlace(place::kPenaltyThrow));
+  // The saved tables already count the chosen goal; the figures wait.
+  EXPECT_EQ(countEvents(m).team(1).person(Tally::Goal, 3), 2);
+  const MatchFigures open = matchFigures(m);
+  EXPECT_EQ(open.team(1).goals, 1);
+  EXPECT_EQ(open.team(1).shots.total, shots(2, 1));
+  EXPECT_EQ(open.team(1).persons[3].contribution, 2 - 1);
+  EXPECT_EQ(open.scoreFlow.size(), 1u);
+
+  ASSERT_TRUE(m.chooseDetail(6));
+  const MatchFigures done = matchFigures(m);
+  EXPECT_EQ(done.team(1).goals, 2);
+  EXPECT_EQ(done.team(1).shots.penalty(), shots(1, 1));
+  EXPECT_EQ(done.team(2).goalkeeper.penaltyByZone[6], saves(1, 0));
+  EXPECT_EQ(done.scoreFlow.back(), (ScorePoint{m.events().back().clockSeconds, 1, {2, 0}}));
+}
+
+TEST(ShotCounts, RatesAndTheirText) {
+  EXPECT_EQ(percentText(shots(3, 1).rate()), "33%");
+  EXPECT_EQ(percentText(shots(3, 2).rate()), "67%");
+  EXPECT_EQ(percentText(shots(0, 0).rate()), "-");
+  EXPECT_EQ(percentText(saves(8, 8).rate()), "100%");
+  EXPECT_EQ(goalsOverShots(shots(7, 3)), "3/7");
+  EXPECT_EQ(scoreText({12, 9}), "12-9");
+}
+
+}  // namespace
