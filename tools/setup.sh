@@ -8,6 +8,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
+  # the Debian package (dpkg-shlibdeps) and the install checks: validators,
+  # MIME and menu databases, GIO's file-type look-up
+  dpkg-dev python3 desktop-file-utils appstream shared-mime-info libglib2.0-bin
 )
 
 missing=()
