@@ -136,10 +136,11 @@ class MatchFiles(unittest.TestCase):
         cls.files = os.path.join(TMP, "files")
         os.makedirs(cls.files)
 
-    def sample(self, name, content=SQLITE_HEADER + bytes(84)):
+    def sample(self, name):
+        """A file with a SQLite header and the given name."""
         path = os.path.join(self.files, name)
         with open(path, "wb") as f:
-            f.write(content)
+            f.write(SQLITE_HEADER + bytes(84))
         return path
 
     def content_type(self, path):

@@ -25,14 +25,14 @@ def icon(size):
 FILES = {"bin/" + PROGRAM, DESKTOP, METAINFO, MIME} | {icon(s) for s in ICON_SIZES}
 
 
-def run(args, env=None, check=True):
+def run(args, env=None):
     """Runs a command and returns its output; a missing tool or a failure
     fails the test with the command's own words."""
     if shutil.which(args[0], path=(env or os.environ).get("PATH")) is None:
         raise AssertionError("%s is missing: run tools/setup.sh" % args[0])
     done = subprocess.run(args, env=env, stdin=subprocess.DEVNULL,
                           capture_output=True, text=True)
-    if check and done.returncode != 0:
+    if done.returncode != 0:
         raise AssertionError("%s failed (%d):\n%s%s" % (
             " ".join(args), done.returncode, done.stdout, done.stderr))
     return done.stdout + done.stderr
