@@ -299,11 +299,12 @@ def draw_emblem():
     return c
 
 
-def draw_icon():
-    size = 32
+def draw_icon(size=32):
+    """The application icon at size x size pixels; 32 is the window icon,
+    the other sizes are the desktop's icon theme sizes."""
     c = Canvas(size, size, (0, 0, 0, 0))
     blue = (0, 70, 200, 255)
-    radius = 6
+    radius = 6 * size / 32
     for y in range(size):
         for x in range(size):
             # Rounded square, anti-aliased at the corners.
@@ -319,7 +320,8 @@ def draw_icon():
             if hits:
                 c.put(x, y, (blue[0], blue[1], blue[2],
                              int(round(255 * hits / 16))))
-    draw_ball(c, 16.0, 16.0, 12.0, (255, 255, 255, 255), (0, 40, 150, 255))
+    draw_ball(c, size / 2, size / 2, 12 * size / 32,
+              (255, 255, 255, 255), (0, 40, 150, 255))
     return c
 
 
