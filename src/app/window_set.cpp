@@ -26,6 +26,7 @@ WindowSet::WindowSet(Showing showing)
   refresh();
   quitRequests_.teamSheet = teamSheet_.get();
   QCoreApplication::instance()->installEventFilter(&quitRequests_);
+  QCoreApplication::instance()->installEventFilter(&pressGuard_);
 }
 
 WindowSet::~WindowSet() {
@@ -97,5 +98,6 @@ void WindowSet::refresh() {
     if (!f->isVisible()) continue;
     f->raise();
     f->activateWindow();
+    pressGuard_.broughtForward(f);
   }
 }

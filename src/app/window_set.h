@@ -11,6 +11,7 @@
 #include "keep_miss_dialog.h"
 #include "match_window.h"
 #include "penalty_throw_dialog.h"
+#include "press_guard.h"
 #include "splash_window.h"
 #include "team_sheet_window.h"
 #include "time_out_dialog.h"
@@ -75,4 +76,5 @@ class WindowSet {
   std::unique_ptr<TimeOutDialog> timeOutDialog_;
   std::unique_ptr<SplashWindow> splash_;
   QuitRequests quitRequests_;
+  PressGuard pressGuard_;
 };

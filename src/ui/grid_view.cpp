@@ -21,7 +21,9 @@ void attachGrid(QTableView* view, QAbstractItemModel* model, const GridLayout& l
       view->setColumnWidth(section, width);
   }
   view->setSelectionBehavior(QAbstractItemView::SelectItems);
-  view->setTextElideMode(Qt::ElideNone);  // a narrow column cuts its text off
+  // A cell shows one line, cut off at the column edge, never part of a second.
+  view->setWordWrap(false);
+  view->setTextElideMode(Qt::ElideNone);
   if (!layout.editable) view->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 

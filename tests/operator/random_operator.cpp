@@ -1,5 +1,7 @@
 #include "random_operator.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <algorithm>
 #include <cerrno>
@@ -68,7 +70,9 @@ std::string RandomOperator::summary() const {
   return std::to_string(rules_.completedRows(1).size()) + " + " +
          std::to_string(rules_.completedRows(2).size()) + " events completed, " +
          std::to_string(wholeSaves_) + " of " + std::to_string(saves_) + " saves written whole, " +
-         std::to_string(fixture_.errorBoxes.size()) + " error boxes";
+         std::to_string(fixture_.errorBoxes.size()) + " error boxes, " +
+         std::to_string(quickClicks_) + " quick clicks, " +
+         std::to_string(fixture_.notices.size()) + " notices";
 }
 
 std::string RandomOperator::recentSteps() const {
@@ -85,7 +89,22 @@ std::string RandomOperator::newMessage(size_t errorsBefore, size_t questionsBefo
   return "";
 }
 
+QPoint RandomOperator::centreOf(QWidget* w) {
+  return w->mapToGlobal(w->rect().center());
+}
+
+void RandomOperator::clickAt(QPushButton* button, QPoint screenPoint, quint64 ms) {
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    const bool press = type == QEvent::MouseButtonPress;
+    QMouseEvent event(type, button->mapFromGlobal(QPointF(screenPoint)), QPointF(screenPoint),
+                      Qt::LeftButton, press ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    event.setTimestamp(press ? ms : ms + 30);
+    QApplication::sendEvent(button, &event);
+  }
+}
+
 std::string RandomOperator::step() {
+  ++steps_;
   rules_.beforeStep();
   ticked_ = false;
   const int roll = random_.below(100);
@@ -113,13 +132,29 @@ std::string RandomOperator::clickButton() {
   for (const OperatorButton& b : buttons_)
     if (b.button->isEnabled() && b.button->window()->isVisible()) usable.push_back(&b);
   if (usable.empty()) return "no button is usable anywhere";
-  const OperatorButton& b = *usable[random_.below(usable.size())];
-  note("click " + b.describe());
+  // Sometimes the operator clicks again at once, as fast as a double-click:
+  // the same button, or one far from the last press. Either is meant and
+  // must count, whatever window the last click brought forward.
+  const bool quick = lastClickStep_ == steps_ - 1 && random_.percent(30);
+  std::vector<const OperatorButton*> candidates;
+  for (const OperatorButton* b : usable)
+    if (!quick || b->button == lastButton_ ||
+        (centreOf(b->button) - lastPoint_).manhattanLength() > QApplication::startDragDistance())
+      candidates.push_back(b);
+  const bool quickNow = quick && !candidates.empty();
+  if (candidates.empty()) candidates = usable;
+  const OperatorButton& b = *candidates[random_.below(candidates.size())];
+  note(std::string(quickNow ? "quick click " : "click ") + b.describe());
+  quickClicks_ += quickNow;
 
   const std::string expectedError = rules_.expectedErrorOf(b);
   const size_t errors = fixture_.errorBoxes.size();
   const size_t questions = fixture_.questions.size();
-  QTest::mouseClick(b.button, Qt::LeftButton);
+  pressTime_ += quickNow ? 60 : 2000;
+  lastButton_ = b.button;
+  lastPoint_ = centreOf(b.button);
+  lastClickStep_ = steps_;
+  clickAt(b.button, lastPoint_, pressTime_);
   rules_.clicked(b, true, fixture_.clockSeconds);
 
   if (expectedError.empty()) return newMessage(errors, questions);

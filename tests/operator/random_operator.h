@@ -4,6 +4,8 @@
 // OperatorRules. The same seed always gives the same steps.
 #pragma once
 
+#include <QPoint>
+#include <QPushButton>
 #include <cstdint>
 #include <deque>
 #include <set>
@@ -65,6 +67,10 @@ class RandomOperator {
   };
 
   std::string clickButton();
+  static QPoint centreOf(QWidget* w);
+  // A press and release at a screen point, the press at time `ms`, as the
+  // platform stamps its events.
+  static void clickAt(QPushButton* button, QPoint screenPoint, quint64 ms);
   std::string closeWindow();
   std::string save();
   std::string saveOutcome(Target target, const std::string& stem,
@@ -88,6 +94,13 @@ class RandomOperator {
   bool ticked_ = false;
   int saves_ = 0;
   int wholeSaves_ = 0;
+  // Steps so far, and the last click: its step, button, point and time.
+  int steps_ = 0;
+  int quickClicks_ = 0;
+  int lastClickStep_ = -10;
+  QPushButton* lastButton_ = nullptr;
+  QPoint lastPoint_;
+  quint64 pressTime_ = 1000000000;
   // The files this match's saves wrote, by inode.
   std::set<ino_t> ownFiles_;
 };
