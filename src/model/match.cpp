@@ -21,6 +21,19 @@ void Match::tickClock() {
   clock_.tick(timeOfDay());
 }
 
+void Match::nudgeClock(int seconds) {
+  clock_.nudge(timeOfDay(), seconds);
+}
+
+void Match::setClock(int seconds) {
+  clock_.setTo(timeOfDay(), seconds);
+}
+
+void Match::setSettings(const MatchSettings& s) {
+  settings_ = s;
+  clock_.setPeriods(s.periods);
+}
+
 bool Match::canPickPerson() const {
   return clock_.started() && (entry_.stage == Stage::None || entry_.stage == Stage::PersonCleared);
 }
@@ -34,6 +47,7 @@ bool Match::pickPerson(int team, int slot) {
   if (entry_.stage == Stage::None) {
     e = Event{};
     e.clockSeconds = clock_.shownSeconds();
+    e.period = clock_.period();
   }
   const RosterLine& line = this->team(team).lines[slot];
   e.team = team;

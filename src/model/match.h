@@ -13,6 +13,7 @@
 
 #include "event.h"
 #include "match_clock.h"
+#include "match_settings.h"
 #include "team.h"
 
 // A file on disk by device and inode, which stay the same while the file is
@@ -39,9 +40,14 @@ class Match {
   std::function<double()> timeOfDay;
 
   const MatchClock& clock() const { return clock_; }
-  void startClock();   // kick-off
-  void togglePause();  // pause or continue
-  void tickClock();    // the panel catches up with the time
+  void startClock();             // kick-off
+  void togglePause();            // pause or continue
+  void tickClock();              // the panel catches up with the time
+  void nudgeClock(int seconds);  // to keep in step with the hall clock
+  void setClock(int seconds);
+
+  const MatchSettings& settings() const { return settings_; }
+  void setSettings(const MatchSettings& s);
 
   // Recorded events in the order they were completed.
   const std::vector<Event>& events() const { return events_; }
@@ -88,6 +94,7 @@ class Match {
 
   std::array<Team, kTeams> teams_;
   MatchClock clock_;
+  MatchSettings settings_;
   std::vector<Event> events_;
   std::array<std::vector<int>, kTeams> teamEvents_;  // positions in events_ per team
   Entry entry_;

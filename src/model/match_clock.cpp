@@ -17,6 +17,11 @@ void MatchClock::togglePause(double now) {
     running_ = false;
     return;
   }
+  if (periodOver_) {
+    if (period_ >= periods_.count()) return;  // the match is over
+    ++period_;
+    periodOver_ = false;
+  }
   double paused = now - pausedAt_;
   if (paused < 0) paused += 1;  // paused across midnight
   pausedTotal_ += paused;
@@ -25,7 +30,39 @@ void MatchClock::togglePause(double now) {
 }
 
 void MatchClock::tick(double now) {
-  shown_ = secondsAt(now);
+  if (!ticking()) return;  // a stopped clock's panel stands still
+  const int end = periods_.endSeconds(period_);
+  const double played = playedAt(now);
+  if (played * 86400.0 < end) {
+    shown_ = secondsAt(now);
+    return;
+  }
+  // Stopped at the moment the period ended, however late the tick came.
+  pausedAt_ = now - (played - end / 86400.0);
+  running_ = false;
+  periodOver_ = true;
+  shown_ = end;
+}
+
+void MatchClock::nudge(double now, int seconds) {
+  if (started_) setTo(now, wholeSecondsOfDay(playedAt(now)) + seconds);
+}
+
+void MatchClock::setTo(double now, int seconds) {
+  if (!started_) return;
+  const int first = periods_.startSeconds(period_);
+  const int last = periods_.endSeconds(period_);
+  const int target = seconds < first ? first : seconds > last ? last : seconds;
+  // The pauses absorb the change: the start of the match stays where it was.
+  const double at = running_ ? now : pausedAt_;
+  pausedTotal_ += playedAt(at) - target / 86400.0;
+  shown_ = target;
+  periodOver_ = !running_ && target == last;
+}
+
+double MatchClock::playedAt(double now) const {
+  const double at = running_ || !started_ ? now : pausedAt_;
+  return playingTime(at, startedAt_, pausedTotal_);
 }
 
 int MatchClock::secondsAt(double now) const {

@@ -1,17 +1,37 @@
 // The match clock: playing time from the wall clock less the pauses, and the
 // time the clock panel shows, which moves on at each tick and at a restart.
+// At the end of a half it stops by itself at exactly the half's length; the
+// next "中断/続行" starts the next half from there.
 #pragma once
 
 #include <string>
+
+#include "periods.h"
 
 class MatchClock {
  public:
   // Times are the time of day in days (a fraction of a day).
   void start(double now);
-  // Pauses a running clock, or continues a paused one and shows the time.
+  // Pauses a running clock, or continues a paused one and shows the time;
+  // after the end of a half, starts the next. After the last period the
+  // clock stays stopped.
   void togglePause(double now);
-  // Shows the playing time at `now`.
+  // Shows the playing time at `now` while the clock runs, stopping it at
+  // the end of the period.
   void tick(double now);
+
+  // Moves the clock by some seconds, or sets it, to keep in step with the
+  // hall clock; it stays within the current period. Only once started.
+  void nudge(double now, int seconds);
+  void setTo(double now, int seconds);
+
+  const Periods& periods() const { return periods_; }
+  void setPeriods(const Periods& p) { periods_ = p; }
+  // The period being played, or the last one ended (1 = first half).
+  int period() const { return period_; }
+  // Whether the clock stopped itself at the end of the current period.
+  bool periodOver() const { return periodOver_; }
+  bool matchOver() const { return periodOver_ && period_ >= periods_.count(); }
 
   bool started() const { return started_; }
   bool running() const { return running_; }
@@ -27,12 +47,18 @@ class MatchClock {
   int secondsAt(double now) const;
 
  private:
+  // Playing time at `now` in days, not rounded.
+  double playedAt(double now) const;
+
   double startedAt_ = 0;
   double pausedAt_ = 0;
   double pausedTotal_ = 0;
   bool started_ = false;
   bool running_ = true;
   int shown_ = 0;
+  Periods periods_;
+  int period_ = 1;
+  bool periodOver_ = false;
 };
 
 // now - start - paused; a match that runs past midnight gets whole days

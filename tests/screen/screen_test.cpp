@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "roster_grid.h"
+#include "rules_view.h"
 #include "views.h"
 
 namespace {
@@ -215,6 +216,42 @@ TEST(TeamSheet, TypingIntoTheRosterNamesOrBoxesLeavesTheMatchUnsaved) {
     type(s);
     EXPECT_TRUE(m.unsaved());
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RulesOnTheMatchWindow, PeriodStrengthAndNotices) {
+  Match m;
+  Screen s(m);
+  double now = 0;
+  m.timeOfDay = [&] { return now / 86400.0; };
+  m.team(1).name = "A";
+  m.team(1).lines[7].number = "7";
+  EXPECT_EQ(rulesView(m).period, "試合前");
+  s.finishInput();
+  s.startMatch();
+  EXPECT_EQ(rulesView(m).period, "前半");
+  now = 600;
+  s.tick();
+  for (int n = 0; n < 3; ++n) {
+    s.pickPerson(1, 7);
+    s.chooseAction(Action::Foul);
+    s.choosePlace(place::kCentre);
+    s.chooseDetail(WindowId::Foul, static_cast<int>(Sanction::Suspension));
+  }
+  RulesView v = rulesView(m);
+  EXPECT_EQ(v.teams[0].courtPlayers, 4);
+  EXPECT_EQ(v.teams[0].text, "4人 7 2:00 7 2:00 7 2:00");
+  EXPECT_TRUE(v.teams[0].suspended[7]);
+  EXPECT_FALSE(v.teams[0].suspended[6]);
+  EXPECT_EQ(v.teams[1].text, "7人");
+  EXPECT_EQ(v.notices, std::vector<std::string>{"10:00 A: 7番 3回目の退場 (失格)"});
+  now = 1900;
+  s.tick();
+  EXPECT_EQ(rulesView(m).period, "ハーフタイム");
+  EXPECT_TRUE(matchWindowView(m).personsUsable);  // recording goes on in the break
 }
 
 }  // namespace

@@ -111,6 +111,16 @@ class ScreenOperator : public ScriptOperator {
   void setClock(int seconds) override {
     *clockSeconds_ = seconds;
     s_.tick();
+    // An operator who starts the next half the moment the last one ended:
+    // the clock reads on as if it had never stopped.
+    const MatchClock& clock = m_.clock();
+    while (clock.periodOver() && !clock.matchOver() &&
+           seconds > clock.periods().endSeconds(clock.period())) {
+      *clockSeconds_ = clock.periods().endSeconds(clock.period());
+      s_.togglePause();
+      *clockSeconds_ = seconds;
+      s_.tick();
+    }
   }
   void recordEvent(int team, int slot, int action, const std::string&, int whereCode,
                    const std::string&, int whatCode) override {

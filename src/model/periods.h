@@ -1,0 +1,19 @@
+// The playing periods of a match: two halves of a set length and, when
+// asked, two periods of overtime of five minutes each. Times are seconds of
+// play counted on from the start, as the clock shows them.
+#pragma once
+
+struct Periods {
+  static constexpr int kOvertimeMinutes = 5;
+
+  int halfMinutes = 30;  // 25 and 20 for youth
+  bool overtime = false;
+
+  int count() const { return overtime ? 4 : 2; }
+  int startSeconds(int period) const;
+  int endSeconds(int period) const;
+  // The period a time of play falls in; the end of a period belongs to it.
+  int periodAt(int seconds) const;
+  // Whether the time lies in the last five minutes of the second half.
+  bool inLastFiveMinutes(int seconds) const;
+};

@@ -1,0 +1,67 @@
+#include "rule_notices.h"
+
+#include <array>
+#include <map>
+
+#include "match.h"
+
+namespace {
+
+std::string personOf(const Match& m, const Event& e) {
+  if (e.slot == kOfficialSlot) return std::string(kOfficialWord);
+  const std::string& number = m.team(e.team).lines[e.slot].number;
+  return number.empty() ? e.name : number + "番";
+}
+
+class NoticeCounter {
+ public:
+  explicit NoticeCounter(const Match& m) : m_(m) {}
+
+  void add(const Event& e) {
+    if (e.action == Action::Foul) sanction(e);
+    if (e.action == Action::TimeOut) timeOut(e);
+  }
+  std::vector<RuleNotice> take() { return std::move(notices_); }
+
+ private:
+  void say(const Event& e, const std::string& text) {
+    notices_.push_back({e.team, e.clockSeconds, m_.team(e.team).name + ": " + text});
+  }
+
+  void sanction(const Event& e) {
+    const auto key = std::pair{e.team, e.slot};
+    if (e.detail == static_cast<int>(Sanction::Suspension) && ++suspensions_[key] == 3)
+      say(e, personOf(m_, e) + " 3回目の退場 (失格)");
+    if (e.detail != static_cast<int>(Sanction::Warning)) return;
+    if (++warnings_[key] == 2) say(e, personOf(m_, e) + " 2回目の警告 (警告は1人1回まで)");
+    if (++teamWarnings_[e.team] == 4) say(e, "4回目の警告 (警告はチーム3回まで)");
+  }
+
+  void timeOut(const Event& e) {
+    const Periods& p = m_.settings().periods;
+    const int half = e.period;
+    const int inHalf = ++timeOutsInHalf_[{e.team, half}];
+    if (m_.settings().timeOutRule == TimeOutRule::OnePerHalf) {
+      if (inHalf == 2) say(e, "作戦タイムは各ハーフ1回まで");
+      return;
+    }
+    const int inMatch = ++timeOuts_[e.team];
+    if (inMatch == 4) say(e, "作戦タイムは1試合3回まで");
+    if (inHalf == 3) say(e, "作戦タイムは各ハーフ2回まで");
+    if (half == 2 && p.inLastFiveMinutes(e.clockSeconds) && ++lastFive_[e.team] == 2)
+      say(e, "最後の5分間の作戦タイムは1回まで");
+  }
+
+  const Match& m_;
+  std::vector<RuleNotice> notices_;
+  std::map<std::pair<int, int>, int> suspensions_, warnings_, timeOutsInHalf_;
+  std::array<int, 3> teamWarnings_{}, timeOuts_{}, lastFive_{};
+};
+
+}  // namespace
+
+std::vector<RuleNotice> ruleNotices(const Match& m) {
+  NoticeCounter counter(m);
+  for (const Event& e : m.events()) counter.add(e);
+  return counter.take();
+}

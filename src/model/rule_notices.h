@@ -1,0 +1,22 @@
+// Limits of the rules the operator should see: they never block or change
+// the recording, they only say that an event went past a limit.
+//  - a person's third 退場 (a disqualification follows);
+//  - a second 警告 for one person, or a fourth for the team;
+//  - team time-outs: under the three-per-match rule more than two in a
+//    half, more than three in the match, or a second one in the last five
+//    minutes; under the classic rule more than one in a half.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class Match;
+
+struct RuleNotice {
+  int team = 0;
+  int clockSeconds = 0;  // of the event that went past the limit
+  std::string text;
+};
+
+// Every notice of the recorded events, in the order they were recorded.
+std::vector<RuleNotice> ruleNotices(const Match& m);

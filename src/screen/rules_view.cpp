@@ -1,0 +1,54 @@
+#include "rules_view.h"
+
+#include "rule_notices.h"
+#include "suspensions.h"
+
+namespace {
+
+std::string periodName(int period) {
+  switch (period) {
+    case 1:
+      return "前半";
+    case 2:
+      return "後半";
+    case 3:
+      return "延長前半";
+    default:
+      return "延長後半";
+  }
+}
+
+std::string periodText(const MatchClock& clock) {
+  if (!clock.started()) return "試合前";
+  if (clock.matchOver()) return "試合終了";
+  if (clock.periodOver())
+    return clock.period() == 1 ? "ハーフタイム" : periodName(clock.period()) + "終了";
+  return periodName(clock.period());
+}
+
+}  // namespace
+
+std::string countdownText(int seconds) {
+  const int s = seconds % 60;
+  return std::to_string(seconds / 60) + (s < 10 ? ":0" : ":") + std::to_string(s);
+}
+
+RulesView rulesView(const Match& m) {
+  RulesView v;
+  v.period = periodText(m.clock());
+  for (int team = 1; team <= 2; ++team) {
+    TeamStrengthView& t = v.teams[team - 1];
+    const std::vector<Countdown> running = runningCountdowns(m, team);
+    t.courtPlayers = courtPlayers(m, team);
+    t.text = std::to_string(t.courtPlayers) + "人";
+    for (const Countdown& c : running) {
+      t.text += " " + c.person + " " + countdownText(c.remaining);
+      t.suspended[c.slot] = true;
+    }
+  }
+  const std::vector<RuleNotice> notices = ruleNotices(m);
+  const size_t first = notices.size() > kNoticesShown ? notices.size() - kNoticesShown : 0;
+  for (size_t i = first; i < notices.size(); ++i)
+    v.notices.push_back(clockText(notices[i].clockSeconds) + " " + notices[i].text);
+  return v;
+}
