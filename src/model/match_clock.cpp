@@ -13,6 +13,11 @@ void MatchClock::start(double now) {
 void MatchClock::togglePause(double now) {
   if (!started_) return;
   if (running_) {
+    // Past the end of the period the clock stops there, not later.
+    if (playedAt(now) * 86400.0 >= periods_.endSeconds(period_)) {
+      tick(now);
+      return;
+    }
     pausedAt_ = now;
     running_ = false;
     return;

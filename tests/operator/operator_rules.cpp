@@ -163,12 +163,17 @@ void OperatorRules::clicked(const OperatorButton& b, bool wasEnabled, double now
       break;
     case R::Pause:
       if (running_) {
+        // Past the end of the half the clock has stopped there already.
+        if (stopAtEndOfHalf(nowSeconds)) break;
         pauseBegan_ = nowSeconds;
-      } else {
+        running_ = false;
+      } else if (!halfOver_ || half_ < kHalves) {
+        if (halfOver_) ++half_;  // the next half starts from where the last ended
+        halfOver_ = false;
         pausedSeconds_ += nowSeconds - pauseBegan_;
+        running_ = true;
         clockShown_ = true;  // continuing shows the time at once
       }
-      running_ = !running_;
       break;
     case R::Person:
     case R::PersonCorrect:
@@ -500,10 +505,28 @@ std::string OperatorRules::checkCounts() {
   return "";
 }
 
+bool OperatorRules::stopAtEndOfHalf(double nowSeconds) {
+  const double end = half_ * kHalfSeconds;
+  const double played = nowSeconds - startSeconds_ - pausedSeconds_;
+  if (!running_ || played < end) return false;
+  running_ = false;
+  halfOver_ = true;
+  pauseBegan_ = nowSeconds - (played - end);
+  return true;
+}
+
+void OperatorRules::clockTicked(double nowSeconds) {
+  stopAtEndOfHalf(nowSeconds);
+}
+
 std::string OperatorRules::checkClock(double nowSeconds) const {
+  const std::string caption = windows_.matchWindow()->ui.clockPanel->text().toStdString();
+  if (halfOver_) {
+    const std::string end = clockCaption(half_ * kHalfSeconds);
+    return caption == end ? "" : "the clock reads " + caption + " at the end of the half";
+  }
   if (!running_) return "";
   const std::string expected = clockCaption(nowSeconds - startSeconds_ - pausedSeconds_);
-  const std::string caption = windows_.matchWindow()->ui.clockPanel->text().toStdString();
   return caption == expected ? "" : "the clock reads " + caption + ", expected " + expected;
 }
 

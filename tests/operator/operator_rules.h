@@ -39,6 +39,8 @@ class OperatorRules {
   // Whether the logs and their cursors are as they were before the step.
   bool unchangedInStep() const;
 
+  // The clock's timer ran: a running clock stops at the end of the half.
+  void clockTicked(double nowSeconds);
   // What the operator did, reported after the step.
   void clicked(const OperatorButton& b, bool wasEnabled, double nowSeconds);
   void rosterTyped(int col, int row, const std::string& text);
@@ -117,6 +119,12 @@ class OperatorRules {
   double pausedSeconds_ = 0;
   double pauseBegan_ = 0;
   bool running_ = false;
+  // Two halves of 30 minutes: the clock stops itself at the end of each.
+  static constexpr int kHalves = 2;
+  static constexpr double kHalfSeconds = 30 * 60;
+  int half_ = 1;
+  bool halfOver_ = false;
+  bool stopAtEndOfHalf(double nowSeconds);
 
   std::vector<std::vector<std::string>> logsAtSave_;
 };

@@ -374,6 +374,7 @@ std::string RandomOperator::letTimePass() {
   QCoreApplication::processEvents();
   if (windows_.matchWindow()->clockTimer.isActive()) {
     windows_.matchWindow()->tick();
+    rules_.clockTicked(fixture_.clockSeconds);
     ticked_ = true;
   }
   return newMessage(errors, questions);

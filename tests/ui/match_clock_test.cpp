@@ -23,18 +23,18 @@ TEST_F(ClockOnTheMatchWindow, OnlyTheStartButtonIsUsableBeforeTheMatch) {
   EXPECT_EQ(usableActions(), "000000");
 }
 
-TEST_F(ClockOnTheMatchWindow, PanelWaitsForTheFirstTickAndCountsMinutesPastTheHour) {
+TEST_F(ClockOnTheMatchWindow, PanelWaitsForTheFirstTick) {
   startMatch();
-  advance(3600 + 2 * 60 + 5);
+  advance(2 * 60 + 5);
   EXPECT_EQ(text(matchWindow()->ui.clockPanel), "00:00");
   click(person(1, 1));
   EXPECT_EQ(logCell(1, 0, 1), "00：00");
 
   matchWindow()->tick();
-  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "62:05");
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "02:05");
   advance(58);
   matchWindow()->tick();
-  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "63:03");
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "03:03");
   click(matchWindow()->ui.correctionButton);
   click(person(2, 1));  // a corrected pick keeps its time
   EXPECT_EQ(logCell(2, 0, 1), "00：00");
@@ -42,7 +42,34 @@ TEST_F(ClockOnTheMatchWindow, PanelWaitsForTheFirstTickAndCountsMinutesPastTheHo
   click(location(3));
   click(zone(4));
   click(person(1, 2));
-  EXPECT_EQ(logCell(1, 0, 1), "63：03");
+  EXPECT_EQ(logCell(1, 0, 1), "03：03");
+}
+
+// Each half stops by itself at its end; "中断/続行" starts the next from
+// there, and overtime counts minutes on past the hour.
+TEST_F(ClockOnTheMatchWindow, HalvesStopAtTheirEndAndOvertimeCountsPastTheHour) {
+  MatchSettings settings;
+  settings.periods.overtime = true;
+  match().setSettings(settings);
+  startMatch();
+  advance(30 * 60 + 40);  // the tick comes after the end of the half
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "30:00");
+  EXPECT_FALSE(matchWindow()->clockTimer.isActive());
+  advance(10 * 60);  // half-time
+  click(matchWindow()->ui.pauseButton);
+  advance(61);
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "31:01");
+  advance(29 * 60);
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "60:00");
+  click(matchWindow()->ui.pauseButton);  // the first period of overtime
+  advance(125);
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), "62:05");
+  click(person(1, 2));
+  EXPECT_EQ(logCell(1, 0, 1), "62：05");
 }
 
 TEST_F(ClockOnTheMatchWindow, TwoPausesAreLeftOutOfThePlayingTime) {
