@@ -85,3 +85,7 @@ QPushButton* GuiTest::location(int code) {
 QPushButton* GuiTest::zone(int code) {
   return court()->zoneButtons[code - 1];
 }
+
+void GuiTest::waitForSplash() {
+  for (int waited = 0; waited < 2000 && !splash()->isVisible(); waited += 5) settle(5);
+}

@@ -53,6 +53,9 @@ class GuiTest : public ::testing::Test {
   static void click(QPushButton* button);
   // Runs the event loop briefly so that timers can fire.
   static void settle(int ms = 5);
+  // Runs the event loop until the splash is up (its timer fires as soon as
+  // the loop runs, however busy the machine is), or two seconds pass.
+  void waitForSplash();
 
   // Cell (col, row) of a grid view, head rows and columns included.
   static std::string cell(QTableView* view, int col, int row) { return shown(view, col, row); }

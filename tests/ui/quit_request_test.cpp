@@ -22,7 +22,7 @@ class QuitRequest : public GuiTest {
 
 TEST_F(QuitRequest, EndsTheProgramWithTheOtherWindowsOpen) {
   openMatchWindow();
-  settle(20);  // the splash comes up
+  waitForSplash();
   ASSERT_TRUE(matchWindow()->isVisible());
   ASSERT_TRUE(splash()->isVisible());
   requestQuit();

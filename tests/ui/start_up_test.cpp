@@ -139,7 +139,7 @@ TEST_F(StartUp, ClosingADialogHidesItAndKeepsItsState) {
 }
 
 TEST_F(StartUp, SplashComesOnceAndGoesAtAClick) {
-  settle(20);
+  waitForSplash();
   ASSERT_TRUE(splash()->isVisible());
   EXPECT_TRUE(teamSheet()->isVisible());
   QTest::mouseClick(splash()->ui.universityLabel, Qt::LeftButton);
@@ -150,7 +150,7 @@ TEST_F(StartUp, SplashComesOnceAndGoesAtAClick) {
 }
 
 TEST_F(StartUp, SplashGoesAtAClickOnTheEmblemOrBackground) {
-  settle(20);
+  waitForSplash();
   ASSERT_TRUE(splash()->isVisible());
   QTest::mouseClick(splash()->ui.emblemPicture, Qt::LeftButton);
   EXPECT_FALSE(splash()->isVisible());
