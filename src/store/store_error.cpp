@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "sqlite_db.h"
@@ -29,6 +30,8 @@ std::string messageOf(StoreProblem problem, const std::string& path, const std::
   }
   text += " (" + path + ")";
   if (!detail.empty()) text += ": " + detail;
+  // One line, as standard error lists one file per line.
+  std::replace(text.begin(), text.end(), '\n', ' ');
   return text;
 }
 
