@@ -51,6 +51,7 @@ class Planner : public ScriptOperator {
                    const std::string&, int detail) override {
     const auto a = static_cast<Action>(action);
     const int n = events_++;
+    event_ = actionWord(a);
     if (detours_ && n % 5 == 1) {
       add("pick", [team](Screen& s) { s.pickPerson(3 - team, 1); });
       add("correct person", [](Screen& s) { s.correctPerson(); });
@@ -74,12 +75,13 @@ class Planner : public ScriptOperator {
     else
       add("detail " + std::string(actionWord(a)),
           [a, detail](Screen& s) { s.chooseDetail(dialogFor(a), detail); });
+    event_.clear();
     if (detours_) afterEvent(n, team);
   }
 
  private:
   void add(std::string kind, std::function<void(Screen&)> take) {
-    plan_.steps.push_back({std::move(kind), std::move(take), clock_});
+    plan_.steps.push_back({std::move(kind), event_, std::move(take), clock_});
   }
 
   // Edits that are undone again, windows switched, a save.
@@ -107,6 +109,7 @@ class Planner : public ScriptOperator {
       add("undo", [](Screen& s) { EventEditor(s.match()).undo(); });
     } else if (n % 6 == 5) {
       add("show team sheet", [](Screen& s) { s.showTeamSheet(); });
+      add("close match window", [](Screen& s) { s.requestClose(WindowId::Match); });
       add("switch to match", [](Screen& s) { s.finishInput(); });
       add("save", [](Screen& s) { s.match().markSaved(saveMatch(s.match())); });
     }
@@ -117,6 +120,7 @@ class Planner : public ScriptOperator {
   int clock_ = 0;
   int ticks_ = 0;
   int events_ = 0;
+  std::string event_;
 };
 
 }  // namespace
