@@ -15,7 +15,7 @@
 #include "screen.h"
 
 struct Step {
-  std::string kind;  // what the operator does, e.g. "pick", "detail 反則", "undo"
+  std::string kind;   // what the operator does, e.g. "pick", "detail 反則", "undo"
   std::string event;  // the play of the event the step is part of, if any
   std::function<void(Screen&)> take;
   int clockSeconds = 0;  // the clock the script has set once the step is taken
