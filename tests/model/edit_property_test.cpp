@@ -99,26 +99,22 @@ void mendAtRandom(uint32_t seed, const ScratchFolder& folder) {
   for (int n = pick(r, 0, 40); n > 0; --n) {
     const int team = pick(r, 1, 2);
     const int rows = mended.match.teamEventCount(team);
-    switch (pick(r, 0, 6)) {
-      case 0:
-        if (rows > 0) editor.replace(team, pick(r, 0, rows - 1), randomDraft(r)), ++edits;
-        break;
-      case 1:
-        if (rows > 0) editor.remove(team, pick(r, 0, rows - 1)), ++edits;
-        break;
-      case 2:
-        editor.insertBefore(team, pick(r, 0, rows), randomDraft(r)), ++edits;
-        break;
-      case 3:
-      case 4:
-        if (editor.canUndo()) editor.undo();
-        break;
-      case 5:
-        if (editor.canRedo()) editor.redo();
-        break;
-      case 6:
-        record(mended.screen, team, randomDraft(r), *clock);
-        break;
+    const int what = pick(r, 0, 6);
+    if (what == 0 && rows > 0) {
+      editor.replace(team, pick(r, 0, rows - 1), randomDraft(r));
+      ++edits;
+    } else if (what == 1 && rows > 0) {
+      editor.remove(team, pick(r, 0, rows - 1));
+      ++edits;
+    } else if (what == 2) {
+      editor.insertBefore(team, pick(r, 0, rows), randomDraft(r));
+      ++edits;
+    } else if ((what == 3 || what == 4) && editor.canUndo()) {
+      editor.undo();
+    } else if (what == 5 && editor.canRedo()) {
+      editor.redo();
+    } else if (what == 6) {
+      record(mended.screen, team, randomDraft(r), *clock);
     }
   }
 
@@ -148,8 +144,9 @@ void mendAtRandom(uint32_t seed, const ScratchFolder& folder) {
         EXPECT_EQ(countValue(cell), countValue(straight.match.team(team).lines[slot].counts[c]))
             << context << ", team " << team << " slot " << slot << " count " << c;
         // Where nothing was typed and nothing is counted, the cell is as it was.
-        if (typed[team - 1].lines[slot].counts[c].empty() && countValue(cell) == 0)
+        if (typed[team - 1].lines[slot].counts[c].empty() && countValue(cell) == 0) {
           EXPECT_EQ(cell, "") << context << ", team " << team << " slot " << slot;
+        }
       }
   }
 }
