@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libsqlite3-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   libxlsxwriter-dev               # the analysis workbook
   python3-openpyxl poppler-utils  # the tests read the workbook and the report back

@@ -20,6 +20,7 @@ struct Event {
   int detail = 0;  // goal zone, or the code of the action's detail
 
   bool isPlayer() const { return slot >= 1 && slot <= kLastPlayerSlot; }
+  bool operator==(const Event&) const = default;
 };
 
 // How far the event being entered has come. The operator goes forward one
@@ -41,6 +42,7 @@ struct Entry {
 
   bool open() const { return stage != Stage::None; }
   bool reached(Stage s) const { return static_cast<int>(stage) >= static_cast<int>(s); }
+  bool operator==(const Entry&) const = default;
 };
 
 // A row of an event log: when, No., who, play, where, what.

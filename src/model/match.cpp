@@ -91,9 +91,7 @@ bool Match::chooseAction(Action a) {
 }
 
 bool Match::canChoosePlace(int place) const {
-  if (entry_.stage != Stage::ActionChosen) return false;
-  if (entry_.event.action == Action::TimeOut) return place == place::kBench;
-  return place >= 1 && place <= kCourtPlaces;
+  return entry_.stage == Stage::ActionChosen && placeAllowed(entry_.event.action, place);
 }
 
 bool Match::choosePlace(int place) {
@@ -146,6 +144,48 @@ void Match::complete() {
   events_.push_back(entry_.event);
   entry_ = Entry{};
   unsaved_ = true;
+}
+
+void Match::insertEvent(int at, const Event& e) {
+  events_.insert(events_.begin() + at, e);
+  reindex();
+}
+
+void Match::eraseEvent(int at) {
+  events_.erase(events_.begin() + at);
+  reindex();
+}
+
+void Match::replaceEvent(int at, const Event& e) {
+  events_[at] = e;
+  reindex();
+}
+
+void Match::reindex() {
+  for (auto& index : teamEvents_) index.clear();
+  for (size_t i = 0; i < events_.size(); ++i)
+    teamEvents_[events_[i].team == 2 ? 1 : 0].push_back(static_cast<int>(i));
+  ++rewrites_;
+  unsaved_ = true;
+}
+
+MatchState Match::state() const {
+  return {teams_,  fileStem, exportPrefix, settings_,   clock_.state(),
+          events_, entry_,   unsaved_,     savedFiles_, history_};
+}
+
+void Match::restore(MatchState s) {
+  teams_ = std::move(s.teams);
+  fileStem = std::move(s.fileStem);
+  exportPrefix = std::move(s.exportPrefix);
+  setSettings(s.settings);
+  clock_.restore(s.clock);
+  events_ = std::move(s.events);
+  entry_ = std::move(s.entry);
+  savedFiles_ = std::move(s.savedFiles);
+  history_ = std::move(s.history);
+  reindex();
+  unsaved_ = s.unsaved;  // after reindex, which counts as a change
 }
 
 int Match::score(int team) const {

@@ -11,18 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "edit_history.h"
 #include "event.h"
+#include "file_identity.h"
 #include "match_clock.h"
 #include "match_settings.h"
+#include "match_state.h"
 #include "team.h"
-
-// A file on disk by device and inode, which stay the same while the file is
-// rewritten in place and change when another file takes its name.
-struct FileIdentity {
-  uint64_t device = 0;
-  uint64_t inode = 0;
-  bool operator==(const FileIdentity&) const = default;
-};
 
 class Match {
  public:
@@ -54,6 +49,8 @@ class Match {
   // The events of one team in the order of its log, i from 0.
   int teamEventCount(int team) const { return static_cast<int>(teamIndex(team).size()); }
   const Event& teamEvent(int team, int i) const { return events_[teamIndex(team)[i]]; }
+  // Where event i of a team's log stands in events().
+  int eventPosition(int team, int i) const { return teamIndex(team)[i]; }
   const Entry& entry() const { return entry_; }
 
   // The steps of entering an event. Each returns whether it was taken: a
@@ -87,9 +84,28 @@ class Match {
   void markSaved(const std::vector<FileIdentity>& written = {});
   // Whether a save of this match wrote that file.
   bool wroteFile(const FileIdentity& f) const;
+  const std::vector<FileIdentity>& savedFiles() const { return savedFiles_; }
+
+  // Edits of recorded events that can be undone and redone (EventEditor).
+  const EditHistory& history() const { return history_; }
+  // Moves on whenever recorded events change other than by a new one at the
+  // end: an edit, its undo or redo, a restore. A copy of the events kept
+  // elsewhere then has to be written again as a whole.
+  uint64_t eventsRewritten() const { return rewrites_; }
+
+  // The whole match, to keep and to bring back; restoring replaces all of
+  // it but the time source.
+  MatchState state() const;
+  void restore(MatchState s);
 
  private:
+  friend class EventEditor;  // changes recorded events under its own rules
+
   void complete();
+  void insertEvent(int at, const Event& e);
+  void eraseEvent(int at);
+  void replaceEvent(int at, const Event& e);
+  void reindex();
   const std::vector<int>& teamIndex(int team) const { return teamEvents_[team == 2 ? 1 : 0]; }
 
   std::array<Team, kTeams> teams_;
@@ -100,4 +116,6 @@ class Match {
   Entry entry_;
   bool unsaved_ = false;
   std::vector<FileIdentity> savedFiles_;
+  EditHistory history_;
+  uint64_t rewrites_ = 0;
 };

@@ -10,6 +10,17 @@ void MatchClock::start(double now) {
   started_ = true;
 }
 
+void MatchClock::restore(const State& s) {
+  startedAt_ = s.startedAt;
+  pausedAt_ = s.pausedAt;
+  pausedTotal_ = s.pausedTotal;
+  started_ = s.started;
+  running_ = s.running;
+  shown_ = s.shown;
+  period_ = s.period;
+  periodOver_ = s.periodOver;
+}
+
 void MatchClock::togglePause(double now) {
   if (!started_) return;
   if (running_) {

@@ -10,6 +10,25 @@
 
 class MatchClock {
  public:
+  // Everything the clock holds, to keep it and bring it back. A running
+  // clock brought back keeps its start and pauses, so the time of day moves
+  // it on as if the program had never stopped.
+  struct State {
+    double startedAt = 0;
+    double pausedAt = 0;
+    double pausedTotal = 0;
+    bool started = false;
+    bool running = true;
+    int shown = 0;
+    int period = 1;
+    bool periodOver = false;
+    bool operator==(const State&) const = default;
+  };
+  State state() const {
+    return {startedAt_, pausedAt_, pausedTotal_, started_, running_, shown_, period_, periodOver_};
+  }
+  void restore(const State& s);
+
   // Times are the time of day in days (a fraction of a day).
   void start(double now);
   // Pauses a running clock, or continues a paused one and shows the time;

@@ -14,4 +14,5 @@ enum class TimeOutRule {
 struct MatchSettings {
   Periods periods;
   TimeOutRule timeOutRule = TimeOutRule::ThreePerMatch;
+  bool operator==(const MatchSettings&) const = default;
 };

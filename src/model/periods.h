@@ -16,4 +16,6 @@ struct Periods {
   int periodAt(int seconds) const;
   // Whether the time lies in the last five minutes of the second half.
   bool inLastFiveMinutes(int seconds) const;
+
+  bool operator==(const Periods&) const = default;
 };

@@ -19,3 +19,9 @@ std::string raisedCount(const std::string& text) {
 std::string loweredCount(const std::string& text) {
   return intToStr(int64_t{strToInt(text)} - 1);
 }
+
+std::string movedCount(const std::string& text, int delta) {
+  if (delta == 0) return text;
+  if (text.empty() && delta > 0) return intToStr(delta);
+  return intToStr(int64_t{strToInt(text)} + delta);
+}

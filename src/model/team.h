@@ -24,11 +24,13 @@ struct RosterLine {
 
   std::string& count(Count c) { return counts[static_cast<int>(c)]; }
   const std::string& count(Count c) const { return counts[static_cast<int>(c)]; }
+  bool operator==(const RosterLine&) const = default;
 };
 
 struct Team {
   std::string name;
   std::array<RosterLine, kRosterLines> lines;  // slot 0 the official, 1..14 players
+  bool operator==(const Team&) const = default;
 };
 
 // Whether a count cell can be raised (empty counts as 0) or lowered (it
@@ -39,3 +41,6 @@ bool countLowerable(const std::string& text);
 std::string raisedCount(const std::string& text);
 // The cell one down. Throws ConversionError unless it holds a number.
 std::string loweredCount(const std::string& text);
+// The cell moved by `delta`, up from empty as from 0. Throws ConversionError
+// as raising and lowering one by one would.
+std::string movedCount(const std::string& text, int delta);

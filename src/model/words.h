@@ -48,6 +48,11 @@ inline constexpr int kLeftWing = 1, kLeftPost = 2, kCentrePost = 3, kRightPost =
                      kPenaltyThrow = 10, kBench = 11;
 }
 inline constexpr int kCourtPlaces = 10;
+// A time-out is taken at the bench, everything else on the court.
+inline bool placeAllowed(Action a, int place) {
+  if (a == Action::TimeOut) return place == place::kBench;
+  return place >= 1 && place <= kCourtPlaces;
+}
 inline constexpr std::array<std::string_view, 12> kPlaceWords = {
     "",       "左サイド", "左ポスト", "中ポスト", "右ポスト", "右サイド",
     "左４５", "センター", "右４５",   "相手陣地", "PT",       "ベンチ"};

@@ -19,14 +19,12 @@ int RosterGrid::fieldOfColumn(int col) {
   return team == 2 ? col - kSeparatorColumn : team == 1 ? col : 0;
 }
 
-// The text behind a typed cell, or null; for a const grid a const text.
-template <typename Grid>
-auto RosterGrid::fieldOf(Grid& grid, int col, int row) -> decltype(&grid.separator_[0]) {
+std::string* RosterGrid::field(int col, int row) const {
   if (row < 1 || row >= kRows) return nullptr;
-  if (col == kSeparatorColumn) return &grid.separator_[row];
+  if (col == kSeparatorColumn) return &(*separator_)[row - 1];
   const int team = teamOfColumn(col);
   if (team == 0) return nullptr;
-  auto& line = grid.match_.team(team).lines[row - 1];
+  RosterLine& line = match_.team(team).lines[row - 1];
   const int f = fieldOfColumn(col);
   return f == 1 ? &line.number : f == 2 ? &line.name : &line.counts[f - 3];
 }
@@ -36,12 +34,12 @@ std::string RosterGrid::cell(int col, int row) const {
     return std::string(kTeamColumnHeads[col == kSeparatorColumn ? 0 : fieldOfColumn(col)]);
   if (col == 0 && row >= 1 && row < kRows)
     return row == 1 ? std::string(kOfficialWord) : std::to_string(row - 1);
-  const std::string* text = fieldOf(*this, col, row);
+  const std::string* text = field(col, row);
   return text ? *text : std::string();
 }
 
 void RosterGrid::setCell(int col, int row, const std::string& text) {
-  std::string* target = fieldOf(*this, col, row);
+  std::string* target = field(col, row);
   if (!target || *target == text) return;
   *target = text;
   if (col != kSeparatorColumn) match_.markEdited();  // nothing saved reads the separator

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "match.h"
+#include "screen.h"
 
 // The team sheet's roster grid: a head row, a line-label column, and per
 // team the number, name and four counts of each line; column 7 separates the
@@ -15,7 +16,11 @@ class RosterGrid {
   static constexpr int kRows = 16;
   static constexpr int kSeparatorColumn = 7;
 
-  explicit RosterGrid(Match& m) : match_(m) {}
+  // The separator column is kept by the screen, or by the grid itself.
+  explicit RosterGrid(Screen& s) : match_(s.match()), separator_(&s.notes()) {}
+  explicit RosterGrid(Match& m) : match_(m), separator_(&ownSeparator_) {}
+  RosterGrid(const RosterGrid&) = delete;
+  RosterGrid& operator=(const RosterGrid&) = delete;
 
   std::string cell(int col, int row) const;
   // Rows 1..15 and columns 1..13 are typed into; other cells stay.
@@ -28,10 +33,11 @@ class RosterGrid {
   static int columnOf(int team, int field) { return team == 2 ? field + kSeparatorColumn : field; }
 
  private:
-  template <typename Grid>
-  static auto fieldOf(Grid& grid, int col, int row) -> decltype(&grid.separator_[0]);
+  // The text behind a typed cell, or null.
+  std::string* field(int col, int row) const;
 
   Match& match_;
   // The separator column can be typed into like any cell; nothing reads it.
-  std::array<std::string, kRows> separator_;
+  std::array<std::string, kRosterLines>* separator_;
+  std::array<std::string, kRosterLines> ownSeparator_;
 };

@@ -27,6 +27,23 @@ void Screen::show(WindowId w) {
   // window is listed once and the list stays short when no window takes it.
   std::erase(raised_, w);
   raised_.push_back(w);
+  std::erase(frontOrder_, w);
+  frontOrder_.push_back(w);
+}
+
+ScreenState Screen::state() const {
+  return {visible_, frontOrder_, rosterCarried_, splashShown_, notes_};
+}
+
+void Screen::restore(const ScreenState& s) {
+  visible_ = s.visible;
+  frontOrder_ = s.frontOrder;
+  rosterCarried_ = s.rosterCarried;
+  splashShown_ = s.splashShown;
+  notes_ = s.notes;
+  raised_.clear();
+  for (WindowId w : frontOrder_)
+    if (visible(w)) raised_.push_back(w);
 }
 
 std::string Screen::personCaption(int team, int slot) const {

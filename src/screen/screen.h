@@ -16,6 +16,18 @@
 // whose goal zone is chosen there.
 WindowId dialogFor(Action a);
 
+// Everything the screen holds, to keep and to bring back.
+struct ScreenState {
+  std::array<bool, kWindowCount + 1> visible{};
+  // Windows by their last raise, the one in front last.
+  std::vector<WindowId> frontOrder;
+  bool rosterCarried = false;
+  bool splashShown = false;
+  // The roster grid's separator column, by line; typed into, never saved.
+  std::array<std::string, kRosterLines> notes;
+  bool operator==(const ScreenState&) const = default;
+};
+
 class Screen {
  public:
   explicit Screen(Match& match) : match_(match) {}
@@ -72,10 +84,20 @@ class Screen {
   void show(WindowId w);  // shows and brings to the front
   void hide(WindowId w) { visible_[static_cast<int>(w)] = false; }
 
+  std::array<std::string, kRosterLines>& notes() { return notes_; }
+  const std::array<std::string, kRosterLines>& notes() const { return notes_; }
+
+  ScreenState state() const;
+  // Brings the screen back as it stood; the shown windows are raised again
+  // in their order, so takeRaised() lists them back to front.
+  void restore(const ScreenState& s);
+
  private:
   Match& match_;
   std::array<bool, kWindowCount + 1> visible_{};
   std::vector<WindowId> raised_;
+  std::vector<WindowId> frontOrder_;
   bool rosterCarried_ = false;
   bool splashShown_ = false;
+  std::array<std::string, kRosterLines> notes_;
 };

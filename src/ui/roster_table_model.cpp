@@ -1,9 +1,9 @@
 #include "roster_table_model.h"
 
 RosterTableModel::RosterTableModel(RosterGrid& grid, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid) {
+    : QAbstractTableModel(parent), grid_(&grid) {
   for (int r = 0; r < kBodyRows; ++r)
-    for (int c = 0; c < kBodyCols; ++c) shown_[r][c] = grid_.cell(c + 1, r + 1);
+    for (int c = 0; c < kBodyCols; ++c) shown_[r][c] = grid_->cell(c + 1, r + 1);
 }
 
 int RosterTableModel::rowCount(const QModelIndex& parent) const {
@@ -15,14 +15,14 @@ int RosterTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant RosterTableModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
-  return QString::fromStdString(grid_.cell(index.column() + 1, index.row() + 1));
+  if (!grid_ || !index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+  return QString::fromStdString(grid_->cell(index.column() + 1, index.row() + 1));
 }
 
 bool RosterTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (!index.isValid() || role != Qt::EditRole) return false;
+  if (!grid_ || !index.isValid() || role != Qt::EditRole) return false;
   const std::string text = value.toString().toStdString();
-  grid_.setCell(index.column() + 1, index.row() + 1, text);
+  grid_->setCell(index.column() + 1, index.row() + 1, text);
   shown_[index.row()][index.column()] = text;
   emit dataChanged(index, index);
   emit edited();
@@ -30,9 +30,9 @@ bool RosterTableModel::setData(const QModelIndex& index, const QVariant& value, 
 }
 
 QVariant RosterTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole) return {};
+  if (!grid_ || role != Qt::DisplayRole) return {};
   const std::string text =
-      orientation == Qt::Horizontal ? grid_.cell(section + 1, 0) : grid_.cell(0, section + 1);
+      orientation == Qt::Horizontal ? grid_->cell(section + 1, 0) : grid_->cell(0, section + 1);
   return QString::fromStdString(text);
 }
 
@@ -41,9 +41,10 @@ Qt::ItemFlags RosterTableModel::flags(const QModelIndex& index) const {
 }
 
 void RosterTableModel::refresh() {
+  if (!grid_) return;
   for (int r = 0; r < kBodyRows; ++r)
     for (int c = 0; c < kBodyCols; ++c) {
-      std::string text = grid_.cell(c + 1, r + 1);
+      std::string text = grid_->cell(c + 1, r + 1);
       if (text == shown_[r][c]) continue;
       shown_[r][c] = std::move(text);
       const QModelIndex i = index(r, c);

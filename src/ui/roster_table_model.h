@@ -23,6 +23,9 @@ class RosterTableModel : public QAbstractTableModel {
 
   // Tells the view about cells the recording changed (counts) since.
   void refresh();
+  // Lets go of the grid, which goes away before the view: an editor still
+  // open commits as its window closes, and nothing must be written then.
+  void detach() { grid_ = nullptr; }
 
  signals:
   // A cell was typed into.
@@ -32,6 +35,6 @@ class RosterTableModel : public QAbstractTableModel {
   static constexpr int kBodyRows = RosterGrid::kRows - 1;
   static constexpr int kBodyCols = RosterGrid::kColumns - 1;
 
-  RosterGrid& grid_;
+  RosterGrid* grid_;
   std::array<std::array<std::string, kBodyCols>, kBodyRows> shown_;
 };

@@ -24,7 +24,7 @@ GridLayout rosterLayout() {
 }  // namespace
 
 TeamSheetWindow::TeamSheetWindow(Screen& s)
-    : RecorderWindow(s, WindowId::TeamSheet), rosterGrid_(s.match()) {
+    : RecorderWindow(s, WindowId::TeamSheet), rosterGrid_(s) {
   ui.setupUi(this);
   applyStoredAppearance({QStringLiteral("データ入力"),
                          {174, 93},
@@ -52,6 +52,11 @@ TeamSheetWindow::TeamSheetWindow(Screen& s)
   connect(rosterModel_, &RosterTableModel::edited, this, [this] { handle([] {}); });
   ui.rosterGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
   ui.rosterGrid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+}
+
+TeamSheetWindow::~TeamSheetWindow() {
+  disconnect(rosterModel_, nullptr, this, nullptr);
+  rosterModel_->detach();
 }
 
 void TeamSheetWindow::refresh() {

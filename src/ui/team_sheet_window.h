@@ -14,6 +14,7 @@ class TeamSheetWindow : public RecorderWindow {
 
  public:
   explicit TeamSheetWindow(Screen& screen);
+  ~TeamSheetWindow() override;
   void refresh() override;
 
   Ui::TeamSheetWindow ui;

@@ -254,4 +254,33 @@ TEST(RulesOnTheMatchWindow, PeriodStrengthAndNotices) {
   EXPECT_TRUE(matchWindowView(m).personsUsable);  // recording goes on in the break
 }
 
+TEST(ScreenKept, AScreenBroughtBackShowsTheSameWindowsInTheSameOrder) {
+  Match m;
+  m.timeOfDay = [] { return 0.5; };
+  Screen s(m);
+  s.show(WindowId::TeamSheet);
+  s.showSplashOnce();
+  s.closeSplash();
+  RosterGrid(s).setCell(RosterGrid::kSeparatorColumn, 4, "memo");
+  s.finishInput();
+  s.startMatch();
+  s.pickPerson(1, 2);
+  s.chooseAction(Action::Foul);
+  s.choosePlace(place::kCentre);  // the foul dialog is in front now
+  s.showTeamSheet();              // and the team sheet before it
+  s.takeRaised();
+
+  Match m2;
+  Screen back(m2);
+  back.restore(s.state());
+  EXPECT_TRUE(back.state() == s.state());
+  EXPECT_TRUE(back.rosterCarried());
+  EXPECT_FALSE(back.splashDue());
+  EXPECT_FALSE(back.visible(WindowId::Splash));
+  EXPECT_FALSE(back.visible(WindowId::Court));
+  EXPECT_EQ(back.takeRaised(), (std::vector{WindowId::Match, WindowId::Foul, WindowId::TeamSheet}));
+  EXPECT_EQ(RosterGrid(back).cell(RosterGrid::kSeparatorColumn, 4), "memo");
+  EXPECT_EQ(RosterGrid(m2).cell(RosterGrid::kSeparatorColumn, 4), "");  // a grid of its own
+}
+
 }  // namespace

@@ -1,0 +1,183 @@
+// The match file: one event entered click by click with the file kept after
+// each click, under both journal settings; an edit, which writes every event
+// again; bringing back and opening a long match; looking for matches to
+// bring back at start-up; the copy beside the saved tables.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "event_editor.h"
+#include "match_file.h"
+#include "match_listing.h"
+#include "screen.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string name = (fs::temp_directory_path() / "hb-store-bench-XXXXXX").string();
+    path = mkdtemp(name.data());
+  }
+  ~TempFolder() { fs::remove_all(path); }
+  fs::path path;
+};
+
+// Every kind of event in turn, for persons of both teams; `keep` after each
+// click.
+template <typename Keep>
+void recordEvent(Screen& s, int team, int n, Keep keep) {
+  const auto action = static_cast<Action>(1 + n % 6);
+  s.pickPerson(team, 1 + n % 14);
+  keep();
+  s.chooseAction(action);
+  keep();
+  if (action == Action::TimeOut) {
+    s.choosePlace(place::kBench);
+    keep();
+    s.chooseDetail(WindowId::TimeOut, 1);
+    keep();
+    return;
+  }
+  s.choosePlace(1 + n % 10);
+  keep();
+  if (isShot(action))
+    s.chooseZone(1 + n % 11);
+  else
+    s.chooseDetail(dialogFor(action), action == Action::Foul ? 1 + n % 3 : 1);
+  keep();
+}
+
+struct RecordedMatch {
+  explicit RecordedMatch(int eventsPerTeam) {
+    m.timeOfDay = [] { return 0.5; };
+    for (int slot = 1; slot <= 14; ++slot) {
+      m.team(1).lines[slot].number = std::to_string(slot + 3);
+      m.team(1).lines[slot].name = "選手" + std::to_string(slot);
+      m.team(2).lines[slot].number = std::to_string(slot + 20);
+      m.team(2).lines[slot].name = "Player" + std::to_string(slot);
+    }
+    screen.finishInput();
+    screen.startMatch();
+    for (int n = 0; n < eventsPerTeam; ++n) {
+      recordEvent(screen, 1, n, [] {});
+      recordEvent(screen, 2, n + 3, [] {});
+    }
+  }
+  Match m;
+  Screen screen{m};
+};
+
+// Four clicks, the file kept after each: what the windows add to an event.
+void BM_EventKeptAfterEachClick(benchmark::State& state) {
+  const auto durability = static_cast<Durability>(state.range(0));
+  TempFolder folder;
+  RecordedMatch r(200);
+  MatchFile file = MatchFile::create(folder.path, std::chrono::system_clock::now(), durability);
+  file.commit(r.m, r.screen);
+  int n = 0;
+  for (auto _ : state) recordEvent(r.screen, 1 + n % 2, n++, [&] { file.commit(r.m, r.screen); });
+  state.SetLabel(durability == Durability::EveryStep    ? "FULL at every click"
+                 : durability == Durability::EveryEvent ? "FULL once no event is open"
+                                                        : "NORMAL, synced in the background");
+}
+BENCHMARK(BM_EventKeptAfterEachClick)
+    ->Arg(static_cast<int>(Durability::EveryStep))
+    ->Arg(static_cast<int>(Durability::EveryEvent))
+    ->Arg(static_cast<int>(Durability::Background))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MinTime(3);
+
+// The same in the background setting, then waiting until the event is on the
+// disk: how long a power cut could take it back.
+void BM_EventKeptUntilOnDisk(benchmark::State& state) {
+  TempFolder folder;
+  RecordedMatch r(200);
+  MatchFile file = MatchFile::create(folder.path);
+  file.commit(r.m, r.screen);
+  int n = 0;
+  for (auto _ : state) {
+    recordEvent(r.screen, 1 + n % 2, n++, [&] { file.commit(r.m, r.screen); });
+    file.waitUntilOnDisk();
+  }
+}
+BENCHMARK(BM_EventKeptUntilOnDisk)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
+// The same four clicks with nothing kept.
+void BM_EventNotKept(benchmark::State& state) {
+  RecordedMatch r(200);
+  int n = 0;
+  for (auto _ : state) recordEvent(r.screen, 1 + n % 2, n++, [] {});
+}
+BENCHMARK(BM_EventNotKept)->Unit(benchmark::kMicrosecond);
+
+// An edit and its undo, each kept: every event written again.
+void BM_EditKept(benchmark::State& state) {
+  TempFolder folder;
+  RecordedMatch r(static_cast<int>(state.range(0)));
+  MatchFile file = MatchFile::create(folder.path);
+  file.commit(r.m, r.screen);
+  EventEditor editor(r.m);
+  for (auto _ : state) {
+    editor.remove(1, 0);
+    file.commit(r.m, r.screen);
+    editor.undo();
+    file.commit(r.m, r.screen);
+  }
+  state.SetLabel("two commits");
+}
+BENCHMARK(BM_EditKept)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Opening a kept match of 1,000 events per team and bringing it back.
+void BM_RestoreMatch(benchmark::State& state) {
+  TempFolder folder;
+  fs::path path;
+  {
+    RecordedMatch r(static_cast<int>(state.range(0)));
+    MatchFile file = MatchFile::create(folder.path);
+    file.commit(r.m, r.screen);
+    path = file.path();
+  }
+  for (auto _ : state) {
+    Match m;
+    Screen s(m);
+    MatchFile file = MatchFile::open(path);
+    file.restoreInto(m, s);
+    benchmark::DoNotOptimize(m.events().size());
+  }
+}
+BENCHMARK(BM_RestoreMatch)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Start-up: the data folder looked through for a match to bring back, with
+// no file at all, and with that many matches that ended properly.
+void BM_ListRestorable(benchmark::State& state) {
+  TempFolder folder;
+  for (int i = 0; i < state.range(0); ++i) {
+    RecordedMatch r(100);
+    MatchFile file = MatchFile::create(folder.path);
+    file.commit(r.m, r.screen);
+    file.markEndedCleanly();
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(listRestorable(folder.path).restorable.size());
+}
+BENCHMARK(BM_ListRestorable)->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The copy beside the saved tables, 1,000 events per team.
+void BM_BackupBesideTheTables(benchmark::State& state) {
+  TempFolder folder;
+  RecordedMatch r(1000);
+  MatchFile file = MatchFile::create(folder.path);
+  file.commit(r.m, r.screen);
+  const std::string target = (folder.path / "試合.hbmatch").string();
+  for (auto _ : state) file.backupTo(target);
+}
+BENCHMARK(BM_BackupBesideTheTables)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();

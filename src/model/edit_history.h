@@ -1,0 +1,24 @@
+// The edits of recorded events that can be undone and redone: each names
+// the position in the match's events it applies at and the event before and
+// after, so that undoing it is the same kind of change the other way round.
+#pragma once
+
+#include <vector>
+
+#include "event.h"
+
+enum class EditKind : int { Replace = 1, Remove = 2, Insert = 3 };
+
+struct EventEdit {
+  EditKind kind = EditKind::Replace;
+  int at = 0;    // position in Match::events()
+  Event before;  // Replace and Remove: the event that was there
+  Event after;   // Replace and Insert: the event put there
+  bool operator==(const EventEdit&) const = default;
+};
+
+struct EditHistory {
+  std::vector<EventEdit> done;    // oldest first; undo takes the last
+  std::vector<EventEdit> undone;  // redo takes the last; a new edit clears it
+  bool operator==(const EditHistory&) const = default;
+};

@@ -1,0 +1,168 @@
+#include "event_editor.h"
+
+#include <vector>
+
+namespace {
+
+// A count cell that moves: team, slot, which count, by how much.
+struct CellMove {
+  int team;
+  int slot;
+  Count count;
+  int delta;
+};
+
+// The count cell an event raises, if any: goals, and the sanction of a foul.
+void addMove(std::vector<CellMove>& moves, const Event& e, int delta) {
+  Count c;
+  if (e.action == Action::Goal)
+    c = Count::Goals;
+  else if (e.action == Action::Foul && e.detail >= 1 && e.detail <= kCounts - 1)
+    c = countOf(static_cast<Sanction>(e.detail));
+  else
+    return;
+  for (CellMove& m : moves)
+    if (m.team == e.team && m.slot == e.slot && m.count == c) {
+      m.delta += delta;
+      return;
+    }
+  moves.push_back({e.team, e.slot, c, delta});
+}
+
+// How many of the cell's kind the person has among the recorded events.
+int countedFor(const Match& m, const CellMove& c) {
+  std::vector<CellMove> one;
+  int n = 0;
+  for (const Event& e : m.events()) {
+    if (e.team != c.team || e.slot != c.slot) continue;
+    one.clear();
+    addMove(one, e, 1);
+    n += !one.empty() && one[0].count == c.count;
+  }
+  return n;
+}
+
+// The cell after the move. One that comes down to 0 while the person has
+// nothing of its kind left is left empty, as it was before anything was
+// counted: its offset was 0, and a recording of the events as they now
+// stand would not have touched it.
+std::string movedCell(const Match& m, const CellMove& c) {
+  const std::string& text = m.team(c.team).lines[c.slot].count(c.count);
+  std::string moved = movedCount(text, c.delta);
+  if (moved == "0" && c.delta < 0 && countedFor(m, c) + c.delta == 0) moved.clear();
+  return moved;
+}
+
+}  // namespace
+
+void EventEditor::checkEditable() const {
+  if (!canEdit())
+    throw EditError("入力中の記録があります。完了するか修正してから記録を直してください");
+}
+
+const Event& EventEditor::eventAt(int team, int row) const {
+  if ((team != 1 && team != 2) || row < 0 || row >= m_.teamEventCount(team))
+    throw EditError("その行に記録はありません");
+  return m_.teamEvent(team, row);
+}
+
+Event EventEditor::eventFrom(int team, const EventDraft& d, const Event* recorded) const {
+  if (const std::string problem = draftProblem(d); !problem.empty()) throw EditError(problem);
+  Event e;
+  e.team = team;
+  e.slot = d.slot;
+  e.clockSeconds = d.clockSeconds;
+  e.period = m_.settings().periods.periodAt(d.clockSeconds);
+  if (recorded && recorded->slot == d.slot) {
+    e.number = recorded->number;
+    e.name = recorded->name;
+  } else {
+    const RosterLine& line = m_.team(team).lines[d.slot];
+    e.number = line.number;
+    e.name = line.name;
+  }
+  e.action = d.action;
+  e.place = d.place;
+  e.detail = d.detail;
+  return e;
+}
+
+void EventEditor::replace(int team, int row, const EventDraft& d) {
+  checkEditable();
+  const Event& before = eventAt(team, row);
+  EventEdit edit{EditKind::Replace, m_.eventPosition(team, row), before,
+                 eventFrom(team, d, &before)};
+  if (edit.after == edit.before) return;  // nothing to undo later
+  apply(edit, true);
+  m_.history_.done.push_back(std::move(edit));
+  m_.history_.undone.clear();
+}
+
+void EventEditor::remove(int team, int row) {
+  checkEditable();
+  const Event& before = eventAt(team, row);
+  EventEdit edit{EditKind::Remove, m_.eventPosition(team, row), before, {}};
+  apply(edit, true);
+  m_.history_.done.push_back(std::move(edit));
+  m_.history_.undone.clear();
+}
+
+void EventEditor::insertBefore(int team, int row, const EventDraft& d) {
+  checkEditable();
+  if ((team != 1 && team != 2) || row < 0 || row > m_.teamEventCount(team))
+    throw EditError("その行に記録はありません");
+  const int at = row < m_.teamEventCount(team) ? m_.eventPosition(team, row)
+                                               : static_cast<int>(m_.events().size());
+  EventEdit edit{EditKind::Insert, at, {}, eventFrom(team, d, nullptr)};
+  apply(edit, true);
+  m_.history_.done.push_back(std::move(edit));
+  m_.history_.undone.clear();
+}
+
+void EventEditor::undo() {
+  checkEditable();
+  if (m_.history_.done.empty()) throw EditError("元に戻す修正はありません");
+  apply(m_.history_.done.back(), false);
+  m_.history_.undone.push_back(std::move(m_.history_.done.back()));
+  m_.history_.done.pop_back();
+}
+
+void EventEditor::redo() {
+  checkEditable();
+  if (m_.history_.undone.empty()) throw EditError("やり直す修正はありません");
+  apply(m_.history_.undone.back(), true);
+  m_.history_.done.push_back(std::move(m_.history_.undone.back()));
+  m_.history_.undone.pop_back();
+}
+
+// Forward the edit puts `after` where `before` was; backward the other way
+// round. The count cells are worked out first, so a cell that holds no
+// number stops the edit before anything changed.
+void EventEditor::apply(const EventEdit& edit, bool forward) {
+  const bool hasBefore = edit.kind != EditKind::Insert;
+  const bool hasAfter = edit.kind != EditKind::Remove;
+  const bool removes = forward ? hasBefore : hasAfter;  // an event leaves position `at`
+  const Event& leaving = forward ? edit.before : edit.after;
+  const Event& coming = forward ? edit.after : edit.before;
+  const bool adds = forward ? hasAfter : hasBefore;
+
+  const int size = static_cast<int>(m_.events().size());
+  if (edit.at < 0 || edit.at > size ||
+      (removes && (edit.at == size || m_.events()[edit.at] != leaving)))
+    throw EditError("修正の記録が試合の記録と合いません");
+
+  std::vector<CellMove> moves;
+  if (removes) addMove(moves, leaving, -1);
+  if (adds) addMove(moves, coming, +1);
+  std::vector<std::string> cells;
+  for (const CellMove& c : moves) cells.push_back(movedCell(m_, c));
+
+  for (size_t i = 0; i < moves.size(); ++i)
+    m_.team(moves[i].team).lines[moves[i].slot].count(moves[i].count) = std::move(cells[i]);
+  if (removes && adds)
+    m_.replaceEvent(edit.at, coming);
+  else if (removes)
+    m_.eraseEvent(edit.at);
+  else
+    m_.insertEvent(edit.at, coming);
+}

@@ -1,0 +1,54 @@
+// Mending recorded events afterwards: change, remove or insert an event of a
+// team's log, and undo and redo those edits back to the start of the match.
+// Everything that counts events follows by itself, since it is derived from
+// them; the team sheet's count cells, which are typed text, are moved by the
+// difference the edit makes to each person's count, so a number typed by
+// hand keeps its offset. Nothing is edited while an event is being entered.
+//
+// The history lives in the match (Match::history()), so it is kept and
+// brought back with it; the editor is only the rules and can be made
+// wherever an edit is asked for.
+#pragma once
+
+#include "event_draft.h"
+#include "match.h"
+#include "user_error.h"
+
+// An edit refused; the error box shows the reason and nothing changed.
+class EditError : public UserError {
+ public:
+  using UserError::UserError;
+};
+
+class EventEditor {
+ public:
+  explicit EventEditor(Match& m) : m_(m) {}
+
+  // Edits, undo and redo wait until no event is being entered.
+  bool canEdit() const { return !m_.entry().open(); }
+  bool canUndo() const { return canEdit() && !m_.history_.done.empty(); }
+  bool canRedo() const { return canEdit() && !m_.history_.undone.empty(); }
+
+  // Row `row` (from 0) of team `team`'s log. The team stays; a new person's
+  // number and name are read from the roster as it stands, an unchanged
+  // person keeps those the event was recorded with. Throw EditError for an
+  // edit not allowed or a draft entering could not have given, and
+  // ConversionError for a count cell to move that holds no whole number;
+  // either way nothing changes.
+  void replace(int team, int row, const EventDraft& d);
+  void remove(int team, int row);
+  // Before row `row` of the log, and just before that event among all the
+  // match's events; a row past the last event adds it after all of them.
+  void insertBefore(int team, int row, const EventDraft& d);
+
+  void undo();
+  void redo();
+
+ private:
+  void checkEditable() const;
+  const Event& eventAt(int team, int row) const;
+  Event eventFrom(int team, const EventDraft& d, const Event* recorded) const;
+  void apply(const EventEdit& edit, bool forward);
+
+  Match& m_;
+};

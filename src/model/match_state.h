@@ -1,0 +1,28 @@
+// Everything a match holds, taken out whole and put back whole: what a
+// match file keeps so that the match goes on after the program ends.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "edit_history.h"
+#include "event.h"
+#include "file_identity.h"
+#include "match_clock.h"
+#include "match_settings.h"
+#include "team.h"
+
+struct MatchState {
+  std::array<Team, kTeams> teams;
+  std::string fileStem;
+  std::string exportPrefix;
+  MatchSettings settings;
+  MatchClock::State clock;
+  std::vector<Event> events;
+  Entry entry;
+  bool unsaved = false;
+  std::vector<FileIdentity> savedFiles;
+  EditHistory history;
+  bool operator==(const MatchState&) const = default;
+};

@@ -1,0 +1,221 @@
+#include "match_rows.h"
+
+#include <sstream>
+
+#include "store_error.h"
+
+namespace rows {
+
+namespace {
+
+// An event's eight columns from parameter `first` on.
+void bindEventAt(Statement& s, int first, const Event& e) {
+  s.bind(first, e.team)
+      .bind(first + 1, e.slot)
+      .bind(first + 2, e.clockSeconds)
+      .bind(first + 3, e.number)
+      .bind(first + 4, e.name)
+      .bind(first + 5, static_cast<int>(e.action))
+      .bind(first + 6, e.place)
+      .bind(first + 7, e.detail);
+}
+
+std::string frontText(const std::vector<WindowId>& order) {
+  std::string text;
+  for (WindowId w : order) {
+    if (!text.empty()) text += ',';
+    text += std::to_string(static_cast<int>(w));
+  }
+  return text;
+}
+
+}  // namespace
+
+void bindMatch(Statement& s, const Header& h, const Match& m, const ScreenState& screen) {
+  const MatchClock::State c = m.clock().state();
+  const Entry& entry = m.entry();
+  int64_t visible = 0;
+  for (int w = 1; w <= kWindowCount; ++w) visible |= int64_t{screen.visible[w]} << w;
+  s.bind(1, h.started)
+      .bind(2, h.lastStepMs)
+      .bind(3, h.ended)
+      .bind(4, m.fileStem)
+      .bind(5, m.exportPrefix)
+      .bind(6, m.team(1).name)
+      .bind(7, m.team(2).name)
+      .bind(8, m.unsaved())
+      .bind(9, c.started)
+      .bind(10, c.running)
+      .bind(11, c.startedAt)
+      .bind(12, c.pausedAt)
+      .bind(13, c.pausedTotal)
+      .bind(14, c.shown)
+      .bind(15, static_cast<int>(entry.stage))
+      .bind(16, entry.personCorrectable);
+  bindEventAt(s, 17, entry.event);
+  s.bind(25, visible)
+      .bind(26, frontText(screen.frontOrder))
+      .bind(27, screen.rosterCarried)
+      .bind(28, screen.splashShown);
+  // Added by version 2, at the end of the row.
+  const MatchSettings& settings = m.settings();
+  s.bind(29, settings.periods.halfMinutes)
+      .bind(30, settings.periods.overtime)
+      .bind(31, static_cast<int>(settings.timeOutRule))
+      .bind(32, c.period)
+      .bind(33, c.periodOver)
+      .bind(34, entry.event.period);
+}
+
+void bindRosterLine(Statement& s, int team, int slot, const RosterLine& line) {
+  s.bind(1, team).bind(2, slot).bind(3, line.number).bind(4, line.name);
+  for (int c = 0; c < kCounts; ++c) s.bind(5 + c, line.counts[c]);
+}
+
+void bindEvent(Statement& s, int position, const Event& e) {
+  s.bind(1, position);
+  bindEventAt(s, 2, e);
+  s.bind(10, e.period);
+}
+
+void bindEdit(Statement& s, int stack, int position, const EventEdit& edit) {
+  s.bind(1, stack).bind(2, position).bind(3, static_cast<int>(edit.kind)).bind(4, edit.at);
+  bindEventAt(s, 5, edit.before);
+  bindEventAt(s, 13, edit.after);
+  s.bind(21, edit.before.period).bind(22, edit.after.period);
+}
+
+}  // namespace rows
+
+namespace {
+
+class Reader {
+ public:
+  Reader(Database& db, const std::string& path) : db_(db), path_(path) {}
+
+  [[noreturn]] void damaged(const std::string& what) const {
+    throw StoreError(StoreProblem::Damaged, path_, what);
+  }
+
+  int64_t ranged(const Statement& s, int col, int64_t low, int64_t high, const char* what) const {
+    const int64_t v = s.integer(col);
+    if (v < low || v > high) damaged(std::string(what) + " " + std::to_string(v));
+    return v;
+  }
+
+  // Eight columns from `first`. A completed event is one that entering an
+  // event could give; the one being entered may lack what it has not reached.
+  Event event(const Statement& s, int first, bool complete) const {
+    Event e;
+    e.team = static_cast<int>(ranged(s, first, complete ? 1 : 0, 2, "team"));
+    e.slot = static_cast<int>(ranged(s, first + 1, 0, kLastPlayerSlot, "slot"));
+    e.clockSeconds = static_cast<int>(ranged(s, first + 2, 0, INT32_MAX, "clock"));
+    e.number = s.text(first + 3);
+    e.name = s.text(first + 4);
+    e.action = static_cast<Action>(ranged(s, first + 5, 1, kActions, "action"));
+    e.place = static_cast<int>(ranged(s, first + 6, 0, place::kBench, "place"));
+    e.detail = static_cast<int>(ranged(s, first + 7, 0, detailCount(e.action), "detail"));
+    if (complete &&
+        (!allowedForSlot(e.action, e.slot) || !placeAllowed(e.action, e.place) || e.detail == 0))
+      damaged("event");
+    return e;
+  }
+
+  void match(StoredMatch& st) {
+    Statement s = db_.prepare("SELECT * FROM match WHERE id = 1");
+    if (!s.step()) damaged("no match row");
+    MatchState& m = st.match;
+    st.started = s.text(1);
+    st.lastStepMs = s.integer(2);
+    st.ended = s.integer(3) != 0;
+    m.fileStem = s.text(4);
+    m.exportPrefix = s.text(5);
+    m.teams[0].name = s.text(6);
+    m.teams[1].name = s.text(7);
+    m.unsaved = s.integer(8) != 0;
+    m.clock = {s.real(11),         s.real(12),
+               s.real(13),         s.integer(9) != 0,
+               s.integer(10) != 0, static_cast<int>(ranged(s, 14, 0, INT32_MAX, "clock"))};
+    m.entry.stage =
+        static_cast<Stage>(ranged(s, 15, 0, static_cast<int>(Stage::PlaceChosen), "stage"));
+    m.entry.personCorrectable = s.integer(16) != 0;
+    m.entry.event = event(s, 17, false);
+    if (m.entry.open() && m.entry.event.team == 0) damaged("entry");
+    const int64_t visible = s.integer(25);
+    for (int w = 1; w <= kWindowCount; ++w) st.screen.visible[w] = (visible >> w) & 1;
+    std::istringstream front(s.text(26));
+    for (std::string w; std::getline(front, w, ',');) {
+      const int id = std::atoi(w.c_str());
+      if (id < 1 || id > kWindowCount) damaged("window " + w);
+      st.screen.frontOrder.push_back(static_cast<WindowId>(id));
+    }
+    st.screen.rosterCarried = s.integer(27) != 0;
+    st.screen.splashShown = s.integer(28) != 0;
+    m.settings.periods.halfMinutes = static_cast<int>(ranged(s, 29, 1, 90, "half"));
+    m.settings.periods.overtime = s.integer(30) != 0;
+    m.settings.timeOutRule = static_cast<TimeOutRule>(ranged(s, 31, 0, 1, "time-out rule"));
+    m.clock.period = static_cast<int>(ranged(s, 32, 1, m.settings.periods.count(), "period"));
+    m.clock.periodOver = s.integer(33) != 0;
+    m.entry.event.period = static_cast<int>(ranged(s, 34, 1, 4, "period"));
+    s.reset();
+  }
+
+  void roster(StoredMatch& st) {
+    Statement s = db_.prepare("SELECT * FROM roster");
+    while (s.step()) {
+      const int team = static_cast<int>(ranged(s, 0, 1, 2, "team"));
+      const int slot = static_cast<int>(ranged(s, 1, 0, kLastPlayerSlot, "slot"));
+      RosterLine& line = st.match.teams[team - 1].lines[slot];
+      line.number = s.text(2);
+      line.name = s.text(3);
+      for (int c = 0; c < kCounts; ++c) line.counts[c] = s.text(4 + c);
+    }
+    Statement n = db_.prepare("SELECT * FROM notes");
+    while (n.step()) st.screen.notes[ranged(n, 0, 0, kRosterLines - 1, "line")] = n.text(1);
+  }
+
+  void events(StoredMatch& st) {
+    Statement s = db_.prepare("SELECT * FROM events ORDER BY position");
+    for (int64_t expected = 0; s.step(); ++expected) {
+      if (s.integer(0) != expected) damaged("event " + std::to_string(expected) + " missing");
+      st.match.events.push_back(event(s, 1, true));
+      st.match.events.back().period = static_cast<int>(ranged(s, 9, 1, 4, "period"));
+    }
+  }
+
+  void edits(StoredMatch& st) {
+    Statement s = db_.prepare("SELECT * FROM edits ORDER BY stack, position");
+    while (s.step()) {
+      EventEdit edit;
+      edit.kind = static_cast<EditKind>(ranged(s, 2, 1, 3, "edit"));
+      edit.at = static_cast<int>(ranged(s, 3, 0, INT32_MAX, "edit position"));
+      if (edit.kind != EditKind::Insert) edit.before = event(s, 4, true);
+      if (edit.kind != EditKind::Remove) edit.after = event(s, 12, true);
+      edit.before.period = static_cast<int>(ranged(s, 20, 1, 4, "period"));
+      edit.after.period = static_cast<int>(ranged(s, 21, 1, 4, "period"));
+      auto& stack =
+          ranged(s, 0, 0, 1, "edit stack") == 0 ? st.match.history.done : st.match.history.undone;
+      stack.push_back(std::move(edit));
+    }
+    Statement f = db_.prepare("SELECT * FROM saved_files");
+    while (f.step())
+      st.match.savedFiles.push_back(
+          {static_cast<uint64_t>(f.integer(0)), static_cast<uint64_t>(f.integer(1))});
+  }
+
+ private:
+  Database& db_;
+  const std::string& path_;
+};
+
+}  // namespace
+
+StoredMatch readStoredMatch(Database& db, const std::string& path) {
+  StoredMatch st;
+  Reader r(db, path);
+  r.match(st);
+  r.roster(st);
+  r.events(st);
+  r.edits(st);
+  return st;
+}

@@ -1,0 +1,105 @@
+#include "schema.h"
+
+#include <array>
+#include <string>
+
+#include "sqlite_db.h"
+
+namespace {
+
+// Step i brings a file from version i to version i + 1. A new file is at
+// version 0, so the first step makes every table.
+constexpr std::array<const char*, kSchemaVersion> kSteps = {
+    // Version 1. One row of the match: the names and boxes, the clock, the
+    // event being entered and the windows; the roster lines and the grid's
+    // separator column by line; the recorded events in order; the edits
+    // that can be undone (stack 0) and redone (stack 1), each with the
+    // event before and after; the files the saves wrote.
+    R"sql(
+CREATE TABLE match (
+  id INTEGER PRIMARY KEY CHECK (id = 1),
+  started TEXT NOT NULL,
+  last_step INTEGER NOT NULL,
+  ended INTEGER NOT NULL,
+  file_stem TEXT NOT NULL,
+  export_prefix TEXT NOT NULL,
+  team1 TEXT NOT NULL,
+  team2 TEXT NOT NULL,
+  unsaved INTEGER NOT NULL,
+  clock_started INTEGER NOT NULL,
+  clock_running INTEGER NOT NULL,
+  clock_started_at REAL NOT NULL,
+  clock_paused_at REAL NOT NULL,
+  clock_paused_total REAL NOT NULL,
+  clock_shown INTEGER NOT NULL,
+  entry_stage INTEGER NOT NULL,
+  entry_correctable INTEGER NOT NULL,
+  entry_team INTEGER NOT NULL,
+  entry_slot INTEGER NOT NULL,
+  entry_clock INTEGER NOT NULL,
+  entry_number TEXT NOT NULL,
+  entry_name TEXT NOT NULL,
+  entry_action INTEGER NOT NULL,
+  entry_place INTEGER NOT NULL,
+  entry_detail INTEGER NOT NULL,
+  screen_visible INTEGER NOT NULL,
+  screen_front TEXT NOT NULL,
+  roster_carried INTEGER NOT NULL,
+  splash_shown INTEGER NOT NULL
+);
+CREATE TABLE roster (
+  team INTEGER NOT NULL,
+  slot INTEGER NOT NULL,
+  number TEXT NOT NULL,
+  name TEXT NOT NULL,
+  goals TEXT NOT NULL,
+  warnings TEXT NOT NULL,
+  suspensions TEXT NOT NULL,
+  disqualifications TEXT NOT NULL,
+  PRIMARY KEY (team, slot)
+) WITHOUT ROWID;
+CREATE TABLE notes (line INTEGER PRIMARY KEY, text TEXT NOT NULL);
+CREATE TABLE events (
+  position INTEGER PRIMARY KEY,
+  team INTEGER NOT NULL, slot INTEGER NOT NULL, clock INTEGER NOT NULL,
+  number TEXT NOT NULL, name TEXT NOT NULL,
+  action INTEGER NOT NULL, place INTEGER NOT NULL, detail INTEGER NOT NULL
+);
+CREATE TABLE edits (
+  stack INTEGER NOT NULL,
+  position INTEGER NOT NULL,
+  kind INTEGER NOT NULL,
+  at INTEGER NOT NULL,
+  b_team INTEGER NOT NULL, b_slot INTEGER NOT NULL, b_clock INTEGER NOT NULL,
+  b_number TEXT NOT NULL, b_name TEXT NOT NULL,
+  b_action INTEGER NOT NULL, b_place INTEGER NOT NULL, b_detail INTEGER NOT NULL,
+  a_team INTEGER NOT NULL, a_slot INTEGER NOT NULL, a_clock INTEGER NOT NULL,
+  a_number TEXT NOT NULL, a_name TEXT NOT NULL,
+  a_action INTEGER NOT NULL, a_place INTEGER NOT NULL, a_detail INTEGER NOT NULL,
+  PRIMARY KEY (stack, position)
+) WITHOUT ROWID;
+CREATE TABLE saved_files (device INTEGER NOT NULL, inode INTEGER NOT NULL);
+)sql",
+    // Version 2. The match as handball plays it: the length of the halves,
+    // overtime and the time-out rule; the period the clock is in and
+    // whether it stopped at its end; the half of every event.
+    R"sql(
+ALTER TABLE match ADD COLUMN half_minutes INTEGER NOT NULL DEFAULT 30;
+ALTER TABLE match ADD COLUMN overtime INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE match ADD COLUMN time_out_rule INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE match ADD COLUMN clock_period INTEGER NOT NULL DEFAULT 1;
+ALTER TABLE match ADD COLUMN clock_period_over INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE match ADD COLUMN entry_period INTEGER NOT NULL DEFAULT 1;
+ALTER TABLE events ADD COLUMN period INTEGER NOT NULL DEFAULT 1;
+ALTER TABLE edits ADD COLUMN b_period INTEGER NOT NULL DEFAULT 1;
+ALTER TABLE edits ADD COLUMN a_period INTEGER NOT NULL DEFAULT 1;
+)sql",
+};
+
+}  // namespace
+
+void upgradeSchema(Database& db, int fromVersion) {
+  for (int v = fromVersion; v < kSchemaVersion; ++v) db.exec(kSteps[v]);
+  db.exec(("PRAGMA application_id = " + std::to_string(kMatchFileId)).c_str());
+  db.exec(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+}

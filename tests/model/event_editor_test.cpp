@@ -1,0 +1,258 @@
+// Mending recorded events: what each edit changes in the logs, the counts and
+// the team sheet's count cells, what it refuses, and undo and redo.
+#include "event_editor.h"
+
+#include <gtest/gtest.h>
+
+#include "event_log.h"
+#include "tallies.h"
+
+namespace {
+
+class Editing : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m.timeOfDay = [this] { return seconds / 86400.0; };
+    for (int team = 1; team <= 2; ++team)
+      for (int slot = 1; slot <= kLastPlayerSlot; ++slot) {
+        m.team(team).lines[slot].number = std::to_string(slot + 10 * team);
+        m.team(team).lines[slot].name = "p" + std::to_string(slot);
+      }
+    m.startClock();
+  }
+  void record(int team, int slot, Action a, int place, int detail, int at = 0) {
+    seconds = at;
+    m.tickClock();
+    ASSERT_TRUE(m.pickPerson(team, slot));
+    ASSERT_TRUE(m.chooseAction(a));
+    ASSERT_TRUE(m.choosePlace(place));
+    ASSERT_TRUE(m.chooseDetail(detail));
+  }
+  std::string& cell(int team, int slot, Count c) { return m.team(team).lines[slot].count(c); }
+  // Team 1: goal by 3, foul (warning) by 4; team 2: missed shot by 1.
+  void recordThree() {
+    record(1, 3, Action::Goal, place::kCentre, 5, 60);
+    record(2, 1, Action::ShotMiss, place::kLeftWing, 1, 90);
+    record(1, 4, Action::Foul, place::kCentre, static_cast<int>(Sanction::Warning), 120);
+  }
+
+  double seconds = 0;
+  Match m;
+  EventEditor editor{m};
+};
+
+constexpr int kWarning = static_cast<int>(Sanction::Warning);
+constexpr int kSuspension = static_cast<int>(Sanction::Suspension);
+
+TEST_F(Editing, AChangedEventMovesEveryCountAndTheCellsKeepTheirTypedOffset) {
+  recordThree();
+  cell(1, 3, Count::Goals) = "5";  // typed over the recorded 1: an offset of 4
+  ASSERT_EQ(m.score(1), 1);
+  ASSERT_EQ(m.warnings(1), 1);
+
+  // The goal becomes player 7's suspension, at another time.
+  editor.replace(1, 0, {7, 65, Action::Foul, place::kRightBack, kSuspension});
+  EXPECT_EQ(eventLog(m, 1)[0], (LogRow{"01：05", "17", "p7", "反則", "右４５", "退場"}));
+  EXPECT_EQ(m.score(1), 0);
+  EXPECT_EQ(cell(1, 3, Count::Goals), "4");
+  EXPECT_EQ(cell(1, 7, Count::Suspensions), "1");
+  EXPECT_EQ(countEvents(m).team(1).person(Tally::Suspension, 7), 1);
+  EXPECT_EQ(countEvents(m).team(1).goals[3][place::kCentre][5], 0);
+  EXPECT_TRUE(m.unsaved());
+
+  // The warning becomes a suspension of the same person.
+  editor.replace(1, 1, {4, 120, Action::Foul, place::kCentre, kSuspension});
+  EXPECT_EQ(m.warnings(1), 0);
+  EXPECT_EQ(cell(1, 4, Count::Warnings), "");
+  EXPECT_EQ(cell(1, 4, Count::Suspensions), "1");
+
+  editor.undo();
+  editor.undo();
+  EXPECT_EQ(cell(1, 3, Count::Goals), "5");
+  EXPECT_EQ(cell(1, 7, Count::Suspensions), "");
+  EXPECT_EQ(cell(1, 4, Count::Warnings), "1");
+  EXPECT_EQ(cell(1, 4, Count::Suspensions), "");
+  EXPECT_EQ(m.score(1), 1);
+  EXPECT_EQ(m.warnings(1), 1);
+  EXPECT_EQ(eventLog(m, 1)[0], (LogRow{"01：00", "13", "p3", "得点", "センター", "中上"}));
+  EXPECT_FALSE(editor.canUndo());
+
+  editor.redo();
+  EXPECT_EQ(m.score(1), 0);
+  EXPECT_EQ(cell(1, 3, Count::Goals), "4");
+  EXPECT_TRUE(editor.canRedo());
+}
+
+TEST_F(Editing, RemovedAndInsertedEventsMoveTheLaterRowsOfTheirTeamOnly) {
+  recordThree();
+  editor.remove(1, 0);
+  ASSERT_EQ(m.teamEventCount(1), 1);
+  EXPECT_EQ(m.teamEvent(1, 0).action, Action::Foul);
+  EXPECT_EQ(m.teamEventCount(2), 1);
+  EXPECT_EQ(cell(1, 3, Count::Goals), "");  // nothing counted and no offset: as before
+
+  // Before team 1's first row, which is the last of all events: it goes
+  // after team 2's missed shot and before the foul.
+  editor.insertBefore(1, 0, {2, 100, Action::Goal, place::kLeftWing, 11});
+  ASSERT_EQ(m.events().size(), 3u);
+  EXPECT_EQ(m.events()[1].slot, 2);
+  EXPECT_EQ(m.events()[2].action, Action::Foul);
+  EXPECT_EQ(m.teamEvent(1, 0).clockSeconds, 100);
+  EXPECT_EQ(cell(1, 2, Count::Goals), "1");
+  EXPECT_EQ(m.score(1), 1);
+
+  // Past the last row: after every event.
+  editor.insertBefore(2, 1, {0, 130, Action::TimeOut, place::kBench, 2});
+  EXPECT_EQ(m.events().back().team, 2);
+  EXPECT_EQ(m.events().back().number, "");
+
+  editor.undo();
+  editor.undo();
+  editor.undo();
+  EXPECT_EQ(m.events().size(), 3u);
+  EXPECT_EQ(m.teamEvent(1, 0).action, Action::Goal);
+  EXPECT_EQ(cell(1, 3, Count::Goals), "1");
+  EXPECT_EQ(cell(1, 2, Count::Goals), "");  // never raised: as typed
+}
+
+TEST_F(Editing, APersonChangeReadsTheRosterAndAnUnchangedPersonKeepsWhatWasRecorded) {
+  record(2, 5, Action::KeepMiss, place::kCentre, 3, 30);
+  m.team(2).lines[5].name = "renamed later";
+  m.team(2).lines[6].name = "new name";
+  editor.replace(2, 0, {5, 31, Action::KeepMiss, place::kCentre, 4});
+  EXPECT_EQ(m.teamEvent(2, 0).name, "p5");
+  editor.replace(2, 0, {6, 31, Action::KeepMiss, place::kCentre, 4});
+  EXPECT_EQ(m.teamEvent(2, 0).name, "new name");
+  EXPECT_EQ(m.teamEvent(2, 0).number, "26");
+}
+
+TEST_F(Editing, OnlyWhatEnteringAnEventAllowsIsTaken) {
+  record(1, 3, Action::Goal, place::kCentre, 5, 60);
+  const MatchState before = m.state();
+  const std::vector<EventDraft> refused = {
+      {0, 60, Action::Goal, place::kCentre, 5},        // the official neither scores
+      {0, 60, Action::PenaltyWon, place::kCentre, 1},  // nor wins penalty throws
+      {3, 60, Action::TimeOut, place::kCentre, 1},     // a time-out is at the bench
+      {3, 60, Action::Foul, place::kBench, 1},         // nothing else is
+      {3, 60, Action::Goal, 0, 5},                     // no place
+      {3, 60, Action::Goal, place::kCentre, 12},       // eleven goal zones
+      {3, 60, Action::Foul, place::kCentre, 4},        // three sanctions
+      {3, 60, Action::TimeOut, place::kBench, 0},      // no detail
+      {15, 60, Action::KeepMiss, place::kCentre, 1},   // fourteen players
+      {3, 100 * 60, Action::Goal, place::kCentre, 5},  // past 99:59
+      {3, -1, Action::Goal, place::kCentre, 5},
+      {3, 60, static_cast<Action>(7), place::kCentre, 1},
+  };
+  for (const EventDraft& d : refused) {
+    EXPECT_FALSE(draftProblem(d).empty()) << static_cast<int>(d.action) << " " << d.place;
+    EXPECT_THROW(editor.replace(1, 0, d), EditError);
+    EXPECT_THROW(editor.insertBefore(1, 0, d), EditError);
+  }
+  EXPECT_THROW(editor.remove(1, 1), EditError);  // no such row
+  EXPECT_THROW(editor.remove(2, 0), EditError);
+  EXPECT_THROW(editor.insertBefore(1, 2, {}), EditError);
+  EXPECT_THROW(editor.undo(), EditError);  // nothing to undo
+  EXPECT_THROW(editor.redo(), EditError);
+  EXPECT_TRUE(m.state() == before);
+
+  EXPECT_TRUE(draftProblem({0, kLatestEditSeconds, Action::TimeOut, place::kBench, 4}).empty());
+  EXPECT_TRUE(draftProblem({14, 0, Action::ShotMiss, place::kPenaltyThrow, 11}).empty());
+}
+
+TEST_F(Editing, NothingIsEditedWhileAnEventIsBeingEntered) {
+  recordThree();
+  editor.remove(2, 0);
+  ASSERT_TRUE(m.pickPerson(1, 5));
+  const MatchState before = m.state();
+  EXPECT_FALSE(editor.canEdit());
+  EXPECT_FALSE(editor.canUndo());
+  EXPECT_THROW(editor.remove(1, 0), EditError);
+  EXPECT_THROW(editor.replace(1, 0, {3, 1, Action::Goal, 1, 1}), EditError);
+  EXPECT_THROW(editor.insertBefore(1, 0, {3, 1, Action::Goal, 1, 1}), EditError);
+  EXPECT_THROW(editor.undo(), EditError);
+  EXPECT_TRUE(m.state() == before);
+  ASSERT_TRUE(m.correctPerson());  // a cleared person is still an open event
+  EXPECT_THROW(editor.undo(), EditError);
+}
+
+TEST_F(Editing, ACountCellWithoutANumberStopsTheEditAndItsUndo) {
+  recordThree();
+  cell(1, 3, Count::Goals) = "x";
+  const MatchState before = m.state();
+  EXPECT_THROW(editor.remove(1, 0), ConversionError);
+  EXPECT_THROW(editor.replace(1, 0, {5, 60, Action::Goal, place::kCentre, 5}), ConversionError);
+  EXPECT_TRUE(m.state() == before);
+  // Another zone of the same goal moves no cell, so it goes through.
+  editor.replace(1, 0, {3, 60, Action::Goal, place::kCentre, 6});
+  EXPECT_EQ(cell(1, 3, Count::Goals), "x");
+
+  cell(1, 3, Count::Goals) = "1";
+  editor.remove(1, 0);
+  cell(1, 3, Count::Goals) = "none";
+  const MatchState removed = m.state();
+  EXPECT_THROW(editor.undo(), ConversionError);
+  EXPECT_TRUE(m.state() == removed);
+  cell(1, 3, Count::Goals) = "";  // raised from empty as from 0
+  editor.undo();
+  EXPECT_EQ(cell(1, 3, Count::Goals), "1");
+  cell(1, 3, Count::Goals) = "";  // but never lowered from empty
+  EXPECT_THROW(editor.redo(), ConversionError);
+  cell(1, 3, Count::Goals) = "5";  // a typed offset of 4 stays
+  editor.redo();
+  EXPECT_EQ(cell(1, 3, Count::Goals), "4");
+}
+
+TEST_F(Editing, ANewEditDropsTheRedoneOnesAndRecordingKeepsThem) {
+  recordThree();
+  editor.remove(1, 1);
+  editor.undo();
+  ASSERT_TRUE(editor.canRedo());
+  record(2, 2, Action::Goal, place::kCentre, 1, 200);  // added at the end
+  editor.redo();
+  EXPECT_EQ(m.teamEventCount(1), 1);
+  EXPECT_EQ(m.events().back().team, 2);
+  editor.undo();
+  editor.replace(2, 0, {1, 90, Action::ShotMiss, place::kLeftWing, 2});
+  EXPECT_FALSE(editor.canRedo());
+}
+
+TEST(ClockText, OnlyMinutesAndSecondsUpTo9959AreTaken) {
+  EXPECT_EQ(parseClockText("00:00"), 0);
+  EXPECT_EQ(parseClockText("12:34"), 754);
+  EXPECT_EQ(parseClockText("99:59"), 5999);
+  for (const char* bad : {"", "1:23", "12:60", "12-34", "12:3", "123:45", " 1:23", "12:34 ",
+                          "ab:cd", "12：34", "-1:00"})
+    EXPECT_EQ(parseClockText(bad), std::nullopt) << bad;
+}
+
+TEST_F(Editing, AMatchBroughtBackIsTheSameMatchAndARunningClockRunsOn) {
+  recordThree();
+  editor.replace(2, 0, {2, 90, Action::Goal, place::kLeftWing, 1});
+  editor.undo();
+  m.team(1).lines[2].count(Count::Goals) = "7";
+  m.fileStem = "final";
+  ASSERT_TRUE(m.pickPerson(2, 3));
+  ASSERT_TRUE(m.chooseAction(Action::Goal));
+  m.markSaved({{1, 2}});
+  const MatchState kept = m.state();
+
+  Match back;
+  seconds = 600;
+  back.timeOfDay = m.timeOfDay;
+  back.restore(kept);
+  EXPECT_TRUE(back.state() == kept);
+  EXPECT_FALSE(back.unsaved());
+  EXPECT_TRUE(back.wroteFile({1, 2}));
+  EXPECT_EQ(back.score(2), 1);
+  EXPECT_EQ(eventLog(back, 2), eventLog(m, 2));
+  EXPECT_EQ(back.history().undone.size(), 1u);
+  EXPECT_FALSE(EventEditor(back).canRedo());     // not while the goal is being entered
+  EXPECT_EQ(back.clock().shownText(), "02:00");  // as it last showed
+  back.tickClock();
+  EXPECT_EQ(back.clock().shownText(), "10:00");  // the match went on meanwhile
+  ASSERT_TRUE(back.choosePlace(place::kCentre));
+  ASSERT_TRUE(back.chooseDetail(3));
+  EXPECT_EQ(back.teamEventCount(2), 2);
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+// At start-up: which matches are offered for bringing back, and the files
+// that cannot be read, which are never offered, never changed or deleted,
+// and whose reason is told.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "match_listing.h"
+#include "schema.h"
+#include "scratch_folder.h"
+#include "store_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void writeBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string reasonFor(const MatchListing& l, const fs::path& path) {
+  for (const UnreadableMatch& u : l.unreadable)
+    if (u.path == path) return u.reason;
+  return "(not listed as unreadable)";
+}
+
+TEST(Restorable, OnlyMatchesThatDidNotEndProperlyAreOfferedWithTeamsEventsAndLastStep) {
+  ScratchFolder folder;
+  const fs::path data = folder.path() / "data";
+  EXPECT_TRUE(listRestorable(data).restorable.empty());  // no folder yet
+
+  const auto before = std::chrono::system_clock::now() - std::chrono::seconds(1);
+  const fs::path left = leftMatch(data, 40);
+  const int recorded = [] {  // the events those steps completed
+    const StepPlan plan = planOf(testDataPath("full_match.match"), false);
+    ScriptedMatch m;
+    plan.attach(m.match);
+    playSteps(plan, m.screen, 0, 40);
+    return static_cast<int>(m.match.events().size());
+  }();
+  ASSERT_GT(recorded, 0);
+  {
+    MatchFile ended = MatchFile::create(data);
+    ScriptedMatch m;
+    ended.commit(m.match, m.screen);
+    ended.markEndedCleanly();
+  }
+  const MatchListing l = listRestorable(data);
+  ASSERT_EQ(l.restorable.size(), 1u);
+  EXPECT_TRUE(l.unreadable.empty());
+  const RestorableMatch& r = l.restorable[0];
+  EXPECT_EQ(r.path, left);
+  EXPECT_EQ(r.teams[0], "ルビナ大学");
+  EXPECT_EQ(r.teams[1], "北方クラブ");
+  EXPECT_EQ(r.events, recorded);
+  EXPECT_GE(r.lastStep, before);
+  EXPECT_LE(r.lastStep, std::chrono::system_clock::now());
+  // The ended match was moved aside, where start-up does not look.
+  EXPECT_EQ(folder.entries(data / kEndedFolder).size(), 1u);
+  EXPECT_EQ(folder.entries(data).size(), 2u);  // the match left, the folder "ended"
+}
+
+TEST(Restorable, FilesThatCannotBeReadAreToldNeverOfferedAndLeftAsTheyWere) {
+  ScratchFolder folder;
+  const fs::path data = folder.path() / "data";
+  const fs::path good = leftMatch(data, 60);
+  const std::string goodBytes = readFileBytes(good);
+
+  std::map<fs::path, std::string> expected;  // path and a word of its reason
+  auto copyAs = [&](const std::string& name) {
+    const fs::path path = data / name;
+    writeBytes(path, goodBytes);
+    return path;
+  };
+  expected[copyAs("truncated.hbmatch")] = "壊れています";
+  fs::resize_file(data / "truncated.hbmatch", goodBytes.size() / 2);
+  writeBytes(data / "text.hbmatch", "event 1 1 得点 右サイド 左上\n");
+  expected[data / "text.hbmatch"] = "ではありません";
+  writeBytes(data / "empty.hbmatch", "");
+  expected[data / "empty.hbmatch"] = "ではありません";
+  expected[copyAs("newer.hbmatch")] = "新しい版";
+  tamper(data / "newer.hbmatch",
+         ("PRAGMA user_version = " + std::to_string(kSchemaVersion + 1)).c_str());
+  expected[copyAs("foreign.hbmatch")] = "ではありません";
+  tamper(data / "foreign.hbmatch", "PRAGMA application_id = 7");
+  expected[copyAs("bad_event.hbmatch")] = "壊れています";
+  tamper(data / "bad_event.hbmatch", "UPDATE events SET action = 9 WHERE position = 3");
+  expected[copyAs("overwritten.hbmatch")] = "壊れています";
+  {
+    // The page of the events, written over.
+    int64_t page = 0;
+    {
+      Database db((data / "overwritten.hbmatch").string(), SQLITE_OPEN_READONLY);
+      page = db.queryInteger("SELECT rootpage FROM sqlite_schema WHERE name = 'events'");
+    }
+    std::fstream f(data / "overwritten.hbmatch", std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp((page - 1) * 4096);
+    f << std::string(4096, 'x');
+  }
+
+  std::map<fs::path, std::string> bytes;
+  for (const auto& [path, word] : expected) bytes[path] = readFileBytes(path);
+
+  const MatchListing l = listRestorable(data);
+  ASSERT_EQ(l.restorable.size(), 1u);
+  EXPECT_EQ(l.restorable[0].path, good);
+  EXPECT_EQ(l.unreadable.size(), expected.size());
+  for (const auto& [path, word] : expected) {
+    EXPECT_NE(reasonFor(l, path).find(word), std::string::npos)
+        << path.filename() << ": " << reasonFor(l, path);
+    EXPECT_NE(reasonFor(l, path).find(path.string()), std::string::npos);
+    EXPECT_TRUE(fs::exists(path)) << path;
+    EXPECT_EQ(readFileBytes(path), bytes[path]) << path.filename() << " was changed";
+  }
+  std::ostringstream told;
+  reportUnreadable(l, told);
+  const std::string lines = told.str();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), static_cast<long>(expected.size()));
+}
+
+TEST(Restorable, AMatchInUseIsToldAndNotOffered) {
+  ScratchFolder folder;
+  const fs::path path = leftMatch(folder.path(), 20);
+  MatchFile held = MatchFile::open(path);
+  const MatchListing l = listRestorable(folder.path());
+  EXPECT_TRUE(l.restorable.empty());
+  ASSERT_EQ(l.unreadable.size(), 1u);
+  EXPECT_NE(l.unreadable[0].reason.find("使用中"), std::string::npos) << l.unreadable[0].reason;
+}
+
+}  // namespace
