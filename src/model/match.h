@@ -23,6 +23,12 @@ struct FileIdentity {
   bool operator==(const FileIdentity&) const = default;
 };
 
+// A file a save wrote, under the name the save gave it.
+struct SavedFile {
+  std::string path;
+  FileIdentity identity;
+};
+
 class Match {
  public:
   Match();
@@ -77,9 +83,11 @@ class Match {
   bool unsaved() const { return unsaved_; }
   // A cell or box of the team sheet was typed into.
   void markEdited() { unsaved_ = true; }
-  // A save wrote these files.
-  void markSaved(const std::vector<FileIdentity>& written = {});
-  // Whether a save of this match wrote that file.
+  // A save wrote these files. Each replaces what an earlier save recorded
+  // under its name: the file it replaced is gone, and the system may give
+  // that file's inode to a file another program writes later.
+  void markSaved(const std::vector<SavedFile>& written = {});
+  // Whether that file is one a save of this match wrote.
   bool wroteFile(const FileIdentity& f) const;
 
  private:
@@ -92,5 +100,5 @@ class Match {
   std::array<std::vector<int>, kTeams> teamEvents_;  // positions in events_ per team
   Entry entry_;
   bool unsaved_ = false;
-  std::vector<FileIdentity> savedFiles_;
+  std::vector<SavedFile> savedFiles_;
 };
