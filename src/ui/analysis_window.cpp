@@ -1,6 +1,7 @@
 #include "analysis_window.h"
 
 #include <QHeaderView>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -54,7 +55,7 @@ AnalysisWindow::AnalysisWindow(Screen& screen) : RecorderWindow(screen, WindowId
   ui.setupUi(this);
   applyStoredAppearance({QStringLiteral("分析"),
                          {40, 40},
-                         {900, 680},
+                         {900, 620},
                          true,
                          palette().color(QPalette::Button),
                          Frame::Sizeable,
@@ -84,6 +85,16 @@ AnalysisWindow::AnalysisWindow(Screen& screen) : RecorderWindow(screen, WindowId
   connect(ui.teamOneButton, &QPushButton::clicked, this, [this] { chooseTeam(1); });
   connect(ui.teamTwoButton, &QPushButton::clicked, this, [this] { chooseTeam(2); });
   connect(ui.personChoice, &QComboBox::activated, this, &AnalysisWindow::choosePerson);
+}
+
+void AnalysisWindow::showEvent(QShowEvent* event) {
+  RecorderWindow::showEvent(event);
+  if (placed_) return;
+  placed_ = true;
+  // Beside the match window, when the screen has room, so both stay in view.
+  const QPoint beside(910, 40);
+  const QRect free = QWidget::screen()->availableGeometry();
+  if (free.contains(QRect(beside, frameGeometry().size()))) move(beside);
 }
 
 void AnalysisWindow::chooseTeam(int team) {

@@ -21,4 +21,10 @@ class AnalysisWindow : public RecorderWindow {
   void chooseTeam(int team);
   // The person choice's entry: 0 the whole team, 1..14 the players' lines.
   void choosePerson(int index);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  bool placed_ = false;
 };
