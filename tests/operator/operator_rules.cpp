@@ -373,6 +373,9 @@ std::string OperatorRules::checkButtons() const {
   check(expect(windows_.matchWindow()->ui.startButton, !started_, "start"));
   check(expect(windows_.matchWindow()->ui.pauseButton, started_, "pause"));
   check(expect(windows_.matchWindow()->ui.teamSheetButton, true, "match window"));
+  check(expect(windows_.matchWindow()->ui.analysisButton, true, "match window"));
+  check(expect(windows_.analysisWindow()->ui.teamOneButton, true, "analysis window"));
+  check(expect(windows_.analysisWindow()->ui.teamTwoButton, true, "analysis window"));
   check(expect(windows_.matchWindow()->ui.correctionButton, c == 3 && personCorrectable_,
                "match correction"));
   for (QPushButton* b : windows_.matchWindow()->personButtons)
