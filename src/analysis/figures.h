@@ -72,6 +72,7 @@ struct TimeOutFigure {
   int slot = 0;
   int situation = 0;         // the score situation's code (kSituationWords)
   std::string time() const;  // "mm:ss", as the clock panel showed it
+  bool operator==(const TimeOutFigure&) const = default;
 };
 
 struct TeamFigures {

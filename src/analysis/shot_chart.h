@@ -23,6 +23,7 @@ struct ShotMark {
   int zone = 0;
   int slot = 0;
   std::size_t event = 0;  // its index in match.events()
+  bool operator==(const ShotMark&) const = default;
 };
 
 // The marks of a team's completed goals and missed shots in recorded order,

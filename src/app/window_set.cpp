@@ -20,6 +20,7 @@ WindowSet::WindowSet(Showing showing)
   foulDialog_ = std::make_unique<FoulDialog>(s);
   timeOutDialog_ = std::make_unique<TimeOutDialog>(s);
   splash_ = std::make_unique<SplashWindow>(s);
+  analysisWindow_ = std::make_unique<AnalysisWindow>(s);
   s.takeRaised();
   for (int w = 1; w <= kWindowCount; ++w)
     window(static_cast<WindowId>(w))->setAfterHandler([this] { refresh(); });
@@ -62,13 +63,15 @@ RecorderWindow* WindowSet::window(WindowId w) const {
       return timeOutDialog_.get();
     case WindowId::Splash:
       return splash_.get();
+    case WindowId::Analysis:
+      return analysisWindow_.get();
   }
   return nullptr;
 }
 
 // Building the hidden windows and loading their fonts takes about as long as
 // everything before, so the team sheet is drawn first. No user input is
-// handled before all eight windows exist.
+// handled before all nine windows exist.
 void WindowSet::showTeamSheetNow() {
   screen_->show(WindowId::TeamSheet);
   teamSheet_->refresh();

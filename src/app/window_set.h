@@ -1,4 +1,4 @@
-// The eight windows, created once in their fixed order over one match and
+// The nine windows, created once in their fixed order over one match and
 // its screen, and kept until the set ends.
 #pragma once
 
@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "analysis_window.h"
 #include "court_window.h"
 #include "foul_dialog.h"
 #include "keep_miss_dialog.h"
@@ -30,8 +31,8 @@ class QuitRequests : public QObject {
 class WindowSet {
  public:
   // TeamSheetFirst puts the team sheet on screen as soon as it is created,
-  // before the other seven windows, which stay hidden at start, are built:
-  // the program starts that way. Tests build all eight before showing any.
+  // before the other eight windows, which stay hidden at start, are built:
+  // the program starts that way. Tests build all nine before showing any.
   enum class Showing { AfterAll, TeamSheetFirst };
 
   explicit WindowSet(Showing showing = Showing::AfterAll);
@@ -50,6 +51,7 @@ class WindowSet {
   FoulDialog* foulDialog() const { return foulDialog_.get(); }
   TimeOutDialog* timeOutDialog() const { return timeOutDialog_.get(); }
   SplashWindow* splash() const { return splash_.get(); }
+  AnalysisWindow* analysisWindow() const { return analysisWindow_.get(); }
 
   // What the team sheet's close box finally does: ends the program, unless
   // a test puts something else here.
@@ -66,7 +68,7 @@ class WindowSet {
 
   std::unique_ptr<Match> match_;
   std::unique_ptr<Screen> screen_;
-  // Destroyed in the reverse of their creation order, the splash first.
+  // Destroyed in the reverse of their creation order, the analysis window first.
   std::unique_ptr<TeamSheetWindow> teamSheet_;
   std::unique_ptr<MatchWindow> matchWindow_;
   std::unique_ptr<CourtDialog> courtDialog_;
@@ -75,6 +77,7 @@ class WindowSet {
   std::unique_ptr<FoulDialog> foulDialog_;
   std::unique_ptr<TimeOutDialog> timeOutDialog_;
   std::unique_ptr<SplashWindow> splash_;
+  std::unique_ptr<AnalysisWindow> analysisWindow_;
   QuitRequests quitRequests_;
   PressGuard pressGuard_;
 };

@@ -15,19 +15,29 @@ constexpr int kShotFileLines = 401;
 constexpr int kShotFileFields = 31;
 constexpr int kLogFileFields = 21;
 
-std::optional<FileIdentity> identityOf(const std::string& path) {
+}  // namespace
+
+std::optional<FileIdentity> fileIdentity(const std::string& path) {
   struct stat st {};
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
   return FileIdentity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
 }
 
-}  // namespace
+std::optional<SavedFile> savedFile(const std::string& path) {
+  const auto id = fileIdentity(path);
+  if (!id) return std::nullopt;
+  return SavedFile{path, *id};
+}
 
 std::vector<std::string> savedFileNames(const std::string& stem) {
   return {stem + "-shot-.xls", stem + "-table-.xls", stem + ".xls"};
 }
 
-std::vector<FileIdentity> saveMatch(const Match& m, FileFaults* faults) {
+std::vector<std::string> analysisFileNames(const std::string& stem) {
+  return {stem + ".xlsx", stem + ".pdf"};
+}
+
+std::vector<SavedFile> saveMatch(const Match& m, FileFaults* faults) {
   const std::vector<std::string> names = savedFileNames(m.fileStem);
   const int logLines = logFileLineCount(m);
   // Each table is built and written before the next is built, so that only
@@ -42,16 +52,18 @@ std::vector<FileIdentity> saveMatch(const Match& m, FileFaults* faults) {
   table.commit();
   list.commit();
 
-  std::vector<FileIdentity> written;
+  std::vector<SavedFile> written;
   for (const std::string& name : names)
-    if (auto id = identityOf(name)) written.push_back(*id);
+    if (auto file = savedFile(name)) written.push_back(*file);
   return written;
 }
 
 std::vector<std::string> foreignTargets(const Match& m) {
+  std::vector<std::string> names = savedFileNames(m.fileStem);
+  for (std::string& name : analysisFileNames(m.fileStem)) names.push_back(std::move(name));
   std::vector<std::string> foreign;
-  for (const std::string& name : savedFileNames(m.fileStem)) {
-    const auto id = identityOf(name);
+  for (const std::string& name : names) {
+    const auto id = fileIdentity(name);
     if (id && !m.wroteFile(*id)) foreign.push_back(name);
   }
   return foreign;

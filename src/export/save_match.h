@@ -2,6 +2,7 @@
 // the match's file stem.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,13 +13,21 @@ class FileFaults;
 
 // The three files' names, in the order they are written.
 std::vector<std::string> savedFileNames(const std::string& stem);
+// The two analysis files written after them: the workbook, then the report.
+std::vector<std::string> analysisFileNames(const std::string& stem);
+
+// The identity of the file at `path`, if a regular file is there.
+std::optional<FileIdentity> fileIdentity(const std::string& path);
+// `path` as a file a save has just written, if it is there.
+std::optional<SavedFile> savedFile(const std::string& path);
 
 // All three files are written to temporary files and checked first; only
 // then do they replace the older files, together. A failure before that
 // (SaveError) leaves every older file as it was. The match is only read:
 // the caller marks it saved, with the identities this returns.
-std::vector<FileIdentity> saveMatch(const Match& m, FileFaults* faults = nullptr);
+std::vector<SavedFile> saveMatch(const Match& m, FileFaults* faults = nullptr);
 
-// Target files that exist but were not written by a save of this match: a
-// save would replace another match's files, so the operator is asked first.
+// Target files, the three tables and the two analysis files, that exist but
+// were not written by a save of this match: a save would replace another
+// match's files, so the operator is asked first.
 std::vector<std::string> foreignTargets(const Match& m);

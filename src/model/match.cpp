@@ -205,12 +205,15 @@ int Match::warnings(int team) const {
   return n;
 }
 
-void Match::markSaved(const std::vector<FileIdentity>& written) {
+void Match::markSaved(const std::vector<SavedFile>& written) {
   unsaved_ = false;
-  for (const FileIdentity& f : written)
-    if (!wroteFile(f)) savedFiles_.push_back(f);
+  for (const SavedFile& f : written) {
+    std::erase_if(savedFiles_, [&](const SavedFile& s) { return s.path == f.path; });
+    savedFiles_.push_back(f);
+  }
 }
 
 bool Match::wroteFile(const FileIdentity& f) const {
-  return std::find(savedFiles_.begin(), savedFiles_.end(), f) != savedFiles_.end();
+  return std::any_of(savedFiles_.begin(), savedFiles_.end(),
+                     [&](const SavedFile& s) { return s.identity == f; });
 }

@@ -80,11 +80,13 @@ class Match {
   bool unsaved() const { return unsaved_; }
   // A cell or box of the team sheet was typed into.
   void markEdited() { unsaved_ = true; }
-  // A save wrote these files.
-  void markSaved(const std::vector<FileIdentity>& written = {});
-  // Whether a save of this match wrote that file.
+  // A save wrote these files. Each replaces what an earlier save recorded
+  // under its name: the file it replaced is gone, and the system may give
+  // that file's inode to a file another program writes later.
+  void markSaved(const std::vector<SavedFile>& written = {});
+  // Whether that file is one a save of this match wrote.
   bool wroteFile(const FileIdentity& f) const;
-  const std::vector<FileIdentity>& savedFiles() const { return savedFiles_; }
+  const std::vector<SavedFile>& savedFiles() const { return savedFiles_; }
 
   // Edits of recorded events that can be undone and redone (EventEditor).
   const EditHistory& history() const { return history_; }
@@ -115,7 +117,7 @@ class Match {
   std::array<std::vector<int>, kTeams> teamEvents_;  // positions in events_ per team
   Entry entry_;
   bool unsaved_ = false;
-  std::vector<FileIdentity> savedFiles_;
+  std::vector<SavedFile> savedFiles_;
   EditHistory history_;
   uint64_t rewrites_ = 0;
 };

@@ -22,7 +22,7 @@ struct MatchState {
   std::vector<Event> events;
   Entry entry;
   bool unsaved = false;
-  std::vector<FileIdentity> savedFiles;
+  std::vector<SavedFile> savedFiles;
   EditHistory history;
   bool operator==(const MatchState&) const = default;
 };

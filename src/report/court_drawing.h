@@ -31,6 +31,7 @@ struct GoalCell {
   QString count;
   QString rate;
   std::optional<double> shade;
+  bool operator==(const GoalCell&) const = default;
 };
 using GoalCells = std::array<GoalCell, kGoalZones + 1>;  // by zone, [0] unused
 

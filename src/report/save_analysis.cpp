@@ -1,9 +1,17 @@
 #include "save_analysis.h"
 
 #include "report.h"
+#include "save_match.h"
 #include "workbook.h"
 
-void saveAnalysisFiles(const Match& m, FileFaults* faults) {
-  writeWorkbook(m, m.fileStem + ".xlsx", faults);
-  writeReport(m, m.fileStem + ".pdf", faults);
+void saveAnalysisFiles(const Match& m, FileFaults* faults, std::vector<SavedFile>* written) {
+  const std::vector<std::string> names = analysisFileNames(m.fileStem);
+  auto wrote = [&](const std::string& name) {
+    if (!written) return;
+    if (auto file = savedFile(name)) written->push_back(*file);
+  };
+  writeWorkbook(m, names[0], faults);
+  wrote(names[0]);
+  writeReport(m, names[1], faults);
+  wrote(names[1]);
 }

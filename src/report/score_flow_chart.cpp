@@ -28,7 +28,7 @@ QPen teamPen(int team, double width) {
 }  // namespace
 
 void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int lastSecond,
-                   const QFont& font) {
+                   const QFont& font, bool markTimeOuts) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setFont(font);
@@ -82,6 +82,21 @@ void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int
   p.fillRect(
       QRectF(plot.left() + thin * 2, plot.top() + thin * 2, labelH * 3 + nameWidth, labelH * 2.2),
       Qt::white);
+  // Time-outs under the score lines, over the legend's ground.
+  if (markTimeOuts) {
+    for (int team = 1; team <= kTeams; ++team)
+      for (const TimeOutFigure& o : f.team(team).timeOuts) {
+        QPen pen = teamPen(team, thin * 3);
+        pen.setColor(QColor(120, 120, 120));
+        p.setPen(pen);
+        p.drawLine(point(o.clockSeconds, 0), point(o.clockSeconds, top));
+        const QPointF head = point(o.clockSeconds, top) + QPointF(0, labelH * 0.5);
+        drawTeamMark(p, head, r, team);
+        p.setPen(Qt::black);
+        p.drawText(QRectF(head.x() + r * 1.5, head.y() - labelH / 2, labelW * 2, labelH),
+                   Qt::AlignLeft | Qt::AlignVCenter, "TO");
+      }
+  }
   for (int team = 1; team <= kTeams; ++team) {
     QPainterPath steps(point(0, 0));
     int goals = 0;

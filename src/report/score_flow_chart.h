@@ -1,6 +1,8 @@
 // The score flow as a chart: each team's goals over the time of play, as
 // steps up at each goal. Team 1 solid with filled discs, team 2 dashed with
-// open squares, so the lines part in black and white.
+// open squares, so the lines part in black and white. Time-outs, when
+// marked, are grey upright lines in their team's line style, topped by the
+// team's mark and "TO".
 #pragma once
 
 #include <QFont>
@@ -10,4 +12,4 @@
 
 // `lastSecond`: the time of the last event, where the lines end.
 void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int lastSecond,
-                   const QFont& font);
+                   const QFont& font, bool markTimeOuts = false);

@@ -157,6 +157,21 @@ void Screen::correctDetail(WindowId dialog) {
   show(WindowId::Court);
 }
 
+void Screen::showAnalysis() {
+  show(WindowId::Analysis);
+}
+
+void Screen::chooseAnalysisTeam(int team) {
+  if (team != 1 && team != 2) return;
+  if (team != analysisTeam_) analysisSlot_.reset();
+  analysisTeam_ = team;
+}
+
+void Screen::chooseAnalysisPerson(std::optional<int> slot) {
+  if (slot && (*slot <= kOfficialSlot || *slot > kLastPlayerSlot)) return;
+  analysisSlot_ = slot;
+}
+
 bool Screen::neededByOpenEvent(WindowId w) const {
   const Entry& e = match_.entry();
   if (!visible(w)) return false;

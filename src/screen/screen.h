@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,14 @@ class Screen {
   void chooseDetail(WindowId dialog, int code);
   void correctDetail(WindowId dialog);
 
+  // Analysis window: opened from the match window; it shows one team, as a
+  // whole or one of its players (a roster slot, 1..14).
+  void showAnalysis();
+  void chooseAnalysisTeam(int team);  // back to the whole team
+  void chooseAnalysisPerson(std::optional<int> slot);
+  int analysisTeam() const { return analysisTeam_; }
+  std::optional<int> analysisSlot() const { return analysisSlot_; }
+
   // Whether the open event can only go on through window `w`: its close box
   // then leaves it open.
   bool neededByOpenEvent(WindowId w) const;
@@ -100,4 +109,6 @@ class Screen {
   bool rosterCarried_ = false;
   bool splashShown_ = false;
   std::array<std::string, kRosterLines> notes_;
+  int analysisTeam_ = 1;
+  std::optional<int> analysisSlot_;
 };

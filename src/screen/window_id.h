@@ -1,4 +1,4 @@
-// The program's eight windows.
+// The program's nine windows.
 #pragma once
 
 enum class WindowId : int {
@@ -10,5 +10,6 @@ enum class WindowId : int {
   Foul = 6,
   TimeOut = 7,
   Splash = 8,
+  Analysis = 9,
 };
-inline constexpr int kWindowCount = 8;
+inline constexpr int kWindowCount = 9;

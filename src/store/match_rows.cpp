@@ -200,7 +200,7 @@ class Reader {
     Statement f = db_.prepare("SELECT * FROM saved_files");
     while (f.step())
       st.match.savedFiles.push_back(
-          {static_cast<uint64_t>(f.integer(0)), static_cast<uint64_t>(f.integer(1))});
+          {f.text(2), {static_cast<uint64_t>(f.integer(0)), static_cast<uint64_t>(f.integer(1))}});
   }
 
  private:

@@ -29,7 +29,7 @@ inline constexpr const char* kReplaceNote = "REPLACE INTO notes VALUES (?,?)";
 inline constexpr const char* kInsertEvent = "INSERT INTO events VALUES (?,?,?,?,?,?,?,?,?,?)";
 inline constexpr const char* kInsertEdit =
     "INSERT INTO edits VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
-inline constexpr const char* kInsertSavedFile = "INSERT INTO saved_files VALUES (?,?)";
+inline constexpr const char* kInsertSavedFile = "INSERT INTO saved_files VALUES (?,?,?)";
 
 struct Header {
   std::string started;

@@ -66,9 +66,10 @@ void MatchWriter::write(const Match& m, const ScreenState& screen) {
   writeEvents(m, appended ? mirror_.events : 0);
   if (!mirror_.valid || mirror_.savedFiles != m.savedFiles()) {
     deleteSavedFiles_.run();
-    for (const FileIdentity& f : m.savedFiles())
-      insertSavedFile_.bind(1, static_cast<int64_t>(f.device))
-          .bind(2, static_cast<int64_t>(f.inode))
+    for (const SavedFile& f : m.savedFiles())
+      insertSavedFile_.bind(1, static_cast<int64_t>(f.identity.device))
+          .bind(2, static_cast<int64_t>(f.identity.inode))
+          .bind(3, f.path)
           .run();
   }
 }

@@ -68,6 +68,6 @@ class MatchWriter {
     size_t events = 0;
     std::array<Team, kTeams> teams;
     std::array<std::string, kRosterLines> notes;
-    std::vector<FileIdentity> savedFiles;
+    std::vector<SavedFile> savedFiles;
   } mirror_;
 };

@@ -82,7 +82,8 @@ CREATE TABLE saved_files (device INTEGER NOT NULL, inode INTEGER NOT NULL);
 )sql",
     // Version 2. The match as handball plays it: the length of the halves,
     // overtime and the time-out rule; the period the clock is in and
-    // whether it stopped at its end; the half of every event.
+    // whether it stopped at its end; the half of every event; the name
+    // each saved file was written under.
     R"sql(
 ALTER TABLE match ADD COLUMN half_minutes INTEGER NOT NULL DEFAULT 30;
 ALTER TABLE match ADD COLUMN overtime INTEGER NOT NULL DEFAULT 0;
@@ -93,6 +94,7 @@ ALTER TABLE match ADD COLUMN entry_period INTEGER NOT NULL DEFAULT 1;
 ALTER TABLE events ADD COLUMN period INTEGER NOT NULL DEFAULT 1;
 ALTER TABLE edits ADD COLUMN b_period INTEGER NOT NULL DEFAULT 1;
 ALTER TABLE edits ADD COLUMN a_period INTEGER NOT NULL DEFAULT 1;
+ALTER TABLE saved_files ADD COLUMN path TEXT NOT NULL DEFAULT '';
 )sql",
 };
 

@@ -45,6 +45,9 @@ MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Matc
   connect(ui.pauseButton, &QPushButton::clicked, this, &MatchWindow::togglePause);
   connect(ui.teamSheetButton, &QPushButton::clicked, this, &MatchWindow::showTeamSheet);
   connect(ui.correctionButton, &QPushButton::clicked, this, &MatchWindow::correctPerson);
+  connect(ui.analysisButton, &QPushButton::clicked, this, &MatchWindow::showAnalysis);
+  analysisKey = new QShortcut(QKeySequence(Qt::Key_F8), this, this, &MatchWindow::showAnalysis,
+                              Qt::WindowShortcut);
   connect(&clockTimer, &QTimer::timeout, this, &MatchWindow::tick);
 
   QTableView* logs[] = {ui.teamOneLog, ui.teamTwoLog};
@@ -99,6 +102,9 @@ void MatchWindow::showTeamSheet() {
 }
 void MatchWindow::correctPerson() {
   handle([&] { screen().correctPerson(); });
+}
+void MatchWindow::showAnalysis() {
+  handle([&] { screen().showAnalysis(); });
 }
 void MatchWindow::tick() {
   handle([&] { screen().tick(); });

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <array>
 
@@ -26,6 +27,8 @@ class MatchWindow : public RecorderWindow {
   std::array<QPushButton*, kActions> actionButtons{};
   // The two logs by team - 1.
   std::array<class LogTableModel*, 2> logModels{};
+  // F8 opens the analysis window, as its button does.
+  QShortcut* analysisKey = nullptr;
 
   void pickPerson(int team, int slot);
   void chooseAction(Action action);
@@ -33,5 +36,6 @@ class MatchWindow : public RecorderWindow {
   void togglePause();    // 中断/続行
   void showTeamSheet();  // 画面切り替え
   void correctPerson();  // 修正
+  void showAnalysis();   // 分析
   void tick();
 };

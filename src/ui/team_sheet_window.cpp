@@ -6,6 +6,7 @@
 #include "grid_view.h"
 #include "message_box.h"
 #include "roster_table_model.h"
+#include "save_analysis.h"
 #include "save_match.h"
 #include "views.h"
 
@@ -89,8 +90,19 @@ void TeamSheetWindow::saveMatch() {
       if (!askYesNo(this, qs("ファイル " + names + " が既にあります。上書きしますか?"))) return;
     }
     match().markSaved(::saveMatch(match(), faults_));
+    // The notice concerns the three tables, which are written now.
     const std::string lost = cp932LossNotice(match());
     if (!lost.empty()) showNotice(this, qs(lost));
+    // Then the workbook and the report; a failure there goes to the error
+    // box, and the files finished before it count as this match's.
+    std::vector<SavedFile> written;
+    try {
+      saveAnalysisFiles(match(), faults_, &written);
+    } catch (const SaveError&) {
+      match().markSaved(written);
+      throw;
+    }
+    match().markSaved(written);
   });
 }
 

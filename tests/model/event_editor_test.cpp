@@ -233,7 +233,7 @@ TEST_F(Editing, AMatchBroughtBackIsTheSameMatchAndARunningClockRunsOn) {
   m.fileStem = "final";
   ASSERT_TRUE(m.pickPerson(2, 3));
   ASSERT_TRUE(m.chooseAction(Action::Goal));
-  m.markSaved({{1, 2}});
+  m.markSaved({{"match.xls", {1, 2}}});
   const MatchState kept = m.state();
 
   Match back;

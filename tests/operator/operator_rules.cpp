@@ -1,6 +1,8 @@
 #include "operator_rules.h"
 
 #include <QLabel>
+#include <QTableWidget>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -188,6 +190,14 @@ void OperatorRules::clicked(const OperatorButton& b, bool wasEnabled, double now
       break;
     case R::MatchSwitch:
       break;
+    case R::AnalysisOpen:
+      analysisShown_ = true;
+      break;
+    case R::AnalysisTeam:
+      // Another team's line of the same number is another person.
+      if (b.code != analysisTeam_) analysisSlot_ = 0;
+      analysisTeam_ = b.code;
+      break;
   }
 }
 
@@ -368,6 +378,9 @@ std::string OperatorRules::checkButtons() const {
   check(expect(windows_.matchWindow()->ui.startButton, !started_, "start"));
   check(expect(windows_.matchWindow()->ui.pauseButton, started_, "pause"));
   check(expect(windows_.matchWindow()->ui.teamSheetButton, true, "match window"));
+  check(expect(windows_.matchWindow()->ui.analysisButton, true, "match window"));
+  check(expect(windows_.analysisWindow()->ui.teamOneButton, true, "analysis window"));
+  check(expect(windows_.analysisWindow()->ui.teamTwoButton, true, "analysis window"));
   check(expect(windows_.matchWindow()->ui.correctionButton, c == 3 && personCorrectable_,
                "match correction"));
   for (QPushButton* b : windows_.matchWindow()->personButtons)
@@ -565,7 +578,71 @@ std::string OperatorRules::check(double nowSeconds, bool afterTick) {
   }
   // Once carried over, the person buttons and team panels follow every
   // later edit of the roster and the names; before, they are blank.
-  return checkCarried();
+  const std::string broken = checkCarried();
+  if (!broken.empty()) return broken;
+  return checkAnalysis();
+}
+
+namespace {
+std::string rateOf(int64_t goals, int64_t shots) {
+  if (shots == 0) return std::to_string(goals) + "/0 -";
+  return say(goals, "/", shots, " ", std::llround(100.0 * goals / shots), "%");
+}
+}  // namespace
+
+// The analysis window, while shown, counts the completed shots of the team
+// and person chosen, place by place, and the score of the completed goals.
+std::string OperatorRules::checkAnalysis() const {
+  const AnalysisWindow* window = windows_.analysisWindow();
+  if (window->isVisible() != analysisShown_)
+    return analysisShown_ ? "the analysis window is hidden" : "the analysis window shows";
+  if (!analysisShown_) return "";
+  const Ui::AnalysisWindow& ui = window->ui;
+  if (ui.teamOneButton->isChecked() != (analysisTeam_ == 1) ||
+      ui.teamTwoButton->isChecked() != (analysisTeam_ == 2))
+    return say("the analysis window's team buttons do not show team ", analysisTeam_);
+  if (ui.personChoice->currentIndex() != analysisSlot_)
+    return say("the analysis window's person choice is at ", ui.personChoice->currentIndex(),
+               ", not ", analysisSlot_);
+  const Derived d = derive();
+  int64_t goals = 0, shots = 0;
+  for (int place = 1; place <= 10; ++place) {
+    int64_t g = 0, s = 0;
+    for (int slot = 1; slot <= 14; ++slot) {
+      if (analysisSlot_ != 0 && slot != analysisSlot_) continue;
+      for (int zone = 1; zone <= 11; ++zone) {
+        g += d.goals.at(analysisTeam_, slot, place, zone);
+        s += d.goals.at(analysisTeam_, slot, place, zone) +
+             d.misses.at(analysisTeam_, slot, place, zone);
+      }
+    }
+    goals += g;
+    shots += s;
+    const QTableWidget* table = ui.placeTable;
+    const std::string shown = table->item(place - 1, 0)->text().toStdString() + " " +
+                              table->item(place - 1, 1)->text().toStdString();
+    if (shown != rateOf(g, s))
+      return say("the analysis window's place ", place, " reads '", shown, "', the logs say '",
+                 rateOf(g, s), "'");
+  }
+  const std::string total = ui.placeTable->item(10, 0)->text().toStdString() + " " +
+                            ui.placeTable->item(10, 1)->text().toStdString();
+  if (total != rateOf(goals, shots))
+    return say("the analysis window's total reads '", total, "', expected '", rateOf(goals, shots),
+               "'");
+  const auto& marks = ui.shotChart->marks();
+  const auto goalMarks = std::count_if(marks.begin(), marks.end(), [](auto& m) { return m.goal; });
+  if (static_cast<int64_t>(marks.size()) != shots || goalMarks != goals)
+    return say("the shot chart has ", marks.size(), " marks, ", goalMarks, " of them goals, for ",
+               shots, " shots and ", goals, " goals");
+  int64_t completedGoals[3] = {};
+  for (int team = 1; team <= 2; ++team)
+    for (const LogRow& row : completed_[team]) completedGoals[team] += row[3] == kPlays[0];
+  const std::string score = say(completedGoals[1], " - ", completedGoals[2]);
+  if (ui.scoreLabel->text().toStdString() != score)
+    return "the analysis window's score reads " + ui.scoreLabel->text().toStdString() +
+           ", the logs say " + score;
+  return "";
 }
 
 bool OperatorRules::textsLoseCharacters(const std::string& stem) const {

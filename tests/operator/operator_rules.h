@@ -45,6 +45,10 @@ class OperatorRules {
   void clicked(const OperatorButton& b, bool wasEnabled, double nowSeconds);
   void rosterTyped(int col, int row, const std::string& text);
   void saved();  // a save that wrote all three files
+  // The analysis window's person choice set to entry `index` (0 the whole
+  // team, else the player's line), and its close box clicked.
+  void analysisPersonChosen(int index) { analysisSlot_ = index; }
+  void analysisClosed() { analysisShown_ = false; }
 
   // The first broken rule after the step, or "".
   std::string check(double nowSeconds, bool afterTick);
@@ -83,6 +87,7 @@ class OperatorRules {
   std::string checkCounts();
   std::string checkClock(double nowSeconds) const;
   std::string checkCarried() const;
+  std::string checkAnalysis() const;
   Derived derive() const;
 
   WindowSet& windows_;
@@ -127,4 +132,9 @@ class OperatorRules {
   bool stopAtEndOfHalf(double nowSeconds);
 
   std::vector<std::vector<std::string>> logsAtSave_;
+
+  // The analysis window as the operator opened and set it.
+  bool analysisShown_ = false;
+  int analysisTeam_ = 1;
+  int analysisSlot_ = 0;  // 0 the whole team
 };

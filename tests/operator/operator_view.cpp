@@ -29,6 +29,9 @@ std::vector<OperatorButton> operatorButtons(const WindowSet& windows) {
   add(windows.matchWindow()->ui.pauseButton, WindowId::Match, R::Pause);
   add(windows.matchWindow()->ui.teamSheetButton, WindowId::Match, R::MatchSwitch);
   add(windows.matchWindow()->ui.correctionButton, WindowId::Match, R::PersonCorrect);
+  add(windows.matchWindow()->ui.analysisButton, WindowId::Match, R::AnalysisOpen);
+  add(windows.analysisWindow()->ui.teamOneButton, WindowId::Analysis, R::AnalysisTeam, 0, 1);
+  add(windows.analysisWindow()->ui.teamTwoButton, WindowId::Analysis, R::AnalysisTeam, 0, 2);
   for (int i = 0; i < 30; ++i)
     add(windows.matchWindow()->personButtons[i], WindowId::Match, R::Person, i < 15 ? 1 : 2,
         i % 15);

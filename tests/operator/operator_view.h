@@ -27,6 +27,8 @@ struct OperatorButton {
     CourtCorrect,
     DetailChoice,
     DetailCorrect,
+    AnalysisOpen,  // 分析 on the match window
+    AnalysisTeam,  // code: the team
   };
   QPushButton* button = nullptr;
   WindowId window = WindowId::TeamSheet;
@@ -38,7 +40,7 @@ struct OperatorButton {
 };
 
 // Every button of the team sheet (but "データ保存"), the match window, the
-// court dialog and the detail dialogs.
+// court dialog, the detail dialogs and the analysis window.
 std::vector<OperatorButton> operatorButtons(const WindowSet& windows);
 
 // The log view of a team.

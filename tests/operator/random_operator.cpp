@@ -59,6 +59,10 @@ RandomOperator::RandomOperator(WindowSet& windows, OperatorFixture fixture, uint
   std::ofstream(folder_ + "/locked-shot-.xls") << "older";
   fs::permissions(folder_ + "/locked-shot-.xls", fs::perms::owner_read);
   fs::create_directory(folder_ + "/blocked-table-.xls");
+  for (const char* file : {"/lockedbook.xlsx", "/lockedreport.pdf"}) {
+    std::ofstream(folder_ + file) << "older";
+    fs::permissions(folder_ + file, fs::perms::owner_read);
+  }
 }
 
 void RandomOperator::note(const std::string& what) {
@@ -70,9 +74,12 @@ std::string RandomOperator::summary() const {
   return std::to_string(rules_.completedRows(1).size()) + " + " +
          std::to_string(rules_.completedRows(2).size()) + " events completed, " +
          std::to_string(wholeSaves_) + " of " + std::to_string(saves_) + " saves written whole, " +
+         std::to_string(reportFailures_) + " of them without the report, " +
          std::to_string(fixture_.errorBoxes.size()) + " error boxes, " +
          std::to_string(quickClicks_) + " quick clicks, " +
-         std::to_string(fixture_.notices.size()) + " notices";
+         std::to_string(fixture_.notices.size()) + " notices; " + std::to_string(analysisSteps_) +
+         " steps with the analysis window, " + std::to_string(personChoices_) +
+         " persons chosen there";
 }
 
 std::string RandomOperator::recentSteps() const {
@@ -115,8 +122,10 @@ std::string RandomOperator::step() {
     broken = closeWindow();
   else if (roll < 79)
     broken = save();
-  else if (roll < 88)
+  else if (roll < 86)
     broken = typeInRoster();
+  else if (roll < 88)
+    broken = chooseAnalysisPerson();
   else if (roll < 90)
     broken = typeTeamName();
   else if (roll < 97)
@@ -124,6 +133,7 @@ std::string RandomOperator::step() {
   else
     broken = clickSplash();
   if (!broken.empty()) return broken;
+  if (windows_.analysisWindow()->isVisible()) ++analysisSteps_;
   return rules_.check(fixture_.clockSeconds, ticked_);
 }
 
@@ -166,7 +176,7 @@ std::string RandomOperator::clickButton() {
 
 std::string RandomOperator::closeWindow() {
   std::vector<int> shown;
-  for (int n = 1; n <= 8; ++n)
+  for (int n = 1; n <= kWindowCount; ++n)
     if (windows_.window(static_cast<WindowId>(n))->isVisible()) shown.push_back(n);
   RecorderWindow* form = windows_.window(static_cast<WindowId>(random_.pick(shown)));
   note("close " + form->objectName().toStdString());
@@ -189,6 +199,7 @@ std::string RandomOperator::closeWindow() {
   }
   const bool needed = rules_.windowNeeded(form->windowId());
   form->close();
+  if (form->windowId() == WindowId::Analysis) rules_.analysisClosed();
   if (form->isVisible() != needed)
     return needed ? "a window the open event needs was closed" : "the close box did not hide it";
   return newMessage(errors, questions);
@@ -196,7 +207,9 @@ std::string RandomOperator::closeWindow() {
 
 std::string RandomOperator::save() {
   const int roll = random_.below(100);
-  const Target target = roll < 50   ? Target::Fresh
+  const Target target = roll < 44   ? Target::Fresh
+                        : roll < 47 ? Target::ReadOnlyWorkbook
+                        : roll < 50 ? Target::ReadOnlyReport
                         : roll < 62 ? Target::DiskFull
                         : roll < 70 ? Target::MissingFolder
                         : roll < 78 ? Target::ReadOnlyFolder
@@ -207,6 +220,8 @@ std::string RandomOperator::save() {
   if (target == Target::MissingFolder) name = "missing/" + name;
   if (target == Target::ReadOnlyFolder) name = "ro/" + name;
   if (target == Target::ReadOnlyFile) name = "locked";
+  if (target == Target::ReadOnlyWorkbook) name = "lockedbook";
+  if (target == Target::ReadOnlyReport) name = "lockedreport";
   if (target == Target::FolderInPlace) name = "blocked";
   if (target == Target::NameTooLong) name = std::string(300, 'x');
   const std::string stem = folder_ + "/" + name;
@@ -215,7 +230,7 @@ std::string RandomOperator::save() {
   stemEdit->setText(QString::fromStdString(stem));
 
   std::vector<FileState> before;
-  for (const std::string& path : expectedFileNames(stem)) before.push_back(fileState(path));
+  for (const std::string& path : allFileNames(stem)) before.push_back(fileState(path));
   std::string fault;
   if (target == Target::DiskFull) {
     // The disk fills up at some write of the save, early or late.
@@ -243,18 +258,19 @@ std::string RandomOperator::save() {
                    : "a question before replacing the match's own files";
   if (foreign && !overwrite) {
     for (size_t i = 0; i < before.size(); ++i)
-      if (!(fileState(expectedFileNames(stem)[i]) == before[i])) return "a refused save wrote";
+      if (!(fileState(allFileNames(stem)[i]) == before[i])) return "a refused save wrote";
     return newMessage(errors, questions + 1);
   }
   if (fixture_.errorBoxes.size() > errors + 1) return "more than one error box for one save";
   const std::string error = fixture_.errorBoxes.size() > errors ? fixture_.errorBoxes.back() : "";
-  const std::string broken = saveOutcome(target, stem, before, error);
+  bool tablesWritten = false;
+  const std::string broken = saveOutcome(target, stem, before, error, tablesWritten);
   if (!broken.empty()) return "save '" + name + "': " + broken;
-  // Characters CP932 cannot hold are told once, after a whole save.
-  const bool whole = error.empty();
+  // Characters CP932 cannot hold are told once, once the three tables are
+  // written, whatever becomes of the workbook and the report.
   const bool told = fixture_.notices.size() > notices;
   if (fixture_.notices.size() > notices + 1) return "more than one notice for one save";
-  if (told != (whole && rules_.textsLoseCharacters(stem)))
+  if (told != (tablesWritten && rules_.textsLoseCharacters(stem)))
     return told ? "a notice '" + fixture_.notices.back() + "' for texts CP932 holds"
                 : "no notice of characters CP932 cannot hold";
   return newMessage(errors + (error.empty() ? 0 : 1), questions + (foreign ? 1 : 0));
@@ -262,8 +278,8 @@ std::string RandomOperator::save() {
 
 std::string RandomOperator::saveOutcome(Target target, const std::string& stem,
                                         const std::vector<FileState>& before,
-                                        const std::string& error) {
-  const std::vector<std::string> names = expectedFileNames(stem);
+                                        const std::string& error, bool& tablesWritten) {
+  const std::vector<std::string> names = allFileNames(stem);
   std::vector<FileState> after;
   for (const std::string& path : names) after.push_back(fileState(path));
   // The three files are replaced together, each complete and agreeing with
@@ -278,6 +294,21 @@ std::string RandomOperator::saveOutcome(Target target, const std::string& stem,
   }
   for (size_t i = written; i < 3; ++i)
     if (!(after[i] == before[i])) return names[i] + " changed without being written whole";
+  // Then the workbook and the report, in that order, each whole or not at
+  // all; a failure stops the save, and the error box names the file.
+  size_t analysisWritten = 0;
+  for (size_t i = 3; i < 5; ++i) {
+    if (!replaced(before[i], after[i])) {
+      if (!(after[i] == before[i])) return names[i] + " changed without being written whole";
+      break;
+    }
+    if (written != 3) return names[i] + " written without the three tables";
+    const std::string head = i == 3 ? "PK" : "%PDF";
+    if (after[i].bytes.rfind(head, 0) != 0) return names[i] + " does not start with " + head;
+    ++analysisWritten;
+  }
+  for (size_t i = 3 + analysisWritten; i < 5; ++i)
+    if (!(after[i] == before[i])) return names[i] + " written after a failure before it";
   // An error box names the file that failed.
   auto naming = [&](const std::string& message, size_t file) {
     return message + " (" + names[file] + ")";
@@ -289,15 +320,21 @@ std::string RandomOperator::saveOutcome(Target target, const std::string& stem,
     case Target::Fresh:
       expectedWritten = 3;
       break;
-    case Target::DiskFull:
+    case Target::DiskFull: {
       // Whether the fault came within this save's writes depends on how
       // many it makes, and which file it hit on the lengths of the files.
-      expectedWritten = error.empty() ? 3 : 0;
+      // The workbook's library writes by itself: only the report can fail.
+      const bool inTables =
+          !error.empty() && (error == naming(kDiskFull, 0) || error == naming(kDiskFull, 1) ||
+                             error == naming(kDiskFull, 2));
+      expectedWritten = inTables ? 0 : 3;
       expectedError = error;
-      if (!error.empty() && error != naming(kDiskFull, 0) && error != naming(kDiskFull, 1) &&
-          error != naming(kDiskFull, 2))
+      if (!error.empty() && !inTables && error != naming(kDiskFull, 4))
         return "a full disk reported as '" + error + "'";
+      if (error == naming(kDiskFull, 4) && analysisWritten != 1)
+        return "the report failed, but the workbook was not written before it";
       break;
+    }
     case Target::MissingFolder:
       expectedError = "フォルダがありません (" + folder_ + "/missing)";
       if (fs::exists(folder_ + "/missing")) return "a missing folder was made";
@@ -309,6 +346,15 @@ std::string RandomOperator::saveOutcome(Target target, const std::string& stem,
     case Target::ReadOnlyFile:
       expectedError = naming(kAccessDenied, 0);  // the shot file is read-only
       break;
+    case Target::ReadOnlyWorkbook:
+    case Target::ReadOnlyReport: {
+      // The three tables are written first; the save stops at the file.
+      const size_t file = target == Target::ReadOnlyWorkbook ? 3 : 4;
+      expectedWritten = 3;
+      expectedError = naming(kAccessDenied, file);
+      if (analysisWritten != file - 3) return names[file] + " failed, but not the file before it";
+      break;
+    }
     case Target::FolderInPlace:
       expectedError = naming(kAccessDenied, 1);  // a folder has the table file's name
       break;
@@ -319,20 +365,43 @@ std::string RandomOperator::saveOutcome(Target target, const std::string& stem,
   if (written != expectedWritten)
     return std::to_string(written) + " files written, expected " + std::to_string(expectedWritten);
   if (error != expectedError) return "error box '" + error + "', expected '" + expectedError + "'";
+  if (error.empty() && written == 3 && analysisWritten != 2)
+    return "the workbook and the report were not written, and no error box said so";
 
   std::vector<std::string> expectedNames = {"ro", "locked-shot-.xls", "blocked-table-.xls",
                                             "blocked-shot-.xls"};
-  for (const std::string& name : kStems)
-    for (const std::string& file : expectedFileNames(name)) expectedNames.push_back(file);
+  std::vector<std::string> stems = kStems;
+  stems.insert(stems.end(), {"lockedbook", "lockedreport"});
+  for (const std::string& name : stems)
+    for (const std::string& file : allFileNames(name)) expectedNames.push_back(file);
   const auto strays = unexpectedEntries(folder_, expectedNames);
   if (!strays.empty()) return "the save left '" + strays.front() + "' behind";
   ++saves_;
-  if (written == 3) {
+  tablesWritten = written == 3;
+  if (tablesWritten) {
     rules_.saved();
     ++wholeSaves_;
-    for (const FileState& file : after) ownFiles_.insert(file.inode);
+    reportFailures_ += analysisWritten < 2;
   }
+  for (size_t i = 0; i < 5; ++i)
+    if (replaced(before[i], after[i])) ownFiles_.insert(after[i].inode);
   return "";
+}
+
+// Chooses a person in the analysis window with the keyboard, as far down
+// the list from its top as the entry wanted.
+std::string RandomOperator::chooseAnalysisPerson() {
+  AnalysisWindow* analysis = windows_.analysisWindow();
+  if (!analysis->isVisible()) return "";
+  const int index = random_.below(kLastPlayerSlot + 1);
+  note("choose entry " + std::to_string(index) + " of the analysis window's persons");
+  const size_t errors = fixture_.errorBoxes.size();
+  const size_t questions = fixture_.questions.size();
+  QTest::keyClick(analysis->ui.personChoice, Qt::Key_Home);
+  for (int i = 0; i < index; ++i) QTest::keyClick(analysis->ui.personChoice, Qt::Key_Down);
+  rules_.analysisPersonChosen(index);
+  ++personChoices_;
+  return newMessage(errors, questions);
 }
 
 std::string RandomOperator::typeInRoster() {

@@ -1,7 +1,8 @@
 // An operator who works fast and presses whatever is usable: a seeded series
 // of steps on the real windows (buttons, close boxes, saves, typing into the
-// roster and the team names, time passing), each followed by the checks of
-// OperatorRules. The same seed always gives the same steps.
+// roster and the team names, the analysis window's choices, time passing),
+// each followed by the checks of OperatorRules. The same seed always gives
+// the same steps.
 #pragma once
 
 #include <QPoint>
@@ -45,7 +46,8 @@ struct OperatorFixture {
 class RandomOperator {
  public:
   // Saves go into `folder`, which the operator furnishes with a read-only
-  // folder, a read-only file and a folder in place of a file.
+  // folder, a read-only table, workbook and report, and a folder in place
+  // of a file.
   RandomOperator(WindowSet& windows, OperatorFixture fixture, uint64_t seed, std::string folder);
 
   // One step and the checks after it: the first broken rule, or "".
@@ -62,6 +64,8 @@ class RandomOperator {
     MissingFolder,
     ReadOnlyFolder,
     ReadOnlyFile,
+    ReadOnlyWorkbook,
+    ReadOnlyReport,
     FolderInPlace,
     NameTooLong,
   };
@@ -74,9 +78,11 @@ class RandomOperator {
   std::string closeWindow();
   std::string save();
   std::string saveOutcome(Target target, const std::string& stem,
-                          const std::vector<FileState>& before, const std::string& error);
+                          const std::vector<FileState>& before, const std::string& error,
+                          bool& tablesWritten);
   std::string typeInRoster();
   std::string typeTeamName();
+  std::string chooseAnalysisPerson();
   std::string letTimePass();
   std::string clickSplash();
   std::string newMessage(size_t errorsBefore, size_t questionsBefore) const;
@@ -101,6 +107,9 @@ class RandomOperator {
   QPushButton* lastButton_ = nullptr;
   QPoint lastPoint_;
   quint64 pressTime_ = 1000000000;
+  int reportFailures_ = 0;  // saves that wrote the tables but not the report
+  int analysisSteps_ = 0;   // steps checked with the analysis window shown
+  int personChoices_ = 0;
   // The files this match's saves wrote, by inode.
   std::set<ino_t> ownFiles_;
 };

@@ -111,6 +111,13 @@ std::vector<std::string> expectedFileNames(const std::string& stem) {
   return {stem + "-shot-.xls", stem + "-table-.xls", stem + ".xls"};
 }
 
+std::vector<std::string> allFileNames(const std::string& stem) {
+  std::vector<std::string> names = expectedFileNames(stem);
+  names.push_back(stem + ".xlsx");
+  names.push_back(stem + ".pdf");
+  return names;
+}
+
 FileState fileState(const std::string& path) {
   FileState state;
   struct stat info {};

@@ -13,6 +13,8 @@
 // The shot file, the table file and the list file of a stem, in the order
 // the save writes them.
 std::vector<std::string> expectedFileNames(const std::string& stem);
+// Those three, then the workbook and the report written after them.
+std::vector<std::string> allFileNames(const std::string& stem);
 
 // What a path holds now: its bytes and inode, or that it is absent. A file
 // that a save replaced has a new inode, whatever its bytes.

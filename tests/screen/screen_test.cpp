@@ -143,6 +143,44 @@ TEST_F(ScreenSteps, RaisesAreListedOncePerWindowInTheirLastOrder) {
   EXPECT_EQ(s.takeRaised(), (std::vector{WindowId::Match, WindowId::Court}));
 }
 
+// The analysis window opens over an event being entered without taking its
+// place: the event goes on, and the close box always hides the window.
+TEST_F(ScreenSteps, TheAnalysisWindowOpensAtAnyStepAndClosesFreely) {
+  s.pickPerson(2, 3);
+  s.chooseAction(Action::ShotMiss);
+  s.takeRaised();
+  s.showAnalysis();
+  EXPECT_TRUE(shown(WindowId::Analysis));
+  EXPECT_EQ(s.takeRaised(), std::vector{WindowId::Analysis});
+  EXPECT_TRUE(shown(WindowId::Court));
+  s.choosePlace(place::kLeftWing);
+  s.chooseZone(4);
+  EXPECT_EQ(m.events().size(), 1u);
+  EXPECT_TRUE(shown(WindowId::Analysis));
+  s.requestClose(WindowId::Analysis);
+  EXPECT_FALSE(shown(WindowId::Analysis));
+}
+
+TEST_F(ScreenSteps, AnalysisShowsATeamAsAWholeOrOneOfItsPlayers) {
+  EXPECT_EQ(s.analysisTeam(), 1);
+  EXPECT_EQ(s.analysisSlot(), std::nullopt);
+  s.chooseAnalysisPerson(7);
+  EXPECT_EQ(s.analysisSlot(), 7);
+  s.chooseAnalysisTeam(1);  // the same team keeps its player
+  EXPECT_EQ(s.analysisSlot(), 7);
+  s.chooseAnalysisTeam(2);  // slot 7 of the other team is someone else
+  EXPECT_EQ(s.analysisTeam(), 2);
+  EXPECT_EQ(s.analysisSlot(), std::nullopt);
+  // No such team or player, and the official, who takes no shot.
+  for (int slot : {0, 15, -1}) s.chooseAnalysisPerson(slot);
+  s.chooseAnalysisTeam(3);
+  EXPECT_EQ(s.analysisTeam(), 2);
+  EXPECT_EQ(s.analysisSlot(), std::nullopt);
+  s.chooseAnalysisPerson(14);
+  s.chooseAnalysisPerson(std::nullopt);
+  EXPECT_EQ(s.analysisSlot(), std::nullopt);
+}
+
 TEST_F(ScreenSteps, LogsGrowByARowPerEventAndSelectTheNext) {
   EXPECT_EQ(logShape(m, 1).rowCount, 5);
   EXPECT_EQ(logShape(m, 1).selectedRow, 1);

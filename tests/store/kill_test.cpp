@@ -99,9 +99,12 @@ class KilledRecorder : public ::testing::Test {
     file.restoreInto(back.match, back.screen);
     ASSERT_TRUE(sameMatch(states[kept].first, states[kept].second, back.match, back.screen, false))
         << what;
-    // A save before the kill wrote files this match knows as its own.
-    for (const FileIdentity& f : back.match.savedFiles()) EXPECT_NE(f.inode, 0u);
-    EXPECT_TRUE(foreignTargets(back.match).empty()) << what;
+    // A save before the kill wrote files this match knows as its own. A
+    // save in flight may have replaced the files without the match knowing:
+    // the next save then asks before replacing them, which is safe.
+    for (const SavedFile& f : back.match.savedFiles()) EXPECT_NE(f.identity.inode, 0u);
+    const bool saveInFlight = kept + 1 < plan.steps.size() && plan.steps[kept + 1].kind == "save";
+    if (!saveInFlight) EXPECT_TRUE(foreignTargets(back.match).empty()) << what;
 
     MatchKeeper keeper(childFolder / "data", std::move(file));
     for (size_t i = kept + 1; i < plan.steps.size(); ++i) {

@@ -41,6 +41,7 @@ class GuiTest : public ::testing::Test {
   FoulDialog* foul() const { return windows->foulDialog(); }
   TimeOutDialog* timeOut() const { return windows->timeOutDialog(); }
   SplashWindow* splash() const { return windows->splash(); }
+  AnalysisWindow* analysis() const { return windows->analysisWindow(); }
   // The button of window `w` with the object name `name`; a test that asks
   // for a name the window lacks fails.
   QPushButton* button(WindowId w, const char* name) const;

@@ -24,15 +24,20 @@ std::string named(const std::string& message, const std::string& file) {
   return message + " (" + file + ")";
 }
 
+// The three tables, then the workbook and the report.
 struct Saved {
-  std::string shot, table, list;
+  std::string shot, table, list, workbook, report;
   bool operator==(const Saved&) const = default;
 };
 
 Saved filesOf(const std::string& stem) {
   return {readFileBytes(stem + "-shot-.xls"), readFileBytes(stem + "-table-.xls"),
-          readFileBytes(stem + ".xls")};
+          readFileBytes(stem + ".xls"), readFileBytes(stem + ".xlsx"),
+          readFileBytes(stem + ".pdf")};
 }
+
+const std::set<std::string> kFiveFiles = {"試合-shot-.xls", "試合-table-.xls", "試合.xls",
+                                          "試合.xlsx", "試合.pdf"};
 
 }  // namespace
 
@@ -87,8 +92,7 @@ TEST_F(SaveFaults, AFullDiskKeepsTheOlderFilesAndTheNextSaveWritesThem) {
     EXPECT_EQ(errorBoxes.back(), named("I/O エラー (28)", failed));
     errorBoxes.clear();
     EXPECT_EQ(filesOf("試合"), older) << "write " << nth;
-    EXPECT_EQ(folder.entries(),
-              (std::set<std::string>{"試合-shot-.xls", "試合-table-.xls", "試合.xls"}));
+    EXPECT_EQ(folder.entries(), kFiveFiles);
   }
 
   save("試合");
@@ -136,8 +140,7 @@ TEST_F(SaveFaults, AReadOnlyFileKeepsAllThreeOlderFiles) {
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(errorBoxes[0], named(kAccessDenied, "試合.xls"));
   EXPECT_EQ(filesOf("試合"), older);
-  EXPECT_EQ(folder.entries(),
-            (std::set<std::string>{"試合-shot-.xls", "試合-table-.xls", "試合.xls"}));
+  EXPECT_EQ(folder.entries(), kFiveFiles);
   expectMatchGoesOn();
 }
 

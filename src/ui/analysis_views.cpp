@@ -1,0 +1,90 @@
+#include "analysis_views.h"
+
+#include <QPainter>
+
+#include "fonts.h"
+#include "score_flow_chart.h"
+
+namespace {
+
+constexpr int kLegendHeight = 18;
+
+QFont pictureFont() {
+  return designFont(kPGothic, 11);
+}
+
+// What the score flow draws: the goals, the team names and the time-outs.
+bool sameFlow(const MatchFigures& a, const MatchFigures& b) {
+  if (a.scoreFlow != b.scoreFlow) return false;
+  for (int team = 1; team <= kTeams; ++team) {
+    const TeamFigures& x = a.team(team);
+    const TeamFigures& y = b.team(team);
+    if (x.name != y.name || x.goals != y.goals || x.timeOuts != y.timeOuts) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+ShotChartView::ShotChartView(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ShotChartView::setMarks(std::vector<ShotMark> marks) {
+  if (marks == marks_) return;
+  marks_ = std::move(marks);
+  update();
+}
+
+QRectF ShotChartView::courtRect() const {
+  const QRectF room(0, 0, width(), height() - kLegendHeight);
+  const double scale =
+      std::min(room.width() / kCourtPictureWidth, room.height() / kCourtPictureHeight);
+  const QSizeF size(kCourtPictureWidth * scale, kCourtPictureHeight * scale);
+  return {QPointF((room.width() - size.width()) / 2, 0), size};
+}
+
+void ShotChartView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), palette().color(QPalette::Window));
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  const QRectF court = courtRect();
+  drawShotChart(p, court, marks_);
+  const double r = kMarkRadius * court.width() / kCourtPictureWidth;
+  drawMarkLegend(p, QPointF(court.left() + 2, court.bottom() + kLegendHeight / 2.0), r,
+                 pictureFont());
+}
+
+GoalMapView::GoalMapView(QWidget* parent) : QWidget(parent) {}
+
+void GoalMapView::setCells(const GoalCells& cells) {
+  if (cells == cells_) return;
+  cells_ = cells;
+  update();
+}
+
+void GoalMapView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  // A little in from the edges, so that the goal's heavy frame shows whole.
+  drawGoalMap(p, QRectF(rect()).adjusted(2, 2, -2, -2), cells_, pictureFont());
+}
+
+ScoreFlowView::ScoreFlowView(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ScoreFlowView::setFlow(const MatchFigures& figures, int lastSecond) {
+  if (lastSecond == lastSecond_ && sameFlow(figures, figures_)) return;
+  figures_ = figures;
+  lastSecond_ = lastSecond;
+  update();
+}
+
+void ScoreFlowView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), Qt::white);
+  // The minutes' caption sits half a line below the chart's box.
+  const QFont font = pictureFont();
+  const double below = QFontMetricsF(font).height() / 2 + 2;
+  drawScoreFlow(p, QRectF(rect()).adjusted(2, 2, -4, -below), figures_, lastSecond_, font, true);
+}

@@ -1,0 +1,162 @@
+#include "analysis_window.h"
+
+#include <QHeaderView>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "analysis_views.h"
+#include "fonts.h"
+
+namespace {
+
+constexpr int kTotalRow = kCourtPlaces;  // below the ten places
+
+QString teamCaption(const TeamFigures& t) {
+  return t.name.empty() ? QStringLiteral("チーム%1").arg(t.team) : qs(t.name);
+}
+
+// A player's line as the team sheet reads it: "7 佐藤", or the line's number
+// when it is still empty.
+QString personCaption(const PersonFigures& p) {
+  std::string text = p.number;
+  if (!p.name.empty()) text += (text.empty() ? "" : " ") + p.name;
+  return text.empty() ? QStringLiteral("%1行").arg(p.slot) : qs(text);
+}
+
+QString rateText(const ShotCount& c) {
+  return qs(goalsOverShots(c)) + "  " + qs(percentText(c.rate()));
+}
+
+void setCell(QTableWidget* table, int row, int col, const QString& text) {
+  QTableWidgetItem* item = table->item(row, col);
+  if (!item) {
+    item = new QTableWidgetItem;
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    table->setItem(row, col, item);
+  }
+  if (item->text() != text) item->setText(text);
+}
+
+void setLabel(QLabel* label, const QString& text) {
+  if (label->text() != text) label->setText(text);
+}
+
+// Where the score lines end: the clock panel's time, or a later event's.
+int flowEnd(const Match& m) {
+  int last = m.clock().shownSeconds();
+  for (const Event& e : m.events()) last = std::max(last, e.clockSeconds);
+  return last;
+}
+
+}  // namespace
+
+AnalysisWindow::AnalysisWindow(Screen& screen) : RecorderWindow(screen, WindowId::Analysis) {
+  ui.setupUi(this);
+  applyStoredAppearance({QStringLiteral("分析"),
+                         {40, 40},
+                         {900, 620},
+                         true,
+                         palette().color(QPalette::Button),
+                         Frame::Sizeable,
+                         false});
+  ui.scoreLabel->setFont(designFont(kPGothic, 20));
+
+  QTableWidget* places = ui.placeTable;
+  places->setRowCount(kCourtPlaces + 1);
+  places->setColumnCount(2);
+  places->setHorizontalHeaderLabels({"得点/シュート", "成功率"});
+  QStringList rows;
+  for (int place = 1; place <= kCourtPlaces; ++place) rows << qs(std::string(kPlaceWords[place]));
+  rows << QStringLiteral("合計");
+  places->setVerticalHeaderLabels(rows);
+  places->verticalHeader()->setDefaultSectionSize(20);
+  places->horizontalHeader()->setFixedHeight(22);
+  places->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  places->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  places->setSelectionMode(QAbstractItemView::NoSelection);
+  places->setFocusPolicy(Qt::NoFocus);
+  places->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  places->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+  ui.personChoice->addItem(QStringLiteral("チーム全体"));
+  for (int slot = 1; slot <= kLastPlayerSlot; ++slot) ui.personChoice->addItem(QString());
+
+  connect(ui.teamOneButton, &QPushButton::clicked, this, [this] { chooseTeam(1); });
+  connect(ui.teamTwoButton, &QPushButton::clicked, this, [this] { chooseTeam(2); });
+  connect(ui.personChoice, &QComboBox::activated, this, &AnalysisWindow::choosePerson);
+}
+
+void AnalysisWindow::showEvent(QShowEvent* event) {
+  RecorderWindow::showEvent(event);
+  if (placed_) return;
+  placed_ = true;
+  // Beside the match window, when the screen has room, so both stay in view.
+  const QPoint beside(910, 40);
+  const QRect free = QWidget::screen()->availableGeometry();
+  if (free.contains(QRect(beside, frameGeometry().size()))) move(beside);
+}
+
+void AnalysisWindow::chooseTeam(int team) {
+  handle([&] { screen().chooseAnalysisTeam(team); });
+}
+
+void AnalysisWindow::choosePerson(int index) {
+  handle(
+      [&] { screen().chooseAnalysisPerson(index > 0 ? std::optional<int>(index) : std::nullopt); });
+}
+
+void AnalysisWindow::refresh() {
+  // Hidden, it costs the steps nothing: showing it refreshes it first.
+  if (!screen().visible(WindowId::Analysis)) return;
+  const Match& m = match();
+  const MatchFigures f = matchFigures(m);
+  const int team = screen().analysisTeam();
+  const std::optional<int> slot = screen().analysisSlot();
+  const TeamFigures& t = f.team(team);
+  const ShotFigures& shots = slot ? t.persons[*slot].shots : t.shots;
+
+  ui.teamOneButton->setText(teamCaption(f.team(1)));
+  ui.teamTwoButton->setText(teamCaption(f.team(2)));
+  ui.teamOneButton->setChecked(team == 1);
+  ui.teamTwoButton->setChecked(team == 2);
+  for (int s = 1; s <= kLastPlayerSlot; ++s) {
+    const QString caption = personCaption(t.persons[s]);
+    if (ui.personChoice->itemText(s) != caption) ui.personChoice->setItemText(s, caption);
+  }
+  {
+    const QSignalBlocker quiet(ui.personChoice);
+    ui.personChoice->setCurrentIndex(slot.value_or(0));
+  }
+  setLabel(ui.scoreLabel, QStringLiteral("%1 - %2").arg(f.team(1).goals).arg(f.team(2).goals));
+
+  ui.shotChart->setMarks(shotChart(m, team, slot));
+  setLabel(ui.shotSummaryLabel, QStringLiteral("シュート %1   得点 %2   成功率 %3")
+                                    .arg(shots.total.shots)
+                                    .arg(shots.total.goals)
+                                    .arg(qs(percentText(shots.total.rate()))));
+  for (int row = 0; row <= kTotalRow; ++row) {
+    const ShotCount& c = row == kTotalRow ? shots.total : shots.byPlace[row + 1];
+    setCell(ui.placeTable, row, 0, qs(goalsOverShots(c)));
+    setCell(ui.placeTable, row, 1, qs(percentText(c.rate())));
+  }
+  setLabel(ui.penaltyLabel, "7m: " + rateText(shots.penalty()));
+  ui.zoneMap->setCells(zoneCells(shots.byZone));
+
+  const GoalkeeperFigures& g = t.goalkeeper;
+  setLabel(
+      ui.keeperTitle,
+      QStringLiteral("ゴールキーパー: %1 のゴール (セーブ/枠内, セーブ率)").arg(teamCaption(t)));
+  ui.keeperMap->setCells(saveCells(g));
+  setLabel(ui.keeperLabel, QStringLiteral("枠内 %1   セーブ %2   失点 %3   セーブ率 %4\n"
+                                          "7m: セーブ %5/%6  %7   被シュート枠外 %8")
+                               .arg(g.total.onTarget)
+                               .arg(g.total.saves)
+                               .arg(g.total.goalsAgainst())
+                               .arg(qs(percentText(g.total.rate())))
+                               .arg(g.penalty.saves)
+                               .arg(g.penalty.onTarget)
+                               .arg(qs(percentText(g.penalty.rate())))
+                               .arg(g.wide));
+  ui.scoreFlow->setFlow(f, flowEnd(m));
+}

@@ -1,0 +1,30 @@
+// The analysis window "分析": for one team, as a whole or one of its players,
+// the shot chart on the court picture, goals over shots and the success rate
+// per place, the goal-zone map, the goalkeeper's view of the goal the team
+// defends, and the score flow of the match with its time-outs. Opened from
+// the match window, it follows every step like the other windows.
+#pragma once
+
+#include "recorder_window.h"
+#include "ui_analysis_window.h"
+
+class AnalysisWindow : public RecorderWindow {
+  Q_OBJECT
+
+ public:
+  explicit AnalysisWindow(Screen& screen);
+
+  void refresh() override;
+
+  Ui::AnalysisWindow ui;
+
+  void chooseTeam(int team);
+  // The person choice's entry: 0 the whole team, 1..14 the players' lines.
+  void choosePerson(int index);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  bool placed_ = false;
+};

@@ -1,0 +1,40 @@
+// The program with a match script already recorded through the screen's
+// steps, for looking at the windows as the operator sees them (the pictures
+// in docs/ are taken from it):
+//   recorded_match SCRIPT [--analysis [TEAM [SLOT]]]
+// --analysis opens the analysis window on TEAM (1 or 2), as a whole or on
+// the player of roster SLOT (1..14).
+#include <QApplication>
+#include <QIcon>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "fonts.h"
+#include "match_script.h"
+#include "window_set.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  app.setApplicationName(QStringLiteral("handball"));
+  app.setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+  app.setQuitOnLastWindowClosed(false);
+  registerFontSubstitutions();
+  if (argc < 2) {
+    std::cerr << "usage: recorded_match SCRIPT [--analysis [TEAM [SLOT]]]\n";
+    return 2;
+  }
+  WindowSet windows;
+  windows.start();
+  Screen& screen = windows.screen();
+  screen.showSplashOnce();  // and closed at once: it would cover the windows
+  screen.closeSplash();
+  playMatchScript(screen, argv[1]);
+  if (argc > 2 && std::string(argv[2]) == "--analysis") {
+    if (argc > 3) screen.chooseAnalysisTeam(std::atoi(argv[3]));
+    if (argc > 4) screen.chooseAnalysisPerson(std::atoi(argv[4]));
+    screen.showAnalysis();
+  }
+  windows.refresh();
+  return app.exec();
+}
