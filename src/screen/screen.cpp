@@ -1,5 +1,10 @@
 #include "screen.h"
 
+#include <optional>
+
+#include "event_draft.h"
+#include "user_error.h"
+
 WindowId dialogFor(Action a) {
   switch (a) {
     case Action::KeepMiss:
@@ -101,6 +106,21 @@ void Screen::togglePause() {
 
 void Screen::tick() {
   match_.tickClock();
+}
+
+void Screen::nudgeClock(int seconds) {
+  match_.nudgeClock(seconds);
+}
+
+void Screen::setClockText(const std::string& text) {
+  const std::optional<int> seconds = parseClockText(text);
+  if (!seconds) throw UserError(std::string(kClockTextRule));
+  match_.setClock(*seconds);
+}
+
+void Screen::changeSettings(const MatchSettings& settings) {
+  match_.setSettings(settings);
+  match_.markEdited();
 }
 
 void Screen::pickPerson(int team, int slot) {

@@ -52,6 +52,11 @@ class Screen {
   void startMatch();
   void togglePause();
   void tick();
+  // Keeps the clock in step with the hall clock; recorded times stay.
+  void nudgeClock(int seconds);
+  // "mm:ss"; throws UserError for other text.
+  void setClockText(const std::string& text);
+  void changeSettings(const MatchSettings& settings);
   void pickPerson(int team, int slot);
   void correctPerson();
   void chooseAction(Action a);

@@ -1,8 +1,11 @@
 #include "match_window.h"
 
+#include <QApplication>
+
 #include "fonts.h"
 #include "grid_view.h"
 #include "log_table_model.h"
+#include "rules_view.h"
 #include "views.h"
 
 namespace {
@@ -46,6 +49,22 @@ MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Matc
   connect(ui.teamSheetButton, &QPushButton::clicked, this, &MatchWindow::showTeamSheet);
   connect(ui.correctionButton, &QPushButton::clicked, this, &MatchWindow::correctPerson);
   connect(ui.analysisButton, &QPushButton::clicked, this, &MatchWindow::showAnalysis);
+  // Nudges keep the clock in step with the hall clock or a video.
+  const std::pair<QPushButton*, int> nudges[] = {{ui.minusTenButton, -10},
+                                                 {ui.minusOneButton, -1},
+                                                 {ui.plusOneButton, 1},
+                                                 {ui.plusTenButton, 10}};
+  for (const auto& [button, seconds] : nudges)
+    connect(button, &QPushButton::clicked, this,
+            [this, seconds = seconds] { handle([&] { this->screen().nudgeClock(seconds); }); });
+  connect(ui.clockEdit, &QLineEdit::returnPressed, this, [this] {
+    handle([&] {
+      this->screen().setClockText(ui.clockEdit->text().toStdString());
+      ui.clockEdit->clear();
+    });
+  });
+  for (QLabel* small : {ui.teamOneStrengthLabel, ui.teamTwoStrengthLabel, ui.noticesLabel})
+    small->setFont(designFont(kPGothic, 11));
   analysisKey = new QShortcut(QKeySequence(Qt::Key_F8), this, this, &MatchWindow::showAnalysis,
                               Qt::WindowShortcut);
   connect(&clockTimer, &QTimer::timeout, this, &MatchWindow::tick);
@@ -81,6 +100,7 @@ void MatchWindow::refresh() {
   ui.teamOneRowNamePanel->setText(qs(screen().teamPanel(1)));
   ui.teamTwoRowNamePanel->setText(qs(screen().teamPanel(2)));
   for (LogTableModel* log : logModels) log->refresh();
+  showRules();
   if (v.clockTicking && !clockTimer.isActive()) clockTimer.start();
   if (!v.clockTicking && clockTimer.isActive()) clockTimer.stop();
 }
@@ -108,4 +128,25 @@ void MatchWindow::showAnalysis() {
 }
 void MatchWindow::tick() {
   handle([&] { screen().tick(); });
+}
+
+// The period, each team's strength with its running suspensions, and the
+// latest notices of the rules' limits; suspended persons' buttons in red.
+void MatchWindow::showRules() {
+  const RulesView rules = rulesView(match());
+  ui.periodLabel->setText(qs(rules.period));
+  ui.teamOneStrengthLabel->setText(qs(rules.teams[0].text));
+  ui.teamTwoStrengthLabel->setText(qs(rules.teams[1].text));
+  std::string notices;
+  for (const std::string& n : rules.notices) notices += (notices.empty() ? "" : "\n") + n;
+  ui.noticesLabel->setText(qs(notices));
+  const QColor normal = QApplication::palette().color(QPalette::ButtonText);
+  for (int i = 0; i < 2 * kRosterLines; ++i) {
+    const bool suspended = rules.teams[i / kRosterLines].suspended[i % kRosterLines];
+    QPalette p = personButtons[i]->palette();
+    const QColor wanted = suspended ? QColor(Qt::red) : normal;
+    if (p.color(QPalette::ButtonText) == wanted) continue;
+    p.setColor(QPalette::ButtonText, wanted);
+    personButtons[i]->setPalette(p);
+  }
 }

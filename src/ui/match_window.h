@@ -38,4 +38,7 @@ class MatchWindow : public RecorderWindow {
   void correctPerson();  // 修正
   void showAnalysis();   // 分析
   void tick();
+
+ private:
+  void showRules();
 };

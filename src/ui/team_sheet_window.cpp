@@ -4,6 +4,7 @@
 
 #include "cp932_losses.h"
 #include "grid_view.h"
+#include "match_settings_dialog.h"
 #include "message_box.h"
 #include "roster_table_model.h"
 #include "save_analysis.h"
@@ -37,6 +38,10 @@ TeamSheetWindow::TeamSheetWindow(Screen& s)
   splashTimer.setInterval(1);
   connect(ui.finishInputButton, &QPushButton::clicked, this, &TeamSheetWindow::finishInput);
   connect(ui.saveButton, &QPushButton::clicked, this, &TeamSheetWindow::saveMatch);
+  connect(ui.settingsButton, &QPushButton::clicked, this, &TeamSheetWindow::showSettings);
+  settingsDialog = new MatchSettingsDialog(this, [this](const MatchSettings& chosen) {
+    handle([&] { screen().changeSettings(chosen); });
+  });
   connect(&splashTimer, &QTimer::timeout, this, &TeamSheetWindow::showSplash);
   auto follow = [this](QLineEdit* edit, auto type) {
     connect(edit, &QLineEdit::textChanged, this, [this, type](const QString& text) {
@@ -74,6 +79,12 @@ void TeamSheetWindow::refresh() {
   const bool splashDue = screen().splashDue();
   if (splashDue && !splashTimer.isActive()) splashTimer.start();
   if (!splashDue && splashTimer.isActive()) splashTimer.stop();
+}
+
+void TeamSheetWindow::showSettings() {
+  settingsDialog->present(match().settings(), match().clock().started());
+  settingsDialog->setWindowModality(Qt::ApplicationModal);
+  settingsDialog->show();
 }
 
 void TeamSheetWindow::finishInput() {

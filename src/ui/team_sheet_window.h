@@ -21,8 +21,10 @@ class TeamSheetWindow : public RecorderWindow {
   // Fires once, as soon as the message loop runs, to show the splash.
   QTimer splashTimer;
 
-  void finishInput();  // 入力終了 / 画面切り替え
-  void saveMatch();    // データ保存
+  void finishInput();   // 入力終了 / 画面切り替え
+  void showSettings();  // 試合設定
+  class MatchSettingsDialog* settingsDialog = nullptr;
+  void saveMatch();  // データ保存
   void showSplash();
 
   // Set by the window set: what the close box does once nothing unsaved
