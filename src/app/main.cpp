@@ -1,9 +1,12 @@
-// Starts the program: the window set, then the message loop until the team
-// sheet is closed.
+// Starts the program: the keymap from the user's configuration folder, the
+// window set, then the message loop until the team sheet is closed.
 #include <QApplication>
 #include <QIcon>
+#include <QStandardPaths>
+#include <QTimer>
 
 #include "fonts.h"
+#include "keymap_file.h"
 #include "window_set.h"
 
 int main(int argc, char* argv[]) {
@@ -12,7 +15,13 @@ int main(int argc, char* argv[]) {
   app.setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
   app.setQuitOnLastWindowClosed(false);
   registerFontSubstitutions();
-  WindowSet windows(WindowSet::Showing::TeamSheetFirst);
+  const std::string keymapPath =
+      (QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/keymap.txt")
+          .toStdString();
+  const KeymapFile keymap = loadKeymapFile(keymapPath);
+  WindowSet windows(WindowSet::Showing::TeamSheetFirst, keymap.keymap);
   windows.start();
+  // Once the team sheet is on screen.
+  QTimer::singleShot(0, [&] { windows.reportKeymapProblems(keymapPath, keymap.problems); });
   return app.exec();
 }

@@ -9,6 +9,10 @@
 #include "court_window.h"
 #include "foul_dialog.h"
 #include "keep_miss_dialog.h"
+#include "key_entry.h"
+#include "key_help_window.h"
+#include "key_input.h"
+#include "key_legend.h"
 #include "match_window.h"
 #include "penalty_throw_dialog.h"
 #include "splash_window.h"
@@ -33,7 +37,7 @@ class WindowSet {
   // the program starts that way. Tests build all eight before showing any.
   enum class Showing { AfterAll, TeamSheetFirst };
 
-  explicit WindowSet(Showing showing = Showing::AfterAll);
+  explicit WindowSet(Showing showing = Showing::AfterAll, Keymap keymap = Keymap());
   ~WindowSet();
   WindowSet(const WindowSet&) = delete;
   WindowSet& operator=(const WindowSet&) = delete;
@@ -49,6 +53,18 @@ class WindowSet {
   FoulDialog* foulDialog() const { return foulDialog_.get(); }
   TimeOutDialog* timeOutDialog() const { return timeOutDialog_.get(); }
   SplashWindow* splash() const { return splash_.get(); }
+  KeyHelpWindow* keyHelp() const { return keyHelp_.get(); }
+  const KeyEntry& keyEntry() const { return keys_; }
+  KeyLegend& keyLegend() { return legend_; }
+
+  // Whether `window` is one of the set's windows or its key list.
+  bool owns(const QWidget* window) const;
+  // A key that the keymap has, pressed with `window` in front: the step it
+  // stands for now runs as a click's would, or nothing happens.
+  void pressKey(QWidget* window, const std::string& key);
+  // Tells once, in a box, which lines of the keymap file were not taken;
+  // the key list names them too.
+  void reportKeymapProblems(const std::string& path, const std::vector<std::string>& problems);
 
   // What the team sheet's close box finally does: ends the program, unless
   // a test puts something else here.
@@ -75,4 +91,8 @@ class WindowSet {
   std::unique_ptr<TimeOutDialog> timeOutDialog_;
   std::unique_ptr<SplashWindow> splash_;
   QuitRequests quitRequests_;
+  KeyEntry keys_;
+  KeyLegend legend_;
+  std::unique_ptr<KeyHelpWindow> keyHelp_;
+  KeyInput keyInput_{*this};
 };

@@ -70,6 +70,11 @@ void TeamSheetWindow::refresh() {
   if (!splashDue && splashTimer.isActive()) splashTimer.stop();
 }
 
+std::vector<KeyedControl> TeamSheetWindow::keyedControls() const {
+  return {{ui.saveButton, keyStepOf(KeyGroup::Everywhere, KeyStepKind::Save)},
+          {ui.finishInputButton, keyStepOf(KeyGroup::Everywhere, KeyStepKind::Switch)}};
+}
+
 void TeamSheetWindow::finishInput() {
   handle([&] { screen().finishInput(); });
 }

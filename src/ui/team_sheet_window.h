@@ -15,6 +15,7 @@ class TeamSheetWindow : public RecorderWindow {
  public:
   explicit TeamSheetWindow(Screen& screen);
   void refresh() override;
+  std::vector<KeyedControl> keyedControls() const override;
 
   Ui::TeamSheetWindow ui;
   // Fires once, as soon as the message loop runs, to show the splash.
