@@ -68,7 +68,9 @@ std::string RandomOperator::summary() const {
   return std::to_string(rules_.completedRows(1).size()) + " + " +
          std::to_string(rules_.completedRows(2).size()) + " events completed, " +
          std::to_string(wholeSaves_) + " of " + std::to_string(saves_) + " saves written whole, " +
-         std::to_string(fixture_.errorBoxes.size()) + " error boxes";
+         std::to_string(fixture_.errorBoxes.size()) + " error boxes, " +
+         std::to_string(keysActing_) + " of " + std::to_string(keysPressed_) +
+         " single keys taking a step, " + std::to_string(personsTyped_) + " persons typed";
 }
 
 std::string RandomOperator::recentSteps() const {
@@ -90,8 +92,12 @@ std::string RandomOperator::step() {
   ticked_ = false;
   const int roll = random_.below(100);
   std::string broken;
-  if (roll < 70)
+  if (roll < 54)
     broken = clickButton();
+  else if (roll < 62)
+    broken = pressKey();
+  else if (roll < 70)
+    broken = typePerson();
   else if (roll < 76)
     broken = closeWindow();
   else if (roll < 79)
@@ -195,11 +201,18 @@ std::string RandomOperator::save() {
     foreign = foreign || (file.exists && !file.folder && !ownFiles_.contains(file.inode));
   const bool overwrite = foreign && random_.percent(60);
   if (foreign) fixture_.boxes.answerNext(overwrite ? QMessageBox::Yes : QMessageBox::No);
-  note("save '" + name + "'" + fault + (foreign ? overwrite ? ", overwrite" : ", keep" : ""));
+  // The save key works from any window, but on the splash a key only closes it.
+  QWidget* inFront = front();
+  const bool byKey = inFront != windows_.splash() && random_.percent(30);
+  note("save '" + name + "'" + fault + (foreign ? overwrite ? ", overwrite" : ", keep" : "") +
+       (byKey ? " by Ctrl+S" : ""));
   const size_t errors = fixture_.errorBoxes.size();
   const size_t questions = fixture_.questions.size();
   const size_t notices = fixture_.notices.size();
-  QTest::mouseClick(windows_.teamSheet()->ui.saveButton, Qt::LeftButton);
+  if (byKey)
+    sendKeys("Ctrl+S", inFront);
+  else
+    QTest::mouseClick(windows_.teamSheet()->ui.saveButton, Qt::LeftButton);
   faults_.clear();
   fixture_.boxes.dropQueued();
 

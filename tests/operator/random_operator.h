@@ -73,6 +73,18 @@ class RandomOperator {
   std::string typeTeamName();
   std::string letTimePass();
   std::string clickSplash();
+  // Keys (key_steps.cpp): one key of the keymap or one that no step has,
+  // and a person typed by shirt number or roster line.
+  std::string pressKey();
+  std::string typePerson();
+  // The window in front, once due timers and activations have run.
+  QWidget* front() const;
+  // Keys pressed in `window`, to its control in focus.
+  void sendKeys(const std::string& names, QWidget* window);
+  const OperatorButton* find(OperatorButton::Role role, int code = 0, int team = 0,
+                             WindowId window = WindowId::TeamSheet) const;
+  const OperatorButton* buttonOfStep(const struct KeyStep& step, const QWidget* front) const;
+  std::string afterKey(const OperatorButton* acting, size_t errors, size_t questions);
   std::string newMessage(size_t errorsBefore, size_t questionsBefore) const;
   void note(const std::string& what);
 
@@ -88,6 +100,9 @@ class RandomOperator {
   bool ticked_ = false;
   int saves_ = 0;
   int wholeSaves_ = 0;
+  int keysPressed_ = 0;
+  int keysActing_ = 0;  // keys whose step was offered
+  int personsTyped_ = 0;
   // The files this match's saves wrote, by inode.
   std::set<ino_t> ownFiles_;
 };
