@@ -1,7 +1,7 @@
 // An operator who works fast and presses whatever is usable: a seeded series
-// of steps on the real windows (buttons, close boxes, saves, typing into the
-// roster and the team names, time passing), each followed by the checks of
-// OperatorRules. The same seed always gives the same steps.
+// of steps on the real windows (buttons, keys, close boxes, saves, typing
+// into the roster and the team names, time passing), each followed by the
+// checks of OperatorRules. The same seed always gives the same steps.
 #pragma once
 
 #include <cstdint>
