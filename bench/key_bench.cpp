@@ -7,6 +7,7 @@
 #include <QTest>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "window_set.h"
 
@@ -123,6 +124,39 @@ void BM_ActionByClick(benchmark::State& state) {
   oneStep(state, false);
 }
 BENCHMARK(BM_ActionByClick)->Unit(benchmark::kMicrosecond);
+
+// The same keys in the toolkit-free core alone: looking each key up and
+// taking its step.
+void BM_EventByKeysInTheCore(benchmark::State& state) {
+  Match m;
+  Screen s(m);
+  m.timeOfDay = [] { return 0.5; };
+  for (int team = 1; team <= 2; ++team)
+    for (int slot = 1; slot <= 14; ++slot) m.team(team).lines[slot].number = std::to_string(slot);
+  s.finishInput();
+  s.startMatch();
+  KeyEntry keys;
+  // The key names of the events, one cycle of the persons, places and
+  // zones, looked up before the timing.
+  auto name = [&](int step) { return keys.keymap().keys(step).front(); };
+  std::vector<std::vector<std::string>> events;
+  for (int n = 0; n < 2 * 7 * 10 * 11; ++n) {
+    std::vector<std::string> event = {name(*keyStepIndex(n % 2 == 0 ? "team1" : "team2"))};
+    for (char c : std::to_string(1 + n % 14))
+      event.push_back(name(*keyStepIndex("number" + std::string(1, c))));
+    event.push_back(name(keyStepOf(KeyGroup::MatchWindow, KeyStepKind::Action, 1 + n % 2)));
+    event.push_back(name(keyStepOf(KeyGroup::CourtPlace, KeyStepKind::Place, 1 + n % 10)));
+    event.push_back(name(keyStepOf(KeyGroup::CourtZone, KeyStepKind::Zone, 1 + n % 11)));
+    events.push_back(std::move(event));
+  }
+  size_t n = 0;
+  for (auto _ : state) {
+    for (const std::string& key : events[n % events.size()]) keys.press(s, key, false);
+    ++n;
+  }
+  if (m.events().size() != n) state.SkipWithError("events were lost");
+}
+BENCHMARK(BM_EventByKeysInTheCore)->Unit(benchmark::kMicrosecond);
 
 // A shirt-number digit: nothing recorded, the typed person shown and its
 // buttons marked.
