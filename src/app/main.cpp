@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include "fonts.h"
 #include "keymap_file.h"
@@ -21,7 +20,6 @@ int main(int argc, char* argv[]) {
   const KeymapFile keymap = loadKeymapFile(keymapPath);
   WindowSet windows(WindowSet::Showing::TeamSheetFirst, keymap.keymap);
   windows.start();
-  // Once the team sheet is on screen.
-  QTimer::singleShot(0, [&] { windows.reportKeymapProblems(keymapPath, keymap.problems); });
+  windows.reportKeymapProblems(keymapPath, keymap.problems);
   return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QTimer>
 #include <QWindow>
 
 #include "key_names.h"
@@ -128,6 +129,7 @@ void WindowSet::refresh() {
                                : teamSheet_.get();
     next->activateWindow();
   }
+  reportWhenDue();
 }
 
 bool WindowSet::owns(const QWidget* w) const {
@@ -151,8 +153,17 @@ void WindowSet::reportKeymapProblems(const std::string& path,
                                      const std::vector<std::string>& problems) {
   keyHelp_->setSource(path, problems);
   if (problems.empty()) return;
-  QString text = QStringLiteral("キー設定 %1 の次の行は使わず、その操作は既定のキーのままです:")
-                     .arg(QString::fromStdString(path));
-  for (const std::string& problem : problems) text += "\n" + QString::fromStdString(problem);
-  showNotice(teamSheet_.get(), text);
+  keymapReport_ = QStringLiteral("キー設定 %1 の次の行は使わず、その操作は既定のキーのままです:")
+                      .arg(QString::fromStdString(path));
+  for (const std::string& problem : problems)
+    keymapReport_ += "\n" + QString::fromStdString(problem);
+  reportWhenDue();
+}
+
+void WindowSet::reportWhenDue() {
+  if (keymapReport_.isEmpty() || screen_->splashDue() || splash_->isVisible()) return;
+  // Out of the redrawing that called this: the box runs an event loop.
+  QTimer::singleShot(0, teamSheet_.get(),
+                     [this, text = keymapReport_] { showNotice(teamSheet_.get(), text); });
+  keymapReport_.clear();
 }

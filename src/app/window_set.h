@@ -62,8 +62,9 @@ class WindowSet {
   // A key that the keymap has, pressed with `window` in front: the step it
   // stands for now runs as a click's would, or nothing happens.
   void pressKey(QWidget* window, const std::string& key);
-  // Tells once, in a box, which lines of the keymap file were not taken;
-  // the key list names them too.
+  // Tells once, in a box, which lines of the keymap file were not taken,
+  // as soon as the splash is gone (it would cover the box); the key list
+  // names them too.
   void reportKeymapProblems(const std::string& path, const std::vector<std::string>& problems);
 
   // What the team sheet's close box finally does: ends the program, unless
@@ -78,6 +79,7 @@ class WindowSet {
 
  private:
   void showTeamSheetNow();
+  void reportWhenDue();
 
   std::unique_ptr<Match> match_;
   std::unique_ptr<Screen> screen_;
@@ -95,4 +97,5 @@ class WindowSet {
   KeyLegend legend_;
   std::unique_ptr<KeyHelpWindow> keyHelp_;
   KeyInput keyInput_{*this};
+  QString keymapReport_;  // waiting for the splash to go
 };

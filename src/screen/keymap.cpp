@@ -313,22 +313,29 @@ KeymapReading readKeymap(std::string_view text) {
     map.setKeys(*step, std::move(keys));
   }
 
-  // Two steps offered at the same time on one key: the later line gives
-  // way (a default gives way to no line), until no key is shared. Defaults
-  // share no key, so this ends.
+  // Two steps offered at the same time on one key: a line that changes its
+  // step's keys gives way before one that writes the defaults (the file
+  // written at the first start lists them all), and a later line before an
+  // earlier one; a default gives way to no line. Defaults share no key, so
+  // this ends.
   for (;;) {
-    int latest = -1;
+    int refused = -1;
     std::pair<int, std::string> with;
-    for (const auto& [step, line] : lineOf)
-      if (const auto clash = map.clashOf(step); clash && (latest < 0 || line > lineOf[latest])) {
-        latest = step;
+    std::pair<bool, int> rank;
+    for (const auto& [step, line] : lineOf) {
+      const auto clash = map.clashOf(step);
+      const std::pair<bool, int> r{map.keys(step) != keySteps()[step].defaults, line};
+      if (clash && (refused < 0 || r > rank)) {
+        refused = step;
         with = *clash;
+        rank = r;
       }
-    if (latest < 0) break;
-    problems.emplace_back(lineOf[latest], keySteps()[latest].name + " のキー " + with.second +
-                                              " は" + stepLabel(with.first) + "と重なります");
-    lineOf.erase(latest);
-    map.setKeys(latest, keySteps()[latest].defaults);
+    }
+    if (refused < 0) break;
+    problems.emplace_back(lineOf[refused], keySteps()[refused].name + " のキー " + with.second +
+                                               " は" + stepLabel(with.first) + "と重なります");
+    lineOf.erase(refused);
+    map.setKeys(refused, keySteps()[refused].defaults);
   }
 
   std::stable_sort(problems.begin(), problems.end(),

@@ -119,6 +119,16 @@ TEST(KeymapFile, AKeyTwoStepsOfferedTogetherWouldShareIsRefused) {
   EXPECT_EQ(r.keymap.keys(step("action.keep-miss")), Keys{"D"});
   for (size_t i = 0; i < keySteps().size(); ++i)
     EXPECT_EQ(r.keymap.clashOf(static_cast<int>(i)), std::nullopt);
+
+  // The file as first written, one line changed: only that line is told,
+  // though the line of the step that has the key comes later.
+  std::string file = keymapText(Keymap());
+  const size_t goal = file.find("action.goal = A");
+  file.replace(goal, 15, "action.goal = S");
+  r = readKeymap(file);
+  ASSERT_EQ(r.problems.size(), 1u);
+  EXPECT_TRUE(r.problems[0].find("action.goal のキー S") != std::string::npos) << r.problems[0];
+  EXPECT_TRUE(r.keymap == Keymap());
 }
 
 }  // namespace
