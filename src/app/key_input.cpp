@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "window_set.h"
 
@@ -68,11 +69,15 @@ bool KeyInput::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   // In a box or a cell only keys that type nothing may take a step: function
-  // keys and keys held with Ctrl, Alt or Meta.
+  // keys, and keys held with Ctrl, Alt or Meta that give no character (a
+  // character typed with AltGr, say, is typing).
   const bool typing = takesText(receiver->isWindow() ? receiver->focusWidget() : receiver);
+  const QString text = key->text();
+  const bool printable = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
   const bool typesNothing =
-      (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) ||
-      (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35);
+      (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35) ||
+      ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+       !printable);
   if (typing && !typesNothing) return false;
 
   const KeyEntry& keys = windows_.keyEntry();

@@ -195,7 +195,8 @@ TEST_F(Keyboard, AKeymapFileIsWrittenOnceAndItsRefusedLinesAreToldOnce) {
                          "action.goal = T\n"
                          "action.foul = F1\n"
                          "keep-miss.pass = Shift+\n"
-                         "place.bench = Num+Enter, B\n";
+                         "place.bench = Num+Enter, B\n"
+                         "pause = F6, Ctrl+Alt+Q\n";
   const KeymapFile file = loadKeymapFile(path);
   ASSERT_EQ(file.problems.size(), 2u);
   EXPECT_TRUE(file.problems[0].starts_with("3 行目: action.foul のキー F1 は")) << file.problems[0];
@@ -224,6 +225,22 @@ TEST_F(Keyboard, AKeymapFileIsWrittenOnceAndItsRefusedLinesAreToldOnce) {
   keys("Num+8 Num+8");
   EXPECT_EQ(logRow(1, 1), "00：00|7||得点|中ポスト|中上");
   EXPECT_EQ(notices.size(), 1u);
+
+  // In a box, Ctrl+Alt+Q acts, unless it types a character (AltGr+Q is "@"
+  // on some keyboards, and comes as Ctrl+Alt+Q with that text).
+  teamSheet()->activateWindow();
+  QLineEdit* name = teamSheet()->ui.teamOneNameEdit;
+  name->setFocus();
+  ASSERT_EQ(front(), teamSheet());
+  QTest::keyClick(name, Qt::Key_End);
+  QKeyEvent at(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, "@");
+  QApplication::sendEvent(name, &at);
+  EXPECT_EQ(name->text().toStdString(), match().team(1).name);
+  EXPECT_TRUE(match().team(1).name.ends_with("@"));
+  EXPECT_TRUE(match().clock().ticking());
+  QKeyEvent pause(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, "\x11");
+  QApplication::sendEvent(name, &pause);
+  EXPECT_FALSE(match().clock().ticking());
 }
 
 }  // namespace
