@@ -69,15 +69,16 @@ bool KeyInput::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   // In a box or a cell only keys that type nothing may take a step: function
-  // keys, and keys held with Ctrl, Alt or Meta that give no character (a
-  // character typed with AltGr, say, is typing).
+  // keys, keys held with Ctrl or Meta (boxes take no character with them),
+  // and keys held with Alt that give no character (AltGr comes as Ctrl+Alt
+  // with the character it types on some keyboards).
   const bool typing = takesText(receiver->isWindow() ? receiver->focusWidget() : receiver);
   const QString text = key->text();
   const bool printable = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
-  const bool typesNothing =
-      (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35) ||
-      ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
-       !printable);
+  const bool control = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+  const bool alt = key->modifiers() & Qt::AltModifier;
+  const bool typesNothing = (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35) ||
+                            (control && !alt) || ((control || alt) && !printable);
   if (typing && !typesNothing) return false;
 
   const KeyEntry& keys = windows_.keyEntry();
