@@ -27,8 +27,6 @@ WindowSet::WindowSet(Showing showing, Keymap keymap)
   timeOutDialog_ = std::make_unique<TimeOutDialog>(s);
   splash_ = std::make_unique<SplashWindow>(s);
   s.takeRaised();
-  keyHelp_ = std::make_unique<KeyHelpWindow>();
-  keyHelp_->setKeymap(keys_.keymap());
   for (int w = 1; w <= kWindowCount; ++w) {
     RecorderWindow* f = window(static_cast<WindowId>(w));
     f->setAfterHandler([this] { refresh(); });
@@ -132,6 +130,15 @@ void WindowSet::refresh() {
   reportWhenDue();
 }
 
+KeyHelpWindow* WindowSet::keyHelp() {
+  if (!keyHelp_) {
+    keyHelp_ = std::make_unique<KeyHelpWindow>();
+    keyHelp_->setKeymap(keys_.keymap());
+    keyHelp_->setSource(keymapPath_, keymapProblems_);
+  }
+  return keyHelp_.get();
+}
+
 bool WindowSet::owns(const QWidget* w) const {
   for (int id = 1; id <= kWindowCount; ++id)
     if (window(static_cast<WindowId>(id)) == w) return true;
@@ -146,12 +153,14 @@ void WindowSet::pressKey(QWidget* window, const std::string& key) {
   KeyOutcome outcome = KeyOutcome::Refused;
   handler->handle([&] { outcome = keys_.press(*screen_, key, onTeamSheet); });
   if (outcome == KeyOutcome::Save) teamSheet_->saveMatch();
-  if (outcome == KeyOutcome::Help) keyHelp_->toggle();
+  if (outcome == KeyOutcome::Help) keyHelp()->toggle();
 }
 
 void WindowSet::reportKeymapProblems(const std::string& path,
                                      const std::vector<std::string>& problems) {
-  keyHelp_->setSource(path, problems);
+  keymapPath_ = path;
+  keymapProblems_ = problems;
+  if (keyHelp_) keyHelp_->setSource(path, problems);
   if (problems.empty()) return;
   keymapReport_ = QStringLiteral("キー設定 %1 の次の行は使わず、その操作は既定のキーのままです:")
                       .arg(QString::fromStdString(path));

@@ -53,7 +53,8 @@ class WindowSet {
   FoulDialog* foulDialog() const { return foulDialog_.get(); }
   TimeOutDialog* timeOutDialog() const { return timeOutDialog_.get(); }
   SplashWindow* splash() const { return splash_.get(); }
-  KeyHelpWindow* keyHelp() const { return keyHelp_.get(); }
+  // The key list, built when first asked for.
+  KeyHelpWindow* keyHelp();
   const KeyEntry& keyEntry() const { return keys_; }
   KeyLegend& keyLegend() { return legend_; }
 
@@ -96,6 +97,8 @@ class WindowSet {
   KeyEntry keys_;
   KeyLegend legend_;
   std::unique_ptr<KeyHelpWindow> keyHelp_;
+  std::string keymapPath_;
+  std::vector<std::string> keymapProblems_;
   KeyInput keyInput_{*this};
   QString keymapReport_;  // waiting for the splash to go
 };

@@ -54,7 +54,6 @@ KeyHelpWindow::KeyHelpWindow()
   source_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(source_);
   resize(560, 640);
-  setKeymap(Keymap());
 }
 
 void KeyHelpWindow::setKeymap(const Keymap& keymap) {
@@ -74,7 +73,8 @@ void KeyHelpWindow::setKeymap(const Keymap& keymap) {
 }
 
 void KeyHelpWindow::setSource(const std::string& path, const std::vector<std::string>& problems) {
-  QString text = QStringLiteral("キーの設定: %1").arg(qs(path));
+  QString text =
+      path.empty() ? QStringLiteral("既定のキー") : QStringLiteral("キーの設定: %1").arg(qs(path));
   for (const std::string& problem : problems)
     text += QStringLiteral("\n使わなかった行 %1").arg(qs(problem));
   source_->setText(text);

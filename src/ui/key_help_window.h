@@ -19,7 +19,8 @@ class KeyHelpWindow : public QWidget {
   KeyHelpWindow();
 
   void setKeymap(const Keymap& keymap);
-  // The file the keymap came from and the lines of it that were not taken.
+  // The file the keymap came from ("" for none) and the lines of it that
+  // were not taken.
   void setSource(const std::string& path, const std::vector<std::string>& problems);
   // Shows it in front, or hides it when it is in front already.
   void toggle();
