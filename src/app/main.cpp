@@ -1,9 +1,11 @@
-// Starts the program: the window set, then the message loop until the team
-// sheet is closed.
+// Starts the program: the keymap from the user's configuration folder, the
+// window set, then the message loop until the team sheet is closed.
 #include <QApplication>
 #include <QIcon>
+#include <QStandardPaths>
 
 #include "fonts.h"
+#include "keymap_file.h"
 #include "window_set.h"
 
 int main(int argc, char* argv[]) {
@@ -12,7 +14,12 @@ int main(int argc, char* argv[]) {
   app.setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
   app.setQuitOnLastWindowClosed(false);
   registerFontSubstitutions();
-  WindowSet windows(WindowSet::Showing::TeamSheetFirst);
+  const std::string keymapPath =
+      (QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/keymap.txt")
+          .toStdString();
+  const KeymapFile keymap = loadKeymapFile(keymapPath);
+  WindowSet windows(WindowSet::Showing::TeamSheetFirst, keymap.keymap);
   windows.start();
+  windows.reportKeymapProblems(keymapPath, keymap.problems);
   return app.exec();
 }

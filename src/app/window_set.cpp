@@ -1,11 +1,17 @@
 #include "window_set.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QTimer>
 #include <QWindow>
 
-WindowSet::WindowSet(Showing showing)
-    : match_(std::make_unique<Match>()), screen_(std::make_unique<Screen>(*match_)) {
+#include "key_names.h"
+#include "message_box.h"
+
+WindowSet::WindowSet(Showing showing, Keymap keymap)
+    : match_(std::make_unique<Match>()),
+      screen_(std::make_unique<Screen>(*match_)),
+      keys_(std::move(keymap)) {
   Screen& s = *screen_;
   // The windows are built in a fixed order, the team sheet first.
   teamSheet_ = std::make_unique<TeamSheetWindow>(s);
@@ -22,8 +28,17 @@ WindowSet::WindowSet(Showing showing)
   splash_ = std::make_unique<SplashWindow>(s);
   analysisWindow_ = std::make_unique<AnalysisWindow>(s);
   s.takeRaised();
-  for (int w = 1; w <= kWindowCount; ++w)
-    window(static_cast<WindowId>(w))->setAfterHandler([this] { refresh(); });
+  for (int w = 1; w <= kWindowCount; ++w) {
+    RecorderWindow* f = window(static_cast<WindowId>(w));
+    f->setAfterHandler([this] { refresh(); });
+    // Each control shows the first of its step's keys.
+    for (const KeyedControl& keyed : f->keyedControls()) {
+      const auto& keys = keys_.keymap().keys(keyed.step);
+      legend_.setLegend(keyed.control,
+                        keys.empty() ? QString() : QString::fromStdString(shortKeyName(keys[0])));
+    }
+  }
+  matchWindow_->setKeyEntry(&keys_, &legend_);
   refresh();
   quitRequests_.teamSheet = teamSheet_.get();
   QCoreApplication::instance()->installEventFilter(&quitRequests_);
@@ -89,18 +104,80 @@ void WindowSet::start() {
 }
 
 void WindowSet::refresh() {
+  bool hidFront = false;
   for (int w = 1; w <= kWindowCount; ++w) {
     RecorderWindow* f = window(static_cast<WindowId>(w));
     f->refresh();
     const bool wanted = screen_->visible(static_cast<WindowId>(w));
     if (wanted && !f->isVisible()) f->show();
-    if (!wanted && f->isVisible()) f->hide();
+    if (!wanted && f->isVisible()) {
+      hidFront = hidFront || f->isActiveWindow();
+      f->hide();
+    }
   }
-  for (WindowId w : screen_->takeRaised()) {
+  const std::vector<WindowId> raised = screen_->takeRaised();
+  for (WindowId w : raised) {
     RecorderWindow* f = window(w);
     if (!f->isVisible()) continue;
     f->raise();
     f->activateWindow();
     pressGuard_.broughtForward(f);
   }
+  // Keys go to the window in front: when it closes with nothing raised in
+  // its place, the match window (or the team sheet) takes the keys, so that
+  // the next event can be typed at once.
+  if (hidFront && raised.empty()) {
+    RecorderWindow* next = matchWindow_->isVisible()
+                               ? static_cast<RecorderWindow*>(matchWindow_.get())
+                               : teamSheet_.get();
+    next->activateWindow();
+  }
+  reportWhenDue();
+}
+
+KeyHelpWindow* WindowSet::keyHelp() {
+  if (!keyHelp_) {
+    keyHelp_ = std::make_unique<KeyHelpWindow>();
+    keyHelp_->setKeymap(keys_.keymap());
+    keyHelp_->setSource(keymapPath_, keymapProblems_);
+  }
+  return keyHelp_.get();
+}
+
+bool WindowSet::owns(const QWidget* w) const {
+  for (int id = 1; id <= kWindowCount; ++id)
+    if (window(static_cast<WindowId>(id)) == w) return true;
+  return w == keyHelp_.get();
+}
+
+void WindowSet::pressKey(QWidget* window, const std::string& key) {
+  // The key list belongs to no step: its keys act as the match window's.
+  auto* handler = qobject_cast<RecorderWindow*>(window);
+  if (!handler) handler = matchWindow_.get();
+  const bool onTeamSheet = handler == teamSheet_.get();
+  KeyOutcome outcome = KeyOutcome::Refused;
+  handler->handle([&] { outcome = keys_.press(*screen_, key, onTeamSheet); });
+  if (outcome == KeyOutcome::Save) teamSheet_->saveMatch();
+  if (outcome == KeyOutcome::Help) keyHelp()->toggle();
+}
+
+void WindowSet::reportKeymapProblems(const std::string& path,
+                                     const std::vector<std::string>& problems) {
+  keymapPath_ = path;
+  keymapProblems_ = problems;
+  if (keyHelp_) keyHelp_->setSource(path, problems);
+  if (problems.empty()) return;
+  keymapReport_ = QStringLiteral("キー設定 %1 の次の行は使わず、その操作は既定のキーのままです:")
+                      .arg(QString::fromStdString(path));
+  for (const std::string& problem : problems)
+    keymapReport_ += "\n" + QString::fromStdString(problem);
+  reportWhenDue();
+}
+
+void WindowSet::reportWhenDue() {
+  if (keymapReport_.isEmpty() || screen_->splashDue() || splash_->isVisible()) return;
+  // Out of the redrawing that called this: the box runs an event loop.
+  QTimer::singleShot(0, teamSheet_.get(),
+                     [this, text = keymapReport_] { showNotice(teamSheet_.get(), text); });
+  keymapReport_.clear();
 }

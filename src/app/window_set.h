@@ -10,6 +10,10 @@
 #include "court_window.h"
 #include "foul_dialog.h"
 #include "keep_miss_dialog.h"
+#include "key_entry.h"
+#include "key_help_window.h"
+#include "key_input.h"
+#include "key_legend.h"
 #include "match_window.h"
 #include "penalty_throw_dialog.h"
 #include "press_guard.h"
@@ -35,7 +39,7 @@ class WindowSet {
   // the program starts that way. Tests build all nine before showing any.
   enum class Showing { AfterAll, TeamSheetFirst };
 
-  explicit WindowSet(Showing showing = Showing::AfterAll);
+  explicit WindowSet(Showing showing = Showing::AfterAll, Keymap keymap = Keymap());
   ~WindowSet();
   WindowSet(const WindowSet&) = delete;
   WindowSet& operator=(const WindowSet&) = delete;
@@ -52,6 +56,20 @@ class WindowSet {
   TimeOutDialog* timeOutDialog() const { return timeOutDialog_.get(); }
   SplashWindow* splash() const { return splash_.get(); }
   AnalysisWindow* analysisWindow() const { return analysisWindow_.get(); }
+  // The key list, built when first asked for.
+  KeyHelpWindow* keyHelp();
+  const KeyEntry& keyEntry() const { return keys_; }
+  KeyLegend& keyLegend() { return legend_; }
+
+  // Whether `window` is one of the set's windows or its key list.
+  bool owns(const QWidget* window) const;
+  // A key that the keymap has, pressed with `window` in front: the step it
+  // stands for now runs as a click's would, or nothing happens.
+  void pressKey(QWidget* window, const std::string& key);
+  // Tells once, in a box, which lines of the keymap file were not taken,
+  // as soon as the splash is gone (it would cover the box); the key list
+  // names them too.
+  void reportKeymapProblems(const std::string& path, const std::vector<std::string>& problems);
 
   // What the team sheet's close box finally does: ends the program, unless
   // a test puts something else here.
@@ -65,6 +83,7 @@ class WindowSet {
 
  private:
   void showTeamSheetNow();
+  void reportWhenDue();
 
   std::unique_ptr<Match> match_;
   std::unique_ptr<Screen> screen_;
@@ -80,4 +99,11 @@ class WindowSet {
   std::unique_ptr<AnalysisWindow> analysisWindow_;
   QuitRequests quitRequests_;
   PressGuard pressGuard_;
+  KeyEntry keys_;
+  KeyLegend legend_;
+  std::unique_ptr<KeyHelpWindow> keyHelp_;
+  std::string keymapPath_;
+  std::vector<std::string> keymapProblems_;
+  KeyInput keyInput_{*this};
+  QString keymapReport_;  // waiting for the splash to go
 };

@@ -51,3 +51,17 @@ void CourtDialog::refresh() {
 void CourtDialog::correctStep() {
   handle([&] { screen().correctOnCourt(); });
 }
+
+std::vector<KeyedControl> CourtDialog::keyedControls() const {
+  using G = KeyGroup;
+  using K = KeyStepKind;
+  std::vector<KeyedControl> keyed = {
+      {ui.benchButton, keyStepOf(G::CourtPlace, K::Place, place::kBench)},
+      {ui.correctionButton, keyStepOf(G::Everywhere, K::Correct)},
+  };
+  for (size_t i = 0; i < locationButtons.size(); ++i)
+    keyed.push_back({locationButtons[i], keyStepOf(G::CourtPlace, K::Place, int(i) + 1)});
+  for (size_t i = 0; i < zoneButtons.size(); ++i)
+    keyed.push_back({zoneButtons[i], keyStepOf(G::CourtZone, K::Zone, int(i) + 1)});
+  return keyed;
+}

@@ -15,6 +15,7 @@ class CourtDialog : public RecorderWindow {
   explicit CourtDialog(Screen& screen);
 
   void refresh() override;
+  std::vector<KeyedControl> keyedControls() const override;
 
   Ui::CourtDialog ui;
   // The places on the court (the bench aside) and the goal zones, each

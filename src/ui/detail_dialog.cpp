@@ -25,3 +25,12 @@ void DetailDialog::setUpDetail(const QString& caption, QPoint position, QSize wi
 void DetailDialog::correctPlace() {
   handle([&] { screen().correctDetail(windowId()); });
 }
+
+std::vector<KeyedControl> DetailDialog::keyedControls() const {
+  std::vector<KeyedControl> keyed = {
+      {correction_, keyStepOf(KeyGroup::Everywhere, KeyStepKind::Correct)}};
+  for (size_t i = 0; i < choices_.size(); ++i)
+    keyed.push_back(
+        {choices_[i], keyStepOf(groupOfDialog(windowId()), KeyStepKind::Detail, int(i) + 1)});
+  return keyed;
+}

@@ -15,6 +15,7 @@ class DetailDialog : public RecorderWindow {
   DetailDialog(Screen& screen, WindowId id);
 
   void refresh() override {}
+  std::vector<KeyedControl> keyedControls() const override;
 
   // The choice buttons in code order, and 修正.
   const std::vector<QPushButton*>& choiceButtons() const { return choices_; }

@@ -1,9 +1,12 @@
 #include "match_window.h"
 
 #include <QApplication>
+#include <algorithm>
 
 #include "fonts.h"
 #include "grid_view.h"
+#include "key_entry.h"
+#include "key_legend.h"
 #include "log_table_model.h"
 #include "rules_view.h"
 #include "views.h"
@@ -31,6 +34,17 @@ MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Matc
   actionButtons = {ui.goalButton,       ui.shotMissButton, ui.keepMissButton,
                    ui.penaltyWonButton, ui.timeOutButton,  ui.foulButton};
   clockTimer.setInterval(1000);
+  typedPersonPanel = new QLabel(this);
+  typedPersonPanel->setObjectName(QStringLiteral("typedPersonPanel"));
+  typedPersonPanel->setGeometry(32, 296, 137, 33);
+  typedPersonPanel->setFrameShape(QFrame::Panel);
+  typedPersonPanel->setFrameShadow(QFrame::Sunken);
+  typedPersonPanel->setAlignment(Qt::AlignCenter);
+  typedPersonPanel->setAutoFillBackground(true);
+  QPalette white = typedPersonPanel->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  typedPersonPanel->setPalette(white);
+  typedPersonPanel->hide();
 
   for (int i = 0; i < 2 * kRosterLines; ++i) {
     const int team = i < kRosterLines ? 1 : 2;
@@ -61,8 +75,18 @@ MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Matc
     handle([&] {
       this->screen().setClockText(ui.clockEdit->text().toStdString());
       ui.clockEdit->clear();
+      // Keys take steps again once the time is set.
+      ui.clockEdit->clearFocus();
     });
   });
+  // Escape leaves the box unchanged, for the keys to take steps again.
+  new QShortcut(
+      QKeySequence(Qt::Key_Escape), ui.clockEdit, ui.clockEdit,
+      [this] {
+        ui.clockEdit->clear();
+        ui.clockEdit->clearFocus();
+      },
+      Qt::WidgetShortcut);
   for (QLabel* small : {ui.teamOneStrengthLabel, ui.teamTwoStrengthLabel, ui.noticesLabel})
     small->setFont(designFont(kPGothic, 11));
   analysisKey = new QShortcut(QKeySequence(Qt::Key_F8), this, this, &MatchWindow::showAnalysis,
@@ -101,8 +125,44 @@ void MatchWindow::refresh() {
   ui.teamTwoRowNamePanel->setText(qs(screen().teamPanel(2)));
   for (LogTableModel* log : logModels) log->refresh();
   showRules();
+  if (keys_) {
+    const auto typed = keys_->typedCandidates(screen());
+    for (int i = 0; i < 2 * kRosterLines; ++i) {
+      const std::pair person{i < kRosterLines ? 1 : 2, i % kRosterLines};
+      legend_->setMarked(personButtons[i],
+                         std::find(typed.begin(), typed.end(), person) != typed.end());
+    }
+    const QString text = qs(keys_->typedPerson(screen()));
+    typedPersonPanel->setText(text);
+    typedPersonPanel->setVisible(!text.isEmpty());
+  }
   if (v.clockTicking && !clockTimer.isActive()) clockTimer.start();
   if (!v.clockTicking && clockTimer.isActive()) clockTimer.stop();
+}
+
+std::vector<KeyedControl> MatchWindow::keyedControls() const {
+  using G = KeyGroup;
+  using K = KeyStepKind;
+  // A player's button reads the shirt number typed for it; the official's
+  // and the team names beside the rows carry the keys that go before.
+  std::vector<KeyedControl> keyed = {
+      {ui.teamOneRowNamePanel, keyStepOf(G::MatchWindow, K::Team, 1)},
+      {ui.teamTwoRowNamePanel, keyStepOf(G::MatchWindow, K::Team, 2)},
+      {personButtons[0], keyStepOf(G::MatchWindow, K::Official)},
+      {personButtons[kRosterLines], keyStepOf(G::MatchWindow, K::Official)},
+      {ui.startButton, keyStepOf(G::Everywhere, K::Start)},
+      {ui.pauseButton, keyStepOf(G::Everywhere, K::Pause)},
+      {ui.correctionButton, keyStepOf(G::Everywhere, K::Correct)},
+      {ui.teamSheetButton, keyStepOf(G::Everywhere, K::Switch)},
+  };
+  for (int a = 1; a <= kActions; ++a)
+    keyed.push_back({actionButtons[a - 1], keyStepOf(G::MatchWindow, K::Action, a)});
+  return keyed;
+}
+
+void MatchWindow::setKeyEntry(const KeyEntry* keys, KeyLegend* legend) {
+  keys_ = keys;
+  legend_ = legend;
 }
 
 void MatchWindow::pickPerson(int team, int slot) {

@@ -2,6 +2,7 @@
 // two event logs and the score.
 #pragma once
 
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -17,8 +18,14 @@ class MatchWindow : public RecorderWindow {
   explicit MatchWindow(Screen& screen);
 
   void refresh() override;
+  std::vector<KeyedControl> keyedControls() const override;
+  // Where the typed person is shown and marked.
+  void setKeyEntry(const class KeyEntry* keys, class KeyLegend* legend);
 
   Ui::MatchWindow ui;
+  // What has been typed of a person; shown only while typing, in the space
+  // between the second team's name and the person buttons.
+  QLabel* typedPersonPanel = nullptr;
   // Redraws the clock once a second while the match runs.
   QTimer clockTimer;
   // Team one's persons then team two's, each the official (slot 0) first.
@@ -41,4 +48,6 @@ class MatchWindow : public RecorderWindow {
 
  private:
   void showRules();
+  const KeyEntry* keys_ = nullptr;
+  KeyLegend* legend_ = nullptr;
 };

@@ -8,7 +8,9 @@
 #include <QSize>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
+#include "keymap.h"
 #include "screen.h"
 
 enum class Frame { Tool, Sizeable, None };
@@ -21,6 +23,12 @@ struct StoredAppearance {
   QColor colour;
   Frame frame = Frame::Tool;
   bool crossHatch = false;
+};
+
+// A control that a key stands for: its legend shows the step's key.
+struct KeyedControl {
+  QWidget* control;
+  int step;  // in keySteps()
 };
 
 class RecorderWindow : public QWidget {
@@ -36,6 +44,8 @@ class RecorderWindow : public QWidget {
 
   // Redraws the controls from the match and the screen.
   virtual void refresh() = 0;
+  // The controls whose step has a key.
+  virtual std::vector<KeyedControl> keyedControls() const { return {}; }
 
   // Runs a handler body: a UserError shows the error box and the program
   // carries on; afterwards every window is redrawn.

@@ -1,4 +1,5 @@
-// The splash window: title, makers and emblem, gone at the first click.
+// The splash window: title, makers and emblem, gone at the first click or
+// key.
 #pragma once
 
 #include "recorder_window.h"
@@ -11,7 +12,7 @@ class SplashWindow : public RecorderWindow {
   explicit SplashWindow(Screen& screen);
 
   void refresh() override {}
-  void dismiss();  // a click anywhere on it
+  void dismiss();  // a click anywhere on it, or a key
 
   Ui::SplashWindow ui;
 

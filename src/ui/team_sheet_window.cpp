@@ -87,6 +87,11 @@ void TeamSheetWindow::showSettings() {
   settingsDialog->show();
 }
 
+std::vector<KeyedControl> TeamSheetWindow::keyedControls() const {
+  return {{ui.saveButton, keyStepOf(KeyGroup::Everywhere, KeyStepKind::Save)},
+          {ui.finishInputButton, keyStepOf(KeyGroup::Everywhere, KeyStepKind::Switch)}};
+}
+
 void TeamSheetWindow::finishInput() {
   handle([&] { screen().finishInput(); });
 }

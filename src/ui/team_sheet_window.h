@@ -16,6 +16,7 @@ class TeamSheetWindow : public RecorderWindow {
   explicit TeamSheetWindow(Screen& screen);
   ~TeamSheetWindow() override;
   void refresh() override;
+  std::vector<KeyedControl> keyedControls() const override;
 
   Ui::TeamSheetWindow ui;
   // Fires once, as soon as the message loop runs, to show the splash.

@@ -150,6 +150,17 @@ std::string OperatorRules::expectedErrorOf(const OperatorButton& b) const {
   return "";
 }
 
+std::string OperatorRules::expectedErrorOfPickAndAct(int team, int slot, int action) const {
+  if (action != kGoal) return "";
+  const std::string text = rosterCell(team == 2 ? 10 : 3, slot + 1);
+  return !text.empty() && !isWholeNumber(text) ? conversionError(text) : "";
+}
+
+void OperatorRules::pickedAndActed(const OperatorButton& person) {
+  lastClick_ = person;
+  recordingSinceSave_ = true;
+}
+
 void OperatorRules::clicked(const OperatorButton& b, bool wasEnabled, double nowSeconds) {
   using R = OperatorButton::Role;
   if (!wasEnabled) return;
@@ -291,8 +302,9 @@ std::string OperatorRules::checkCursorsAndLogs() {
   const int c = openCol();
   if (c == 2 || c < 0 || c > 5) return say("cursor at column ", c);
 
-  // A person just picked: the row holds the person and the right time.
-  if (lastClick_ && lastClick_->role == OperatorButton::Role::Person && c == 3 &&
+  // A person just picked (by a key, with the action at once): the row holds
+  // the person and the right time.
+  if (lastClick_ && lastClick_->role == OperatorButton::Role::Person && (c == 3 || c == 4) &&
       lastClick_->team == active) {
     const int row = logRow(active);
     rowSlot_[active][row] = lastClick_->code;

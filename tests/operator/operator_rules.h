@@ -38,11 +38,20 @@ class OperatorRules {
   bool windowNeeded(WindowId w) const;
   // Whether the logs and their cursors are as they were before the step.
   bool unchangedInStep() const;
+  // The open event as the logs show it: the column its row waits for (0
+  // with none) and its play once chosen (else 0).
+  int openColumn() const { return openCol(); }
+  int openPlay() const { return openAction(); }
+  // The error box a key that picks a person and chooses an action at once
+  // must show, or "".
+  std::string expectedErrorOfPickAndAct(int team, int slot, int action) const;
 
   // The clock's timer ran: a running clock stops at the end of the half.
   void clockTicked(double nowSeconds);
   // What the operator did, reported after the step.
   void clicked(const OperatorButton& b, bool wasEnabled, double nowSeconds);
+  // One key that picked a person and chose an action, as two clicks would.
+  void pickedAndActed(const OperatorButton& person);
   void rosterTyped(int col, int row, const std::string& text);
   void saved();  // a save that wrote all three files
   // The analysis window's person choice set to entry `index` (0 the whole

@@ -79,7 +79,9 @@ std::string RandomOperator::summary() const {
          std::to_string(quickClicks_) + " quick clicks, " +
          std::to_string(fixture_.notices.size()) + " notices; " + std::to_string(analysisSteps_) +
          " steps with the analysis window, " + std::to_string(personChoices_) +
-         " persons chosen there";
+         " persons chosen there; " + std::to_string(keysActing_) + " of " +
+         std::to_string(keysPressed_) + " single keys taking a step, " +
+         std::to_string(personsTyped_) + " persons typed";
 }
 
 std::string RandomOperator::recentSteps() const {
@@ -116,8 +118,12 @@ std::string RandomOperator::step() {
   ticked_ = false;
   const int roll = random_.below(100);
   std::string broken;
-  if (roll < 70)
+  if (roll < 54)
     broken = clickButton();
+  else if (roll < 62)
+    broken = pressKey();
+  else if (roll < 70)
+    broken = typePerson();
   else if (roll < 76)
     broken = closeWindow();
   else if (roll < 79)
@@ -245,11 +251,18 @@ std::string RandomOperator::save() {
     foreign = foreign || (file.exists && !file.folder && !ownFiles_.contains(file.inode));
   const bool overwrite = foreign && random_.percent(60);
   if (foreign) fixture_.boxes.answerNext(overwrite ? QMessageBox::Yes : QMessageBox::No);
-  note("save '" + name + "'" + fault + (foreign ? overwrite ? ", overwrite" : ", keep" : ""));
+  // The save key works from any window, but on the splash a key only closes it.
+  QWidget* inFront = front();
+  const bool byKey = inFront != windows_.splash() && random_.percent(30);
+  note("save '" + name + "'" + fault + (foreign ? overwrite ? ", overwrite" : ", keep" : "") +
+       (byKey ? " by Ctrl+S" : ""));
   const size_t errors = fixture_.errorBoxes.size();
   const size_t questions = fixture_.questions.size();
   const size_t notices = fixture_.notices.size();
-  QTest::mouseClick(windows_.teamSheet()->ui.saveButton, Qt::LeftButton);
+  if (byKey)
+    sendKeys("Ctrl+S", inFront);
+  else
+    QTest::mouseClick(windows_.teamSheet()->ui.saveButton, Qt::LeftButton);
   faults_.clear();
   fixture_.boxes.dropQueued();
 

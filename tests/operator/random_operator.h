@@ -1,8 +1,8 @@
 // An operator who works fast and presses whatever is usable: a seeded series
-// of steps on the real windows (buttons, close boxes, saves, typing into the
-// roster and the team names, the analysis window's choices, time passing),
-// each followed by the checks of OperatorRules. The same seed always gives
-// the same steps.
+// of steps on the real windows (buttons, keys, close boxes, saves, typing
+// into the roster and the team names, the analysis window's choices, time
+// passing), each followed by the checks of OperatorRules. The same seed
+// always gives the same steps.
 #pragma once
 
 #include <QPoint>
@@ -85,6 +85,18 @@ class RandomOperator {
   std::string chooseAnalysisPerson();
   std::string letTimePass();
   std::string clickSplash();
+  // Keys (key_steps.cpp): one key of the keymap or one that no step has,
+  // and a person typed by shirt number or roster line.
+  std::string pressKey();
+  std::string typePerson();
+  // The window in front, once due timers and activations have run.
+  QWidget* front() const;
+  // Keys pressed in `window`, to its control in focus.
+  void sendKeys(const std::string& names, QWidget* window);
+  const OperatorButton* find(OperatorButton::Role role, int code = 0, int team = 0,
+                             WindowId window = WindowId::TeamSheet) const;
+  const OperatorButton* buttonOfStep(const struct KeyStep& step, const QWidget* front) const;
+  std::string afterKey(const OperatorButton* acting, size_t errors, size_t questions);
   std::string newMessage(size_t errorsBefore, size_t questionsBefore) const;
   void note(const std::string& what);
 
@@ -110,6 +122,9 @@ class RandomOperator {
   int reportFailures_ = 0;  // saves that wrote the tables but not the report
   int analysisSteps_ = 0;   // steps checked with the analysis window shown
   int personChoices_ = 0;
+  int keysPressed_ = 0;
+  int keysActing_ = 0;  // keys whose step was offered
+  int personsTyped_ = 0;
   // The files this match's saves wrote, by inode.
   std::set<ino_t> ownFiles_;
 };

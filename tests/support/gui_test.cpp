@@ -1,6 +1,8 @@
 #include "gui_test.h"
 
 #include <QHeaderView>
+#include <QKeySequence>
+#include <sstream>
 #include <stdexcept>
 
 #include "fonts.h"
@@ -24,6 +26,26 @@ QPushButton* GuiTest::button(WindowId w, const char* name) const {
 
 void GuiTest::click(QPushButton* button) {
   QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QWidget* GuiTest::front() const {
+  // Activation reaches the application as a queued platform event.
+  QCoreApplication::processEvents();
+  QWidget* active = QApplication::activeWindow();
+  return active && windows->owns(active) && active->isVisible() ? active : teamSheet();
+}
+
+void GuiTest::keys(const std::string& names) {
+  std::istringstream in(names);
+  for (std::string name; in >> name;) {
+    const QKeySequence sequence = QKeySequence::fromString(QString::fromStdString(name));
+    if (sequence.count() != 1) throw std::invalid_argument("no key " + name);
+    const QKeyCombination key = sequence[0];
+    QWidget* window = front();
+    QWidget* focus = window->focusWidget();
+    QTest::keyClick(focus && focus->isVisible() ? focus : window, key.key(),
+                    key.keyboardModifiers());
+  }
 }
 
 void GuiTest::settle(int ms) {

@@ -52,6 +52,12 @@ class GuiTest : public ::testing::Test {
 
   // Presses a button with the mouse, as the operator would.
   static void click(QPushButton* button);
+  // The window in front, which takes the operator's keys.
+  QWidget* front() const;
+  // Presses keys named as the keymap names them and separated by blanks
+  // ("Q 7 A", "Num+7", "Ctrl+S") in the window in front, each where the
+  // platform would deliver it: to the control in focus, else the window.
+  void keys(const std::string& names);
   // Runs the event loop briefly so that timers can fire.
   static void settle(int ms = 5);
   // Runs the event loop until the splash is up (its timer fires as soon as
