@@ -79,5 +79,6 @@ MatchFigures matchFigures(const Match& match) {
   MatchFigures f;
   for (int team = 1; team <= kTeams; ++team) f.teams[team - 1] = teamFigures(match, tallies, team);
   f.scoreFlow = scoreFlow(match);
+  f.halves = halfFigures(match);
   return f;
 }

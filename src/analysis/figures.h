@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "halves.h"
 #include "score_flow.h"
 #include "shot_count.h"
 #include "words.h"
@@ -96,6 +97,7 @@ struct TeamFigures {
 struct MatchFigures {
   std::array<TeamFigures, kTeams> teams;
   std::vector<ScorePoint> scoreFlow;  // after every goal
+  std::vector<HalfFigures> halves;    // each half played, in order
 
   const TeamFigures& team(int t) const { return teams[t == 2 ? 1 : 0]; }
 };

@@ -18,8 +18,7 @@ void countCompleted(TeamTallies& t, const Event& e) {
   switch (e.action) {
     case Action::Goal:
     case Action::ShotMiss:
-      if (e.isPlayer() && e.place >= 1 && e.place <= place::kBench && e.detail >= 1 &&
-          e.detail <= kGoalZones) {
+      if (countsAsShot(e)) {
         auto& grid = e.action == Action::Goal ? t.goals : t.shotMisses;
         grid[e.slot][e.place][e.detail] += 1;
       }
@@ -37,6 +36,11 @@ void countCompleted(TeamTallies& t, const Event& e) {
 }
 
 }  // namespace
+
+bool countsAsShot(const Event& e) {
+  return isShot(e.action) && e.isPlayer() && e.place >= 1 && e.place <= place::kBench &&
+         e.detail >= 1 && e.detail <= kGoalZones;
+}
 
 Tallies countCompletedEvents(const Match& match) {
   Tallies tallies;

@@ -8,6 +8,7 @@
 #include "words.h"
 
 class Match;
+struct Event;
 
 // Kinds of the per-person counts, in the player table's column order.
 enum class Tally : int {
@@ -42,6 +43,10 @@ struct Tallies {
   std::array<TeamTallies, kTeams> teams;
   const TeamTallies& team(int t) const { return teams[t == 2 ? 1 : 0]; }
 };
+
+// Whether a completed event counts as a shot in the shot counts: a goal or
+// a missed shot of a player, with its court place and goal zone.
+bool countsAsShot(const Event& e);
 
 Tallies countEvents(const Match& match);
 // The same counts of the completed events alone, as figures of a match

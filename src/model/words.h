@@ -72,6 +72,11 @@ inline constexpr std::array<std::string_view, 5> kPenaltyReasonWords = {
 enum class Sanction : int { Warning = 1, Suspension = 2, Disqualification = 3 };
 inline constexpr std::array<std::string_view, 4> kSanctionWords = {"", "警告", "退場", "失格"};
 
+// The periods of play by number: the two halves, then the two of overtime.
+inline constexpr std::array<std::string_view, 5> kPeriodWords = {"", "前半", "後半", "延長前半",
+                                                                 "延長後半"};
+inline constexpr int kMostPeriods = 4;
+
 inline constexpr std::array<std::string_view, 5> kSituationWords = {"", "リード", "リード→同点",
                                                                     "負→同点", "負け"};
 

@@ -34,6 +34,30 @@ void drawFlowList(ReportPages& pages, const MatchFigures& f) {
   pages.moveDown(used.height() / pages.units(1) + 2);
 }
 
+// Each half a row: the score at its end and each team's goals over shots.
+void drawHalves(ReportPages& pages, const MatchFigures& f) {
+  constexpr double kHalfMm = 20, kScoreMm = 18, kTeamMm = 40;
+  pages.needRoom(4 + (1 + f.halves.size()) * 5.4);
+  pages.text(pages.box(0, pages.top(), pages.width(), 4), "前後半 (スコア, 得点/シュート)", 7);
+  pages.moveDown(4);
+  // A long team name is cut short rather than run into the next column.
+  QPainter& p = pages.painter();
+  p.setFont(pages.font(8, true));
+  std::vector<TableColumn> columns = {{"", kHalfMm}, {"スコア", kScoreMm, Qt::AlignRight}};
+  for (int team = 1; team <= kTeams; ++team)
+    columns.push_back({p.fontMetrics().elidedText(qs(f.team(team).name), Qt::ElideRight,
+                                                  static_cast<int>(pages.units(kTeamMm - 4))),
+                       kTeamMm, Qt::AlignRight});
+  std::vector<TableRow> rows;
+  for (const HalfFigures& h : f.halves) {
+    TableRow row{{qs(kPeriodWords[h.period]), qs(scoreText(h.score))}};
+    for (int team = 1; team <= kTeams; ++team)
+      row.cells.push_back(qs(goalsOverShots(h.team(team))));
+    rows.push_back(row);
+  }
+  drawTable(pages, columns, rows);
+}
+
 // A team's column: its shot chart, legend, goal-zone map and places.
 void drawTeamColumn(ReportPages& pages, const Match& m, const TeamFigures& t, double left,
                     double width) {
@@ -103,6 +127,8 @@ void drawFrontPage(ReportPages& pages, const Match& m, const MatchFigures& f, co
                 lastEventSecond(m), pages.font(7));
   pages.moveDown(kFlowChartMm + 1);
   drawFlowList(pages, f);
+  drawHalves(pages, f);
+  pages.moveDown(3);
 
   const double width = (pages.width() - kColumnGapMm) / 2;
   pages.needRoom(teamColumnHeight(width));

@@ -1,6 +1,7 @@
 // The parts of the printed report, each drawn where the pages have got to.
-//  - The front page: teams, score, date, the score flow, and per team the
-//    shot chart, the goal-zone map and the shots per place.
+//  - The front page: teams, score, date, the score flow, each half's score,
+//    goals and shots, and per team the shot chart, the goal-zone map and
+//    the shots per place.
 //  - Per team the player table, the goalkeeper's figures and the team's
 //    other counts.
 //  - Per team the event log with the running score.

@@ -1,4 +1,5 @@
-// 概要: one row per figure, a column per team; the score flow below.
+// 概要: one row per figure, a column per team, the halves' figures last;
+// the score flow below.
 #include <algorithm>
 
 #include "workbook_sheets.h"
@@ -30,6 +31,21 @@ class SummaryRows {
         if (n < f_.team(team).timeOuts.size())
           sheet_.time(row_, team, f_.team(team).timeOuts[n].clockSeconds);
       ++row_;
+    }
+  }
+  // Per half: each team's goals and shots in it, and its score at the end.
+  void halves() {
+    for (const HalfFigures& h : f_.halves) {
+      const std::string half(kPeriodWords[h.period]);
+      sheet_.text(row_, 0, half + "得点");
+      sheet_.text(row_ + 1, 0, half + "シュート");
+      sheet_.text(row_ + 2, 0, half + "終了時の得点");
+      for (int team = 1; team <= kTeams; ++team) {
+        sheet_.number(row_, team, h.team(team).goals);
+        sheet_.number(row_ + 1, team, h.team(team).shots);
+        sheet_.number(row_ + 2, team, team == 1 ? h.score.team1 : h.score.team2);
+      }
+      row_ += 3;
     }
   }
   int row() const { return row_; }
@@ -81,5 +97,6 @@ void writeSummarySheet(XlsxBook& book, const MatchFigures& f) {
   r.numbers("作戦タイム", [](const TeamFigures& t) { return t.timeOuts.size(); });
   r.timeOuts();
   r.numbers("貢献度", [](const TeamFigures& t) { return t.contribution; });
+  r.halves();
   writeScoreFlow(sheet, f, r.row() + 1);
 }

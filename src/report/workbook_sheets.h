@@ -1,6 +1,7 @@
 // The sheets of the analysis workbook, each from the match and its figures.
 //  - 概要: per team the totals, the goalkeeper's view, lost possessions by
-//    kind, sanctions, time-outs with their times; below, the score flow.
+//    kind, sanctions, time-outs with their times, each half's goals, shots
+//    and the score at its end; below, the score flow.
 //  - 選手: one row per roster line in use, with the team's totals.
 //  - シュート: goals, shots and rate per place and per goal zone, for each
 //    team and each player who shot.

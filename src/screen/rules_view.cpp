@@ -6,16 +6,7 @@
 namespace {
 
 std::string periodName(int period) {
-  switch (period) {
-    case 1:
-      return "前半";
-    case 2:
-      return "後半";
-    case 3:
-      return "延長前半";
-    default:
-      return "延長後半";
-  }
+  return std::string(kPeriodWords[period >= 1 && period <= kMostPeriods ? period : kMostPeriods]);
 }
 
 std::string periodText(const MatchClock& clock) {

@@ -38,6 +38,46 @@ void setCell(QTableWidget* table, int row, int col, const QString& text) {
   if (item->text() != text) item->setText(text);
 }
 
+void setHead(QTableWidget* table, int col, const QString& text) {
+  QTableWidgetItem* item = table->horizontalHeaderItem(col);
+  if (!item) table->setHorizontalHeaderItem(col, item = new QTableWidgetItem);
+  if (item->text() != text) item->setText(text);
+}
+
+// A read-only table of figures that fits its box without scrolling.
+void setUpFigureTable(QTableWidget* table) {
+  table->verticalHeader()->setDefaultSectionSize(20);
+  table->horizontalHeader()->setFixedHeight(22);
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::NoSelection);
+  table->setFocusPolicy(Qt::NoFocus);
+  table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+// Each half played: the score at its end, and each team's goals over shots.
+void showHalves(QTableWidget* table, const MatchFigures& f) {
+  const int rows = static_cast<int>(f.halves.size());
+  if (table->rowCount() != rows) {
+    table->setRowCount(rows);
+    // As high as its rows, so no empty rows show below the last half.
+    table->setFixedHeight(table->horizontalHeader()->height() +
+                          rows * table->verticalHeader()->defaultSectionSize() +
+                          2 * table->frameWidth());
+  }
+  for (int row = 0; row < rows; ++row) {
+    const HalfFigures& h = f.halves[row];
+    QTableWidgetItem* head = table->verticalHeaderItem(row);
+    if (!head) table->setVerticalHeaderItem(row, head = new QTableWidgetItem);
+    const QString half = qs(std::string(kPeriodWords[h.period]));
+    if (head->text() != half) head->setText(half);
+    setCell(table, row, 0, qs(scoreText(h.score)));
+    for (int team = 1; team <= kTeams; ++team)
+      setCell(table, row, team, qs(goalsOverShots(h.team(team))));
+  }
+}
+
 void setLabel(QLabel* label, const QString& text) {
   if (label->text() != text) label->setText(text);
 }
@@ -70,14 +110,13 @@ AnalysisWindow::AnalysisWindow(Screen& screen) : RecorderWindow(screen, WindowId
   for (int place = 1; place <= kCourtPlaces; ++place) rows << qs(std::string(kPlaceWords[place]));
   rows << QStringLiteral("合計");
   places->setVerticalHeaderLabels(rows);
-  places->verticalHeader()->setDefaultSectionSize(20);
-  places->horizontalHeader()->setFixedHeight(22);
-  places->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  places->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  places->setSelectionMode(QAbstractItemView::NoSelection);
-  places->setFocusPolicy(Qt::NoFocus);
-  places->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  places->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setUpFigureTable(places);
+
+  // The score and both teams, whichever team is chosen: a half is the match's.
+  ui.halfTable->setColumnCount(1 + kTeams);
+  setHead(ui.halfTable, 0, QStringLiteral("スコア"));
+  ui.halfTable->horizontalHeader()->setTextElideMode(Qt::ElideRight);
+  setUpFigureTable(ui.halfTable);
 
   ui.personChoice->addItem(QStringLiteral("チーム全体"));
   for (int slot = 1; slot <= kLastPlayerSlot; ++slot) ui.personChoice->addItem(QString());
@@ -159,4 +198,6 @@ void AnalysisWindow::refresh() {
                                .arg(qs(percentText(g.penalty.rate())))
                                .arg(g.wide));
   ui.scoreFlow->setFlow(f, flowEnd(m));
+  for (int col = 1; col <= kTeams; ++col) setHead(ui.halfTable, col, teamCaption(f.team(col)));
+  showHalves(ui.halfTable, f);
 }

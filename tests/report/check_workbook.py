@@ -26,6 +26,8 @@ SHEETS = ["概要", "選手", "シュート", "ゴールキーパー", "イベ�
 PERCENT = "0.0%"
 TIME = "[mm]:ss"
 SITUATIONS = ["リード", "リード→同点", "負→同点", "負け"]
+HALVES = ["前半", "後半"]  # the scripts play two halves of 30 minutes
+HALF_SECONDS = 30 * 60
 
 
 class Rate(float):
@@ -37,22 +39,27 @@ class Time(int):
 
 
 class Event:
-    def __init__(self, team, slot, clock, number, name, play, where, what):
-        self.team, self.slot, self.clock = team, slot, clock
+    def __init__(self, team, slot, clock, half, number, name, play, where, what):
+        self.team, self.slot, self.clock, self.half = team, slot, clock, half
         self.number, self.name = number, name
         self.play, self.where, self.what = play, where, what
 
 
 def read_match(mx, path):
-    """The script's match, with every event in recorded order."""
+    """The script's match, with every event in recorded order and in its
+    half: the clock stops at 30:00, and the operator starts the second half
+    once the script's clock moves past it; a later time set back to 30:00
+    or earlier stays in the second half."""
     class Recorded(mx.Match):
         def __init__(self):
             super().__init__()
             self.events = []
+            self.half = 1
 
         def record(self, team, slot, play, where, what):
             super().record(team, slot, play, where, what)
-            self.events.append(Event(team, slot, self.clock, self.number[team, slot],
+            self.half = max(self.half, 1 if self.clock <= HALF_SECONDS else 2)
+            self.events.append(Event(team, slot, self.clock, self.half, self.number[team, slot],
                                      self.name[team, slot], play, where, what))
 
     original = mx.Match
@@ -85,8 +92,9 @@ class Figures:
         self.mx, self.m = mx, match
         self.ev = match.events
 
-    def of(self, team, slot=None, plays=None, where=None, zones=None, what=None):
+    def of(self, team, slot=None, plays=None, where=None, zones=None, what=None, halves=None):
         return [e for e in self.ev if e.team == team and (slot is None or e.slot == slot)
+                and (halves is None or e.half in halves)
                 and (plays is None or e.play in plays) and (where is None or e.where == where)
                 and (zones is None or e.what in zones) and (what is None or e.what == what)]
 
@@ -145,6 +153,10 @@ def summary_sheet(f):
         line("作戦タイム%d" % (n + 1),
              lambda t: Time(time_outs[t][n].clock) if n < len(time_outs[t]) else None)
     line("貢献度", lambda t: sum(f.contribution(t, s) for s in range(15)))
+    for n, half in enumerate(HALVES, 1):
+        line(half + "得点", lambda t: f.shots(t, halves={n})[0])
+        line(half + "シュート", lambda t: f.shots(t, halves={n})[1])
+        line(half + "終了時の得点", lambda t: f.shots(t, halves=set(range(1, n + 1)))[0])
     rows.append([])
     rows.append(["得点経過", "得点チーム", text(m.team_name[1]), text(m.team_name[2])])
     score = {1: 0, 2: 0}

@@ -66,6 +66,9 @@ TEST_F(Report, FrontPageAndPlayerLinesOfAWholeMatch) {
       hasLine(text, {"3", "加藤", "1", "3", "33%", "1/1", "1", "0", "0", "0", "0", "0", "-1"}));
   EXPECT_TRUE(
       hasLine(text, {"21", "山本", "1", "1", "100%", "0/0", "0", "0", "1", "1", "0", "0", "1"}));
+  // Every goal fell in the first half: the half-time score stands at the end.
+  EXPECT_TRUE(hasLine(text, {"前半", "4-2", "4/5", "2/4"}));
+  EXPECT_TRUE(hasLine(text, {"後半", "4-2", "0/0", "0/0"}));
   // The event logs with the running score.
   EXPECT_TRUE(hasLine(text, {"02:05", "3", "加藤", "得点", "PT", "右外", "1-1"}));
   EXPECT_TRUE(hasLine(text, {"12:34", "4", "伊藤", "得点", "中ポスト", "中下", "2-1"}));

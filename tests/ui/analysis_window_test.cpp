@@ -27,6 +27,17 @@ class AnalysisWindowTest : public EventTest {
     return text(0) + " " + text(1);
   }
   std::string label(QLabel* l) { return l->text().toStdString(); }
+  // A row of the halves' table: its half, the score at its end and both
+  // teams' goals over shots.
+  std::string halfRow(int row) {
+    QTableWidget* t = view().halfTable;
+    std::string text = t->verticalHeaderItem(row)->text().toStdString();
+    for (int col = 0; col < t->columnCount(); ++col) {
+      QTableWidgetItem* item = t->item(row, col);
+      text += " " + (item ? item->text().toStdString() : std::string("(none)"));
+    }
+    return text;
+  }
   std::string zoneCell(GoalMapView* map, int zone) {
     const GoalCell& c = map->cells()[zone];
     return (c.count + " " + c.rate).toStdString();
@@ -201,6 +212,35 @@ TEST_F(AnalysisWindowTest, TheScoreFlowFollowsGoalsAndMarksTimeOuts) {
   ASSERT_EQ(view().scoreFlow->timeOuts(1).size(), 1u);
   EXPECT_EQ(view().scoreFlow->timeOuts(1)[0].clockSeconds, 90);
   EXPECT_TRUE(view().scoreFlow->timeOuts(2).empty());
+}
+
+TEST_F(AnalysisWindowTest, EachHalfShowsItsScoreAndBothTeamsGoalsOverShots) {
+  teamSheet()->ui.teamTwoNameEdit->setText("西高校");
+  startMatch();
+  click(matchWindow()->ui.analysisButton);
+  QTableWidget* halves = view().halfTable;
+  ASSERT_EQ(halves->rowCount(), 2);
+  EXPECT_EQ(halves->horizontalHeaderItem(0)->text().toStdString(), "スコア");
+  EXPECT_EQ(halves->horizontalHeaderItem(2)->text().toStdString(), "西高校");
+  EXPECT_EQ(halfRow(0), "前半 0-0 0/0 0/0");
+  EXPECT_EQ(halfRow(1), "後半 0-0 0/0 0/0");
+
+  recordShot(1, 3, kGoal, kLeftWing, kTopLeft);
+  recordShot(2, 5, kShotMiss, kCentre, kOutsideRight);
+  advance(30 * 60 + 5);
+  matchWindow()->tick();  // half-time: the clock stops at 30:00
+  recordShot(2, 5, kGoal, kPenalty, kTopCentre);
+  EXPECT_EQ(halfRow(0), "前半 1-1 1/1 1/2");
+  EXPECT_EQ(halfRow(1), "後半 1-1 0/0 0/0");
+
+  click(matchWindow()->ui.pauseButton);  // the second half, from 30:00
+  recordShot(1, 3, kShotMiss, kCentre, kTopLeft);
+  EXPECT_EQ(halfRow(0), "前半 1-1 1/1 1/2");
+  EXPECT_EQ(halfRow(1), "後半 1-1 0/1 0/0");
+  // Whichever team is chosen: the halves are the match's.
+  click(view().teamTwoButton);
+  EXPECT_EQ(halfRow(1), "後半 1-1 0/1 0/0");
+  EXPECT_EQ(halves->rowCount(), 2);
 }
 
 }  // namespace

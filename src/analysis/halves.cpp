@@ -1,0 +1,36 @@
+#include "halves.h"
+
+#include <algorithm>
+
+#include "match.h"
+#include "tallies.h"
+
+namespace {
+
+int periodOf(int period) {
+  return std::clamp(period, 1, kMostPeriods);
+}
+
+}  // namespace
+
+std::vector<HalfFigures> halfFigures(const Match& match) {
+  int last = 2;
+  if (match.clock().started()) last = std::max(last, periodOf(match.clock().period()));
+  for (const Event& e : match.events()) last = std::max(last, periodOf(e.period));
+
+  std::vector<HalfFigures> halves(static_cast<size_t>(last));
+  for (int p = 1; p <= last; ++p) halves[p - 1].period = p;
+  for (const Event& e : match.events()) {
+    ShotCount& c = halves[periodOf(e.period) - 1].shots[e.team == 2 ? 1 : 0];
+    // Goals as the score counts them, shots as the shot figures do.
+    if (e.action == Action::Goal) ++c.goals;
+    if (countsAsShot(e)) ++c.shots;
+  }
+  Score running;
+  for (HalfFigures& h : halves) {
+    running.team1 += h.team(1).goals;
+    running.team2 += h.team(2).goals;
+    h.score = running;
+  }
+  return halves;
+}
