@@ -80,7 +80,10 @@ void BM_EventKeptAfterEachClick(benchmark::State& state) {
   MatchFile file = MatchFile::create(folder.path, std::chrono::system_clock::now(), durability);
   file.commit(r.m, r.screen);
   int n = 0;
-  for (auto _ : state) recordEvent(r.screen, 1 + n % 2, n++, [&] { file.commit(r.m, r.screen); });
+  for (auto _ : state) {
+    recordEvent(r.screen, 1 + n % 2, n, [&] { file.commit(r.m, r.screen); });
+    ++n;
+  }
   state.SetLabel(durability == Durability::EveryStep    ? "FULL at every click"
                  : durability == Durability::EveryEvent ? "FULL once no event is open"
                                                         : "NORMAL, synced in the background");
@@ -102,7 +105,8 @@ void BM_EventKeptUntilOnDisk(benchmark::State& state) {
   file.commit(r.m, r.screen);
   int n = 0;
   for (auto _ : state) {
-    recordEvent(r.screen, 1 + n % 2, n++, [&] { file.commit(r.m, r.screen); });
+    recordEvent(r.screen, 1 + n % 2, n, [&] { file.commit(r.m, r.screen); });
+    ++n;
     file.waitUntilOnDisk();
   }
 }
@@ -112,7 +116,10 @@ BENCHMARK(BM_EventKeptUntilOnDisk)->Unit(benchmark::kMillisecond)->UseRealTime()
 void BM_EventNotKept(benchmark::State& state) {
   RecordedMatch r(200);
   int n = 0;
-  for (auto _ : state) recordEvent(r.screen, 1 + n % 2, n++, [] {});
+  for (auto _ : state) {
+    recordEvent(r.screen, 1 + n % 2, n, [] {});
+    ++n;
+  }
 }
 BENCHMARK(BM_EventNotKept)->Unit(benchmark::kMicrosecond);
 

@@ -17,7 +17,7 @@ WindowSet::WindowSet(Showing showing, Keymap keymap)
   teamSheet_ = std::make_unique<TeamSheetWindow>(s);
   // exit() rather than quit(): quit() comes back as a request to close the
   // team sheet (QuitRequests).
-  teamSheet_->setQuitAction([] { QCoreApplication::exit(0); });
+  setQuitAction([] { QCoreApplication::exit(0); });
   if (showing == Showing::TeamSheetFirst) showTeamSheetNow();
   matchWindow_ = std::make_unique<MatchWindow>(s);
   courtDialog_ = std::make_unique<CourtDialog>(s);
@@ -30,7 +30,7 @@ WindowSet::WindowSet(Showing showing, Keymap keymap)
   s.takeRaised();
   for (int w = 1; w <= kWindowCount; ++w) {
     RecorderWindow* f = window(static_cast<WindowId>(w));
-    f->setAfterHandler([this] { refresh(); });
+    f->setAfterHandler([this] { afterStep(); });
     // Each control shows the first of its step's keys.
     for (const KeyedControl& keyed : f->keyedControls()) {
       const auto& keys = keys_.keymap().keys(keyed.step);
@@ -51,7 +51,39 @@ WindowSet::~WindowSet() {
 }
 
 void WindowSet::setQuitAction(std::function<void()> quit) {
-  teamSheet_->setQuitAction(std::move(quit));
+  teamSheet_->setQuitAction([this, quit = std::move(quit)] {
+    // Marked as ended, the match is not offered again at the next start;
+    // when that fails it is, which loses nothing.
+    if (keeping_)
+      if (const auto unsafe = keeping_->end())
+        showErrorBox(teamSheet_.get(), QString::fromStdString(*unsafe));
+    quit();
+  });
+}
+
+void WindowSet::keepIn(std::filesystem::path folder) {
+  keeping_ = std::make_unique<MatchSafekeeping>(*match_, *screen_, std::move(folder));
+  teamSheet_->setMatchCopy([this] { keeping_->copyBeside(match_->fileStem); });
+  teamSheet_->setOpenRequest([this](const std::filesystem::path& file) { openDropped(file); });
+}
+
+void WindowSet::openDropped(const std::filesystem::path& file) {
+  teamSheet_->handle([&] {
+    if (match_->unsaved() &&
+        !askYesNo(teamSheet_.get(),
+                  QStringLiteral("保存していない記録があります。保存せずにこの試合を閉じて、"
+                                 "ファイルの試合を開きますか?")))
+      return;
+    keeping_->open(file);
+  });
+}
+
+void WindowSet::afterStep() {
+  std::optional<std::string> unsafe;
+  if (keeping_) unsafe = keeping_->keep();
+  refresh();
+  // Once per failure: the step stands, and the next one tries again.
+  if (unsafe) showErrorBox(teamSheet_.get(), QString::fromStdString(*unsafe));
 }
 
 bool QuitRequests::eventFilter(QObject* watched, QEvent* event) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -14,6 +15,7 @@
 #include "key_help_window.h"
 #include "key_input.h"
 #include "key_legend.h"
+#include "match_safekeeping.h"
 #include "match_window.h"
 #include "penalty_throw_dialog.h"
 #include "press_guard.h"
@@ -71,6 +73,14 @@ class WindowSet {
   // names them too.
   void reportKeymapProblems(const std::string& path, const std::vector<std::string>& problems);
 
+  // From now on the match is kept in a match file in `folder` (the per-user
+  // data folder) after every step; each save copies it beside the tables.
+  void keepIn(std::filesystem::path folder);
+  MatchSafekeeping* safekeeping() { return keeping_.get(); }
+  // A match file dropped on the team sheet: opened in place of this match,
+  // once the operator agrees to leave unsaved steps behind.
+  void openDropped(const std::filesystem::path& file);
+
   // What the team sheet's close box finally does: ends the program, unless
   // a test puts something else here.
   void setQuitAction(std::function<void()> quit);
@@ -83,6 +93,8 @@ class WindowSet {
 
  private:
   void showTeamSheetNow();
+  // Keeps the step just taken, then brings the windows in line with it.
+  void afterStep();
   void reportWhenDue();
 
   std::unique_ptr<Match> match_;
@@ -97,6 +109,7 @@ class WindowSet {
   std::unique_ptr<TimeOutDialog> timeOutDialog_;
   std::unique_ptr<SplashWindow> splash_;
   std::unique_ptr<AnalysisWindow> analysisWindow_;
+  std::unique_ptr<MatchSafekeeping> keeping_;
   QuitRequests quitRequests_;
   PressGuard pressGuard_;
   KeyEntry keys_;

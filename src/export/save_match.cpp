@@ -37,6 +37,10 @@ std::vector<std::string> analysisFileNames(const std::string& stem) {
   return {stem + ".xlsx", stem + ".pdf"};
 }
 
+std::string matchCopyName(const std::string& stem) {
+  return stem + kMatchFileExtension;
+}
+
 std::vector<SavedFile> saveMatch(const Match& m, FileFaults* faults) {
   const std::vector<std::string> names = savedFileNames(m.fileStem);
   const int logLines = logFileLineCount(m);
@@ -61,6 +65,7 @@ std::vector<SavedFile> saveMatch(const Match& m, FileFaults* faults) {
 std::vector<std::string> foreignTargets(const Match& m) {
   std::vector<std::string> names = savedFileNames(m.fileStem);
   for (std::string& name : analysisFileNames(m.fileStem)) names.push_back(std::move(name));
+  names.push_back(matchCopyName(m.fileStem));
   std::vector<std::string> foreign;
   for (const std::string& name : names) {
     const auto id = fileIdentity(name);

@@ -15,12 +15,11 @@
 #include <string>
 
 #include "match.h"
+#include "save_match.h"
 #include "screen.h"
 #include "store_error.h"
 
 struct StoredMatch;
-
-inline constexpr const char* kMatchFileExtension = ".hbmatch";
 
 // When a commit reaches the disk. Under every setting a killed program
 // loses nothing committed, and a power cut leaves a consistent file; they

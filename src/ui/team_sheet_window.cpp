@@ -1,6 +1,9 @@
 #include "team_sheet_window.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 
 #include "cp932_losses.h"
 #include "grid_view.h"
@@ -58,6 +61,7 @@ TeamSheetWindow::TeamSheetWindow(Screen& s)
   connect(rosterModel_, &RosterTableModel::edited, this, [this] { handle([] {}); });
   ui.rosterGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
   ui.rosterGrid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+  setAcceptDrops(true);
 }
 
 TeamSheetWindow::~TeamSheetWindow() {
@@ -116,10 +120,40 @@ void TeamSheetWindow::saveMatch() {
       saveAnalysisFiles(match(), faults_, &written);
     } catch (const SaveError&) {
       match().markSaved(written);
+      if (copyMatch_) copyMatch_();
       throw;
     }
     match().markSaved(written);
+    // Last, so that the copy knows every file this save wrote.
+    if (copyMatch_) copyMatch_();
   });
+}
+
+namespace {
+
+// The one local match file a drag carries, if it carries one.
+std::optional<std::filesystem::path> droppedMatchFile(const QMimeData* data) {
+  if (!data->hasUrls() || data->urls().size() != 1) return std::nullopt;
+  const QUrl url = data->urls().front();
+  if (!url.isLocalFile()) return std::nullopt;
+  const std::filesystem::path path = url.toLocalFile().toStdString();
+  if (path.extension() != kMatchFileExtension) return std::nullopt;
+  return path;
+}
+
+}  // namespace
+
+void TeamSheetWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (open_ && droppedMatchFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void TeamSheetWindow::dropEvent(QDropEvent* event) {
+  const auto path = droppedMatchFile(event->mimeData());
+  if (!open_ || !path) return;
+  event->acceptProposedAction();
+  // Out of the drop: opening may ask first, and a box in the middle of a
+  // drag leaves the platform's drag hanging.
+  QTimer::singleShot(0, this, [this, file = *path] { open_(file); });
 }
 
 void TeamSheetWindow::showSplash() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 
 #include "recorder_window.h"
@@ -31,14 +32,25 @@ class TeamSheetWindow : public RecorderWindow {
   // Set by the window set: what the close box does once nothing unsaved
   // stands in the way (ends the program; tests count it instead).
   void setQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
+  // Set by the window set when the match is kept in a match file: the copy
+  // written beside the tables at the end of each save, and a match file
+  // dropped on the window.
+  void setMatchCopy(std::function<void()> copy) { copyMatch_ = std::move(copy); }
+  void setOpenRequest(std::function<void(const std::filesystem::path&)> open) {
+    open_ = std::move(open);
+  }
   // Makes the save's file operations fail on purpose; tests only.
   void setFileFaults(class FileFaults* faults) { faults_ = faults; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   std::function<void()> quit_;
+  std::function<void()> copyMatch_;
+  std::function<void(const std::filesystem::path&)> open_;
   FileFaults* faults_ = nullptr;
   RosterGrid rosterGrid_;
   class RosterTableModel* rosterModel_ = nullptr;

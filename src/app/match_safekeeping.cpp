@@ -1,0 +1,57 @@
+#include "match_safekeeping.h"
+
+#include "match_file.h"
+#include "save_match.h"
+#include "screen.h"
+#include "store_error.h"
+
+MatchSafekeeping::MatchSafekeeping(Match& m, Screen& s, std::filesystem::path folder)
+    : m_(m), s_(s), folder_(std::move(folder)), keeper_(std::make_unique<MatchKeeper>(folder_)) {}
+
+std::optional<std::filesystem::path> MatchSafekeeping::file() {
+  if (MatchFile* f = keeper_->file()) return f->path();
+  return std::nullopt;
+}
+
+bool MatchSafekeeping::worthKeeping() const {
+  return m_.unsaved() || m_.clock().started() || !m_.events().empty() || m_.entry().open();
+}
+
+std::optional<std::string> MatchSafekeeping::keep() {
+  if (!keeper_->file() && !worthKeeping()) return std::nullopt;
+  return keeper_->keep(m_, s_);
+}
+
+void MatchSafekeeping::restore(const std::filesystem::path& path) {
+  MatchFile opened = MatchFile::open(path);
+  opened.restoreInto(m_, s_);
+  keeper_ = std::make_unique<MatchKeeper>(folder_, std::move(opened));
+}
+
+void MatchSafekeeping::open(const std::filesystem::path& path) {
+  // The file is opened first: when it cannot be, this match goes on as it
+  // was, in its own file.
+  Match loaded;
+  Screen screen(loaded);
+  MatchFile imported = MatchFile::import(path, folder_, loaded, screen);
+  // The match left behind stays on disk among the ended ones.
+  if (keeper_->file()) keeper_->end(m_, s_);
+  m_.restore(loaded.state());
+  s_.restore(screen.state());
+  keeper_ = std::make_unique<MatchKeeper>(folder_, std::move(imported));
+  keeper_->keep(m_, s_);
+}
+
+void MatchSafekeeping::copyBeside(const std::string& stem) {
+  // The copy holds the save that asked for it.
+  keep();
+  MatchFile* f = keeper_->file();
+  if (!f) return;
+  const std::string name = matchCopyName(stem);
+  f->backupTo(name);
+  if (const auto saved = savedFile(name)) m_.markSaved({*saved});
+}
+
+std::optional<std::string> MatchSafekeeping::end() {
+  return keeper_->end(m_, s_);
+}
