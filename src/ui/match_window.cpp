@@ -4,6 +4,7 @@
 
 #include "fonts.h"
 #include "grid_view.h"
+#include "log_edits.h"
 #include "log_table_model.h"
 #include "rules_view.h"
 #include "views.h"
@@ -79,6 +80,7 @@ MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Matc
             [view](int row) { followRow(view, row); });
     model->refresh();
   }
+  logEdits = new LogEdits(*this, {ui.teamOneLog, ui.teamTwoLog});
 }
 
 void MatchWindow::refresh() {
@@ -100,6 +102,7 @@ void MatchWindow::refresh() {
   ui.teamOneRowNamePanel->setText(qs(screen().teamPanel(1)));
   ui.teamTwoRowNamePanel->setText(qs(screen().teamPanel(2)));
   for (LogTableModel* log : logModels) log->refresh();
+  logEdits->refresh();
   showRules();
   if (v.clockTicking && !clockTimer.isActive()) clockTimer.start();
   if (!v.clockTicking && clockTimer.isActive()) clockTimer.stop();

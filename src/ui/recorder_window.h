@@ -37,9 +37,10 @@ class RecorderWindow : public QWidget {
   // Redraws the controls from the match and the screen.
   virtual void refresh() = 0;
 
-  // Runs a handler body: a UserError shows the error box and the program
-  // carries on; afterwards every window is redrawn.
-  void handle(const std::function<void()>& body);
+  // Runs a handler body: a UserError shows the error box (over
+  // `boxParent`, or this window) and the program carries on; afterwards
+  // every window is redrawn.
+  void handle(const std::function<void()>& body, QWidget* boxParent = nullptr);
 
   // What runs after every handler; the window set redraws every window.
   void setAfterHandler(std::function<void()> afterHandler) {
