@@ -48,8 +48,12 @@ class MendingEvents : public EventTest {
     QTableView* view = log(team);
     return view->visualRect(view->model()->index(row - 1, 2)).center();
   }
+  // A press and release, then the press the platform reports as a double-click.
   void doubleClickRow(int team, int row) {
-    QTest::mouseDClick(log(team)->viewport(), Qt::LeftButton, {}, rowPoint(team, row));
+    QWidget* viewport = log(team)->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, rowPoint(team, row));
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, rowPoint(team, row));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, rowPoint(team, row));
   }
   // The right button's menu over a row; its entries as the operator sees them.
   void rightClickRow(int team, int row) {
@@ -136,7 +140,7 @@ class MendingEvents : public EventTest {
     at(180);
     recordShot(1, 3, kGoal, kLeftWing, kOutsideRight);
   }
-  std::vector<std::string> teamOneRows() const {
+  std::vector<std::string> teamOneRows() {
     std::vector<std::string> rows;
     for (int row = 1; row <= match().teamEventCount(1); ++row) rows.push_back(logRow(1, row));
     return rows;
