@@ -34,6 +34,7 @@ EventEditDialog::EventEditDialog(QWidget* parent) : QDialog(parent) {
   ui.setupUi(this);
   setObjectName(QStringLiteral("eventEditDialog"));
   setFont(designFont(kPGothic, 14));
+  resize(width(), sizeHint().height());  // no gap above the buttons
   setWindowModality(Qt::ApplicationModal);
   ui.changeButton->setDefault(true);
   connect(ui.changeButton, &QPushButton::clicked, this, &EventEditDialog::changeRequested);

@@ -6,6 +6,7 @@
 
 #include "event_edit_dialog.h"
 #include "event_editor.h"
+#include "fonts.h"
 #include "recorder_window.h"
 
 LogEdits::LogEdits(RecorderWindow& window, std::array<QTableView*, 2> logs)
@@ -16,6 +17,7 @@ LogEdits::LogEdits(RecorderWindow& window, std::array<QTableView*, 2> logs)
 
   menu = new QMenu(&window);
   menu->setObjectName(QStringLiteral("logMenu"));
+  menu->setFont(designFont(kPGothic, 14));
   auto entry = [this](const char* name, const QString& text, auto slot) {
     auto* a = new QAction(text, &window_);
     a->setObjectName(QString::fromLatin1(name));
