@@ -7,6 +7,7 @@
 #include "grid_view.h"
 #include "key_entry.h"
 #include "key_legend.h"
+#include "log_edits.h"
 #include "log_table_model.h"
 #include "rules_view.h"
 #include "views.h"
@@ -103,6 +104,7 @@ MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Matc
             [view](int row) { followRow(view, row); });
     model->refresh();
   }
+  logEdits = new LogEdits(*this, {ui.teamOneLog, ui.teamTwoLog});
 }
 
 void MatchWindow::refresh() {
@@ -124,6 +126,7 @@ void MatchWindow::refresh() {
   ui.teamOneRowNamePanel->setText(qs(screen().teamPanel(1)));
   ui.teamTwoRowNamePanel->setText(qs(screen().teamPanel(2)));
   for (LogTableModel* log : logModels) log->refresh();
+  logEdits->refresh();
   showRules();
   if (keys_) {
     const auto typed = keys_->typedCandidates(screen());

@@ -36,6 +36,8 @@ class MatchWindow : public RecorderWindow {
   std::array<class LogTableModel*, 2> logModels{};
   // F8 opens the analysis window, as its button does.
   QShortcut* analysisKey = nullptr;
+  // Mending recorded events from the logs, with undo and redo.
+  class LogEdits* logEdits = nullptr;
 
   void pickPerson(int team, int slot);
   void chooseAction(Action action);

@@ -73,12 +73,12 @@ void RecorderWindow::closeEvent(QCloseEvent* event) {
   handle([this] { screen_.requestClose(id_); });
 }
 
-void RecorderWindow::handle(const std::function<void()>& body) {
+void RecorderWindow::handle(const std::function<void()>& body, QWidget* boxParent) {
   try {
     body();
   } catch (const UserError& error) {
     if (afterHandler_) afterHandler_();
-    showErrorBox(this, QString::fromStdString(error.what()));
+    showErrorBox(boxParent ? boxParent : this, QString::fromStdString(error.what()));
   }
   if (afterHandler_) afterHandler_();
 }

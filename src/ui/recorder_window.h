@@ -47,9 +47,10 @@ class RecorderWindow : public QWidget {
   // The controls whose step has a key.
   virtual std::vector<KeyedControl> keyedControls() const { return {}; }
 
-  // Runs a handler body: a UserError shows the error box and the program
-  // carries on; afterwards every window is redrawn.
-  void handle(const std::function<void()>& body);
+  // Runs a handler body: a UserError shows the error box (over
+  // `boxParent`, or this window) and the program carries on; afterwards
+  // every window is redrawn.
+  void handle(const std::function<void()>& body, QWidget* boxParent = nullptr);
 
   // What runs after every handler; the window set redraws every window.
   void setAfterHandler(std::function<void()> afterHandler) {

@@ -1,0 +1,37 @@
+// "記録の修正": one recorded event of a team as the operator mends it, or an
+// empty form for an event forgotten at the time. Each list offers only what
+// entering an event would have offered after the choice above it. The
+// window only reads its fields; the match window applies them.
+#pragma once
+
+#include <QDialog>
+
+#include "edit_choices.h"
+#include "ui_event_edit_dialog.h"
+
+class EventEditDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit EventEditDialog(QWidget* parent);
+
+  // The fields of event `e` of `team`, the roster as it stands now.
+  void presentEvent(const Match& m, int team, const Event& e);
+  // Empty fields for an event of `team` to insert; 削除 is not offered.
+  void presentEmpty(const Match& m, int team);
+
+  // The event the fields describe; a choice not made reads as none, which
+  // the editor refuses. Throws EditError for a time that is not "mm:ss".
+  EventDraft draft() const;
+
+  Ui::EventEditDialog ui;
+
+ signals:
+  void changeRequested();  // 変更
+  void deleteRequested();  // 削除
+
+ private:
+  void present(const Match& m, int team, const EventDraft& shown, bool empty);
+  void personChosen();
+  void actionChosen();
+};
