@@ -34,6 +34,7 @@ void MatchSafekeeping::open(const std::filesystem::path& path) {
   Match loaded;
   Screen screen(loaded);
   MatchFile imported = MatchFile::import(path, folder_, loaded, screen);
+  if (const auto source = savedFile(path.string())) loaded.adoptFile(*source);
   // The match left behind stays on disk among the ended ones.
   if (keeper_->file()) keeper_->end(m_, s_);
   m_.restore(loaded.state());

@@ -207,10 +207,12 @@ int Match::warnings(int team) const {
 
 void Match::markSaved(const std::vector<SavedFile>& written) {
   unsaved_ = false;
-  for (const SavedFile& f : written) {
-    std::erase_if(savedFiles_, [&](const SavedFile& s) { return s.path == f.path; });
-    savedFiles_.push_back(f);
-  }
+  for (const SavedFile& f : written) adoptFile(f);
+}
+
+void Match::adoptFile(const SavedFile& f) {
+  std::erase_if(savedFiles_, [&](const SavedFile& s) { return s.path == f.path; });
+  savedFiles_.push_back(f);
 }
 
 bool Match::wroteFile(const FileIdentity& f) const {

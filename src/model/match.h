@@ -84,6 +84,9 @@ class Match {
   // under its name: the file it replaced is gone, and the system may give
   // that file's inode to a file another program writes later.
   void markSaved(const std::vector<SavedFile>& written = {});
+  // A file that holds this match already (the copy it was opened from): a
+  // save replaces it without asking, and nothing counts as saved.
+  void adoptFile(const SavedFile& f);
   // Whether that file is one a save of this match wrote.
   bool wroteFile(const FileIdentity& f) const;
   const std::vector<SavedFile>& savedFiles() const { return savedFiles_; }
