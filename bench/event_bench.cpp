@@ -1,10 +1,13 @@
 // One event recorded through the real handlers: the person, the action, the
 // court location and the goal zone clicked on the offscreen windows, at the
 // start of a match and with a full match already in the logs. The same event
-// in the toolkit-free core alone shows what the windows add.
+// in the toolkit-free core alone shows what the windows add. Each event
+// through the windows is timed with the match kept in its match file after
+// every click, as the program does, and without.
 #include <benchmark/benchmark.h>
 
 #include <QTest>
+#include <filesystem>
 #include <memory>
 
 #include "window_set.h"
@@ -24,10 +27,21 @@ void clickEvent(const WindowSet& windows, int n) {
   press(windows.courtDialog()->zoneButtons[n % 11]);
 }
 
-std::unique_ptr<WindowSet> matchUnderWay(int events) {
+// A folder for the match files, removed afterwards.
+struct DataFolder {
+  std::filesystem::path path;
+  DataFolder() {
+    std::string name = (std::filesystem::temp_directory_path() / "hb-bench-XXXXXX").string();
+    path = mkdtemp(name.data());
+  }
+  ~DataFolder() { std::filesystem::remove_all(path); }
+};
+
+std::unique_ptr<WindowSet> matchUnderWay(int events, const DataFolder* kept) {
   auto windows = std::make_unique<WindowSet>();
   windows->match().timeOfDay = [] { return 0.5; };
   windows->start();
+  if (kept) windows->keepIn(kept->path);
   press(windows->teamSheet()->ui.finishInputButton);
   press(windows->matchWindow()->ui.startButton);
   for (int n = 0; n < events; ++n) clickEvent(*windows, n);
@@ -36,7 +50,9 @@ std::unique_ptr<WindowSet> matchUnderWay(int events) {
 
 void BM_EventThroughTheWindows(benchmark::State& state) {
   const int before = static_cast<int>(state.range(0));
-  auto windows = matchUnderWay(before);
+  const DataFolder folder;
+  const DataFolder* kept = state.range(1) ? &folder : nullptr;
+  auto windows = matchUnderWay(before, kept);
   int n = before;
   for (auto _ : state) {
     clickEvent(*windows, n);
@@ -44,14 +60,18 @@ void BM_EventThroughTheWindows(benchmark::State& state) {
     if (++n == before + 100) {
       state.PauseTiming();
       windows.reset();
-      windows = matchUnderWay(before);
+      windows = matchUnderWay(before, kept);
       n = before;
       state.ResumeTiming();
     }
   }
   state.counters["events in the logs"] = before;
+  state.SetLabel(kept ? "kept in the match file" : "not kept");
 }
-BENCHMARK(BM_EventThroughTheWindows)->Arg(0)->Arg(400)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EventThroughTheWindows)
+    ->ArgsProduct({{0, 400}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
 
 void BM_EventInTheCore(benchmark::State& state) {
   Match m;
