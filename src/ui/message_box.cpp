@@ -1,5 +1,7 @@
 #include "message_box.h"
 
+#include <QPushButton>
+
 QString errorBoxText(const QString& message) {
   if (!message.isEmpty()) {
     const char32_t last = message.toUcs4().back();
@@ -22,8 +24,14 @@ void showErrorBox(QWidget* parent, const QString& message) {
 bool askYesNo(QWidget* parent, const QString& question, QMessageBox::StandardButton preset) {
   if (BoxAnswers* answers = BoxAnswers::current())
     return answers->answer(QMessageBox::Question, question, preset) == QMessageBox::Yes;
-  return QMessageBox::question(parent, kProgramTitle, question, QMessageBox::Yes | QMessageBox::No,
-                               preset) == QMessageBox::Yes;
+  QMessageBox box(QMessageBox::Question, kProgramTitle, question,
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.setObjectName(QStringLiteral("questionBox"));
+  box.setDefaultButton(preset);
+  // The buttons speak the program's language whatever the system's is.
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+  return box.exec() == QMessageBox::Yes;
 }
 
 void showNotice(QWidget* parent, const QString& message) {

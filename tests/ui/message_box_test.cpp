@@ -19,6 +19,7 @@ struct ShownBox {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons buttons;
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+  QStringList buttonTexts;
 };
 
 // Notes every modal box that comes up and presses `answer` on it; a box
@@ -30,8 +31,11 @@ class BoxPresser {
     QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
+      QStringList texts;
+      for (QAbstractButton* b : box->buttons()) texts << b->text();
+      texts.sort();
       seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                      box->standardButton(box->defaultButton())});
+                      box->standardButton(box->defaultButton()), texts});
       if (QAbstractButton* button = box->button(answer))
         button->click();
       else
@@ -72,12 +76,15 @@ TEST(MessageBoxes, TheQuestionOffersYesAndNoWithNoTheDefault) {
   EXPECT_EQ(box.icon, QMessageBox::Question);
   EXPECT_EQ(box.buttons, QMessageBox::Yes | QMessageBox::No);
   EXPECT_EQ(box.defaultButton, QMessageBox::No);
+  EXPECT_EQ(box.buttonTexts, QStringList({QStringLiteral("いいえ"), QStringLiteral("はい")}));
 }
 
-TEST(MessageBoxes, NoToTheQuestionIsNotYes) {
+TEST(MessageBoxes, NoToTheQuestionIsNotYesAndAQuestionMayPresetYes) {
   BoxPresser no(QMessageBox::No);
   EXPECT_FALSE(askYesNo(nullptr, kQuestion));
-  EXPECT_EQ(no.seen.size(), 1u);
+  EXPECT_FALSE(askYesNo(nullptr, kQuestion, QMessageBox::Yes));
+  ASSERT_EQ(no.seen.size(), 2u);
+  EXPECT_EQ(no.seen[1].defaultButton, QMessageBox::Yes);
 }
 
 TEST(MessageBoxes, QueuedAnswersGoToTheNextBoxesInTurnWithoutShowingThem) {
