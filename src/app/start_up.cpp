@@ -43,6 +43,8 @@ bool beginKeeping(WindowSet& windows, const std::filesystem::path& folder,
     else if (restore)
       windows.safekeeping()->restore(restore->path);
   } catch (const StoreError& e) {
+    // The splash waits until the box is answered: it would cover it.
+    windows.teamSheet()->splashTimer.stop();
     showErrorBox(windows.teamSheet(), QString::fromStdString(e.what()));
     if (e.problem() == StoreProblem::InUse) return false;
   }
