@@ -2,6 +2,8 @@
 // checking that each window comes up when the operator needs it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QLineEdit>
 #include <QTest>
 
