@@ -11,6 +11,7 @@
 
 #include "event_steps.h"
 #include "expected_files.h"
+#include "log_edits.h"
 #include "match_file.h"
 #include "scratch_folder.h"
 #include "start_up.h"
@@ -114,6 +115,26 @@ TEST_F(KeptMatch, TheEventBeingEnteredComesBackAtItsStageWithItsWindows) {
   click(zone(5));
   EXPECT_FALSE(court()->isVisible());
   EXPECT_EQ(logRow(1, 1).substr(0, logRow(1, 1).find('|')), "01：15");
+  EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "1");
+}
+
+TEST_F(KeptMatch, MendsAndTheirUndoAreKeptLikeEveryOtherStep) {
+  startMatch();
+  recordShot(1, 1, 1, 2, 4);
+  recordShot(1, 2, 2, 3, 6);
+  matchWindow()->logEdits->remove(1, 0);
+  ASSERT_EQ(match().events().size(), 1u);
+  MatchState before = match().state();
+  ASSERT_TRUE(restart());
+  EXPECT_TRUE(match().state() == before);
+  EXPECT_NE(logRow(1, 1).find("シュートミス"), std::string::npos) << logRow(1, 1);
+
+  // Undone after the restart: the history came back with the match.
+  matchWindow()->logEdits->undo();
+  ASSERT_EQ(match().events().size(), 2u);
+  before = match().state();
+  ASSERT_TRUE(restart());
+  EXPECT_TRUE(match().state() == before);
   EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "1");
 }
 
