@@ -37,7 +37,8 @@ void Screen::show(WindowId w) {
 }
 
 ScreenState Screen::state() const {
-  return {visible_, frontOrder_, rosterCarried_, splashShown_, notes_};
+  return {visible_, frontOrder_,   rosterCarried_,           splashShown_,
+          notes_,   analysisTeam_, analysisSlot_.value_or(0)};
 }
 
 void Screen::restore(const ScreenState& s) {
@@ -46,6 +47,8 @@ void Screen::restore(const ScreenState& s) {
   rosterCarried_ = s.rosterCarried;
   splashShown_ = s.splashShown;
   notes_ = s.notes;
+  analysisTeam_ = s.analysisTeam;
+  analysisSlot_ = s.analysisSlot > 0 ? std::optional<int>(s.analysisSlot) : std::nullopt;
   raised_.clear();
   for (WindowId w : frontOrder_)
     if (visible(w)) raised_.push_back(w);

@@ -26,6 +26,9 @@ struct ScreenState {
   bool splashShown = false;
   // The roster grid's separator column, by line; typed into, never saved.
   std::array<std::string, kRosterLines> notes;
+  // The analysis window's team and person (0 the whole team).
+  int analysisTeam = 1;
+  int analysisSlot = 0;
   bool operator==(const ScreenState&) const = default;
 };
 

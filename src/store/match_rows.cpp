@@ -65,6 +65,8 @@ void bindMatch(Statement& s, const Header& h, const Match& m, const ScreenState&
       .bind(32, c.period)
       .bind(33, c.periodOver)
       .bind(34, entry.event.period);
+  // Added by version 3.
+  s.bind(35, screen.analysisTeam).bind(36, screen.analysisSlot);
 }
 
 void bindRosterLine(Statement& s, int team, int slot, const RosterLine& line) {
@@ -157,6 +159,8 @@ class Reader {
     m.clock.period = static_cast<int>(ranged(s, 32, 1, m.settings.periods.count(), "period"));
     m.clock.periodOver = s.integer(33) != 0;
     m.entry.event.period = static_cast<int>(ranged(s, 34, 1, 4, "period"));
+    st.screen.analysisTeam = static_cast<int>(ranged(s, 35, 1, kTeams, "analysis team"));
+    st.screen.analysisSlot = static_cast<int>(ranged(s, 36, 0, kLastPlayerSlot, "analysis person"));
     s.reset();
   }
 

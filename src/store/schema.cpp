@@ -96,6 +96,12 @@ ALTER TABLE edits ADD COLUMN b_period INTEGER NOT NULL DEFAULT 1;
 ALTER TABLE edits ADD COLUMN a_period INTEGER NOT NULL DEFAULT 1;
 ALTER TABLE saved_files ADD COLUMN path TEXT NOT NULL DEFAULT '';
 )sql",
+    // Version 3. The team and the person (0 the whole team) the analysis
+    // window shows.
+    R"sql(
+ALTER TABLE match ADD COLUMN analysis_team INTEGER NOT NULL DEFAULT 1;
+ALTER TABLE match ADD COLUMN analysis_slot INTEGER NOT NULL DEFAULT 0;
+)sql",
 };
 
 }  // namespace

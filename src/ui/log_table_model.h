@@ -19,6 +19,8 @@ class LogTableModel : public QAbstractTableModel {
 
   // Brings rows and cells in line with the match after a step.
   void refresh();
+  // The row of the next event, counted under the heads.
+  int selectedRow() const { return selected_; }
 
  signals:
   // The row of the next event, counted under the heads.

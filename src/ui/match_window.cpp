@@ -102,6 +102,17 @@ MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Matc
     attachGrid(view, model, kLogLayout);
     connect(model, &LogTableModel::selectedRowChanged, view,
             [view](int row) { followRow(view, row); });
+    // The highlighted row shows where the next event goes: a click or a key
+    // in the log, say to mend a row, does not move it. Put back without
+    // scrolling, so that the row clicked stays under the pointer for the
+    // second half of a double-click.
+    view->setAutoScroll(false);
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, view,
+            [view, model](const QModelIndex& now) {
+              const int row = model->selectedRow();
+              if (now.row() != row && row >= 0 && row < model->rowCount())
+                view->setCurrentIndex(model->index(row, std::max(0, now.column())));
+            });
     model->refresh();
   }
   logEdits = new LogEdits(*this, {ui.teamOneLog, ui.teamTwoLog});

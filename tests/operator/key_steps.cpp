@@ -32,7 +32,7 @@ const std::vector<std::string> kUnmapped = {"F9", "F12", "Ctrl+Q", "Alt+X", "Shi
 QWidget* RandomOperator::front() const {
   QCoreApplication::processEvents();  // activation comes as a queued platform event
   QWidget* active = QApplication::activeWindow();
-  return active && windows_.owns(active) && active->isVisible() ? active : windows_.teamSheet();
+  return active && windows_->owns(active) && active->isVisible() ? active : windows_->teamSheet();
 }
 
 void RandomOperator::sendKeys(const std::string& names, QWidget* window) {
@@ -67,7 +67,7 @@ const OperatorButton* RandomOperator::buttonOfStep(const KeyStep& step,
     case KeyStepKind::Pause:
       return find(R::Pause);
     case KeyStepKind::Switch:
-      return find(inFront == windows_.teamSheet() ? R::SheetSwitch : R::MatchSwitch);
+      return find(inFront == windows_->teamSheet() ? R::SheetSwitch : R::MatchSwitch);
     case KeyStepKind::Correct:
       if (c == 3) return find(R::PersonCorrect);
       if (c == 4 || (c == 5 && shot)) return find(R::CourtCorrect);
@@ -104,15 +104,15 @@ std::string RandomOperator::afterKey(const OperatorButton* acting, size_t errors
 
 std::string RandomOperator::pressKey() {
   QWidget* inFront = front();
-  if (inFront == windows_.splash()) {
+  if (inFront == windows_->splash()) {
     sendKeys("Esc", inFront);
     note("a key on the splash");
-    if (windows_.splash()->isVisible()) return "a key left the splash up";
+    if (windows_->splash()->isVisible()) return "a key left the splash up";
     return rules_.unchangedInStep() ? "" : "a key on the splash changed the logs";
   }
   // A key typed into a box or a cell is typing: the operator first moves
   // on from there, as with the Tab key.
-  if (takesText(inFront->focusWidget())) windows_.teamSheet()->ui.finishInputButton->setFocus();
+  if (takesText(inFront->focusWidget())) windows_->teamSheet()->ui.finishInputButton->setFocus();
 
   std::vector<std::string> keys = kUnmapped;
   for (size_t i = 0; i < keySteps().size(); ++i)
@@ -123,8 +123,8 @@ std::string RandomOperator::pressKey() {
   // The step offered now, if the key has one, and its button.
   const OperatorButton* acting = nullptr;
   bool typing = false, help = false;
-  const bool personsDue =
-      windows_.matchWindow()->isVisible() && windows_.matchWindow()->personButtons[0]->isEnabled();
+  const bool personsDue = windows_->matchWindow()->isVisible() &&
+                          windows_->matchWindow()->personButtons[0]->isEnabled();
   for (int i : keymap().stepsOn(key)) {
     const KeyStep& step = keySteps()[i];
     const OperatorButton* b = buttonOfStep(step, inFront);
@@ -144,14 +144,14 @@ std::string RandomOperator::pressKey() {
   sendKeys(key, inFront);
 
   // The key list comes to the front, or goes when it is in front.
-  if (help && windows_.keyHelp()->isVisible() == (inFront == windows_.keyHelp()))
+  if (help && windows_->keyHelp()->isVisible() == (inFront == windows_->keyHelp()))
     return "the key list did not come forward or go";
   if (typing) {
     // Part of a person: shown as typed, taken back by the correction key.
-    if (windows_.matchWindow()->typedPersonPanel->isHidden()) return "typing showed nothing";
+    if (windows_->matchWindow()->typedPersonPanel->isHidden()) return "typing showed nothing";
     if (!rules_.unchangedInStep()) return "typing a person changed the logs";
     sendKeys(keyOf("correct"), inFront);
-    if (!windows_.matchWindow()->typedPersonPanel->isHidden())
+    if (!windows_->matchWindow()->typedPersonPanel->isHidden())
       return "the correction key left what was typed";
     return afterKey(nullptr, errors, questions);
   }
@@ -168,16 +168,16 @@ std::string RandomOperator::pressKey() {
 
 std::string RandomOperator::typePerson() {
   QWidget* inFront = front();
-  const bool personsDue =
-      windows_.matchWindow()->isVisible() && windows_.matchWindow()->personButtons[0]->isEnabled();
-  if (!personsDue || inFront == windows_.splash()) return pressKey();
-  if (takesText(inFront->focusWidget())) windows_.teamSheet()->ui.finishInputButton->setFocus();
+  const bool personsDue = windows_->matchWindow()->isVisible() &&
+                          windows_->matchWindow()->personButtons[0]->isEnabled();
+  if (!personsDue || inFront == windows_->splash()) return pressKey();
+  if (takesText(inFront->focusWidget())) windows_->teamSheet()->ui.finishInputButton->setFocus();
 
   const int team = 1 + random_.below(2);
   const int slot = random_.below(kRosterLines);
   const OperatorButton& person = *find(R::Person, slot, team);
   auto caption = [&](int t, int s) {
-    return windows_.matchWindow()->personButtons[(t - 1) * kRosterLines + s]->text().toStdString();
+    return windows_->matchWindow()->personButtons[(t - 1) * kRosterLines + s]->text().toStdString();
   };
   const std::string number = caption(team, slot);
   int inTeam = 0, inOther = 0;
@@ -234,7 +234,7 @@ std::string RandomOperator::typePerson() {
   if (slot == kOfficialSlot && action != kTimeOut && action != kFoul) {
     if (!rules_.unchangedInStep()) return "an action the person may not take changed the logs";
     for (int n = 0; n < typed; ++n) sendKeys(keyOf("correct"), inFront);
-    if (!windows_.matchWindow()->typedPersonPanel->isHidden())
+    if (!windows_->matchWindow()->typedPersonPanel->isHidden())
       return "the correction key left what was typed";
     return afterKey(nullptr, errors, questions);
   }

@@ -61,12 +61,12 @@ const Readings::Persons& teamTally(const Readings& r, int team) {
 }  // namespace
 
 std::array<int, 4> OperatorRules::cursors() const {
-  const Readings r(m_);
+  const Readings r(*m_);
   return {r.logCol1, r.logRow1, r.logCol2, r.logRow2};
 }
 
 std::string OperatorRules::rosterCell(int col, int row) const {
-  return RosterGrid(m_).cell(col, row);
+  return RosterGrid(*m_).cell(col, row);
 }
 
 struct OperatorRules::Derived {
@@ -79,22 +79,22 @@ struct OperatorRules::Derived {
 };
 
 int OperatorRules::activeTeam() const {
-  return Readings(m_).activeTeam;
+  return Readings(*m_).activeTeam;
 }
 
 int OperatorRules::logRow(int team) const {
-  return m_.teamEventCount(team) + 1;
+  return m_->teamEventCount(team) + 1;
 }
 
 int OperatorRules::openCol() const {
-  const Readings r(m_);
+  const Readings r(*m_);
   return r.activeTeam == 2 ? r.logCol2 : r.activeTeam == 1 ? r.logCol1 : 0;
 }
 
 int OperatorRules::openAction() const {
   if (openCol() < 4) return 0;
   const int team = activeTeam();
-  return codeIn(kPlays, logCell(m_, team, 3, logRow(team)));
+  return codeIn(kPlays, logCell(*m_, team, 3, logRow(team)));
 }
 
 int OperatorRules::openSlot() const {
@@ -116,14 +116,15 @@ bool OperatorRules::windowNeeded(WindowId w) const {
 void OperatorRules::beforeStep() {
   colBefore_ = openCol();
   teamBefore_ = activeTeam();
-  for (int team = 1; team <= 2; ++team) openTimeBefore_[team] = logCell(m_, team, 0, logRow(team));
-  logsBefore_ = logCells(m_);
+  for (int team = 1; team <= 2; ++team) openTimeBefore_[team] = logCell(*m_, team, 0, logRow(team));
+  logsBefore_ = logCells(*m_);
   cursorsBefore_ = cursors();
   lastClick_.reset();
+  mendedInStep_ = false;
 }
 
 bool OperatorRules::unchangedInStep() const {
-  return logCells(m_) == logsBefore_ && cursorsBefore_ == cursors();
+  return logCells(*m_) == logsBefore_ && cursorsBefore_ == cursors();
 }
 
 std::string OperatorRules::expectedErrorOf(const OperatorButton& b) const {
@@ -218,13 +219,13 @@ void OperatorRules::rosterTyped(int col, int row, const std::string& text) {
 }
 
 void OperatorRules::saved() {
-  logsAtSave_ = logCells(m_);
+  logsAtSave_ = logCells(*m_);
   recordingSinceSave_ = false;
   editedSinceSave_ = false;
 }
 
 bool OperatorRules::logsChangedSinceSave() const {
-  return logCells(m_) != logsAtSave_;
+  return logCells(*m_) != logsAtSave_;
 }
 
 int OperatorRules::lastFilledLogRow() const {
@@ -232,7 +233,7 @@ int OperatorRules::lastFilledLogRow() const {
   for (int team = 1; team <= 2; ++team) {
     const int row = logRow(team);
     bool open = false;
-    for (int col = 0; col < 6; ++col) open = open || !logCell(m_, team, col, row).empty();
+    for (int col = 0; col < 6; ++col) open = open || !logCell(*m_, team, col, row).empty();
     last = std::max(last, open ? row : row - 1);
   }
   return last;
@@ -292,7 +293,7 @@ int64_t OperatorRules::shotTotal(int team, bool goals) const {
 }
 
 std::string OperatorRules::checkCursorsAndLogs() {
-  const Readings s(m_);
+  const Readings s(*m_);
   const int active = s.activeTeam;
   if (active == 0 && (s.logCol1 != 0 || s.logCol2 != 0)) return "a cursor moved with no person";
   if (active == 1 && s.logCol2 != 0)
@@ -308,14 +309,14 @@ std::string OperatorRules::checkCursorsAndLogs() {
       lastClick_->team == active) {
     const int row = logRow(active);
     rowSlot_[active][row] = lastClick_->code;
-    const LogRow cells = shownLogRow(windows_, active, row);
+    const LogRow cells = shownLogRow(*windows_, active, row);
     const int rosterRow = lastClick_->code + 1;
     if (cells[1] != rosterCell(active == 2 ? 8 : 1, rosterRow) ||
         cells[2] != rosterCell(active == 2 ? 9 : 2, rosterRow))
       return "the picked person's number or name differ from the roster: " + joined(cells);
     std::string time;
     if (colBefore_ == 0) {
-      const std::string caption = windows_.matchWindow()->ui.clockPanel->text().toStdString();
+      const std::string caption = windows_->matchWindow()->ui.clockPanel->text().toStdString();
       const size_t colon = caption.find(':');
       time = caption.substr(0, colon) + "：" + caption.substr(colon + 1);
     } else {
@@ -329,7 +330,7 @@ std::string OperatorRules::checkCursorsAndLogs() {
   if (c >= 3 && openSlot() < 0) return "the open event has no person picked";
 
   for (int team = 1; team <= 2; ++team) {
-    QTableView* view = logView(windows_, team);
+    QTableView* view = logView(*windows_, team);
     const int logRow = this->logRow(team);
     if (shownRows(view) != logRow + 4)
       return say("team ", team, "'s log shows ", shownRows(view), " rows at row ", logRow);
@@ -339,13 +340,13 @@ std::string OperatorRules::checkCursorsAndLogs() {
     if (static_cast<int>(done.size()) > logRow - 1) return say("team ", team, "'s log lost a row");
     for (size_t i = 0; i < done.size(); ++i)
       for (int col = 0; col < 6; ++col)
-        if (logCell(m_, team, col, static_cast<int>(i) + 1) != done[i][col])
+        if (logCell(*m_, team, col, static_cast<int>(i) + 1) != done[i][col])
           return say("team ", team, "'s completed row ", i + 1, " changed: ", joined(done[i]));
     while (static_cast<int>(done.size()) < logRow - 1) {
       const int row = static_cast<int>(done.size()) + 1;
       const auto slot = rowSlot_[team].find(row);
       if (slot == rowSlot_[team].end()) return say("team ", team, " row ", row, " has no pick");
-      const LogRow cells = shownLogRow(windows_, team, row);
+      const LogRow cells = shownLogRow(*windows_, team, row);
       const std::string problem = rowProblem(cells, slot->second);
       if (!problem.empty())
         return say("team ", team, " row ", row, " '", joined(cells), "': ", problem);
@@ -353,7 +354,7 @@ std::string OperatorRules::checkCursorsAndLogs() {
     }
     // The open row holds cells up to its cursor only; rows below are empty.
     const int col = team == active ? c : 0;
-    const LogRow open = shownLogRow(windows_, team, logRow);
+    const LogRow open = shownLogRow(*windows_, team, logRow);
     for (int k = col; k < 6; ++k)
       if (!open[k].empty())
         return say("team ", team, " open row at column ", col, ": ", joined(open));
@@ -366,7 +367,7 @@ std::string OperatorRules::checkCursorsAndLogs() {
       return "open row's place: " + joined(open);
     for (int row = logRow + 1; row < shownRows(view); ++row)
       for (int k = 0; k < 7; ++k)
-        if (!logCell(m_, team, k, row).empty())
+        if (!logCell(*m_, team, k, row).empty())
           return say("team ", team, " row ", row, " below the open row");
   }
   return "";
@@ -385,45 +386,47 @@ std::string OperatorRules::checkButtons() const {
   auto check = [&](std::string problem) {
     if (broken.empty() && !problem.empty()) broken = problem;
   };
-  check(expect(windows_.teamSheet()->ui.finishInputButton, true, "team sheet"));
-  check(expect(windows_.teamSheet()->ui.saveButton, true, "team sheet"));
-  check(expect(windows_.matchWindow()->ui.startButton, !started_, "start"));
-  check(expect(windows_.matchWindow()->ui.pauseButton, started_, "pause"));
-  check(expect(windows_.matchWindow()->ui.teamSheetButton, true, "match window"));
-  check(expect(windows_.matchWindow()->ui.analysisButton, true, "match window"));
-  check(expect(windows_.analysisWindow()->ui.teamOneButton, true, "analysis window"));
-  check(expect(windows_.analysisWindow()->ui.teamTwoButton, true, "analysis window"));
-  check(expect(windows_.matchWindow()->ui.correctionButton, c == 3 && personCorrectable_,
+  check(expect(windows_->teamSheet()->ui.finishInputButton, true, "team sheet"));
+  check(expect(windows_->teamSheet()->ui.saveButton, true, "team sheet"));
+  check(expect(windows_->matchWindow()->ui.startButton, !started_, "start"));
+  check(expect(windows_->matchWindow()->ui.pauseButton, started_, "pause"));
+  check(expect(windows_->matchWindow()->ui.teamSheetButton, true, "match window"));
+  check(expect(windows_->matchWindow()->ui.analysisButton, true, "match window"));
+  check(expect(windows_->analysisWindow()->ui.teamOneButton, true, "analysis window"));
+  check(expect(windows_->analysisWindow()->ui.teamTwoButton, true, "analysis window"));
+  check(expect(windows_->matchWindow()->ui.correctionButton, c == 3 && personCorrectable_,
                "match correction"));
-  for (QPushButton* b : windows_.matchWindow()->personButtons)
+  for (QPushButton* b : windows_->matchWindow()->personButtons)
     check(expect(b, started_ && c <= 1, "person"));
   for (int code = 1; code <= 6; ++code)
-    check(expect(windows_.matchWindow()->actionButtons[code - 1],
+    check(expect(windows_->matchWindow()->actionButtons[code - 1],
                  c == 3 && (slot != 0 || code == kTimeOut || code == kFoul), "action"));
   const bool awaitingBench = c == 4 && action == kTimeOut;
   const bool awaitingZone = c == 5 && shot;
-  for (QPushButton* b : windows_.courtDialog()->locationButtons)
+  for (QPushButton* b : windows_->courtDialog()->locationButtons)
     check(expect(b, !awaitingBench && !awaitingZone, "location"));
-  for (QPushButton* b : windows_.courtDialog()->zoneButtons) check(expect(b, awaitingZone, "zone"));
-  check(expect(windows_.courtDialog()->ui.benchButton, awaitingBench, "bench"));
-  check(expect(windows_.courtDialog()->ui.correctionButton, true, "court correction"));
+  for (QPushButton* b : windows_->courtDialog()->zoneButtons)
+    check(expect(b, awaitingZone, "zone"));
+  check(expect(windows_->courtDialog()->ui.benchButton, awaitingBench, "bench"));
+  check(expect(windows_->courtDialog()->ui.correctionButton, true, "court correction"));
   for (WindowId w : {WindowId::KeepMiss, WindowId::PenaltyThrow, WindowId::Foul, WindowId::TimeOut})
-    for (QPushButton* b : windows_.window(w)->findChildren<QPushButton*>())
+    for (QPushButton* b : windows_->window(w)->findChildren<QPushButton*>())
       check(expect(b, true, "detail"));
   if (!broken.empty()) return say(broken, " with the cursor at ", c, ", action ", action);
 
   // Which windows show: those the open event needs, and no detail dialog
   // that it does not need.
-  if (!windows_.teamSheet()->isVisible()) return "the team sheet is hidden";
-  if (windowNeeded(WindowId::Court) && !windows_.courtDialog()->isVisible())
+  if (!windows_->teamSheet()->isVisible()) return "the team sheet is hidden";
+  if (windowNeeded(WindowId::Court) && !windows_->courtDialog()->isVisible())
     return "the court dialog is hidden";
-  if (c <= 1 && windows_.courtDialog()->isVisible()) return "the court dialog shows with no action";
-  if (c == 5 && !shot && windows_.courtDialog()->isVisible())
+  if (c <= 1 && windows_->courtDialog()->isVisible())
+    return "the court dialog shows with no action";
+  if (c == 5 && !shot && windows_->courtDialog()->isVisible())
     return "the court dialog shows over a detail dialog";
   for (WindowId w : {WindowId::KeepMiss, WindowId::PenaltyThrow, WindowId::Foul, WindowId::TimeOut})
-    if (windows_.window(w)->isVisible() != windowNeeded(w))
-      return say(windows_.window(w)->objectName().toStdString(),
-                 windows_.window(w)->isVisible() ? " shows" : " is hidden", " with the cursor at ",
+    if (windows_->window(w)->isVisible() != windowNeeded(w))
+      return say(windows_->window(w)->objectName().toStdString(),
+                 windows_->window(w)->isVisible() ? " shows" : " is hidden", " with the cursor at ",
                  c, ", action ", action);
   return "";
 }
@@ -436,9 +439,9 @@ std::string OperatorRules::checkWayForward() const {
     return false;
   };
   // A hidden match window comes back with the team sheet's button.
-  const bool matchReachable = windows_.matchWindow()->isVisible() ||
-                              (windows_.teamSheet()->isVisible() &&
-                               windows_.teamSheet()->ui.finishInputButton->isEnabled());
+  const bool matchReachable = windows_->matchWindow()->isVisible() ||
+                              (windows_->teamSheet()->isVisible() &&
+                               windows_->teamSheet()->ui.finishInputButton->isEnabled());
   auto onMatchWindow = [&](const auto& buttons) {
     for (QPushButton* b : buttons)
       if (b->isEnabled()) return matchReachable;
@@ -448,19 +451,19 @@ std::string OperatorRules::checkWayForward() const {
   const int action = openAction();
   bool forward = false;
   if (!started_) {
-    forward = onMatchWindow(std::vector<QPushButton*>{windows_.matchWindow()->ui.startButton});
+    forward = onMatchWindow(std::vector<QPushButton*>{windows_->matchWindow()->ui.startButton});
   } else if (c <= 1) {
-    forward = onMatchWindow(windows_.matchWindow()->personButtons);
+    forward = onMatchWindow(windows_->matchWindow()->personButtons);
   } else if (c == 3) {
-    forward = onMatchWindow(windows_.matchWindow()->actionButtons);
+    forward = onMatchWindow(windows_->matchWindow()->actionButtons);
   } else if (c == 4) {
-    std::vector<QPushButton*> places = windows_.courtDialog()->locationButtons;
-    places.push_back(windows_.courtDialog()->ui.benchButton);
-    forward = anyUsable(windows_.courtDialog(), places);
+    std::vector<QPushButton*> places = windows_->courtDialog()->locationButtons;
+    places.push_back(windows_->courtDialog()->ui.benchButton);
+    forward = anyUsable(windows_->courtDialog(), places);
   } else if (action == kGoal || action == kShotMiss) {
-    forward = anyUsable(windows_.courtDialog(), windows_.courtDialog()->zoneButtons);
+    forward = anyUsable(windows_->courtDialog(), windows_->courtDialog()->zoneButtons);
   } else {
-    QWidget* detail = windows_.window(dialogOf(action));
+    QWidget* detail = windows_->window(dialogOf(action));
     forward = anyUsable(detail, detail->findChildren<QPushButton*>());
   }
   return forward ? "" : say("stuck: nothing usable with the cursor at ", c, ", action ", action);
@@ -468,7 +471,7 @@ std::string OperatorRules::checkWayForward() const {
 
 std::string OperatorRules::checkCounts() {
   const Derived d = derive();
-  const Readings s(m_);
+  const Readings s(*m_);
   for (int team = 1; team <= 2; ++team) {
     for (int kind = 0; kind < 8; ++kind)
       for (int slot = 0; slot <= 14; ++slot)
@@ -491,13 +494,13 @@ std::string OperatorRules::checkCounts() {
           return say("keepMissTally [", team, "][", slot, "][", kind, "] is ",
                      s.keepMissTally.at(team, slot, kind));
     }
-    const QLabel* score = team == 2 ? windows_.matchWindow()->ui.teamTwoScorePanel
-                                    : windows_.matchWindow()->ui.teamOneScorePanel;
+    const QLabel* score = team == 2 ? windows_->matchWindow()->ui.teamTwoScorePanel
+                                    : windows_->matchWindow()->ui.teamOneScorePanel;
     if (score->text().toStdString() != std::to_string(d.score[team]))
       return say("team ", team, "'s score reads ", score->text().toStdString(), ", the log has ",
                  d.score[team], " goals");
-    const QLabel* warnings = team == 2 ? windows_.teamSheet()->ui.teamTwoWarningsPanel
-                                       : windows_.teamSheet()->ui.teamOneWarningsPanel;
+    const QLabel* warnings = team == 2 ? windows_->teamSheet()->ui.teamTwoWarningsPanel
+                                       : windows_->teamSheet()->ui.teamOneWarningsPanel;
     if (warnings->text().toStdString() != std::to_string(d.warnings[team]))
       return say("team ", team, "'s warning count reads ", warnings->text().toStdString());
 
@@ -514,14 +517,17 @@ std::string OperatorRules::checkCounts() {
         const bool number = isWholeNumber(expected, &value);
         if (delta == 1 && (expected.empty() || number)) {
           expected = std::to_string(value + 1);
-        } else if (delta == -1 && kind == 0 && number) {
-          expected = std::to_string(value - 1);
+        } else if (delta == -1 && (kind == 0 || mendedInStep_) && number) {
+          // An edit that leaves the person none of the kind empties a cell
+          // it brings to 0, as a recording of the events as they now stand
+          // would have left it.
+          expected = mendedInStep_ && value == 1 && now == 0 ? "" : std::to_string(value - 1);
         } else if (delta != 0) {
           return say("roster cell (", col, ", ", slot + 1, ") holding '", expected,
                      "' was counted ", delta > 0 ? "up" : "down");
         }
         countSeen_[key] = now;
-        const std::string cell = shown(windows_.teamSheet()->ui.rosterGrid, col, slot + 1);
+        const std::string cell = shown(windows_->teamSheet()->ui.rosterGrid, col, slot + 1);
         if (cell != expected)
           return say("roster cell (", col, ", ", slot + 1, ") reads '", cell, "', expected '",
                      expected, "'");
@@ -545,7 +551,7 @@ void OperatorRules::clockTicked(double nowSeconds) {
 }
 
 std::string OperatorRules::checkClock(double nowSeconds) const {
-  const std::string caption = windows_.matchWindow()->ui.clockPanel->text().toStdString();
+  const std::string caption = windows_->matchWindow()->ui.clockPanel->text().toStdString();
   if (halfOver_) {
     const std::string end = clockCaption(half_ * kHalfSeconds);
     return caption == end ? "" : "the clock reads " + caption + " at the end of the half";
@@ -562,14 +568,14 @@ std::string OperatorRules::checkCarried() const {
     const std::string expected = !carried_   ? ""
                                  : slot == 0 ? "監督"
                                              : rosterCell(team == 2 ? 8 : 1, slot + 1);
-    if (windows_.matchWindow()->personButtons[n]->text().toStdString() != expected)
+    if (windows_->matchWindow()->personButtons[n]->text().toStdString() != expected)
       return say("person button ", n + 1, " reads '",
-                 windows_.matchWindow()->personButtons[n]->text().toStdString(), "'");
+                 windows_->matchWindow()->personButtons[n]->text().toStdString(), "'");
   }
-  const std::string one = carried_ ? m_.team(1).name : "";
-  const std::string two = carried_ ? m_.team(2).name : "";
-  if (windows_.matchWindow()->ui.teamOneLogNamePanel->text().toStdString() != one ||
-      windows_.matchWindow()->ui.teamTwoRowNamePanel->text().toStdString() != two)
+  const std::string one = carried_ ? m_->team(1).name : "";
+  const std::string two = carried_ ? m_->team(2).name : "";
+  if (windows_->matchWindow()->ui.teamOneLogNamePanel->text().toStdString() != one ||
+      windows_->matchWindow()->ui.teamTwoRowNamePanel->text().toStdString() != two)
     return "the team panels differ from the team names";
   return "";
 }
@@ -605,7 +611,7 @@ std::string rateOf(int64_t goals, int64_t shots) {
 // The analysis window, while shown, counts the completed shots of the team
 // and person chosen, place by place, and the score of the completed goals.
 std::string OperatorRules::checkAnalysis() const {
-  const AnalysisWindow* window = windows_.analysisWindow();
+  const AnalysisWindow* window = windows_->analysisWindow();
   if (window->isVisible() != analysisShown_)
     return analysisShown_ ? "the analysis window is hidden" : "the analysis window shows";
   if (!analysisShown_) return "";
@@ -661,12 +667,122 @@ bool OperatorRules::textsLoseCharacters(const std::string& stem) const {
   auto lossy = [](const std::string& text) {
     return text.find("⚽") != std::string::npos || text.find("😀") != std::string::npos;
   };
-  if (lossy(stem) || lossy(m_.team(1).name) || lossy(m_.team(2).name)) return true;
+  if (lossy(stem) || lossy(m_->team(1).name) || lossy(m_->team(2).name)) return true;
   for (int team = 1; team <= 2; ++team) {
     for (int slot = 1; slot <= 14; ++slot)
       if (lossy(rosterCell(team == 2 ? 9 : 2, slot + 1))) return true;
     for (int row = 1; row <= logRow(team); ++row)
-      if (lossy(logCell(m_, team, 1, row)) || lossy(logCell(m_, team, 2, row))) return true;
+      if (lossy(logCell(*m_, team, 1, row)) || lossy(logCell(*m_, team, 2, row))) return true;
   }
   return false;
+}
+
+namespace {
+
+// The count a row moves: 0 the goals, 5 to 7 the sanctions; -1 none.
+int countKindOf(const LogRow& row) {
+  const int play = codeIn(kPlays, row[3]);
+  if (play == kGoal) return 0;
+  if (play == kFoul) return codeIn(kSanctions, row[5]) + 4;
+  return -1;
+}
+
+int countColumn(int team, int kind) {
+  return (kind == 0 ? 3 : kind - 1) + (team == 2 ? 7 : 0);
+}
+
+}  // namespace
+
+LogRow OperatorRules::mendedRow(int team, int slot, int seconds, const std::string& play,
+                                const std::string& place, const std::string& detail,
+                                const LogRow* kept, int keptSlot) const {
+  LogRow row;
+  char time[32];
+  std::snprintf(time, sizeof time, "%02d：%02d", seconds / 60, seconds % 60);
+  row[0] = time;
+  if (kept && keptSlot == slot) {
+    row[1] = (*kept)[1];
+    row[2] = (*kept)[2];
+  } else {
+    row[1] = rosterCell(team == 2 ? 8 : 1, slot + 1);
+    row[2] = rosterCell(team == 2 ? 9 : 2, slot + 1);
+  }
+  row[3] = play;
+  row[4] = place;
+  row[5] = detail;
+  return row;
+}
+
+std::string OperatorRules::expectedErrorOfMend(const Mend& mend, bool forward) const {
+  using K = Mend::Kind;
+  struct Move {
+    int slot, kind, delta;
+  };
+  std::vector<Move> moves;
+  auto add = [&](const LogRow& row, int slot, int delta) {
+    const int kind = countKindOf(row);
+    if (kind < 0) return;
+    for (Move& m : moves)
+      if (m.slot == slot && m.kind == kind) {
+        m.delta += delta;
+        return;
+      }
+    moves.push_back({slot, kind, delta});
+  };
+  const bool hasBefore = mend.kind != K::Insert;
+  const bool hasAfter = mend.kind != K::Remove;
+  if (forward ? hasBefore : hasAfter)
+    add(forward ? mend.before : mend.after, forward ? mend.slotBefore : mend.slotAfter, -1);
+  if (forward ? hasAfter : hasBefore)
+    add(forward ? mend.after : mend.before, forward ? mend.slotAfter : mend.slotBefore, +1);
+  for (const Move& m : moves) {
+    if (m.delta == 0) continue;
+    const auto found = countText_.find({countColumn(mend.team, m.kind), m.slot + 1});
+    const std::string text = found == countText_.end() ? "" : found->second;
+    if (!isWholeNumber(text) && !(text.empty() && m.delta > 0)) return conversionError(text);
+  }
+  return "";
+}
+
+void OperatorRules::apply(const Mend& mend, bool forward) {
+  using K = Mend::Kind;
+  std::vector<LogRow>& rows = completed_[mend.team];
+  std::vector<int> slotList;
+  for (size_t i = 0; i < rows.size(); ++i)
+    slotList.push_back(rowSlot_[mend.team].at(static_cast<int>(i) + 1));
+  const auto at = static_cast<size_t>(mend.row);
+  if (mend.kind == K::Replace) {
+    rows.at(at) = forward ? mend.after : mend.before;
+    slotList.at(at) = forward ? mend.slotAfter : mend.slotBefore;
+  } else if ((mend.kind == K::Remove) == forward) {
+    rows.erase(rows.begin() + mend.row);
+    slotList.erase(slotList.begin() + mend.row);
+  } else {
+    const bool inserting = mend.kind == K::Insert;
+    rows.insert(rows.begin() + mend.row, inserting ? mend.after : mend.before);
+    slotList.insert(slotList.begin() + mend.row, inserting ? mend.slotAfter : mend.slotBefore);
+  }
+  rowSlot_[mend.team].clear();
+  for (size_t i = 0; i < slotList.size(); ++i)
+    rowSlot_[mend.team][static_cast<int>(i) + 1] = slotList[i];
+  mendedInStep_ = true;
+  recordingSinceSave_ = true;
+}
+
+void OperatorRules::mended(const Mend& mend) {
+  apply(mend, true);
+  done_.push_back(mend);
+  undone_.clear();
+}
+
+void OperatorRules::undone() {
+  apply(done_.back(), false);
+  undone_.push_back(done_.back());
+  done_.pop_back();
+}
+
+void OperatorRules::redone() {
+  apply(undone_.back(), true);
+  done_.push_back(undone_.back());
+  undone_.pop_back();
 }

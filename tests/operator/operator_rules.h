@@ -28,7 +28,13 @@ std::vector<std::vector<std::string>> logCells(const Match& m);
 class OperatorRules {
  public:
   explicit OperatorRules(WindowSet& windows)
-      : windows_(windows), m_(windows.match()), logsAtSave_(logCells(m_)) {}
+      : windows_(&windows), m_(&windows.match()), logsAtSave_(logCells(*m_)) {}
+  // The windows built in place of the ones a power cut took: what the
+  // operator expects carries over.
+  void rebind(WindowSet& windows) {
+    windows_ = &windows;
+    m_ = &windows.match();
+  }
 
   // Called before each step.
   void beforeStep();
@@ -58,6 +64,35 @@ class OperatorRules {
   // team, else the player's line), and its close box clicked.
   void analysisPersonChosen(int index) { analysisSlot_ = index; }
   void analysisClosed() { analysisShown_ = false; }
+
+  // An edit of a recorded event as the operator asked for it: row `row`
+  // (from 0) of team `team`'s log changed, removed, or inserted before.
+  struct Mend {
+    enum class Kind { Replace, Remove, Insert } kind = Kind::Replace;
+    int team = 1;
+    int row = 0;
+    LogRow before{}, after{};
+    int slotBefore = -1, slotAfter = -1;
+  };
+  // The row an edit would put in the log for a person, time and the
+  // captions chosen: a person kept keeps the number and name of `kept`;
+  // another reads them from the roster as it stands.
+  LogRow mendedRow(int team, int slot, int seconds, const std::string& play,
+                   const std::string& place, const std::string& detail, const LogRow* kept,
+                   int keptSlot) const;
+  // The error box an edit (or its undo, `forward` false) must show, or "":
+  // a count cell it moves that holds no whole number stops it.
+  std::string expectedErrorOfMend(const Mend& mend, bool forward) const;
+  // An edit that went in; undo and redo of the edits in the operator's own
+  // history. The count cells move by the difference.
+  void mended(const Mend& mend);
+  void undone();
+  void redone();
+  bool canUndo() const { return !done_.empty(); }
+  bool canRedo() const { return !undone_.empty(); }
+  const Mend& lastDone() const { return done_.back(); }
+  const Mend& lastUndone() const { return undone_.back(); }
+  int slotOfRow(int team, int row) const { return rowSlot_[team].at(row + 1); }
 
   // The first broken rule after the step, or "".
   std::string check(double nowSeconds, bool afterTick);
@@ -99,8 +134,8 @@ class OperatorRules {
   std::string checkAnalysis() const;
   Derived derive() const;
 
-  WindowSet& windows_;
-  Match& m_;
+  WindowSet* windows_;
+  Match* m_;
   bool started_ = false;
   bool carried_ = false;
   // Whether 修正 on the match window may take back the person: only right
@@ -141,6 +176,12 @@ class OperatorRules {
   bool stopAtEndOfHalf(double nowSeconds);
 
   std::vector<std::vector<std::string>> logsAtSave_;
+
+  // Edits done and taken back, the last last; count cells moved by an edit
+  // this step follow its rules.
+  std::vector<Mend> done_, undone_;
+  bool mendedInStep_ = false;
+  void apply(const Mend& mend, bool forward);
 
   // The analysis window as the operator opened and set it.
   bool analysisShown_ = false;

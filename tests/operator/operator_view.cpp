@@ -1,5 +1,7 @@
 #include "operator_view.h"
 
+#include <QLabel>
+
 #include "grid_view.h"
 
 QTableView* logView(const WindowSet& windows, int team) {
@@ -58,4 +60,41 @@ std::vector<OperatorButton> operatorButtons(const WindowSet& windows) {
     add(d.dialog->correctionButton(), d.w, R::DetailCorrect);
   }
   return all;
+}
+
+std::vector<std::string> whatIsSeen(const WindowSet& windows) {
+  std::vector<std::string> seen;
+  for (int n = 1; n <= kWindowCount; ++n) {
+    const RecorderWindow* w = windows.window(static_cast<WindowId>(n));
+    seen.push_back(say(w->objectName().toStdString(), w->isVisible() ? " shows" : " is hidden"));
+  }
+  for (int team = 1; team <= 2; ++team) {
+    QTableView* view = logView(windows, team);
+    seen.push_back(
+        say("log ", team, ": ", shownRows(view), " rows, cursor at row ", shownSelectedRow(view)));
+    for (int row = 0; row < shownRows(view); ++row)
+      seen.push_back(
+          say("log ", team, " row ", row, ": ", joined(shownLogRow(windows, team, row))));
+  }
+  const MatchWindow* match = windows.matchWindow();
+  const TeamSheetWindow* sheet = windows.teamSheet();
+  for (const QLabel* panel :
+       {match->ui.clockPanel, match->ui.teamOneScorePanel, match->ui.teamTwoScorePanel,
+        match->ui.teamOneLogNamePanel, match->ui.teamTwoLogNamePanel, match->ui.teamOneRowNamePanel,
+        match->ui.teamTwoRowNamePanel, match->ui.teamOneStrengthLabel,
+        match->ui.teamTwoStrengthLabel, match->ui.noticesLabel, sheet->ui.teamOneWarningsPanel,
+        sheet->ui.teamTwoWarningsPanel})
+    seen.push_back(
+        say(panel->objectName().toStdString(), " reads '", panel->text().toStdString(), "'"));
+  QTableView* roster = sheet->ui.rosterGrid;
+  for (int row = 0; row < shownRows(roster); ++row)
+    for (int col = 0; col <= 13; ++col)
+      seen.push_back(say("roster (", col, ", ", row, ") '", shown(roster, col, row), "'"));
+  for (const QLineEdit* box : {sheet->ui.teamOneNameEdit, sheet->ui.teamTwoNameEdit,
+                               sheet->ui.fileNameEdit, sheet->ui.exportPrefixEdit})
+    seen.push_back(say(box->objectName().toStdString(), " '", box->text().toStdString(), "'"));
+  for (const OperatorButton& b : operatorButtons(windows))
+    if (b.button->window()->isVisible())
+      seen.push_back(say(b.describe(), b.button->isEnabled() ? " usable" : " not usable"));
+  return seen;
 }

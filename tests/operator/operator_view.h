@@ -43,6 +43,11 @@ struct OperatorButton {
 // court dialog, the detail dialogs and the analysis window.
 std::vector<OperatorButton> operatorButtons(const WindowSet& windows);
 
+// Everything the operator sees of the windows, a line each: which windows
+// show, the logs' cells and cursors, the panels, the team sheet's roster
+// cells and boxes, and every button's caption and whether it is usable.
+std::vector<std::string> whatIsSeen(const WindowSet& windows);
+
 // The log view of a team.
 QTableView* logView(const WindowSet& windows, int team);
 LogRow shownLogRow(const WindowSet& windows, int team, int row);

@@ -10,6 +10,7 @@
 
 #include "file_faults.h"
 #include "saved_files.h"
+#include "start_up.h"
 
 namespace {
 
@@ -44,16 +45,19 @@ uint64_t SeededRandom::next() {
   return z ^ (z >> 31);
 }
 
-RandomOperator::RandomOperator(WindowSet& windows, OperatorFixture fixture, uint64_t seed,
-                               std::string folder)
+RandomOperator::RandomOperator(std::unique_ptr<WindowSet>& windows, OperatorFixture fixture,
+                               uint64_t seed, std::string folder, std::string dataFolder)
     : windows_(windows),
-      m_(windows.match()),
       fixture_(fixture),
       random_(seed),
       folder_(std::move(folder)),
-      rules_(windows),
-      buttons_(operatorButtons(windows)) {
-  windows_.teamSheet()->setFileFaults(&faults_);
+      dataFolder_(std::move(dataFolder)),
+      rules_(*windows),
+      buttons_(operatorButtons(*windows)) {
+  windows_->teamSheet()->setFileFaults(&faults_);
+  // As at the program's start with nothing left to restore.
+  if (!beginKeeping(*windows_, dataFolder_, std::nullopt, std::nullopt))
+    throw std::runtime_error("the match file is in use");
   fs::create_directory(folder_ + "/ro");
   fs::permissions(folder_ + "/ro", fs::perms::owner_read | fs::perms::owner_exec);
   std::ofstream(folder_ + "/locked-shot-.xls") << "older";
@@ -81,7 +85,9 @@ std::string RandomOperator::summary() const {
          " steps with the analysis window, " + std::to_string(personChoices_) +
          " persons chosen there; " + std::to_string(keysActing_) + " of " +
          std::to_string(keysPressed_) + " single keys taking a step, " +
-         std::to_string(personsTyped_) + " persons typed";
+         std::to_string(personsTyped_) + " persons typed; " + std::to_string(powerCuts_) +
+         " power cuts; " + std::to_string(edits_) + " edits, " + std::to_string(editsRefused_) +
+         " refused, " + std::to_string(undos_) + " undone, " + std::to_string(redos_) + " redone";
 }
 
 std::string RandomOperator::recentSteps() const {
@@ -118,7 +124,11 @@ std::string RandomOperator::step() {
   ticked_ = false;
   const int roll = random_.below(100);
   std::string broken;
-  if (roll < 54)
+  if (random_.percent(1))
+    broken = powerCut();
+  else if (random_.percent(6))
+    broken = mendEvent();
+  else if (roll < 54)
     broken = clickButton();
   else if (roll < 62)
     broken = pressKey();
@@ -139,7 +149,7 @@ std::string RandomOperator::step() {
   else
     broken = clickSplash();
   if (!broken.empty()) return broken;
-  if (windows_.analysisWindow()->isVisible()) ++analysisSteps_;
+  if (windows_->analysisWindow()->isVisible()) ++analysisSteps_;
   return rules_.check(fixture_.clockSeconds, ticked_);
 }
 
@@ -183,13 +193,13 @@ std::string RandomOperator::clickButton() {
 std::string RandomOperator::closeWindow() {
   std::vector<int> shown;
   for (int n = 1; n <= kWindowCount; ++n)
-    if (windows_.window(static_cast<WindowId>(n))->isVisible()) shown.push_back(n);
-  RecorderWindow* form = windows_.window(static_cast<WindowId>(random_.pick(shown)));
+    if (windows_->window(static_cast<WindowId>(n))->isVisible()) shown.push_back(n);
+  RecorderWindow* form = windows_->window(static_cast<WindowId>(random_.pick(shown)));
   note("close " + form->objectName().toStdString());
   const size_t errors = fixture_.errorBoxes.size();
   const size_t questions = fixture_.questions.size();
 
-  if (form == windows_.teamSheet()) {
+  if (form == windows_->teamSheet()) {
     // Closing the team sheet ends the program (not in a test), asking first
     // when recorded events would be lost.
     const bool mustAsk = rules_.logsChangedSinceSave() || rules_.editedSinceSave();
@@ -231,12 +241,15 @@ std::string RandomOperator::save() {
   if (target == Target::FolderInPlace) name = "blocked";
   if (target == Target::NameTooLong) name = std::string(300, 'x');
   const std::string stem = folder_ + "/" + name;
-  QLineEdit* stemEdit = windows_.teamSheet()->ui.fileNameEdit;
+  QLineEdit* stemEdit = windows_->teamSheet()->ui.fileNameEdit;
   if (stemEdit->text().toStdString() != stem) rules_.edited();
   stemEdit->setText(QString::fromStdString(stem));
 
   std::vector<FileState> before;
   for (const std::string& path : allFileNames(stem)) before.push_back(fileState(path));
+  // After the tables, the match file is copied beside them.
+  const std::string copyName = stem + ".hbmatch";
+  const FileState copyBefore = fileState(copyName);
   std::string fault;
   if (target == Target::DiskFull) {
     // The disk fills up at some write of the save, early or late.
@@ -249,11 +262,12 @@ std::string RandomOperator::save() {
   bool foreign = false;
   for (const FileState& file : before)
     foreign = foreign || (file.exists && !file.folder && !ownFiles_.contains(file.inode));
+  foreign = foreign || (copyBefore.exists && !ownFiles_.contains(copyBefore.inode));
   const bool overwrite = foreign && random_.percent(60);
   if (foreign) fixture_.boxes.answerNext(overwrite ? QMessageBox::Yes : QMessageBox::No);
   // The save key works from any window, but on the splash a key only closes it.
   QWidget* inFront = front();
-  const bool byKey = inFront != windows_.splash() && random_.percent(30);
+  const bool byKey = inFront != windows_->splash() && random_.percent(30);
   note("save '" + name + "'" + fault + (foreign ? overwrite ? ", overwrite" : ", keep" : "") +
        (byKey ? " by Ctrl+S" : ""));
   const size_t errors = fixture_.errorBoxes.size();
@@ -262,7 +276,7 @@ std::string RandomOperator::save() {
   if (byKey)
     sendKeys("Ctrl+S", inFront);
   else
-    QTest::mouseClick(windows_.teamSheet()->ui.saveButton, Qt::LeftButton);
+    QTest::mouseClick(windows_->teamSheet()->ui.saveButton, Qt::LeftButton);
   faults_.clear();
   fixture_.boxes.dropQueued();
 
@@ -279,6 +293,14 @@ std::string RandomOperator::save() {
   bool tablesWritten = false;
   const std::string broken = saveOutcome(target, stem, before, error, tablesWritten);
   if (!broken.empty()) return "save '" + name + "': " + broken;
+  const FileState copy = fileState(copyName);
+  if (tablesWritten) {
+    if (copy.bytes.rfind(std::string("SQLite format 3\0", 16), 0) != 0)
+      return "save '" + name + "': no match file copied beside the tables";
+    ownFiles_.insert(copy.inode);
+  } else if (!(copy == copyBefore)) {
+    return "save '" + name + "': the match file was copied without the tables";
+  }
   // Characters CP932 cannot hold are told once, once the three tables are
   // written, whatever becomes of the workbook and the report.
   const bool told = fixture_.notices.size() > notices;
@@ -302,7 +324,7 @@ std::string RandomOperator::saveOutcome(Target target, const std::string& stem,
   if (written != 0 && written != 3) return std::to_string(written) + " of the three files replaced";
   for (size_t i = 0; i < written; ++i) {
     const std::string problem =
-        savedFileProblem(static_cast<int>(i), stem, after[i].bytes, m_, rules_);
+        savedFileProblem(static_cast<int>(i), stem, after[i].bytes, windows_->match(), rules_);
     if (!problem.empty()) return names[i] + ": " + problem;
   }
   for (size_t i = written; i < 3; ++i)
@@ -385,8 +407,10 @@ std::string RandomOperator::saveOutcome(Target target, const std::string& stem,
                                             "blocked-shot-.xls"};
   std::vector<std::string> stems = kStems;
   stems.insert(stems.end(), {"lockedbook", "lockedreport"});
-  for (const std::string& name : stems)
+  for (const std::string& name : stems) {
     for (const std::string& file : allFileNames(name)) expectedNames.push_back(file);
+    expectedNames.push_back(name + ".hbmatch");
+  }
   const auto strays = unexpectedEntries(folder_, expectedNames);
   if (!strays.empty()) return "the save left '" + strays.front() + "' behind";
   ++saves_;
@@ -404,7 +428,7 @@ std::string RandomOperator::saveOutcome(Target target, const std::string& stem,
 // Chooses a person in the analysis window with the keyboard, as far down
 // the list from its top as the entry wanted.
 std::string RandomOperator::chooseAnalysisPerson() {
-  AnalysisWindow* analysis = windows_.analysisWindow();
+  AnalysisWindow* analysis = windows_->analysisWindow();
   if (!analysis->isVisible()) return "";
   const int index = random_.below(kLastPlayerSlot + 1);
   note("choose entry " + std::to_string(index) + " of the analysis window's persons");
@@ -426,7 +450,7 @@ std::string RandomOperator::typeInRoster() {
        ")");
   const size_t errors = fixture_.errorBoxes.size();
   const size_t questions = fixture_.questions.size();
-  QAbstractItemModel* roster = windows_.teamSheet()->ui.rosterGrid->model();
+  QAbstractItemModel* roster = windows_->teamSheet()->ui.rosterGrid->model();
   const QModelIndex cell = roster->index(row - 1, col - 1);
   // The column between the teams is never saved; any other change is.
   if (col != 7 && roster->data(cell).toString().toStdString() != text) rules_.edited();
@@ -439,8 +463,8 @@ std::string RandomOperator::typeTeamName() {
   const bool second = random_.percent(50);
   const std::string& text = random_.pick(kTeamNames);
   note("type '" + text + "' as team " + (second ? "2" : "1") + "'s name");
-  QLineEdit* edit =
-      second ? windows_.teamSheet()->ui.teamTwoNameEdit : windows_.teamSheet()->ui.teamOneNameEdit;
+  QLineEdit* edit = second ? windows_->teamSheet()->ui.teamTwoNameEdit
+                           : windows_->teamSheet()->ui.teamOneNameEdit;
   if (edit->text().toStdString() != text) rules_.edited();
   edit->setText(QString::fromStdString(text));
   return "";
@@ -454,8 +478,8 @@ std::string RandomOperator::letTimePass() {
   const size_t questions = fixture_.questions.size();
   // Timers that are due run now: the splash's and the clock's.
   QCoreApplication::processEvents();
-  if (windows_.matchWindow()->clockTimer.isActive()) {
-    windows_.matchWindow()->tick();
+  if (windows_->matchWindow()->clockTimer.isActive()) {
+    windows_->matchWindow()->tick();
     rules_.clockTicked(fixture_.clockSeconds);
     ticked_ = true;
   }
@@ -463,8 +487,8 @@ std::string RandomOperator::letTimePass() {
 }
 
 std::string RandomOperator::clickSplash() {
-  if (!windows_.splash()->isVisible()) return "";
+  if (!windows_->splash()->isVisible()) return "";
   note("click the splash");
-  QTest::mouseClick(windows_.splash(), Qt::LeftButton);
-  return windows_.splash()->isVisible() ? "the splash stayed after a click" : "";
+  QTest::mouseClick(windows_->splash(), Qt::LeftButton);
+  return windows_->splash()->isVisible() ? "the splash stayed after a click" : "";
 }

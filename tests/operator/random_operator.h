@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <cstdint>
 #include <deque>
+#include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -41,6 +43,8 @@ struct OperatorFixture {
   std::vector<std::string>& questions;
   std::vector<std::string>& notices;
   BoxAnswers& boxes;
+  // The time of day the program reads, handed to a match brought back.
+  std::function<double()> timeOfDay;
 };
 
 class RandomOperator {
@@ -48,7 +52,10 @@ class RandomOperator {
   // Saves go into `folder`, which the operator furnishes with a read-only
   // folder, a read-only table, workbook and report, and a folder in place
   // of a file.
-  RandomOperator(WindowSet& windows, OperatorFixture fixture, uint64_t seed, std::string folder);
+  // The match is kept in `dataFolder`, as the program keeps it in the
+  // per-user data folder; a power cut replaces `windows` with new ones.
+  RandomOperator(std::unique_ptr<WindowSet>& windows, OperatorFixture fixture, uint64_t seed,
+                 std::string folder, std::string dataFolder);
 
   // One step and the checks after it: the first broken rule, or "".
   std::string step();
@@ -85,6 +92,25 @@ class RandomOperator {
   std::string chooseAnalysisPerson();
   std::string letTimePass();
   std::string clickSplash();
+  // The power goes (power_cut.cpp): the windows go without their close box,
+  // new ones bring the match back from its file, and everything the
+  // operator sees must be as it was.
+  std::string powerCut();
+  bool matchFileKept() const;
+  // Mending recorded events from the logs (mend_steps.cpp): a double-click
+  // on a row, the logs' menu, and undo and redo by keys.
+  std::string mendEvent();
+  std::string editRow(int team, int row);
+  std::string fromMenu(int team);
+  std::string undoOrRedo(bool undo, bool byMenu);
+  // Fills the edit window at random: each field kept or chosen anew, the
+  // time now and then not mm:ss. The edit it asks for goes into `mend`,
+  // and the error box it must show into `expectedError`.
+  std::string fillEditWindow(class EventEditDialog* dialog, OperatorRules::Mend& mend,
+                             std::string& expectedError);
+  std::string applyEdit(QPushButton* button, const OperatorRules::Mend& mend,
+                        const std::string& expectedError, bool changes);
+  QPoint rowPoint(int team, int row) const;
   // Keys (key_steps.cpp): one key of the keymap or one that no step has,
   // and a person typed by shirt number or roster line.
   std::string pressKey();
@@ -100,12 +126,12 @@ class RandomOperator {
   std::string newMessage(size_t errorsBefore, size_t questionsBefore) const;
   void note(const std::string& what);
 
-  WindowSet& windows_;
-  Match& m_;
+  std::unique_ptr<WindowSet>& windows_;
   FileFaults faults_;
   OperatorFixture fixture_;
   SeededRandom random_;
   std::string folder_;
+  std::string dataFolder_;
   OperatorRules rules_;
   std::vector<OperatorButton> buttons_;
   std::deque<std::string> trace_;
@@ -125,6 +151,11 @@ class RandomOperator {
   int keysPressed_ = 0;
   int keysActing_ = 0;  // keys whose step was offered
   int personsTyped_ = 0;
+  int powerCuts_ = 0;
+  int edits_ = 0;         // changes, deletes and inserts that went in
+  int editsRefused_ = 0;  // refused with an error box
+  int undos_ = 0;
+  int redos_ = 0;
   // The files this match's saves wrote, by inode.
   std::set<ino_t> ownFiles_;
 };

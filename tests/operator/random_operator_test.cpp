@@ -31,12 +31,14 @@ int stepsToRun() {
 class RandomOperatorTest : public GuiTest, public ::testing::WithParamInterface<uint64_t> {};
 
 TEST_P(RandomOperatorTest, EveryStepKeepsTheRules) {
+  ScratchFolder dataFolder;  // the per-user data folder, where the match is kept
   ScratchFolder folder;
   // The match runs past midnight.
   clockSeconds = 23 * 3600 + 40 * 60;
-  match().timeOfDay = [this] { return std::fmod(clockSeconds, 86400.0) / 86400.0; };
-  RandomOperator op(*windows, {clockSeconds, errorBoxes, questions, notices, boxes}, GetParam(),
-                    folder.path().string());
+  const auto timeOfDay = [this] { return std::fmod(clockSeconds, 86400.0) / 86400.0; };
+  match().timeOfDay = timeOfDay;
+  RandomOperator op(windows, {clockSeconds, errorBoxes, questions, notices, boxes, timeOfDay},
+                    GetParam(), folder.path().string(), dataFolder.path().string());
   const int steps = stepsToRun();
   for (int step = 1; step <= steps; ++step) {
     const std::string broken = op.step();
