@@ -1,0 +1,80 @@
+// Match files written by earlier versions of the program: opened, they are
+// brought up to date and the match comes back, with the values the earlier
+// version could not keep at their defaults.
+#include <gtest/gtest.h>
+
+#include "match_file.h"
+#include "schema.h"
+#include "scratch_folder.h"
+#include "store_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Takes a file back to version 2: without the analysis window's choice.
+constexpr const char* kBackToVersion2 =
+    "ALTER TABLE match DROP COLUMN analysis_team;"
+    "ALTER TABLE match DROP COLUMN analysis_slot;"
+    "PRAGMA user_version = 2;";
+// And on to version 1: without halves and the files' names.
+constexpr const char* kBackToVersion1 =
+    "ALTER TABLE match DROP COLUMN half_minutes;"
+    "ALTER TABLE match DROP COLUMN overtime;"
+    "ALTER TABLE match DROP COLUMN time_out_rule;"
+    "ALTER TABLE match DROP COLUMN clock_period;"
+    "ALTER TABLE match DROP COLUMN clock_period_over;"
+    "ALTER TABLE match DROP COLUMN entry_period;"
+    "ALTER TABLE events DROP COLUMN period;"
+    "ALTER TABLE edits DROP COLUMN b_period;"
+    "ALTER TABLE edits DROP COLUMN a_period;"
+    "ALTER TABLE saved_files DROP COLUMN path;"
+    "PRAGMA user_version = 1;";
+
+struct Restored {
+  Match match;
+  Screen screen{match};
+};
+
+std::unique_ptr<Restored> restore(const fs::path& path) {
+  auto r = std::make_unique<Restored>();
+  MatchFile file = MatchFile::open(path);
+  file.restoreInto(r->match, r->screen);
+  return r;
+}
+
+int64_t versionOf(const fs::path& path) {
+  Database db(path.string(), SQLITE_OPEN_READONLY);
+  return db.queryInteger("PRAGMA user_version");
+}
+
+TEST(OlderMatchFiles, AreBroughtUpToDateAndTheMatchComesBack) {
+  ScratchFolder folder;
+  const fs::path path = leftMatch(folder.path() / "data", 60);
+  const auto now = restore(path);
+  ASSERT_FALSE(now->match.events().empty());
+
+  tamper(path, kBackToVersion2);
+  {
+    const auto fromVersion2 = restore(path);
+    EXPECT_TRUE(fromVersion2->match.state() == now->match.state());
+    EXPECT_TRUE(fromVersion2->screen.state() == now->screen.state());
+  }
+  EXPECT_EQ(versionOf(path), kSchemaVersion);
+
+  tamper(path, kBackToVersion2);
+  tamper(path, kBackToVersion1);
+  const auto fromVersion1 = restore(path);
+  EXPECT_EQ(versionOf(path), kSchemaVersion);
+  // The events and rosters as they were; the settings at their defaults.
+  ASSERT_EQ(fromVersion1->match.events().size(), now->match.events().size());
+  for (size_t i = 0; i < now->match.events().size(); ++i) {
+    Event expected = now->match.events()[i];
+    expected.period = 1;
+    EXPECT_EQ(fromVersion1->match.events()[i], expected) << "event " << i;
+  }
+  EXPECT_EQ(fromVersion1->match.state().teams, now->match.state().teams);
+  EXPECT_TRUE(fromVersion1->match.settings() == MatchSettings{});
+}
+
+}  // namespace
