@@ -29,6 +29,17 @@ void useJournal(Database& db, const std::string& path) {
     throw StoreError(StoreProblem::CannotWrite, path, "journal");
 }
 
+// A consistent copy of `from` in memory, through SQLite's backup.
+Database copyInMemory(const Database& from) {
+  Database copy(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  sqlite3_backup* backup = sqlite3_backup_init(copy.handle(), "main", from.handle(), "main");
+  if (!backup) throw SqliteError(copy.handle(), sqlite3_errcode(copy.handle()), "backup");
+  sqlite3_backup_step(backup, -1);
+  const int rc = sqlite3_backup_finish(backup);
+  if (rc != SQLITE_OK) throw SqliteError(copy.handle(), rc, "backup");
+  return copy;
+}
+
 // The checks every file passes before it is used; returns its version.
 int64_t checkMatchFile(Database& db, const std::string& path) {
   const int64_t id = db.queryInteger("PRAGMA application_id");
@@ -141,8 +152,7 @@ MatchFile MatchFile::import(const fs::path& source, const fs::path& folder, Matc
     // Read-write where the file allows it, only for the lock: nothing is
     // written to it.
     held = std::make_unique<Database>(connect(source));
-    if (checkMatchFile(*held, name) != kSchemaVersion)
-      throw StoreError(StoreProblem::NotMatchFile, name, "version");
+    const int64_t version = checkMatchFile(*held, name);
     // An exclusive transaction takes the lock that keeps other programs
     // out, and the locking mode keeps it after the commit; a file that
     // cannot be written can only be shared.
@@ -152,8 +162,20 @@ MatchFile MatchFile::import(const fs::path& source, const fs::path& folder, Matc
       if (e.code() != SQLITE_READONLY) throw;
       held->exec("BEGIN");
     }
-    st = readStoredMatch(*held, name);
-    held->exec("COMMIT");
+    if (version == kSchemaVersion) {
+      st = readStoredMatch(*held, name);
+      held->exec("COMMIT");
+    } else {
+      // An older program's file is only read: a copy in memory is brought
+      // up to date and read instead. The lock stays after the commit; the
+      // backup cannot read through an open write transaction.
+      held->exec("COMMIT");
+      Database copy = copyInMemory(*held);
+      copy.exec("BEGIN");
+      upgradeSchema(copy, static_cast<int>(version));
+      copy.exec("COMMIT");
+      st = readStoredMatch(copy, name);
+    }
   } catch (const SqliteError& e) {
     throw storeErrorOf(e, name);
   }
@@ -220,13 +242,7 @@ void MatchFile::markEndedCleanly() {
 void MatchFile::backupTo(const std::string& path) const {
   std::string bytes;
   try {
-    Database copy(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    sqlite3_backup* backup =
-        sqlite3_backup_init(copy.handle(), "main", writer().db().handle(), "main");
-    if (!backup) throw SqliteError(copy.handle(), sqlite3_errcode(copy.handle()), "backup");
-    sqlite3_backup_step(backup, -1);
-    const int rc = sqlite3_backup_finish(backup);
-    if (rc != SQLITE_OK) throw SqliteError(copy.handle(), rc, "backup");
+    Database copy = copyInMemory(writer().db());
     sqlite3_int64 size = 0;
     unsigned char* data = sqlite3_serialize(copy.handle(), "main", &size, 0);
     if (!data) throw SqliteError(nullptr, SQLITE_NOMEM, "backup");

@@ -77,4 +77,27 @@ TEST(OlderMatchFiles, AreBroughtUpToDateAndTheMatchComesBack) {
   EXPECT_TRUE(fromVersion1->match.settings() == MatchSettings{});
 }
 
+TEST(OlderMatchFiles, ACopyFromAnEarlierVersionOpensAndIsOnlyRead) {
+  ScratchFolder folder;
+  const fs::path path = leftMatch(folder.path() / "data", 60);
+  const auto now = restore(path);
+  const fs::path copy = folder.path() / "saved.hbmatch";
+  {
+    MatchFile file = MatchFile::open(path);
+    file.backupTo(copy.string());
+  }
+  tamper(copy, kBackToVersion2);
+
+  Restored opened;
+  fs::path kept;
+  {
+    MatchFile imported =
+        MatchFile::import(copy, folder.path() / "elsewhere", opened.match, opened.screen);
+    kept = imported.path();
+  }
+  EXPECT_TRUE(opened.match.state() == now->match.state());
+  EXPECT_EQ(versionOf(kept), kSchemaVersion);
+  EXPECT_EQ(versionOf(copy), 2);
+}
+
 }  // namespace
