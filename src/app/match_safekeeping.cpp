@@ -39,6 +39,14 @@ void MatchSafekeeping::open(const std::filesystem::path& path) {
   if (keeper_->file()) keeper_->end(m_, s_);
   m_.restore(loaded.state());
   s_.restore(screen.state());
+  // A copy is a moment of the match, written at a save: a clock that ran
+  // then stops where it stood, rather than jumping on by the time since,
+  // and the operator sets it and goes on.
+  if (m_.clock().ticking()) {
+    const int shown = m_.clock().shownSeconds();
+    m_.togglePause();
+    m_.setClock(shown);
+  }
   keeper_ = std::make_unique<MatchKeeper>(folder_, std::move(imported));
   keeper_->keep(m_, s_);
 }

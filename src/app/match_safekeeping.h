@@ -34,7 +34,8 @@ class MatchSafekeeping {
   // there from now on. Throws StoreError; the match stays as it was then.
   void restore(const std::filesystem::path& path);
   // The match of a file from elsewhere, put in place of this one and kept in
-  // a new file of the data folder; this one's file is marked as ended.
+  // a new file of the data folder, its clock paused at the time it showed;
+  // this one's file is marked as ended.
   // Throws StoreError; the match stays as it was then.
   void open(const std::filesystem::path& path);
 

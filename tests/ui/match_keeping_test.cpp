@@ -191,14 +191,21 @@ TEST_F(KeptMatch, TheCloseBoxEndsTheMatchAndAStartWithoutStepsLeavesNothing) {
 TEST_F(KeptMatch, TheCopyBesideTheTablesOpensAgainAndIsNoOtherMatchsFile) {
   WindowOperator op(*windows, clockSeconds);
   runMatchScript(op, testDataPath("shot_example.match"));
+  ASSERT_TRUE(match().clock().ticking());
   click(teamSheet()->ui.saveButton);
   const MatchState saved = match().state();
+  const std::string clockThen = text(matchWindow()->ui.clockPanel);
   ASSERT_TRUE(fs::exists("ファイル名.hbmatch"));
   teamSheet()->close();  // saved: nothing to ask
 
+  advance(3600);  // opened an hour later
   ASSERT_TRUE(restart(fs::path("ファイル名.hbmatch")));
   EXPECT_TRUE(questions.empty());  // opening a file asks nothing
   EXPECT_EQ(match().events(), saved.events);
+  // The clock stands where it stood at the save, paused.
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.clockPanel), clockThen);
+  EXPECT_FALSE(match().clock().ticking());
   EXPECT_EQ(match().team(2).name, saved.teams[1].name);
   // Its own files, the copy included, are replaced without asking.
   click(teamSheet()->ui.saveButton);
