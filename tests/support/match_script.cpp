@@ -109,18 +109,13 @@ class ScreenOperator : public ScriptOperator {
     s_.startMatch();
   }
   void setClock(int seconds) override {
-    *clockSeconds_ = seconds;
-    s_.tick();
-    // An operator who starts the next half the moment the last one ended:
-    // the clock reads on as if it had never stopped.
-    const MatchClock& clock = m_.clock();
-    while (clock.periodOver() && !clock.matchOver() &&
-           seconds > clock.periods().endSeconds(clock.period())) {
-      *clockSeconds_ = clock.periods().endSeconds(clock.period());
-      s_.togglePause();
-      *clockSeconds_ = seconds;
-      s_.tick();
-    }
+    runClockTo(
+        m_.clock(), seconds,
+        [this](int at) {
+          *clockSeconds_ = at;
+          s_.tick();
+        },
+        [this] { s_.togglePause(); });
   }
   void recordEvent(int team, int slot, int action, const std::string&, int whereCode,
                    const std::string&, int whatCode) override {
@@ -175,4 +170,15 @@ std::string readFileBytes(const std::filesystem::path& path) {
 
 std::string readTestData(const std::string& name) {
   return readFileBytes(testDataPath(name));
+}
+
+void runClockTo(const MatchClock& clock, int seconds, const std::function<void(int)>& showTime,
+                const std::function<void()>& startNextHalf) {
+  showTime(seconds);
+  while (clock.periodOver() && !clock.matchOver() &&
+         seconds > clock.periods().endSeconds(clock.period())) {
+    showTime(clock.periods().endSeconds(clock.period()));  // a stopped clock stays
+    startNextHalf();
+    showTime(seconds);
+  }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "screen.h"
@@ -38,6 +39,13 @@ struct ScriptedMatch {
   Match match;
   Screen screen{match};
 };
+
+// The clock brought to `seconds` of play by an operator who starts the next
+// half the moment the last one ended, so that it reads on as if it had
+// never stopped. `showTime` sets the time of day to that many seconds of
+// play and lets the clock tick; `startNextHalf` presses 中断/続行.
+void runClockTo(const MatchClock& clock, int seconds, const std::function<void(int)>& showTime,
+                const std::function<void()>& startNextHalf);
 
 // The file data/<name>, read whole.
 std::string readTestData(const std::string& name);

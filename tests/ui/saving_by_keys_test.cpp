@@ -54,17 +54,13 @@ class KeyOperator : public ScriptOperator {
     start_ = clockSeconds_;
   }
   void setClock(int seconds) override {
-    clockSeconds_ = start_ + seconds;
-    windows_.matchWindow()->tick();
-    // An operator who starts the next half by key the moment the last ended.
-    const MatchClock& clock = windows_.match().clock();
-    while (clock.periodOver() && !clock.matchOver() &&
-           seconds > clock.periods().endSeconds(clock.period())) {
-      clockSeconds_ = start_ + clock.periods().endSeconds(clock.period());
-      keys_(keyOf("pause"));
-      clockSeconds_ = start_ + seconds;
-      windows_.matchWindow()->tick();
-    }
+    runClockTo(
+        windows_.match().clock(), seconds,
+        [this](int at) {
+          clockSeconds_ = start_ + at;
+          windows_.matchWindow()->tick();
+        },
+        [this] { keys_(keyOf("pause")); });
   }
   void recordEvent(int team, int slot, int action, const std::string&, int whereCode,
                    const std::string&, int whatCode) override {

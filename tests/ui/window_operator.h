@@ -41,17 +41,13 @@ class WindowOperator : public ScriptOperator {
     start_ = clockSeconds_;
   }
   void setClock(int seconds) override {
-    clockSeconds_ = start_ + seconds;
-    windows_.matchWindow()->tick();
-    // An operator who starts the next half the moment the last one ended.
-    const MatchClock& clock = windows_.match().clock();
-    while (clock.periodOver() && !clock.matchOver() &&
-           seconds > clock.periods().endSeconds(clock.period())) {
-      clockSeconds_ = start_ + clock.periods().endSeconds(clock.period());
-      press(windows_.matchWindow()->ui.pauseButton);
-      clockSeconds_ = start_ + seconds;
-      windows_.matchWindow()->tick();
-    }
+    runClockTo(
+        windows_.match().clock(), seconds,
+        [this](int at) {
+          clockSeconds_ = start_ + at;
+          windows_.matchWindow()->tick();
+        },
+        [this] { press(windows_.matchWindow()->ui.pauseButton); });
   }
   void recordEvent(int team, int slot, int action, const std::string&, int whereCode,
                    const std::string&, int whatCode) override {
