@@ -12,6 +12,7 @@
 #include "match_file.h"
 #include "match_listing.h"
 #include "screen.h"
+#include "screen_in_file.h"
 
 namespace {
 
@@ -78,10 +79,10 @@ void BM_EventKeptAfterEachClick(benchmark::State& state) {
   TempFolder folder;
   RecordedMatch r(200);
   MatchFile file = MatchFile::create(folder.path, std::chrono::system_clock::now(), durability);
-  file.commit(r.m, r.screen);
+  file.commit(r.m, storedScreen(r.screen));
   int n = 0;
   for (auto _ : state) {
-    recordEvent(r.screen, 1 + n % 2, n, [&] { file.commit(r.m, r.screen); });
+    recordEvent(r.screen, 1 + n % 2, n, [&] { file.commit(r.m, storedScreen(r.screen)); });
     ++n;
   }
   state.SetLabel(durability == Durability::EveryStep    ? "FULL at every click"
@@ -102,10 +103,10 @@ void BM_EventKeptUntilOnDisk(benchmark::State& state) {
   TempFolder folder;
   RecordedMatch r(200);
   MatchFile file = MatchFile::create(folder.path);
-  file.commit(r.m, r.screen);
+  file.commit(r.m, storedScreen(r.screen));
   int n = 0;
   for (auto _ : state) {
-    recordEvent(r.screen, 1 + n % 2, n, [&] { file.commit(r.m, r.screen); });
+    recordEvent(r.screen, 1 + n % 2, n, [&] { file.commit(r.m, storedScreen(r.screen)); });
     ++n;
     file.waitUntilOnDisk();
   }
@@ -128,13 +129,13 @@ void BM_EditKept(benchmark::State& state) {
   TempFolder folder;
   RecordedMatch r(static_cast<int>(state.range(0)));
   MatchFile file = MatchFile::create(folder.path);
-  file.commit(r.m, r.screen);
+  file.commit(r.m, storedScreen(r.screen));
   EventEditor editor(r.m);
   for (auto _ : state) {
     editor.remove(1, 0);
-    file.commit(r.m, r.screen);
+    file.commit(r.m, storedScreen(r.screen));
     editor.undo();
-    file.commit(r.m, r.screen);
+    file.commit(r.m, storedScreen(r.screen));
   }
   state.SetLabel("two commits");
 }
@@ -147,14 +148,14 @@ void BM_RestoreMatch(benchmark::State& state) {
   {
     RecordedMatch r(static_cast<int>(state.range(0)));
     MatchFile file = MatchFile::create(folder.path);
-    file.commit(r.m, r.screen);
+    file.commit(r.m, storedScreen(r.screen));
     path = file.path();
   }
   for (auto _ : state) {
     Match m;
     Screen s(m);
     MatchFile file = MatchFile::open(path);
-    file.restoreInto(m, s);
+    s.restore(screenState(file.restoreInto(m)));
     benchmark::DoNotOptimize(m.events().size());
   }
 }
@@ -167,7 +168,7 @@ void BM_ListRestorable(benchmark::State& state) {
   for (int i = 0; i < state.range(0); ++i) {
     RecordedMatch r(100);
     MatchFile file = MatchFile::create(folder.path);
-    file.commit(r.m, r.screen);
+    file.commit(r.m, storedScreen(r.screen));
     file.markEndedCleanly();
   }
   for (auto _ : state) benchmark::DoNotOptimize(listRestorable(folder.path).restorable.size());
@@ -179,7 +180,7 @@ void BM_BackupBesideTheTables(benchmark::State& state) {
   TempFolder folder;
   RecordedMatch r(1000);
   MatchFile file = MatchFile::create(folder.path);
-  file.commit(r.m, r.screen);
+  file.commit(r.m, storedScreen(r.screen));
   const std::string target = (folder.path / "試合.hbmatch").string();
   for (auto _ : state) file.backupTo(target);
 }

@@ -62,7 +62,7 @@ void WindowSet::setQuitAction(std::function<void()> quit) {
 }
 
 void WindowSet::keepIn(std::filesystem::path folder) {
-  keeping_ = std::make_unique<MatchSafekeeping>(*match_, *screen_, std::move(folder));
+  keeping_ = std::make_unique<MatchSafekeeping>(*match_, screenInFile_, std::move(folder));
   teamSheet_->setMatchCopy([this] { keeping_->copyBeside(match_->fileStem); });
   teamSheet_->setOpenRequest([this](const std::filesystem::path& file) { openDropped(file); });
 }

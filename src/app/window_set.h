@@ -19,6 +19,7 @@
 #include "match_window.h"
 #include "penalty_throw_dialog.h"
 #include "press_guard.h"
+#include "screen_in_file.h"
 #include "splash_window.h"
 #include "team_sheet_window.h"
 #include "time_out_dialog.h"
@@ -99,6 +100,7 @@ class WindowSet {
 
   std::unique_ptr<Match> match_;
   std::unique_ptr<Screen> screen_;
+  ScreenInFile screenInFile_{*screen_};
   // Destroyed in the reverse of their creation order, the analysis window first.
   std::unique_ptr<TeamSheetWindow> teamSheet_;
   std::unique_ptr<MatchWindow> matchWindow_;

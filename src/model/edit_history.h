@@ -7,6 +7,7 @@
 
 #include "event.h"
 
+// Numbers kept in match files (the edits): never renumber.
 enum class EditKind : int { Replace = 1, Remove = 2, Insert = 3 };
 
 struct EventEdit {

@@ -25,12 +25,13 @@ struct Event {
 
 // How far the event being entered has come. The operator goes forward one
 // step at a time and can take back the last one.
-enum class Stage {
-  None,           // no event open
-  PersonCleared,  // the person was taken back; time and team wait for a new pick
-  PersonPicked,
-  ActionChosen,
-  PlaceChosen,
+// Numbers kept in match files (the event being entered): never renumber.
+enum class Stage : int {
+  None = 0,           // no event open
+  PersonCleared = 1,  // the person was taken back; time and team wait for a new pick
+  PersonPicked = 2,
+  ActionChosen = 3,
+  PlaceChosen = 4,
 };
 
 struct Entry {

@@ -4,11 +4,12 @@
 
 #include "periods.h"
 
-enum class TimeOutRule {
+// Numbers kept in match files: never renumber.
+enum class TimeOutRule : int {
   // At most three in the match, two in a half, one in the last five minutes.
-  ThreePerMatch,
+  ThreePerMatch = 0,
   // One in each half.
-  OnePerHalf,
+  OnePerHalf = 1,
 };
 
 struct MatchSettings {

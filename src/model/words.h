@@ -15,6 +15,7 @@ inline constexpr int kRosterLines = 15;  // the official and 14 players
 inline constexpr std::string_view kOfficialWord = "監督";
 inline constexpr std::string_view kTotalWord = "Total";
 
+// Numbers kept in match files (an event's action): never renumber.
 enum class Action : int {
   Goal = 1,
   ShotMiss = 2,
@@ -41,7 +42,8 @@ inline bool allowedForSlot(Action a, int slot) {
 }
 
 // Court places 1..10; the bench (11) only takes time-outs. In the shot
-// table, place 11 is the totals row.
+// table, place 11 is the totals row. Numbers kept in match files (an
+// event's place): never renumber.
 namespace place {
 inline constexpr int kLeftWing = 1, kLeftPost = 2, kCentrePost = 3, kRightPost = 4, kRightWing = 5,
                      kLeftBack = 6, kCentre = 7, kRightBack = 8, kOpponentHalf = 9,
@@ -57,6 +59,8 @@ inline constexpr std::array<std::string_view, 12> kPlaceWords = {
     "",       "左サイド", "左ポスト", "中ポスト", "右ポスト", "右サイド",
     "左４５", "センター", "右４５",   "相手陣地", "PT",       "ベンチ"};
 
+// The details below are kept in match files by their index in these lists
+// (an event's detail): never reorder, only add at the end.
 // Goal zones: outside left, the 3 x 3 zones column by column, outside right.
 inline constexpr int kGoalZones = 11;
 inline constexpr std::array<std::string_view, 12> kZoneWords = {
@@ -73,6 +77,7 @@ enum class Sanction : int { Warning = 1, Suspension = 2, Disqualification = 3 };
 inline constexpr std::array<std::string_view, 4> kSanctionWords = {"", "警告", "退場", "失格"};
 
 // The periods of play by number: the two halves, then the two of overtime.
+// Numbers kept in match files (an event's half): never renumber.
 inline constexpr std::array<std::string_view, 5> kPeriodWords = {"", "前半", "後半", "延長前半",
                                                                  "延長後半"};
 inline constexpr int kMostPeriods = 4;

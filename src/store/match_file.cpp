@@ -59,12 +59,13 @@ void checkPlace(const fs::path& path) {
   if (!S_ISREG(st.st_mode)) throw StoreError(StoreProblem::NotMatchFile, name);
 }
 
-// A new, empty file in `folder` holding the fresh match `m` and screen `s`,
+// A new, empty file in `folder` holding the fresh match `m` and `screen`,
 // all in one transaction: a file a crash leaves empty here is no match file
 // and never offered.
 std::unique_ptr<MatchWriter> createFile(const fs::path& folder, const std::string& stem,
-                                        const std::string& started, const Match& m, const Screen& s,
-                                        Durability durability, fs::path& path) {
+                                        const std::string& started, const Match& m,
+                                        const StoredScreen& screen, Durability durability,
+                                        fs::path& path) {
   std::error_code error;
   fs::create_directories(folder, error);
   if (error) throw StoreError(StoreProblem::CannotWrite, folder.string(), error.message());
@@ -83,7 +84,7 @@ std::unique_ptr<MatchWriter> createFile(const fs::path& folder, const std::strin
     upgradeSchema(db, 0);
     auto writer = std::make_unique<MatchWriter>(std::move(db), durability, path.string());
     writer->header().started = started;
-    writer->writeAll(m, s.state());
+    writer->writeAll(m, screen);
     writer->db().exec("COMMIT");
     syncFolder(folder);
     return writer;
@@ -109,11 +110,11 @@ MatchWriter& MatchFile::writer() const {
 
 MatchFile MatchFile::create(const fs::path& folder, std::chrono::system_clock::time_point now,
                             Durability durability) {
-  Match fresh;
-  Screen screen(fresh);
+  const Match fresh;
   fs::path path;
-  auto writer = createFile(folder, localTime(now, "%Y-%m-%d_%H-%M-%S"),
-                           localTime(now, "%Y-%m-%d %H:%M:%S"), fresh, screen, durability, path);
+  auto writer =
+      createFile(folder, localTime(now, "%Y-%m-%d_%H-%M-%S"), localTime(now, "%Y-%m-%d %H:%M:%S"),
+                 fresh, StoredScreen{}, durability, path);
   return MatchFile(path, std::move(writer));
 }
 
@@ -142,8 +143,8 @@ MatchFile MatchFile::open(const fs::path& path, Durability durability) {
   }
 }
 
-MatchFile MatchFile::import(const fs::path& source, const fs::path& folder, Match& m, Screen& s,
-                            Durability durability) {
+MatchFile MatchFile::import(const fs::path& source, const fs::path& folder, Match& m,
+                            StoredScreen& screen, Durability durability) {
   const std::string name = source.string();
   checkPlace(source);
   std::unique_ptr<Database> held;
@@ -181,25 +182,23 @@ MatchFile MatchFile::import(const fs::path& source, const fs::path& folder, Matc
   }
   std::string stem = st.started;
   for (char& c : stem) c = c == ' ' ? '_' : c == ':' ? '-' : c;
-  // Kept first, so that `m` and `s` change only once the match is safe.
+  // Kept first, so that `m` and `screen` change only once the match is safe.
   Match loaded;
-  Screen screen(loaded);
   loaded.restore(std::move(st.match));
-  screen.restore(st.screen);
   fs::path path;
-  auto writer = createFile(folder, stem, st.started, loaded, screen, durability, path);
+  auto writer = createFile(folder, stem, st.started, loaded, st.screen, durability, path);
   m.restore(loaded.state());
-  s.restore(screen.state());
-  writer->assumeWritten(m, s.state());
+  screen = std::move(st.screen);
+  writer->assumeWritten(m, screen);
   MatchFile file(path, std::move(writer));
   file.source_ = std::move(held);
   return file;
 }
 
-void MatchFile::commit(const Match& m, const Screen& s) {
+void MatchFile::commit(const Match& m, const StoredScreen& screen) {
   MatchWriter& w = writer();
   try {
-    w.commit(m, s.state());
+    w.commit(m, screen);
   } catch (const SqliteError& e) {
     throw storeErrorOf(e, path_.string());
   }
@@ -220,11 +219,11 @@ StoredMatch MatchFile::load() {
   }
 }
 
-void MatchFile::restoreInto(Match& m, Screen& s) {
+StoredScreen MatchFile::restoreInto(Match& m) {
   StoredMatch st = load();
   m.restore(std::move(st.match));
-  s.restore(st.screen);
-  writer().assumeWritten(m, s.state());
+  writer().assumeWritten(m, st.screen);
+  return std::move(st.screen);
 }
 
 void MatchFile::markEndedCleanly() {

@@ -16,8 +16,8 @@
 
 #include "match.h"
 #include "save_match.h"
-#include "screen.h"
 #include "store_error.h"
+#include "stored_screen.h"
 
 struct StoredMatch;
 
@@ -58,13 +58,14 @@ class MatchFile {
   static MatchFile open(const std::filesystem::path& path,
                         Durability durability = Durability::Background);
   // A match from elsewhere (a copy saved beside the tables, a file dropped
-  // on the team sheet): brought into `m` and `s` and kept from now on in a
+  // on the team sheet): brought into `m` and `screen` and kept from now on in a
   // new file in `folder`, named by the date and time the match was started.
   // The file it came from is only read, and held while the returned file is
   // open, so that a second program opening it is told it is in use. Throws
   // StoreError as open() and create() do.
   static MatchFile import(const std::filesystem::path& source, const std::filesystem::path& folder,
-                          Match& m, Screen& s, Durability durability = Durability::Background);
+                          Match& m, StoredScreen& screen,
+                          Durability durability = Durability::Background);
 
   MatchFile(MatchFile&&) noexcept;
   MatchFile& operator=(MatchFile&&) noexcept;
@@ -80,16 +81,16 @@ class MatchFile {
   // was committed before stays, and the next commit writes everything that
   // is still missing. A background sync that failed since the last commit
   // is thrown here too, once the step is committed.
-  void commit(const Match& m, const Screen& s);
+  void commit(const Match& m, const StoredScreen& screen);
   // Waits until every commit so far is on the disk.
   void waitUntilOnDisk();
 
   // The whole file. Throws StoreError (Damaged) for values out of range.
   StoredMatch load();
-  // Puts the kept match and screen back into `m` and `s`: every window can
-  // be drawn again as it stood after the last commit, and a running clock
-  // has run on meanwhile.
-  void restoreInto(Match& m, Screen& s);
+  // Puts the kept match back into `m` and returns the screen kept with it:
+  // every window can be drawn again as it stood after the last commit, and
+  // a running clock has run on meanwhile.
+  StoredScreen restoreInto(Match& m);
 
   // The match ended through the team sheet's close box: it will not be
   // offered for restoring. Marks it so, closes the file and moves it into

@@ -1,10 +1,61 @@
 #include "match_rows.h"
 
+#include <initializer_list>
 #include <sstream>
 
 #include "store_error.h"
 
+namespace {
+
+// The columns of each table, in the order the statements bind them and the
+// readers select them.
+const char* const kMatchColumns =
+    "started, last_step, ended, file_stem, export_prefix, team1, team2, unsaved, "
+    "clock_started, clock_running, clock_started_at, clock_paused_at, clock_paused_total, "
+    "clock_shown, entry_stage, entry_correctable, "
+    "entry_team, entry_slot, entry_clock, entry_number, entry_name, entry_action, entry_place, "
+    "entry_detail, screen_visible, screen_front, roster_carried, splash_shown, "
+    "half_minutes, overtime, time_out_rule, clock_period, clock_period_over, entry_period, "
+    "analysis_team, analysis_slot";
+const char* const kRosterColumns =
+    "team, slot, number, name, goals, warnings, suspensions, disqualifications";
+const char* const kNoteColumns = "line, text";
+const char* const kEventColumns =
+    "position, team, slot, clock, number, name, action, place, detail, period";
+const char* const kEditColumns =
+    "stack, position, kind, at, "
+    "b_team, b_slot, b_clock, b_number, b_name, b_action, b_place, b_detail, "
+    "a_team, a_slot, a_clock, a_number, a_name, a_action, a_place, a_detail, b_period, a_period";
+const char* const kSavedFileColumns = "device, inode, path";
+
+// "`verb` INTO `table` (`key`, columns) VALUES (`keyValue`, ?1, ?2, ...)".
+std::string writing(const char* verb, const char* table, const char* columns,
+                    const char* key = nullptr, const char* keyValue = nullptr) {
+  std::string sql = std::string(verb) + " INTO " + table + " (";
+  if (key) sql += std::string(key) + ", ";
+  sql += std::string(columns) + ") VALUES (";
+  if (keyValue) sql += std::string(keyValue) + ", ";
+  int count = 1;
+  for (const char* c = columns; *c; ++c) count += *c == ',';
+  for (int i = 1; i <= count; ++i) sql += (i > 1 ? ", ?" : "?") + std::to_string(i);
+  return sql + ")";
+}
+
+// "SELECT `key`, columns FROM `rest`".
+std::string selecting(const char* columns, const char* rest, const char* key = nullptr) {
+  return std::string("SELECT ") + (key ? std::string(key) + ", " : "") + columns + " FROM " + rest;
+}
+
+}  // namespace
+
 namespace rows {
+
+const std::string kReplaceMatch = writing("REPLACE", "match", kMatchColumns, "id", "1");
+const std::string kReplaceRoster = writing("REPLACE", "roster", kRosterColumns);
+const std::string kReplaceNote = writing("REPLACE", "notes", kNoteColumns);
+const std::string kInsertEvent = writing("INSERT", "events", kEventColumns);
+const std::string kInsertEdit = writing("INSERT", "edits", kEditColumns);
+const std::string kInsertSavedFile = writing("INSERT", "saved_files", kSavedFileColumns);
 
 namespace {
 
@@ -20,9 +71,9 @@ void bindEventAt(Statement& s, int first, const Event& e) {
       .bind(first + 7, e.detail);
 }
 
-std::string frontText(const std::vector<WindowId>& order) {
+std::string frontText(const std::vector<StoredWindow>& order) {
   std::string text;
-  for (WindowId w : order) {
+  for (StoredWindow w : order) {
     if (!text.empty()) text += ',';
     text += std::to_string(static_cast<int>(w));
   }
@@ -31,11 +82,9 @@ std::string frontText(const std::vector<WindowId>& order) {
 
 }  // namespace
 
-void bindMatch(Statement& s, const Header& h, const Match& m, const ScreenState& screen) {
+void bindMatch(Statement& s, const Header& h, const Match& m, const StoredScreen& screen) {
   const MatchClock::State c = m.clock().state();
   const Entry& entry = m.entry();
-  int64_t visible = 0;
-  for (int w = 1; w <= kWindowCount; ++w) visible |= int64_t{screen.visible[w]} << w;
   s.bind(1, h.started)
       .bind(2, h.lastStepMs)
       .bind(3, h.ended)
@@ -53,7 +102,7 @@ void bindMatch(Statement& s, const Header& h, const Match& m, const ScreenState&
       .bind(15, static_cast<int>(entry.stage))
       .bind(16, entry.personCorrectable);
   bindEventAt(s, 17, entry.event);
-  s.bind(25, visible)
+  s.bind(25, screen.visible)
       .bind(26, frontText(screen.frontOrder))
       .bind(27, screen.rosterCarried)
       .bind(28, screen.splashShown);
@@ -124,7 +173,7 @@ class Reader {
   }
 
   void match(StoredMatch& st) {
-    Statement s = db_.prepare("SELECT * FROM match WHERE id = 1");
+    Statement s = db_.prepare(selecting(kMatchColumns, "match WHERE id = 1", "id"));
     if (!s.step()) damaged("no match row");
     MatchState& m = st.match;
     st.started = s.text(1);
@@ -143,13 +192,15 @@ class Reader {
     m.entry.personCorrectable = s.integer(16) != 0;
     m.entry.event = event(s, 17, false);
     if (m.entry.open() && m.entry.event.team == 0) damaged("entry");
-    const int64_t visible = s.integer(25);
-    for (int w = 1; w <= kWindowCount; ++w) st.screen.visible[w] = (visible >> w) & 1;
+    // Bits of windows this program does not know are left out.
+    int64_t known = 0;
+    for (int w = 1; w <= kStoredWindows; ++w) known |= windowBit(static_cast<StoredWindow>(w));
+    st.screen.visible = s.integer(25) & known;
     std::istringstream front(s.text(26));
     for (std::string w; std::getline(front, w, ',');) {
       const int id = std::atoi(w.c_str());
-      if (id < 1 || id > kWindowCount) damaged("window " + w);
-      st.screen.frontOrder.push_back(static_cast<WindowId>(id));
+      if (id < 1 || id > kStoredWindows) damaged("window " + w);
+      st.screen.frontOrder.push_back(static_cast<StoredWindow>(id));
     }
     st.screen.rosterCarried = s.integer(27) != 0;
     st.screen.splashShown = s.integer(28) != 0;
@@ -165,7 +216,7 @@ class Reader {
   }
 
   void roster(StoredMatch& st) {
-    Statement s = db_.prepare("SELECT * FROM roster");
+    Statement s = db_.prepare(selecting(kRosterColumns, "roster"));
     while (s.step()) {
       const int team = static_cast<int>(ranged(s, 0, 1, 2, "team"));
       const int slot = static_cast<int>(ranged(s, 1, 0, kLastPlayerSlot, "slot"));
@@ -174,12 +225,12 @@ class Reader {
       line.name = s.text(3);
       for (int c = 0; c < kCounts; ++c) line.counts[c] = s.text(4 + c);
     }
-    Statement n = db_.prepare("SELECT * FROM notes");
+    Statement n = db_.prepare(selecting(kNoteColumns, "notes"));
     while (n.step()) st.screen.notes[ranged(n, 0, 0, kRosterLines - 1, "line")] = n.text(1);
   }
 
   void events(StoredMatch& st) {
-    Statement s = db_.prepare("SELECT * FROM events ORDER BY position");
+    Statement s = db_.prepare(selecting(kEventColumns, "events ORDER BY position"));
     for (int64_t expected = 0; s.step(); ++expected) {
       if (s.integer(0) != expected) damaged("event " + std::to_string(expected) + " missing");
       st.match.events.push_back(event(s, 1, true));
@@ -188,7 +239,7 @@ class Reader {
   }
 
   void edits(StoredMatch& st) {
-    Statement s = db_.prepare("SELECT * FROM edits ORDER BY stack, position");
+    Statement s = db_.prepare(selecting(kEditColumns, "edits ORDER BY stack, position"));
     while (s.step()) {
       EventEdit edit;
       edit.kind = static_cast<EditKind>(ranged(s, 2, 1, 3, "edit"));
@@ -201,7 +252,7 @@ class Reader {
           ranged(s, 0, 0, 1, "edit stack") == 0 ? st.match.history.done : st.match.history.undone;
       stack.push_back(std::move(edit));
     }
-    Statement f = db_.prepare("SELECT * FROM saved_files");
+    Statement f = db_.prepare(selecting(kSavedFileColumns, "saved_files"));
     while (f.step())
       st.match.savedFiles.push_back(
           {f.text(2), {static_cast<uint64_t>(f.integer(0)), static_cast<uint64_t>(f.integer(1))}});

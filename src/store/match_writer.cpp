@@ -24,7 +24,7 @@ void MatchWriter::chooseSync(const Match& m) {
   syncing_ = full;
 }
 
-void MatchWriter::commit(const Match& m, const ScreenState& screen) {
+void MatchWriter::commit(const Match& m, const StoredScreen& screen) {
   try {
     chooseSync(m);
     begin_.run();
@@ -44,7 +44,7 @@ void MatchWriter::commit(const Match& m, const ScreenState& screen) {
   if (flusher_) flusher_->request();
 }
 
-void MatchWriter::write(const Match& m, const ScreenState& screen) {
+void MatchWriter::write(const Match& m, const StoredScreen& screen) {
   header_.lastStepMs = nowMs();
   header_.ended = false;
   rows::bindMatch(replaceMatch_, header_, m, screen);
@@ -95,7 +95,7 @@ void MatchWriter::writeEvents(const Match& m, size_t from) {
   }
 }
 
-void MatchWriter::assumeWritten(const Match& m, const ScreenState& screen) {
+void MatchWriter::assumeWritten(const Match& m, const StoredScreen& screen) {
   for (int t = 1; t <= kTeams; ++t)
     if (!mirror_.valid || !(mirror_.teams[t - 1] == m.team(t))) mirror_.teams[t - 1] = m.team(t);
   mirror_.notes = screen.notes;
@@ -106,7 +106,7 @@ void MatchWriter::assumeWritten(const Match& m, const ScreenState& screen) {
   mirror_.valid = true;
 }
 
-void MatchWriter::writeAll(const Match& m, const ScreenState& screen) {
+void MatchWriter::writeAll(const Match& m, const StoredScreen& screen) {
   mirror_.valid = false;
   write(m, screen);
   assumeWritten(m, screen);

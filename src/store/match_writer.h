@@ -26,16 +26,16 @@ class MatchWriter {
 
   // Throws SqliteError; the file then holds the last commit, and the next
   // commit writes everything since that one.
-  void commit(const Match& m, const ScreenState& screen);
+  void commit(const Match& m, const StoredScreen& screen);
   // Everything, inside the caller's transaction (a new file's first).
-  void writeAll(const Match& m, const ScreenState& screen);
+  void writeAll(const Match& m, const StoredScreen& screen);
   // The file holds `m` and `screen` as they are now.
-  void assumeWritten(const Match& m, const ScreenState& screen);
+  void assumeWritten(const Match& m, const StoredScreen& screen);
   void markEnded();
 
  private:
   void chooseSync(const Match& m);
-  void write(const Match& m, const ScreenState& screen);
+  void write(const Match& m, const StoredScreen& screen);
   void writeEvents(const Match& m, size_t from);
 
   Database db_;

@@ -12,8 +12,9 @@
 #include <filesystem>
 #include <iostream>
 
-#include "match_keeper.h"
+#include "match_safekeeping.h"
 #include "match_script.h"
+#include "screen_in_file.h"
 #include "step_plan.h"
 
 int main(int argc, char** argv) {
@@ -26,10 +27,11 @@ int main(int argc, char** argv) {
   const long stopAfter = std::atol(argv[3]);
   ScriptedMatch live;
   plan.attach(live.match);
-  MatchKeeper keeper("data");
+  ScreenInFile screen(live.screen);
+  MatchSafekeeping keeping(live.match, screen, "data");
   for (size_t i = 0; i < plan.steps.size(); ++i) {
     plan.take(live.screen, i);
-    if (auto box = keeper.keep(live.match, live.screen)) {
+    if (auto box = keeping.keep()) {
       std::cerr << *box << '\n';
       return 1;
     }

@@ -13,8 +13,8 @@
 #include <random>
 
 #include "expected_files.h"
-#include "match_keeper.h"
 #include "match_listing.h"
+#include "match_safekeeping.h"
 #include "save_match.h"
 #include "scratch_folder.h"
 #include "store_steps.h"
@@ -95,9 +95,11 @@ class KilledRecorder : public ::testing::Test {
     ScriptedMatch back;
     plan.attach(back.match);
     plan.standAfter(kept);
-    MatchFile file = MatchFile::open(l.restorable[0].path);
-    file.restoreInto(back.match, back.screen);
-    ASSERT_TRUE(sameMatch(states[kept].first, states[kept].second, back.match, back.screen, false))
+    ScreenInFile backScreen(back.screen);
+    MatchSafekeeping keeping(back.match, backScreen, childFolder / "data");
+    keeping.restore(l.restorable[0].path);
+    ASSERT_TRUE(sameMatch(states[kept].first, storedScreen(states[kept].second), back.match,
+                          back.screen, false))
         << what;
     // A save before the kill wrote files this match knows as its own. A
     // save in flight may have replaced the files without the match knowing:
@@ -106,10 +108,9 @@ class KilledRecorder : public ::testing::Test {
     const bool saveInFlight = kept + 1 < plan.steps.size() && plan.steps[kept + 1].kind == "save";
     if (!saveInFlight) EXPECT_TRUE(foreignTargets(back.match).empty()) << what;
 
-    MatchKeeper keeper(childFolder / "data", std::move(file));
     for (size_t i = kept + 1; i < plan.steps.size(); ++i) {
       plan.take(back.screen, i);
-      ASSERT_FALSE(keeper.keep(back.match, back.screen)) << what;
+      ASSERT_FALSE(keeping.keep()) << what;
     }
     back.match.markSaved(saveMatch(back.match));
     expectFilesOf(kScript, back.match.fileStem);
@@ -163,11 +164,14 @@ TEST_F(KilledRecorder, AtMomentsItDoesNotChooseItLosesAtMostTheStepInFlight) {
     ASSERT_TRUE(child.kill()) << what;
 
     ScriptedMatch probe;
-    MatchFile::open(listRestorable(childFolder / "data").restorable.at(0).path)
-        .restoreInto(probe.match, probe.screen);
+    {
+      MatchFile file = MatchFile::open(listRestorable(childFolder / "data").restorable.at(0).path);
+      restoreFrom(file, probe.match, probe.screen);
+    }
     size_t kept = static_cast<size_t>(seen);
     while (kept < plan.steps.size() &&
-           !sameMatch(states[kept].first, states[kept].second, probe.match, probe.screen, false))
+           !sameMatch(states[kept].first, storedScreen(states[kept].second), probe.match,
+                      probe.screen, false))
       ++kept;
     ASSERT_LT(kept, plan.steps.size()) << what << ": the file is no step's match";
     restartAndFinish(childFolder, kept, what + ", found at step " + std::to_string(kept));

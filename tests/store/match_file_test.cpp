@@ -54,13 +54,13 @@ TEST(MatchFileKeeps, AMatchBroughtBackAfterAnyKindOfStepSavesTheSameFiles) {
     ScriptedMatch back;
     plan.attach(back.match);
     MatchFile file = MatchFile::open(path);
-    file.restoreInto(back.match, back.screen);
+    restoreFrom(file, back.match, back.screen);
     ASSERT_TRUE(sameMatch(file.load().match, file.load().screen, live.match, live.screen)) << kind;
-    ASSERT_TRUE(sameMatch(live.match.state(), live.screen.state(), back.match, back.screen))
+    ASSERT_TRUE(sameMatch(live.match.state(), storedScreen(live.screen), back.match, back.screen))
         << kind;
     playSteps(plan, back.screen, stop + 1, plan.steps.size(), &file);
     back.match.markSaved(saveMatch(back.match));
-    file.commit(back.match, back.screen);
+    file.commit(back.match, storedScreen(back.screen));
     expectFilesOf("full_match", back.match.fileStem);
     ASSERT_TRUE(sameMatch(file.load().match, file.load().screen, back.match, back.screen)) << kind;
   }
@@ -89,16 +89,14 @@ TEST(MatchFileCopy, TheCopyBesideTheTablesIsTheMatchAndOpensAsAMatchOfItsOwn) {
   // the copy is held meanwhile.
   ScriptedMatch other;
   plan.attach(other.match);
-  MatchFile imported =
-      MatchFile::import(copy, folder.path() / "elsewhere", other.match, other.screen);
-  EXPECT_TRUE(sameMatch(live.match.state(), live.screen.state(), other.match, other.screen));
+  MatchFile imported = importFrom(copy, folder.path() / "elsewhere", other.match, other.screen);
+  EXPECT_TRUE(sameMatch(live.match.state(), storedScreen(live.screen), other.match, other.screen));
   EXPECT_EQ(imported.path().parent_path(), folder.path() / "elsewhere");
   EXPECT_EQ(imported.path().filename().string().size(),
             std::string("2024-05-01_14-03-22.hbmatch").size());
   EXPECT_EQ(imported.path().filename(), file.path().filename());  // named by the match's start
   ScriptedMatch third;
-  EXPECT_THROW(MatchFile::import(copy, folder.path() / "third", third.match, third.screen),
-               StoreError);
+  EXPECT_THROW(importFrom(copy, folder.path() / "third", third.match, third.screen), StoreError);
   const StoredMatch kept = imported.load();
   EXPECT_TRUE(sameMatch(kept.match, kept.screen, other.match, other.screen));
   EXPECT_FALSE(live.match.state() == atCopy);
@@ -109,14 +107,14 @@ TEST(MatchFileCopy, ACopyThatCannotBeWrittenIsToldAndTheOlderOneStays) {
   ScratchFolder folder;
   ScriptedMatch live;
   MatchFile file = MatchFile::create(folder.path() / "data");
-  file.commit(live.match, live.screen);
+  file.commit(live.match, storedScreen(live.screen));
   fs::create_directories(folder.path() / "out");
   const std::string copy = (folder.path() / "out" / "x.hbmatch").string();
   file.backupTo(copy);
   const std::string before = readFileBytes(copy);
   chmod((folder.path() / "out").c_str(), 0555);
   live.screen.typeTeamName(1, "changed");
-  file.commit(live.match, live.screen);
+  file.commit(live.match, storedScreen(live.screen));
   EXPECT_THROW(file.backupTo(copy), SaveError);
   chmod((folder.path() / "out").c_str(), 0755);
   EXPECT_EQ(readFileBytes(copy), before);
@@ -140,13 +138,13 @@ TEST(MatchFileClock, ARunningClockRunsOnWhileTheProgramWasGoneAndAPausedOneWaits
       *seconds = 700;
       live.screen.tick();
       if (paused) live.screen.togglePause();  // at 10:00
-      file.commit(live.match, live.screen);
+      file.commit(live.match, storedScreen(live.screen));
     }
     *seconds = 1000;  // five minutes later, the program starts again
     ScriptedMatch back;
     at(back.match);
     MatchFile file = MatchFile::open(path);
-    file.restoreInto(back.match, back.screen);
+    restoreFrom(file, back.match, back.screen);
     EXPECT_EQ(back.match.clock().shownText(), "10:00");
     EXPECT_EQ(matchWindowView(back.match).clockTicking, !paused);
     if (!paused) back.screen.tick();  // the windows' timer runs only while it ticks

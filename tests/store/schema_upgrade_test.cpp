@@ -39,7 +39,7 @@ struct Restored {
 std::unique_ptr<Restored> restore(const fs::path& path) {
   auto r = std::make_unique<Restored>();
   MatchFile file = MatchFile::open(path);
-  file.restoreInto(r->match, r->screen);
+  restoreFrom(file, r->match, r->screen);
   return r;
 }
 
@@ -92,7 +92,7 @@ TEST(OlderMatchFiles, ACopyFromAnEarlierVersionOpensAndIsOnlyRead) {
   fs::path kept;
   {
     MatchFile imported =
-        MatchFile::import(copy, folder.path() / "elsewhere", opened.match, opened.screen);
+        importFrom(copy, folder.path() / "elsewhere", opened.match, opened.screen);
     kept = imported.path();
   }
   EXPECT_TRUE(opened.match.state() == now->match.state());

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "expected_files.h"
-#include "match_keeper.h"
+#include "match_safekeeping.h"
 #include "save_match.h"
 #include "scratch_folder.h"
 #include "store_files.h"
@@ -71,7 +71,7 @@ TEST(InUse, AnotherProgramHoldingTheFileKeepsThisOneOutUntilItIsGone) {
   ScriptedMatch m;
   EXPECT_THROW(MatchFile::open(path), StoreError);
   try {
-    MatchFile::import(path, folder.path() / "data", m.match, m.screen);
+    importFrom(path, folder.path() / "data", m.match, m.screen);
     FAIL() << "imported a file in use";
   } catch (const StoreError& e) {
     EXPECT_EQ(e.problem(), StoreProblem::InUse);
@@ -82,7 +82,7 @@ TEST(InUse, AnotherProgramHoldingTheFileKeepsThisOneOutUntilItIsGone) {
   close(ready[0]);
   close(ready[1]);
   MatchFile again = MatchFile::open(path);
-  again.restoreInto(m.match, m.screen);
+  restoreFrom(again, m.match, m.screen);
   EXPECT_FALSE(m.match.events().empty());
 }
 
@@ -103,17 +103,18 @@ TEST(ReadOnlyFolder, TheStepsGoOnTheBoxComesOnceAndKeepingResumesWithEverything)
   const StepPlan plan = planOf(testDataPath("full_match.match"), true);
   ScriptedMatch live;
   plan.attach(live.match);
-  MatchKeeper keeper(data);
+  ScreenInFile screen(live.screen);
+  MatchSafekeeping keeper(live.match, screen, data);
   std::vector<std::string> boxes;
   auto step = [&](size_t i) {
     plan.take(live.screen, i);
-    if (auto box = keeper.keep(live.match, live.screen)) boxes.push_back(*box);
+    if (auto box = keeper.keep()) boxes.push_back(*box);
   };
   {
     ReadOnly locked(data);
     for (size_t i = 0; i < 40; ++i) step(i);
     EXPECT_FALSE(keeper.safe());
-    EXPECT_EQ(keeper.file(), nullptr);
+    EXPECT_EQ(keeper.matchFile(), nullptr);
   }
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_NE(boxes[0].find("安全に保存できません"), std::string::npos);
@@ -123,13 +124,13 @@ TEST(ReadOnlyFolder, TheStepsGoOnTheBoxComesOnceAndKeepingResumesWithEverything)
 
   for (size_t i = 40; i < plan.steps.size(); ++i) step(i);
   EXPECT_TRUE(keeper.safe());
-  ASSERT_NE(keeper.file(), nullptr);
-  const StoredMatch kept = keeper.file()->load();
+  ASSERT_NE(keeper.matchFile(), nullptr);
+  const StoredMatch kept = keeper.matchFile()->load();
   EXPECT_TRUE(sameMatch(kept.match, kept.screen, live.match, live.screen));
 
   // An existing match in a folder that became read-only is not opened.
-  const fs::path path = keeper.file()->path();
-  EXPECT_FALSE(keeper.end(live.match, live.screen));
+  const fs::path path = keeper.matchFile()->path();
+  EXPECT_FALSE(keeper.end());
   ReadOnly locked(data / kEndedFolder);
   try {
     MatchFile::open(data / kEndedFolder / path.filename());
@@ -160,14 +161,15 @@ TEST(FullDisk, NothingCommittedIsLostAndTheNextStepWritesWhatIsMissing) {
   struct Lifted {
     ~Lifted() { sqlite3_reset_auto_extension(); }
   } lifted;
-  MatchKeeper keeper(folder.path());
+  ScreenInFile screen(live.screen);
+  MatchSafekeeping keeper(live.match, screen, folder.path());
 
   std::vector<std::string> boxes;
   std::optional<MatchState> lastKept;
   size_t i = 0;
   for (; i < plan.steps.size() && boxes.empty(); ++i) {
     plan.take(live.screen, i);
-    if (auto box = keeper.keep(live.match, live.screen))
+    if (auto box = keeper.keep())
       boxes.push_back(*box);
     else
       lastKept = live.match.state();
@@ -178,18 +180,18 @@ TEST(FullDisk, NothingCommittedIsLostAndTheNextStepWritesWhatIsMissing) {
   // Twenty more steps on the full disk: no more boxes, the steps stand.
   for (const size_t end = i + 20; i < end; ++i) {
     plan.take(live.screen, i);
-    EXPECT_FALSE(keeper.keep(live.match, live.screen));
+    EXPECT_FALSE(keeper.keep());
   }
   EXPECT_FALSE(keeper.safe());
-  EXPECT_TRUE(keeper.file()->load().match == *lastKept);
+  EXPECT_TRUE(keeper.matchFile()->load().match == *lastKept);
 
   sqlite3_exec(gLimited, "PRAGMA max_page_count = 1000000", nullptr, nullptr, nullptr);
   for (; i < plan.steps.size(); ++i) {
     plan.take(live.screen, i);
-    EXPECT_FALSE(keeper.keep(live.match, live.screen));
+    EXPECT_FALSE(keeper.keep());
   }
   EXPECT_TRUE(keeper.safe());
-  const StoredMatch kept = keeper.file()->load();
+  const StoredMatch kept = keeper.matchFile()->load();
   EXPECT_TRUE(sameMatch(kept.match, kept.screen, live.match, live.screen));
   saveMatch(live.match);
   expectFilesOf("long_match", live.match.fileStem);

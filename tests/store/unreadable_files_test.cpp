@@ -43,7 +43,7 @@ TEST(Restorable, OnlyMatchesThatDidNotEndProperlyAreOfferedWithTeamsEventsAndLas
   {
     MatchFile ended = MatchFile::create(data);
     ScriptedMatch m;
-    ended.commit(m.match, m.screen);
+    ended.commit(m.match, storedScreen(m.screen));
     ended.markEndedCleanly();
   }
   const MatchListing l = listRestorable(data);
