@@ -1,8 +1,13 @@
 #include "schema.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "periods.h"
 #include "sqlite_db.h"
 
 namespace {
@@ -104,10 +109,62 @@ ALTER TABLE match ADD COLUMN analysis_slot INTEGER NOT NULL DEFAULT 0;
 )sql",
 };
 
+// Version 1 kept no halves: after the step to version 2 every time is put
+// in the half it falls in, by the halves' length now in the file (the
+// defaults, since version 1 had no settings), as the clock would have put it.
+void setHalvesFromTimes(Database& db) {
+  Periods periods;
+  Statement settings = db.prepare("SELECT half_minutes, overtime FROM match WHERE id = 1");
+  if (settings.step()) {
+    periods.halfMinutes = static_cast<int>(settings.integer(0));
+    periods.overtime = settings.integer(1) != 0;
+  }
+  settings.reset();
+  auto half = [&](int64_t seconds) {
+    return int64_t{periods.periodAt(static_cast<int>(std::min<int64_t>(seconds, INT32_MAX)))};
+  };
+  // Read first, written after: the rows are not changed under a reading.
+  std::vector<std::pair<int64_t, int64_t>> events;
+  Statement readEvents = db.prepare("SELECT position, clock FROM events");
+  while (readEvents.step()) events.emplace_back(readEvents.integer(0), readEvents.integer(1));
+  Statement writeEvent = db.prepare("UPDATE events SET period = ?1 WHERE position = ?2");
+  for (const auto& [position, clock] : events)
+    writeEvent.bind(1, half(clock)).bind(2, position).run();
+
+  struct EditTimes {
+    int64_t stack, position, before, after;
+  };
+  std::vector<EditTimes> edits;
+  Statement readEdits = db.prepare("SELECT stack, position, b_clock, a_clock FROM edits");
+  while (readEdits.step())
+    edits.push_back(
+        {readEdits.integer(0), readEdits.integer(1), readEdits.integer(2), readEdits.integer(3)});
+  Statement writeEdit = db.prepare(
+      "UPDATE edits SET b_period = ?1, a_period = ?2 WHERE stack = ?3 AND position = ?4");
+  for (const EditTimes& e : edits)
+    writeEdit.bind(1, half(e.before))
+        .bind(2, half(e.after))
+        .bind(3, e.stack)
+        .bind(4, e.position)
+        .run();
+
+  Statement times = db.prepare("SELECT entry_clock, clock_shown FROM match WHERE id = 1");
+  if (!times.step()) return;
+  const int64_t entry = times.integer(0), shown = times.integer(1);
+  times.reset();
+  db.prepare("UPDATE match SET entry_period = ?1, clock_period = ?2 WHERE id = 1")
+      .bind(1, half(entry))
+      .bind(2, half(shown))
+      .run();
+}
+
 }  // namespace
 
 void upgradeSchema(Database& db, int fromVersion) {
-  for (int v = fromVersion; v < kSchemaVersion; ++v) db.exec(kSteps[v]);
+  for (int v = fromVersion; v < kSchemaVersion; ++v) {
+    db.exec(kSteps[v]);
+    if (v == 1 && fromVersion == 1) setHalvesFromTimes(db);
+  }
   db.exec(("PRAGMA application_id = " + std::to_string(kMatchFileId)).c_str());
   db.exec(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
 }

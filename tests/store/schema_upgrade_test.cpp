@@ -64,13 +64,23 @@ TEST(OlderMatchFiles, AreBroughtUpToDateAndTheMatchComesBack) {
 
   tamper(path, kBackToVersion2);
   tamper(path, kBackToVersion1);
+  // Version 1 knew no halves, only times: every third event is moved on
+  // into the second half, one of them to the end of the first, 30:00,
+  // which belongs to the first.
+  tamper(path,
+         "UPDATE events SET clock = clock + 1800 WHERE position % 3 = 2;"
+         "UPDATE events SET clock = 1800 WHERE position = 2;");
   const auto fromVersion1 = restore(path);
   EXPECT_EQ(versionOf(path), kSchemaVersion);
-  // The events and rosters as they were; the settings at their defaults.
+  // The events and rosters as they were, each in the half its time falls in
+  // with halves of the default length; the settings at their defaults.
+  ASSERT_GT(now->match.events().size(), 5u);
   ASSERT_EQ(fromVersion1->match.events().size(), now->match.events().size());
   for (size_t i = 0; i < now->match.events().size(); ++i) {
     Event expected = now->match.events()[i];
-    expected.period = 1;
+    if (i % 3 == 2) expected.clockSeconds += 1800;
+    if (i == 2) expected.clockSeconds = 1800;
+    expected.period = i % 3 == 2 && i != 2 ? 2 : 1;
     EXPECT_EQ(fromVersion1->match.events()[i], expected) << "event " << i;
   }
   EXPECT_EQ(fromVersion1->match.state().teams, now->match.state().teams);
@@ -91,8 +101,7 @@ TEST(OlderMatchFiles, ACopyFromAnEarlierVersionOpensAndIsOnlyRead) {
   Restored opened;
   fs::path kept;
   {
-    MatchFile imported =
-        importFrom(copy, folder.path() / "elsewhere", opened.match, opened.screen);
+    MatchFile imported = importFrom(copy, folder.path() / "elsewhere", opened.match, opened.screen);
     kept = imported.path();
   }
   EXPECT_TRUE(opened.match.state() == now->match.state());
