@@ -1,5 +1,6 @@
 #include "screen_in_file.h"
 
+#include <iterator>
 #include <utility>
 
 namespace {

@@ -1,6 +1,5 @@
 #include "match_rows.h"
 
-#include <initializer_list>
 #include <sstream>
 
 #include "store_error.h"
