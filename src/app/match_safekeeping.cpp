@@ -1,7 +1,8 @@
 #include "match_safekeeping.h"
 
+#include "identify.h"
 #include "match_file.h"
-#include "save_match.h"
+#include "saved_names.h"
 #include "screen.h"
 #include "store_error.h"
 
