@@ -1,7 +1,8 @@
 #include "save_analysis.h"
 
+#include "identify.h"
 #include "report.h"
-#include "save_match.h"
+#include "saved_names.h"
 #include "workbook.h"
 
 void saveAnalysisFiles(const Match& m, FileFaults* faults, std::vector<SavedFile>* written) {

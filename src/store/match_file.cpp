@@ -68,13 +68,13 @@ std::unique_ptr<MatchWriter> createFile(const fs::path& folder, const std::strin
                                         fs::path& path) {
   std::error_code error;
   fs::create_directories(folder, error);
-  if (error) throw StoreError(StoreProblem::CannotWrite, folder.string(), error.message());
+  if (error) throw storeWriteError(error.value(), folder.string());
   if (!writable(folder))
     throw StoreError(StoreProblem::CannotWrite, folder.string(), "書き込みが許可されていません");
   try {
     path = makeNewFile(folder, stem, kMatchFileExtension);
   } catch (const std::system_error& e) {
-    throw StoreError(StoreProblem::CannotWrite, folder.string(), strerror(e.code().value()));
+    throw storeWriteError(e.code().value(), folder.string());
   }
   try {
     Database db = connect(path);
@@ -204,7 +204,7 @@ void MatchFile::commit(const Match& m, const StoredScreen& screen) {
   }
   if (BackgroundSync* flusher = w.flusher())
     if (const int error = flusher->takeError())
-      throw StoreError(StoreProblem::CannotWrite, path_.string(), strerror(error));
+      throw storeWriteError(error, path_.string());
 }
 
 void MatchFile::waitUntilOnDisk() {

@@ -15,7 +15,8 @@
 #include <string>
 
 #include "match.h"
-#include "save_match.h"
+#include "save_error.h"
+#include "saved_names.h"
 #include "store_error.h"
 #include "stored_screen.h"
 

@@ -34,5 +34,10 @@ MatchListing listRestorable(const std::filesystem::path& folder) {
 }
 
 void reportUnreadable(const MatchListing& listing, std::ostream& out) {
-  for (const UnreadableMatch& u : listing.unreadable) out << u.reason << '\n';
+  // One line per file: a reason's detail line follows on the same line.
+  for (const UnreadableMatch& u : listing.unreadable) {
+    std::string reason = u.reason;
+    std::replace(reason.begin(), reason.end(), '\n', ' ');
+    out << reason << '\n';
+  }
 }

@@ -1,7 +1,8 @@
 #include "match_safekeeping.h"
 
 #include "match.h"
-#include "save_match.h"
+#include "identify.h"
+#include "saved_names.h"
 #include "store_error.h"
 
 std::string unsafeRecordMessage(const std::string& reason) {

@@ -2,8 +2,9 @@
 
 #include <sqlite3.h>
 
-#include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fstream>
 
 #include "sqlite_db.h"
 
@@ -24,19 +25,33 @@ std::string messageOf(StoreProblem problem, const std::string& path, const std::
     case StoreProblem::Newer:
       text = "新しい版のプログラムで作られた記録ファイルです";
       break;
+    case StoreProblem::DiskFull:
+      text = "ディスクの空きが足りません";
+      break;
     case StoreProblem::CannotWrite:
       text = "試合の記録をファイルに書き込めません";
       break;
   }
   text += " (" + path + ")";
-  if (!detail.empty()) text += ": " + detail;
-  // One line, as standard error lists one file per line.
-  std::replace(text.begin(), text.end(), '\n', ' ');
+  if (!detail.empty()) text += "\n" + detail;
   return text;
 }
 
 std::string systemDetail(int error) {
   return error ? std::string(" (") + std::strerror(error) + ")" : std::string();
+}
+
+bool diskFull(int error) {
+  return error == ENOSPC || error == EDQUOT;
+}
+
+// SQLite says "not a database" both for a file of another kind and for one
+// of its own whose first page is damaged; only the second was a match file.
+bool startsLikeSqlite(const std::string& path) {
+  static constexpr char kHeader[] = "SQLite format 3";  // with its NUL: 16 bytes
+  char head[sizeof kHeader] = {};
+  std::ifstream file(path, std::ios::binary);
+  return file.read(head, sizeof head) && std::memcmp(head, kHeader, sizeof head) == 0;
 }
 
 }  // namespace
@@ -50,11 +65,12 @@ StoreError storeErrorOf(const SqliteError& e, const std::string& path) {
     case SQLITE_LOCKED:
       return StoreError(StoreProblem::InUse, path);
     case SQLITE_NOTADB:
+      if (startsLikeSqlite(path)) return StoreError(StoreProblem::Damaged, path, e.what());
       return StoreError(StoreProblem::NotMatchFile, path);
     case SQLITE_CORRUPT:
       return StoreError(StoreProblem::Damaged, path, e.what());
     case SQLITE_FULL:
-      return StoreError(StoreProblem::CannotWrite, path, "ディスクがいっぱいです");
+      return StoreError(StoreProblem::DiskFull, path);
     case SQLITE_READONLY:
     case SQLITE_PERM:
     case SQLITE_CANTOPEN:
@@ -62,7 +78,14 @@ StoreError storeErrorOf(const SqliteError& e, const std::string& path) {
       return StoreError(StoreProblem::CannotWrite, path,
                         "書き込みが許可されていません" + systemDetail(e.systemError()));
     default:
+      // A write cut short by a full disk comes as an I/O error.
+      if (diskFull(e.systemError())) return StoreError(StoreProblem::DiskFull, path);
       return StoreError(StoreProblem::CannotWrite, path,
                         "I/O エラー" + systemDetail(e.systemError()) + " " + e.what());
   }
+}
+
+StoreError storeWriteError(int error, const std::string& path) {
+  if (diskFull(error)) return StoreError(StoreProblem::DiskFull, path);
+  return StoreError(StoreProblem::CannotWrite, path, std::strerror(error));
 }

@@ -13,9 +13,12 @@ enum class StoreProblem {
   NotMatchFile,  // not SQLite, or not a file this program made
   Damaged,       // truncated or corrupt
   Newer,         // made by a newer version of the program
-  CannotWrite,   // full disk, read-only folder, I/O error
+  DiskFull,      // no space left, or the user's quota used up
+  CannotWrite,   // read-only folder, I/O error
 };
 
+// The message names the problem in the operator's words with the file's
+// path; technical detail, if any, follows on a second line.
 class StoreError : public UserError {
  public:
   StoreError(StoreProblem problem, const std::string& path, const std::string& detail = {});
@@ -27,3 +30,5 @@ class StoreError : public UserError {
 
 // The problem an SQLite failure on the file at `path` stands for.
 StoreError storeErrorOf(const SqliteError& e, const std::string& path);
+// A failed system call (errno `error`) while writing at `path`.
+StoreError storeWriteError(int error, const std::string& path);

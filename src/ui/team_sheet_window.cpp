@@ -5,13 +5,12 @@
 #include <QDropEvent>
 #include <QMimeData>
 
-#include "cp932_losses.h"
 #include "grid_view.h"
+#include "match_save.h"
 #include "match_settings_dialog.h"
 #include "message_box.h"
 #include "roster_table_model.h"
-#include "save_analysis.h"
-#include "save_match.h"
+#include "saved_names.h"
 #include "views.h"
 
 namespace {
@@ -102,30 +101,14 @@ void TeamSheetWindow::finishInput() {
 
 void TeamSheetWindow::saveMatch() {
   handle([&] {
-    // Files this match did not write may be another match's: ask first.
-    const std::vector<std::string> foreign = foreignTargets(match());
-    if (!foreign.empty()) {
-      std::string names;
-      for (const std::string& name : foreign) names += (names.empty() ? "" : "、") + name;
-      if (!askYesNo(this, qs("ファイル " + names + " が既にあります。上書きしますか?"))) return;
-    }
-    match().markSaved(::saveMatch(match(), faults_));
-    // The notice concerns the three tables, which are written now.
-    const std::string lost = cp932LossNotice(match());
-    if (!lost.empty()) showNotice(this, qs(lost));
-    // Then the workbook and the report; a failure there goes to the error
-    // box, and the files finished before it count as this match's.
-    std::vector<SavedFile> written;
-    try {
-      saveAnalysisFiles(match(), faults_, &written);
-    } catch (const SaveError&) {
-      match().markSaved(written);
-      if (copyMatch_) copyMatch_();
-      throw;
-    }
-    match().markSaved(written);
-    // Last, so that the copy knows every file this save wrote.
-    if (copyMatch_) copyMatch_();
+    MatchSave save;
+    save.askOverwrite = [this](const std::string& question) {
+      return askYesNo(this, qs(question));
+    };
+    save.showNotice = [this](const std::string& notice) { showNotice(this, qs(notice)); };
+    save.copyMatch = copyMatch_;
+    save.faults = faults_;
+    save.run(match());
   });
 }
 

@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 const std::string kAccessDenied = "ファイルへのアクセスが拒否されました";
 // The error box ends a message with "." unless it ends in "." or a lower code.
-const std::string kDiskFull = "I/O エラー (28)";
+const std::string kDiskFull = "ディスクの空きが足りません";
 // File-name stems, odd ones included: empty, outside CP932, holding a TAB.
 const std::vector<std::string> kStems = {"試合", "match", "final-2026", "", "⚽", "tab\there"};
 

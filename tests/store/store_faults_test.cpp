@@ -175,7 +175,9 @@ TEST(FullDisk, NothingCommittedIsLostAndTheNextStepWritesWhatIsMissing) {
       lastKept = live.match.state();
   }
   ASSERT_EQ(boxes.size(), 1u) << "the disk never filled";
-  EXPECT_NE(boxes[0].find("ディスクがいっぱいです"), std::string::npos) << boxes[0];
+  const std::string diskFull =
+      "ディスクの空きが足りません (" + keeper.file()->path().string() + ")";
+  EXPECT_NE(boxes[0].find(diskFull), std::string::npos) << boxes[0];
   ASSERT_TRUE(lastKept);
   // Twenty more steps on the full disk: no more boxes, the steps stand.
   for (const size_t end = i + 20; i < end; ++i) {

@@ -73,8 +73,20 @@ TEST(Restorable, FilesThatCannotBeReadAreToldNeverOfferedAndLeftAsTheyWere) {
     writeBytes(path, goodBytes);
     return path;
   };
-  expected[copyAs("truncated.hbmatch")] = "壊れています";
-  fs::resize_file(data / "truncated.hbmatch", goodBytes.size() / 2);
+  // A damaged file is told so in the operator's words, with its name.
+  auto damaged = [&](const std::string& name) {
+    const fs::path path = copyAs(name);
+    expected[path] = "試合の記録ファイルが壊れています (" + path.string() + ")";
+    return path;
+  };
+  fs::resize_file(damaged("truncated.hbmatch"), goodBytes.size() / 2);
+  {
+    // SQLite's own header, its fields written over: no database to SQLite,
+    // but a match file that was damaged.
+    std::fstream f(damaged("header.hbmatch"), std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(16);
+    f << std::string(84, '\xff');
+  }
   writeBytes(data / "text.hbmatch", "event 1 1 得点 右サイド 左上\n");
   expected[data / "text.hbmatch"] = "ではありません";
   writeBytes(data / "empty.hbmatch", "");
@@ -84,9 +96,8 @@ TEST(Restorable, FilesThatCannotBeReadAreToldNeverOfferedAndLeftAsTheyWere) {
          ("PRAGMA user_version = " + std::to_string(kSchemaVersion + 1)).c_str());
   expected[copyAs("foreign.hbmatch")] = "ではありません";
   tamper(data / "foreign.hbmatch", "PRAGMA application_id = 7");
-  expected[copyAs("bad_event.hbmatch")] = "壊れています";
-  tamper(data / "bad_event.hbmatch", "UPDATE events SET action = 9 WHERE position = 3");
-  expected[copyAs("overwritten.hbmatch")] = "壊れています";
+  tamper(damaged("bad_event.hbmatch"), "UPDATE events SET action = 9 WHERE position = 3");
+  damaged("overwritten.hbmatch");
   {
     // The page of the events, written over.
     int64_t page = 0;

@@ -28,6 +28,9 @@ std::string saveErrorMessage(int error, const std::string& file) {
     case EROFS:
     case EISDIR:
       return "ファイルへのアクセスが拒否されました" + named;
+    case ENOSPC:
+    case EDQUOT:
+      return "ディスクの空きが足りません" + named;
     default:
       return "I/O エラー (" + std::to_string(error) + ")" + named;
   }
