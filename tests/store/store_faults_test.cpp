@@ -176,7 +176,7 @@ TEST(FullDisk, NothingCommittedIsLostAndTheNextStepWritesWhatIsMissing) {
   }
   ASSERT_EQ(boxes.size(), 1u) << "the disk never filled";
   const std::string diskFull =
-      "ディスクの空きが足りません (" + keeper.file()->path().string() + ")";
+      "ディスクの空きが足りません (" + keeper.file()->string() + ")";
   EXPECT_NE(boxes[0].find(diskFull), std::string::npos) << boxes[0];
   ASSERT_TRUE(lastKept);
   // Twenty more steps on the full disk: no more boxes, the steps stand.
