@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "scratch_folder.h"
 #include "window_set.h"
 
 namespace {
@@ -27,21 +28,11 @@ void clickEvent(const WindowSet& windows, int n) {
   press(windows.courtDialog()->zoneButtons[n % 11]);
 }
 
-// A folder for the match files, removed afterwards.
-struct DataFolder {
-  std::filesystem::path path;
-  DataFolder() {
-    std::string name = (std::filesystem::temp_directory_path() / "hb-bench-XXXXXX").string();
-    path = mkdtemp(name.data());
-  }
-  ~DataFolder() { std::filesystem::remove_all(path); }
-};
-
-std::unique_ptr<WindowSet> matchUnderWay(int events, const DataFolder* kept) {
+std::unique_ptr<WindowSet> matchUnderWay(int events, const TempFolder* kept) {
   auto windows = std::make_unique<WindowSet>();
   windows->match().timeOfDay = [] { return 0.5; };
   windows->start();
-  if (kept) windows->keepIn(kept->path);
+  if (kept) windows->keepIn(kept->path());
   press(windows->teamSheet()->ui.finishInputButton);
   press(windows->matchWindow()->ui.startButton);
   for (int n = 0; n < events; ++n) clickEvent(*windows, n);
@@ -50,8 +41,8 @@ std::unique_ptr<WindowSet> matchUnderWay(int events, const DataFolder* kept) {
 
 void BM_EventThroughTheWindows(benchmark::State& state) {
   const int before = static_cast<int>(state.range(0));
-  const DataFolder folder;
-  const DataFolder* kept = state.range(1) ? &folder : nullptr;
+  const TempFolder folder;
+  const TempFolder* kept = state.range(1) ? &folder : nullptr;
   auto windows = matchUnderWay(before, kept);
   int n = before;
   for (auto _ : state) {

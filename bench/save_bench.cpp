@@ -2,62 +2,25 @@
 // a very long one (10,000 per team): the three tables built and the three files written,
 // then the building and the writing apart to show which dominates.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <string>
 
 #include "export_tables.h"
+#include "match_fixture.h"
 #include "save_match.h"
-#include "screen.h"
+#include "scratch_folder.h"
 #include "table_file.h"
 
 namespace {
 
-// Every kind of event in turn, for persons of both teams.
-void recordEvent(Screen& s, int team, int n) {
-  const auto action = static_cast<Action>(1 + n % 6);
-  s.pickPerson(team, 1 + n % 14);
-  s.chooseAction(action);
-  if (action == Action::TimeOut) {
-    s.choosePlace(place::kBench);
-    s.chooseDetail(WindowId::TimeOut, 1);
-    return;
-  }
-  s.choosePlace(1 + n % 10);
-  if (isShot(action))
-    s.chooseZone(1 + n % 11);
-  else
-    s.chooseDetail(dialogFor(action), action == Action::Foul ? 1 + n % 3 : 1);
-}
-
-class RecordedMatch {
- public:
+// A match with `eventsPerTeam` events per team, saved in a folder of its own.
+struct RecordedMatch : ClockedMatch {
   explicit RecordedMatch(int eventsPerTeam) {
-    m.timeOfDay = [] { return 0.5; };
-    for (int slot = 1; slot <= 14; ++slot) {
-      m.team(1).lines[slot].number = std::to_string(slot + 3);
-      m.team(1).lines[slot].name = "選手" + std::to_string(slot);
-      m.team(2).lines[slot].number = std::to_string(slot + 20);
-      m.team(2).lines[slot].name = "Player" + std::to_string(slot);
-    }
-    screen.finishInput();
-    screen.startMatch();
-    for (int n = 0; n < eventsPerTeam; ++n) {
-      recordEvent(screen, 1, n);
-      recordEvent(screen, 2, n + 3);
-    }
-    std::string name = (std::filesystem::temp_directory_path() / "hb-bench-XXXXXX").string();
-    folder_ = mkdtemp(name.data());
-    m.fileStem = folder_ + "/試合";
+    recordMixed(eventsPerTeam);
+    m.fileStem = (folder.path() / "試合").string();
   }
-  ~RecordedMatch() { std::filesystem::remove_all(folder_); }
-
-  Match m;
-  Screen screen{m};
-
- private:
-  std::string folder_;
+  TempFolder folder;
 };
 
 void BM_SaveMatch(benchmark::State& state) {

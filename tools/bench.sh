@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
+source tools/ccache_env.sh
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHB_BENCHMARKS=ON
 cmake --build build-bench -j"$(nproc)" --target handball_bench startup_probe

@@ -3,30 +3,21 @@
 // again; bringing back and opening a long match; looking for matches to
 // bring back at start-up; the copy beside the saved tables.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <string>
 
 #include "event_editor.h"
 #include "match_file.h"
+#include "match_fixture.h"
 #include "match_listing.h"
+#include "scratch_folder.h"
 #include "screen.h"
 #include "screen_in_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempFolder {
- public:
-  TempFolder() {
-    std::string name = (fs::temp_directory_path() / "hb-store-bench-XXXXXX").string();
-    path = mkdtemp(name.data());
-  }
-  ~TempFolder() { fs::remove_all(path); }
-  fs::path path;
-};
 
 // Every kind of event in turn, for persons of both teams; `keep` after each
 // click.
@@ -53,23 +44,12 @@ void recordEvent(Screen& s, int team, int n, Keep keep) {
   keep();
 }
 
-struct RecordedMatch {
+// A match with `eventsPerTeam` events per team, its match window shown.
+struct RecordedMatch : ClockedMatch {
   explicit RecordedMatch(int eventsPerTeam) {
-    m.timeOfDay = [] { return 0.5; };
-    for (int slot = 1; slot <= 14; ++slot) {
-      m.team(1).lines[slot].number = std::to_string(slot + 3);
-      m.team(1).lines[slot].name = "選手" + std::to_string(slot);
-      m.team(2).lines[slot].number = std::to_string(slot + 20);
-      m.team(2).lines[slot].name = "Player" + std::to_string(slot);
-    }
     screen.finishInput();
-    screen.startMatch();
-    for (int n = 0; n < eventsPerTeam; ++n) {
-      recordEvent(screen, 1, n, [] {});
-      recordEvent(screen, 2, n + 3, [] {});
-    }
+    recordMixed(eventsPerTeam);
   }
-  Match m;
   Screen screen{m};
 };
 
@@ -78,7 +58,7 @@ void BM_EventKeptAfterEachClick(benchmark::State& state) {
   const auto durability = static_cast<Durability>(state.range(0));
   TempFolder folder;
   RecordedMatch r(200);
-  MatchFile file = MatchFile::create(folder.path, std::chrono::system_clock::now(), durability);
+  MatchFile file = MatchFile::create(folder.path(), std::chrono::system_clock::now(), durability);
   file.commit(r.m, storedScreen(r.screen));
   int n = 0;
   for (auto _ : state) {
@@ -102,7 +82,7 @@ BENCHMARK(BM_EventKeptAfterEachClick)
 void BM_EventKeptUntilOnDisk(benchmark::State& state) {
   TempFolder folder;
   RecordedMatch r(200);
-  MatchFile file = MatchFile::create(folder.path);
+  MatchFile file = MatchFile::create(folder.path());
   file.commit(r.m, storedScreen(r.screen));
   int n = 0;
   for (auto _ : state) {
@@ -128,7 +108,7 @@ BENCHMARK(BM_EventNotKept)->Unit(benchmark::kMicrosecond);
 void BM_EditKept(benchmark::State& state) {
   TempFolder folder;
   RecordedMatch r(static_cast<int>(state.range(0)));
-  MatchFile file = MatchFile::create(folder.path);
+  MatchFile file = MatchFile::create(folder.path());
   file.commit(r.m, storedScreen(r.screen));
   EventEditor editor(r.m);
   for (auto _ : state) {
@@ -147,7 +127,7 @@ void BM_RestoreMatch(benchmark::State& state) {
   fs::path path;
   {
     RecordedMatch r(static_cast<int>(state.range(0)));
-    MatchFile file = MatchFile::create(folder.path);
+    MatchFile file = MatchFile::create(folder.path());
     file.commit(r.m, storedScreen(r.screen));
     path = file.path();
   }
@@ -167,11 +147,11 @@ void BM_ListRestorable(benchmark::State& state) {
   TempFolder folder;
   for (int i = 0; i < state.range(0); ++i) {
     RecordedMatch r(100);
-    MatchFile file = MatchFile::create(folder.path);
+    MatchFile file = MatchFile::create(folder.path());
     file.commit(r.m, storedScreen(r.screen));
     file.markEndedCleanly();
   }
-  for (auto _ : state) benchmark::DoNotOptimize(listRestorable(folder.path).restorable.size());
+  for (auto _ : state) benchmark::DoNotOptimize(listRestorable(folder.path()).restorable.size());
 }
 BENCHMARK(BM_ListRestorable)->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -179,9 +159,9 @@ BENCHMARK(BM_ListRestorable)->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond)->Us
 void BM_BackupBesideTheTables(benchmark::State& state) {
   TempFolder folder;
   RecordedMatch r(1000);
-  MatchFile file = MatchFile::create(folder.path);
+  MatchFile file = MatchFile::create(folder.path());
   file.commit(r.m, storedScreen(r.screen));
-  const std::string target = (folder.path / "試合.hbmatch").string();
+  const std::string target = (folder.path() / "試合.hbmatch").string();
   for (auto _ : state) file.backupTo(target);
 }
 BENCHMARK(BM_BackupBesideTheTables)->Unit(benchmark::kMillisecond)->UseRealTime();

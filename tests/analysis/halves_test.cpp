@@ -7,6 +7,7 @@
 
 #include "figures.h"
 #include "match.h"
+#include "match_fixture.h"
 #include "match_script.h"
 
 namespace {
@@ -15,33 +16,21 @@ ShotCount shots(int32_t n, int32_t goals) {
   return {n, goals};
 }
 
-class Halves : public ::testing::Test {
+class Halves : public ::testing::Test, protected ClockedMatch {
  protected:
   void SetUp() override {
-    m.timeOfDay = [this] { return now / 86400.0; };
     MatchSettings s;
     s.periods.overtime = true;
     m.setSettings(s);
-    for (int slot = 1; slot <= kLastPlayerSlot; ++slot) {
-      m.team(1).lines[slot].number = std::to_string(slot);
-      m.team(2).lines[slot].number = std::to_string(20 + slot);
-    }
-  }
-  void at(int seconds) {
-    now = seconds;
-    m.tickClock();
+    fillRoster(1, 0);
+    fillRoster(2, 20);
   }
   void record(int team, Action a, int place, int detail) {
-    ASSERT_TRUE(m.pickPerson(team, a == Action::TimeOut ? kOfficialSlot : 7));
-    ASSERT_TRUE(m.chooseAction(a));
-    ASSERT_TRUE(m.choosePlace(place));
-    ASSERT_TRUE(m.chooseDetail(detail));
+    ASSERT_TRUE(
+        ClockedMatch::record(team, a == Action::TimeOut ? kOfficialSlot : 7, a, place, detail));
   }
   void goal(int team, int place = place::kCentre) { record(team, Action::Goal, place, 6); }
   void miss(int team, int zone = 6) { record(team, Action::ShotMiss, place::kLeftBack, zone); }
-
-  double now = 0;
-  Match m;
 };
 
 TEST_F(Halves, TwoHalvesAndOvertimeWithTheScoreAtTheEndOfEach) {

@@ -5,28 +5,21 @@
 #include <gtest/gtest.h>
 
 #include "event_log.h"
+#include "match_fixture.h"
 #include "tallies.h"
 
 namespace {
 
-class Editing : public ::testing::Test {
+class Editing : public ::testing::Test, protected ClockedMatch {
  protected:
   void SetUp() override {
-    m.timeOfDay = [this] { return seconds / 86400.0; };
-    for (int team = 1; team <= 2; ++team)
-      for (int slot = 1; slot <= kLastPlayerSlot; ++slot) {
-        m.team(team).lines[slot].number = std::to_string(slot + 10 * team);
-        m.team(team).lines[slot].name = "p" + std::to_string(slot);
-      }
+    fillRoster(1, 10, "p");
+    fillRoster(2, 20, "p");
     m.startClock();
   }
-  void record(int team, int slot, Action a, int place, int detail, int at = 0) {
-    seconds = at;
-    m.tickClock();
-    ASSERT_TRUE(m.pickPerson(team, slot));
-    ASSERT_TRUE(m.chooseAction(a));
-    ASSERT_TRUE(m.choosePlace(place));
-    ASSERT_TRUE(m.chooseDetail(detail));
+  void record(int team, int slot, Action a, int place, int detail, int time = 0) {
+    at(time);
+    ASSERT_TRUE(ClockedMatch::record(team, slot, a, place, detail));
   }
   std::string& cell(int team, int slot, Count c) { return m.team(team).lines[slot].count(c); }
   // Team 1: goal by 3, foul (warning) by 4; team 2: missed shot by 1.
@@ -35,9 +28,6 @@ class Editing : public ::testing::Test {
     record(2, 1, Action::ShotMiss, place::kLeftWing, 1, 90);
     record(1, 4, Action::Foul, place::kCentre, static_cast<int>(Sanction::Warning), 120);
   }
-
-  double seconds = 0;
-  Match m;
   EventEditor editor{m};
 };
 

@@ -4,36 +4,23 @@
 
 #include "event_log.h"
 #include "match.h"
+#include "match_fixture.h"
 #include "tallies.h"
 #include "user_error.h"
 
 namespace {
 
-class Recording : public ::testing::Test {
+class Recording : public ::testing::Test, protected ClockedMatch {
  protected:
   void SetUp() override {
-    m.timeOfDay = [this] { return seconds / 86400.0; };
-    for (int team = 1; team <= 2; ++team)
-      for (int slot = 1; slot <= kLastPlayerSlot; ++slot) {
-        m.team(team).lines[slot].number = std::to_string(slot + 10 * team);
-        m.team(team).lines[slot].name = "p" + std::to_string(slot);
-      }
+    fillRoster(1, 10, "p");
+    fillRoster(2, 20, "p");
     m.startClock();
   }
-  void at(int s) {
-    seconds = s;
-    m.tickClock();
-  }
   void goal(int team, int slot, int place, int zone) {
-    ASSERT_TRUE(m.pickPerson(team, slot));
-    ASSERT_TRUE(m.chooseAction(Action::Goal));
-    ASSERT_TRUE(m.choosePlace(place));
-    ASSERT_TRUE(m.chooseDetail(zone));
+    ASSERT_TRUE(record(team, slot, Action::Goal, place, zone));
   }
   std::string count(int team, int slot, Count c) { return m.team(team).lines[slot].count(c); }
-
-  double seconds = 0;
-  Match m;
 };
 
 TEST_F(Recording, StepsOutOfTurnChangeNothing) {

@@ -3,31 +3,23 @@
 #include <gtest/gtest.h>
 
 #include "match.h"
+#include "match_fixture.h"
 #include "rule_notices.h"
 #include "suspensions.h"
 
 namespace {
 
-class Rules : public ::testing::Test {
+class Rules : public ::testing::Test, protected ClockedMatch {
  protected:
   void SetUp() override {
-    m.timeOfDay = [this] { return now / 86400.0; };
     m.team(1).name = "A";
     m.team(2).name = "B";
-    for (int slot = 1; slot <= kLastPlayerSlot; ++slot) {
-      m.team(1).lines[slot].number = std::to_string(slot);
-      m.team(2).lines[slot].number = std::to_string(20 + slot);
-    }
-  }
-  void at(int seconds) {
-    now = seconds;
-    m.tickClock();
+    fillRoster(1, 0);
+    fillRoster(2, 20);
   }
   void record(int team, int slot, Action a, int detail) {
-    ASSERT_TRUE(m.pickPerson(team, slot));
-    ASSERT_TRUE(m.chooseAction(a));
-    ASSERT_TRUE(m.choosePlace(a == Action::TimeOut ? place::kBench : place::kCentre));
-    ASSERT_TRUE(m.chooseDetail(detail));
+    ASSERT_TRUE(ClockedMatch::record(
+        team, slot, a, a == Action::TimeOut ? place::kBench : place::kCentre, detail));
   }
   void sanction(int team, int slot, Sanction s) {
     record(team, slot, Action::Foul, static_cast<int>(s));
@@ -38,9 +30,6 @@ class Rules : public ::testing::Test {
     for (const RuleNotice& n : ruleNotices(m)) texts.push_back(n.text);
     return texts;
   }
-
-  double now = 0;
-  Match m;
 };
 
 TEST_F(Rules, EventsKnowTheirHalf) {

@@ -7,6 +7,7 @@
 
 #include "command_output.h"
 #include "match.h"
+#include "match_fixture.h"
 #include "report.h"
 #include "scratch_folder.h"
 #include "workbook.h"
@@ -16,10 +17,9 @@ namespace {
 // A match of 30-minute halves and overtime, recorded with the clock under
 // the test's control. First half 2-1 (the last goal at 30:00), second half
 // 1-1 (a miss at 30:00 opens it), overtime 1-0 then 0-0.
-class OvertimeMatch : public ::testing::Test {
+class OvertimeMatch : public ::testing::Test, protected ClockedMatch {
  protected:
   void SetUp() override {
-    m.timeOfDay = [this] { return now / 86400.0; };
     MatchSettings s;
     s.periods.overtime = true;
     m.setSettings(s);
@@ -46,20 +46,9 @@ class OvertimeMatch : public ::testing::Test {
     at(3900);
     m.togglePause();
   }
-  void at(int seconds) {
-    now = seconds;
-    m.tickClock();
-  }
-  void shot(int team, Action a) {
-    ASSERT_TRUE(m.pickPerson(team, 5));
-    ASSERT_TRUE(m.chooseAction(a));
-    ASSERT_TRUE(m.choosePlace(place::kCentre));
-    ASSERT_TRUE(m.chooseDetail(6));
-  }
+  void shot(int team, Action a) { ASSERT_TRUE(record(team, 5, a, place::kCentre, 6)); }
 
   ScratchFolder folder;
-  double now = 0;
-  Match m;
 };
 
 TEST_F(OvertimeMatch, TheReportShowsEveryHalfWithTheScoreAtItsEnd) {

@@ -1,5 +1,6 @@
-// A fresh folder that serves as the working directory while a test saves,
-// removed with everything in it afterwards.
+// Fresh folders for tests and benchmarks, removed with everything in them
+// afterwards: a temporary folder, and a scratch folder that also serves as
+// the working directory while a test saves.
 #pragma once
 
 #include <unistd.h>
@@ -10,24 +11,23 @@
 #include <stdexcept>
 #include <string>
 
-class ScratchFolder {
+class TempFolder {
  public:
-  ScratchFolder() : previous_(std::filesystem::current_path()) {
-    std::string name = (std::filesystem::temp_directory_path() / "hb-export-XXXXXX").string();
-    if (!mkdtemp(name.data())) throw std::runtime_error("no scratch folder");
+  TempFolder() {
+    std::string name = (std::filesystem::temp_directory_path() / "hb-test-XXXXXX").string();
+    if (!mkdtemp(name.data())) throw std::runtime_error("no temporary folder");
     path_ = name;
-    std::filesystem::current_path(path_);
   }
-  ~ScratchFolder() {
-    std::filesystem::current_path(previous_);
+  ~TempFolder() {
+    // Tests take permissions away to make writes fail; removal needs them.
     std::error_code ignored;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored))
       std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
                                    std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
   }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
 
@@ -40,6 +40,16 @@ class ScratchFolder {
   }
 
  private:
-  std::filesystem::path previous_;
   std::filesystem::path path_;
+};
+
+class ScratchFolder : public TempFolder {
+ public:
+  ScratchFolder() : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(path());
+  }
+  ~ScratchFolder() { std::filesystem::current_path(previous_); }
+
+ private:
+  std::filesystem::path previous_;
 };

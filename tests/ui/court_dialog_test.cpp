@@ -295,3 +295,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Sequence>& info) {
       return "Action" + std::to_string(info.param.action);
     });
+
+// The picture comes from the report's resource, the one copy in the program.
+TEST_F(CourtDialogTest, ShowsTheCourtPicture) {
+  const QPixmap picture = court()->ui.courtPicture->pixmap();
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_EQ(picture.size(), QSize(500, 442));
+}

@@ -12,8 +12,6 @@ class PersonAndAction : public EventTest {
     typeRoster(2, 4, "Sato");
     typeRoster(1, 6, "11");  // team 1, slot 5
     typeRoster(2, 6, "Ito");
-    typeRoster(8, 1, "K");  // team 2's official
-    typeRoster(9, 1, "Mori");
     typeRoster(8, 6, "5");  // team 2, slot 5
     typeRoster(9, 6, "Abe");
     startMatch();
@@ -53,17 +51,6 @@ TEST_F(PersonAndAction, TheLogReadsTheRosterAtThePickAndTheButtonFollowsIt) {
   typeRoster(1, 4, "20");
   EXPECT_EQ(person(1, 3)->text().toStdString(), "20");
   EXPECT_EQ(logRow(1, 1), "00：00|19|Sato K.|||");
-}
-
-TEST_F(PersonAndAction, TheOfficialIsOfferedOnlyFoulAndTimeOut) {
-  click(person(2, 0));
-  EXPECT_EQ(logRow(2, 1), "00：00|K|Mori|||");
-  EXPECT_EQ(usableActions(), "000011");
-  click(action(1));  // "得点" cannot be pressed
-  EXPECT_EQ(logCell(2, 3, 1), "");
-  EXPECT_EQ(total(state().team2Tally), 0);
-  EXPECT_EQ(text(matchWindow()->ui.teamTwoScorePanel), "0");
-  EXPECT_FALSE(court()->isVisible());
 }
 
 TEST_F(PersonAndAction, ATeamTwoGoalRaisesTallyGoalCellAndScore) {
