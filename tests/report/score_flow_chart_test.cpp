@@ -1,22 +1,10 @@
-// The score flow as drawn: a time-out's mark and "TO" keep off the legend
-// wherever the time-out falls, at the analysis window's size and larger.
+// The score flow as drawn: time-outs early in the match keep off the legend.
 #include "score_flow_chart.h"
 
 #include <gtest/gtest.h>
 
-#include <QFont>
 #include <QImage>
 #include <QPainter>
-
-namespace {
-
-QImage drawn(const MatchFigures& f, QSize size) {
-  QImage image(size, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter p(&image);
-  drawScoreFlow(p, QRectF(QPointF(2, 2), QSizeF(size) - QSizeF(6, 12)), f, 20 * 60, QFont(), true);
-  return image;
-}
 
 TEST(ScoreFlowChart, ATimeOutEarlyInTheMatchIsMarkedClearOfTheLegend) {
   MatchFigures plain;
@@ -26,22 +14,21 @@ TEST(ScoreFlowChart, ATimeOutEarlyInTheMatchIsMarkedClearOfTheLegend) {
   MatchFigures marked = plain;
   marked.teams[0].timeOuts = {{10}, {600}};
   marked.teams[1].timeOuts = {{45}};
+  // The analysis window's chart at its first size and on a full screen.
   for (const QSize size : {QSize(560, 250), QSize(1200, 520)}) {
-    QImage without = drawn(plain, size);
-    const QImage with = drawn(marked, size);
-    const QRect legend = scoreFlowLegend(QRectF(QPointF(2, 2), QSizeF(size) - QSizeF(6, 12)),
-                                         marked, QFont(), &without)
-                             .toAlignedRect();
-    int changedOnLegend = 0, changedBelowIt = 0;
+    QImage without(size, QImage::Format_RGB32), with(size, QImage::Format_RGB32);
+    for (auto [image, f] : {std::pair{&without, &plain}, std::pair{&with, &marked}}) {
+      image->fill(Qt::white);
+      QPainter p(image);
+      drawScoreFlow(p, QRectF(QPoint(), size), *f, 20 * 60, QFont(), true);
+    }
+    const QRect legend =
+        scoreFlowLegend(QRectF(QPoint(), size), marked, QFont(), &with).toAlignedRect();
+    int onLegend = 0, belowIt = 0;
     for (int y = 0; y < size.height(); ++y)
-      for (int x = legend.left(); x <= legend.right(); ++x) {
-        if (without.pixel(x, y) == with.pixel(x, y)) continue;
-        changedOnLegend += y >= legend.top() && y <= legend.bottom();
-        changedBelowIt += y > legend.bottom();
-      }
-    EXPECT_EQ(changedOnLegend, 0) << size.width();
-    EXPECT_GT(changedBelowIt, 0) << size.width();  // the early time-outs are marked all the same
+      for (int x = legend.left(); x <= legend.right(); ++x)
+        if (without.pixel(x, y) != with.pixel(x, y)) ++(y <= legend.bottom() ? onLegend : belowIt);
+    EXPECT_EQ(onLegend, 0) << size.width();
+    EXPECT_GT(belowIt, 0) << size.width();  // marked all the same
   }
 }
-
-}  // namespace
