@@ -37,9 +37,7 @@ RulesView rulesView(const Match& m) {
       t.suspended[c.slot] = true;
     }
   }
-  const std::vector<RuleNotice> notices = ruleNotices(m);
-  const size_t first = notices.size() > kNoticesShown ? notices.size() - kNoticesShown : 0;
-  for (size_t i = first; i < notices.size(); ++i)
-    v.notices.push_back(clockText(notices[i].clockSeconds) + " " + notices[i].text);
+  for (const RuleNotice& n : ruleNotices(m))
+    v.notices.push_back(clockText(n.clockSeconds) + " " + n.text);
   return v;
 }

@@ -1,6 +1,6 @@
 // What the match window shows of the rules, beside the stored layout: the
 // period, each team's strength with its running suspensions, the persons
-// whose buttons are marked, and the latest notices of the rules' limits.
+// whose buttons are marked, and every notice of the rules' limits.
 #pragma once
 
 #include <array>
@@ -20,8 +20,6 @@ struct RulesView {
   std::array<TeamStrengthView, 2> teams;
   std::vector<std::string> notices;  // the newest last, "12:34 A: ..."
 };
-
-inline constexpr int kNoticesShown = 3;
 
 RulesView rulesView(const Match& m);
 // "1:05" for the seconds left of a countdown.

@@ -258,6 +258,16 @@ std::string quoted(std::string_view text) {
   return "「" + std::string(text) + "」";
 }
 
+// Text of the file, quoted and cut short enough for a line of a box; never
+// in the middle of a UTF-8 character.
+std::string excerpt(std::string_view text) {
+  constexpr size_t kMost = 48;
+  if (text.size() <= kMost) return quoted(text);
+  size_t cut = kMost;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return quoted(std::string(text.substr(0, cut)) + "…");
+}
+
 std::string stepLabel(int step) {
   const KeyStep& s = keySteps()[step];
   return quoted(std::string(groupTitle(s.group)) + " " + s.caption);
@@ -266,9 +276,18 @@ std::string stepLabel(int step) {
 }  // namespace
 
 KeymapReading readKeymap(std::string_view text) {
-  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a BOM some editors write
   KeymapReading reading;
+  if (text.size() > kKeymapMostBytes) {
+    const size_t lastEnd = text.substr(0, kKeymapMostBytes).rfind('\n');
+    text = text.substr(0, lastEnd == std::string_view::npos ? 0 : lastEnd + 1);
+    const auto lines = std::count(text.begin(), text.end(), '\n');
+    reading.problems.push_back("ファイルが " + std::to_string(kKeymapMostBytes / 1024) +
+                               " KB より大きいため、初めの " + std::to_string(lines) +
+                               " 行だけを読みました");
+  }
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a BOM some editors write
   std::vector<std::pair<int, std::string>> problems;
+  size_t untold = 0;
   std::map<int, int> lineOf;  // step -> the line that set it
   Keymap& map = reading.keymap;
 
@@ -279,20 +298,29 @@ KeymapReading readKeymap(std::string_view text) {
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     ++lineNumber;
     if (line.empty() || line.front() == '#') continue;
-    auto refuse = [&](const std::string& why) { problems.emplace_back(lineNumber, why); };
+    // Past the first lines told, a line only counts: it comes after all of
+    // them, so it would not be told whatever the clashes below add.
+    auto refuse = [&](auto why) {
+      if (problems.size() < kKeymapProblemsTold)
+        problems.emplace_back(lineNumber, why());
+      else
+        ++untold;
+    };
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
-      refuse(quoted(line) + "は「操作 = キー」の形ではありません");
+      refuse([&] { return excerpt(line) + "は「操作 = キー」の形ではありません"; });
       continue;
     }
     const std::string_view name = trimmed(line.substr(0, equals));
     const std::optional<int> step = keyStepIndex(name);
     if (!step) {
-      refuse(quoted(name) + "という操作はありません");
+      refuse([&] { return excerpt(name) + "という操作はありません"; });
       continue;
     }
     if (lineOf.contains(*step)) {
-      refuse(quoted(name) + "は " + std::to_string(lineOf[*step]) + " 行目にもあります");
+      refuse([&] {
+        return quoted(name) + "は " + std::to_string(lineOf[*step]) + " 行目にもあります";
+      });
       continue;
     }
     std::vector<std::string> keys;
@@ -306,7 +334,7 @@ KeymapReading readKeymap(std::string_view text) {
       if (std::find(keys.begin(), keys.end(), *key) == keys.end()) keys.push_back(*key);
     }
     if (unreadable) {
-      refuse(quoted(*unreadable) + "はキーの名前ではありません");
+      refuse([&] { return excerpt(*unreadable) + "はキーの名前ではありません"; });
       continue;
     }
     lineOf[*step] = lineNumber;
@@ -340,8 +368,10 @@ KeymapReading readKeymap(std::string_view text) {
 
   std::stable_sort(problems.begin(), problems.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (const auto& [line, why] : problems)
-    reading.problems.push_back(std::to_string(line) + " 行目: " + why);
+  for (size_t i = 0; i < problems.size() && i < kKeymapProblemsTold; ++i)
+    reading.problems.push_back(std::to_string(problems[i].first) + " 行目: " + problems[i].second);
+  untold += problems.size() - std::min(problems.size(), kKeymapProblemsTold);
+  if (untold > 0) reading.problems.push_back("ほか " + std::to_string(untold) + " 行");
   return reading;
 }
 

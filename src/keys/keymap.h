@@ -87,11 +87,22 @@ class Keymap {
   std::map<std::string, std::vector<int>, std::less<>> steps_;
 };
 
+// The most of a keymap file that is read: the file written at the first
+// start is some 5 KB, and one many times that size was not written by hand.
+inline constexpr size_t kKeymapMostBytes = 256 * 1024;
+// The lines not taken that are told one by one; of the rest only how many,
+// so that the box that tells them fits on the screen.
+inline constexpr size_t kKeymapProblemsTold = 10;
+
 // The keymap a file's text gives, and one message per line it did not take,
 // in line order, each beginning with the line's number. A line that is not
 // "step = keys", names no step, names a step twice, names no key, or gives
 // a key that another step offered at the same time already has, is left
-// out: that step keeps its default keys.
+// out: that step keeps its default keys. Past the first
+// kKeymapProblemsTold such lines a last message says how many more there
+// are. Text longer than kKeymapMostBytes is read up to the last line that
+// ends within them, and a first message says so: the operator's own keys
+// near the top of a file that grew by mistake still hold.
 struct KeymapReading {
   Keymap keymap;
   std::vector<std::string> problems;

@@ -1,7 +1,6 @@
 #include "keymap_file.h"
 
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <system_error>
 
@@ -20,7 +19,10 @@ KeymapFile loadKeymapFile(const std::filesystem::path& path) {
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) return {Keymap(), {"キー設定を読めませんでした。既定のキーを使います"}};
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  // One byte past the most that is read tells readKeymap that there is more.
+  std::string text(kKeymapMostBytes + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<size_t>(in.gcount()));
   KeymapReading reading = readKeymap(text);
   return {std::move(reading.keymap), std::move(reading.problems)};
 }

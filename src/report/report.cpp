@@ -29,6 +29,7 @@ std::string reportPdf(const Match& m) {
     drawFrontPage(pages, m, f, QDate::currentDate().toString("yyyy/MM/dd"));
     pages.newPage();
     for (int team = 1; team <= kTeams; ++team) drawTeamTables(pages, f.team(team));
+    drawRuleNotices(pages, m);
     for (int team = 1; team <= kTeams; ++team) {
       pages.newPage();
       drawEventLog(pages, m, team);

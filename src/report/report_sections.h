@@ -4,6 +4,7 @@
 //    the shots per place.
 //  - Per team the player table, the goalkeeper's figures and the team's
 //    other counts.
+//  - The notices of the rules' limits, with their times.
 //  - Per team the event log with the running score.
 #pragma once
 
@@ -15,6 +16,7 @@
 
 void drawFrontPage(ReportPages& pages, const Match& m, const MatchFigures& f, const QString& date);
 void drawTeamTables(ReportPages& pages, const TeamFigures& t);
+void drawRuleNotices(ReportPages& pages, const Match& m);
 void drawEventLog(ReportPages& pages, const Match& m, int team);
 
 inline QString qs(std::string_view text) {

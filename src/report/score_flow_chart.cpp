@@ -2,6 +2,7 @@
 
 #include <QPainterPath>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -25,17 +26,46 @@ QPen teamPen(int team, double width) {
   return pen;
 }
 
+// The chart's box inside the target, with room for the axis labels.
+struct ChartLayout {
+  ChartLayout(const QRectF& target, const QFont& font, QPaintDevice* device)
+      : metrics(font, device),
+        labelW(metrics.horizontalAdvance("000")),
+        labelH(metrics.height()),
+        plot(target.left() + labelW, target.top() + labelH * 0.5,
+             target.width() - labelW - labelH * 0.5, target.height() - 2 * labelH),
+        thin(plot.width() / 1000) {}
+
+  QRectF legend(const MatchFigures& f) const {
+    double nameWidth = 0;
+    for (const TeamFigures& t : f.teams)
+      nameWidth = std::max(nameWidth, metrics.horizontalAdvance(QString::fromStdString(t.name)));
+    return QRectF(plot.left() + thin * 2, plot.top() + thin * 2, labelH * 3 + nameWidth,
+                  labelH * 2.2);
+  }
+
+  QFontMetricsF metrics;
+  double labelW, labelH;
+  QRectF plot;
+  double thin;
+};
+
 }  // namespace
+
+QRectF scoreFlowLegend(const QRectF& target, const MatchFigures& f, const QFont& font,
+                       QPaintDevice* device) {
+  return ChartLayout(target, font, device).legend(f);
+}
 
 void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int lastSecond,
                    const QFont& font, bool markTimeOuts) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setFont(font);
-  const QFontMetricsF metrics(font, p.device());
-  const double labelW = metrics.horizontalAdvance("000"), labelH = metrics.height();
-  const QRectF plot(target.left() + labelW, target.top() + labelH * 0.5,
-                    target.width() - labelW - labelH * 0.5, target.height() - 2 * labelH);
+  const ChartLayout layout(target, font, p.device());
+  const QFontMetricsF& metrics = layout.metrics;
+  const double labelW = layout.labelW, labelH = layout.labelH;
+  const QRectF& plot = layout.plot;
 
   const int minutes = std::max(kMinutesShown, (lastSecond / 60 / kGridMinutes + 1) * kGridMinutes);
   // Grid lines every 1, 2, 5, 10, 20, 50 ... goals: ten at most.
@@ -52,7 +82,7 @@ void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int
   };
 
   // Grid and axis labels.
-  const double thin = plot.width() / 1000;
+  const double thin = layout.thin;
   p.setPen(QPen(QColor(150, 150, 150), thin, Qt::DotLine));
   for (int m = 0; m <= minutes; m += kGridMinutes) {
     p.drawLine(point(m * 60, 0), point(m * 60, top));
@@ -76,21 +106,35 @@ void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int
 
   const double r = plot.height() / 70;
   // The legend, top left inside the plot, on white over the grid.
-  double nameWidth = 0;
-  for (const TeamFigures& t : f.teams)
-    nameWidth = std::max(nameWidth, metrics.horizontalAdvance(QString::fromStdString(t.name)));
-  p.fillRect(
-      QRectF(plot.left() + thin * 2, plot.top() + thin * 2, labelH * 3 + nameWidth, labelH * 2.2),
-      Qt::white);
-  // Time-outs under the score lines, over the legend's ground.
+  const QRectF legend = layout.legend(f);
+  p.fillRect(legend, Qt::white);
+  // Time-outs under the score lines, each mark with its "TO" at the top. One
+  // that would stand on the legend (a time-out early in the match) or on
+  // the mark of one a moment before goes down below it, its line ending
+  // there.
   if (markTimeOuts) {
+    const double halfHeight = std::max(labelH * 0.5, r * 2);
+    const double toWidth = metrics.horizontalAdvance("TO");
+    std::vector<QRectF> taken{legend};
     for (int team = 1; team <= kTeams; ++team)
       for (const TimeOutFigure& o : f.team(team).timeOuts) {
+        QPointF head = point(o.clockSeconds, top) + QPointF(0, labelH * 0.5);
+        QRectF label(head.x() - r * 1.5, head.y() - halfHeight, r * 3 + toWidth, 2 * halfHeight);
+        for (bool moved = true; moved;) {
+          moved = false;
+          for (const QRectF& other : taken)
+            if (label.intersects(other)) {
+              label.moveTop(other.bottom());
+              moved = true;
+            }
+        }
+        const bool below = label.top() > head.y() - halfHeight;
+        head.setY(label.center().y());
+        taken.push_back(label);
         QPen pen = teamPen(team, thin * 3);
         pen.setColor(QColor(120, 120, 120));
         p.setPen(pen);
-        p.drawLine(point(o.clockSeconds, 0), point(o.clockSeconds, top));
-        const QPointF head = point(o.clockSeconds, top) + QPointF(0, labelH * 0.5);
+        p.drawLine(point(o.clockSeconds, 0), below ? head : point(o.clockSeconds, top));
         drawTeamMark(p, head, r, team);
         p.setPen(Qt::black);
         p.drawText(QRectF(head.x() + r * 1.5, head.y() - labelH / 2, labelW * 2, labelH),

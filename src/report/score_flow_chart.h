@@ -11,5 +11,8 @@
 #include "figures.h"
 
 // `lastSecond`: the time of the last event, where the lines end.
+// The legend's box, top left in the chart: the time-outs' marks keep out of it.
 void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int lastSecond,
                    const QFont& font, bool markTimeOuts = false);
+QRectF scoreFlowLegend(const QRectF& target, const MatchFigures& f, const QFont& font,
+                       QPaintDevice* device);

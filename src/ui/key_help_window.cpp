@@ -75,8 +75,8 @@ void KeyHelpWindow::setKeymap(const Keymap& keymap) {
 void KeyHelpWindow::setSource(const std::string& path, const std::vector<std::string>& problems) {
   QString text =
       path.empty() ? QStringLiteral("既定のキー") : QStringLiteral("キーの設定: %1").arg(qs(path));
-  for (const std::string& problem : problems)
-    text += QStringLiteral("\n使わなかった行 %1").arg(qs(problem));
+  if (!problems.empty()) text += QStringLiteral("\n使わなかった行:");
+  for (const std::string& problem : problems) text += QStringLiteral("\n  %1").arg(qs(problem));
   source_->setText(text);
 }
 

@@ -88,8 +88,13 @@ MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Matc
         ui.clockEdit->clearFocus();
       },
       Qt::WidgetShortcut);
-  for (QLabel* small : {ui.teamOneStrengthLabel, ui.teamTwoStrengthLabel, ui.noticesLabel})
+  for (QWidget* small : std::initializer_list<QWidget*>{ui.teamOneStrengthLabel,
+                                                        ui.teamTwoStrengthLabel, ui.noticesList})
     small->setFont(designFont(kPGothic, 11));
+  // The notices on the ground of the panels beside them.
+  QPalette ground = ui.noticesList->palette();
+  ground.setColor(QPalette::Base, QApplication::palette().color(QPalette::Button));
+  ui.noticesList->setPalette(ground);
   analysisKey = new QShortcut(QKeySequence(Qt::Key_F8), this, this, &MatchWindow::showAnalysis,
                               Qt::WindowShortcut);
   connect(&clockTimer, &QTimer::timeout, this, &MatchWindow::tick);
@@ -116,6 +121,21 @@ MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Matc
     model->refresh();
   }
   logEdits = new LogEdits(*this, {ui.teamOneLog, ui.teamTwoLog});
+}
+
+// A log filled while the window was hidden (a match brought back or opened)
+// could not scroll then: it had no size yet. Shown, each log brings its
+// next row into view, as it would have followed it step by step, and the
+// notices their newest.
+void MatchWindow::showEvent(QShowEvent* event) {
+  RecorderWindow::showEvent(event);
+  QTableView* logs[] = {ui.teamOneLog, ui.teamTwoLog};
+  for (int team = 0; team < 2; ++team) {
+    logs[team]->doItemsLayout();
+    followRow(logs[team], logModels[team]->selectedRow());
+  }
+  ui.noticesList->doItemsLayout();
+  ui.noticesList->scrollToBottom();
 }
 
 void MatchWindow::refresh() {
@@ -200,20 +220,37 @@ void MatchWindow::correctPerson() {
 void MatchWindow::showAnalysis() {
   handle([&] { screen().showAnalysis(); });
 }
+
+// Every notice of the match stays in the list, wrapped, its whole text also
+// in its tooltip. The list is rebuilt only when the notices change, then
+// scrolled to the newest: a list scrolled back to read stays there.
+void MatchWindow::showNotices(const std::vector<std::string>& notices) {
+  QListWidget* list = ui.noticesList;
+  bool same = list->count() == static_cast<int>(notices.size());
+  for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == qs(notices[i]);
+  if (same) return;
+  list->clear();
+  for (const std::string& n : notices) {
+    auto* item = new QListWidgetItem(qs(n), list);
+    item->setToolTip(qs(n));
+  }
+  // Laid out now, wrapped lines and all, for the bottom to be the newest's.
+  list->doItemsLayout();
+  list->scrollToBottom();
+}
+
 void MatchWindow::tick() {
   handle([&] { screen().tick(); });
 }
 
 // The period, each team's strength with its running suspensions, and the
-// latest notices of the rules' limits; suspended persons' buttons in red.
+// notices of the rules' limits; suspended persons' buttons in red.
 void MatchWindow::showRules() {
   const RulesView rules = rulesView(match());
   ui.periodLabel->setText(qs(rules.period));
   ui.teamOneStrengthLabel->setText(qs(rules.teams[0].text));
   ui.teamTwoStrengthLabel->setText(qs(rules.teams[1].text));
-  std::string notices;
-  for (const std::string& n : rules.notices) notices += (notices.empty() ? "" : "\n") + n;
-  ui.noticesLabel->setText(qs(notices));
+  showNotices(rules.notices);
   const QColor normal = QApplication::palette().color(QPalette::ButtonText);
   for (int i = 0; i < 2 * kRosterLines; ++i) {
     const bool suspended = rules.teams[i / kRosterLines].suspended[i % kRosterLines];

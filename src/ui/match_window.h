@@ -7,6 +7,8 @@
 #include <QShortcut>
 #include <QTimer>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "recorder_window.h"
 #include "ui_match_window.h"
@@ -48,8 +50,12 @@ class MatchWindow : public RecorderWindow {
   void showAnalysis();   // 分析
   void tick();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void showRules();
+  void showNotices(const std::vector<std::string>& notices);
   const KeyEntry* keys_ = nullptr;
   KeyLegend* legend_ = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "key_names.h"
@@ -83,6 +84,35 @@ TEST(KeymapFile, TakesGoodLinesAndNamesEachMalformedLineOnceByItsNumber) {
   EXPECT_TRUE(r.keymap.keys(step("help")).empty());
   EXPECT_TRUE(r.keymap.stepsOn("F1").empty());
   EXPECT_EQ(r.keymap.keys(step("zone.outside-right")), (Keys{"Num+.", ","}));
+}
+
+TEST(KeymapFile, ManyBadLinesAreToldFirstTenThenHowManyAndAHugeFileOnlyInPart) {
+  std::string text = "action.goal = T\n" + std::string(300, 'x') + "\n";
+  for (int n = 0; n < 2000; ++n) text += "bogus" + std::to_string(n) + " = F1\n";
+  KeymapReading r = readKeymap(text);
+  ASSERT_EQ(r.problems.size(), kKeymapProblemsTold + 1);
+  // A line of the file is quoted cut short, so that the box keeps its width.
+  EXPECT_EQ(r.problems[0],
+            "2 行目: 「" + std::string(48, 'x') + "…」は「操作 = キー」の形ではありません");
+  EXPECT_EQ(r.problems[9], "11 行目: 「bogus8」という操作はありません");
+  EXPECT_EQ(r.problems[10], "ほか 1991 行");
+  EXPECT_EQ(r.keymap.keys(step("action.goal")), Keys{"T"});
+
+  // Past the most that is read, the lines that end within it count; the
+  // line cut in two and those after it do not.
+  text = "action.goal = T\n";
+  while (text.size() < kKeymapMostBytes - 10) text += "# a comment\n";
+  text += "action.foul = Y\n";  // crosses the limit
+  r = readKeymap(text + std::string(10 * 1024 * 1024, '\n'));
+  ASSERT_EQ(r.problems.size(), 1u);
+  EXPECT_EQ(r.problems[0], "ファイルが 256 KB より大きいため、初めの " +
+                               std::to_string(std::count(text.begin(), text.end(), '\n') - 1) +
+                               " 行だけを読みました");
+  EXPECT_EQ(r.keymap.keys(step("action.goal")), Keys{"T"});
+  EXPECT_EQ(r.keymap.keys(step("action.foul")), Keys{"H"});
+  // A multi-byte character is never cut in two.
+  EXPECT_EQ(readKeymap("save = " + std::string(46, 'k') + "時計").problems.at(0),
+            "1 行目: 「" + std::string(46, 'k') + "…」はキーの名前ではありません");
 }
 
 TEST(KeymapFile, AKeyTwoStepsOfferedTogetherWouldShareIsRefused) {

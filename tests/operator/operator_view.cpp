@@ -82,10 +82,12 @@ std::vector<std::string> whatIsSeen(const WindowSet& windows) {
        {match->ui.clockPanel, match->ui.teamOneScorePanel, match->ui.teamTwoScorePanel,
         match->ui.teamOneLogNamePanel, match->ui.teamTwoLogNamePanel, match->ui.teamOneRowNamePanel,
         match->ui.teamTwoRowNamePanel, match->ui.teamOneStrengthLabel,
-        match->ui.teamTwoStrengthLabel, match->ui.noticesLabel, sheet->ui.teamOneWarningsPanel,
+        match->ui.teamTwoStrengthLabel, sheet->ui.teamOneWarningsPanel,
         sheet->ui.teamTwoWarningsPanel})
     seen.push_back(
         say(panel->objectName().toStdString(), " reads '", panel->text().toStdString(), "'"));
+  for (int i = 0; i < match->ui.noticesList->count(); ++i)
+    seen.push_back(say("notice ", i, ": ", match->ui.noticesList->item(i)->text().toStdString()));
   QTableView* roster = sheet->ui.rosterGrid;
   for (int row = 0; row < shownRows(roster); ++row)
     for (int col = 0; col <= 13; ++col)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <regex>
 #include <sstream>
@@ -20,7 +21,8 @@ namespace fs = std::filesystem;
 // The report's text with every run of blanks as one blank.
 std::string reportText(const std::string& script) {
   ScriptedMatch scripted;
-  playMatchScript(scripted.screen, testDataPath(script + ".match"));
+  playMatchScript(scripted.screen,
+                  fs::exists(script) ? fs::path(script) : testDataPath(script + ".match"));
   writeReport(scripted.match, "report.pdf");
   const CommandResult text = runCommand("pdftotext -layout report.pdf -");
   EXPECT_EQ(text.status, 0) << text.output;
@@ -132,6 +134,20 @@ TEST_F(Report, NothingRecorded) {
   EXPECT_TRUE(hasLine(text, {"得点なし"}));
   EXPECT_TRUE(hasLine(text, {"Total", "0", "0", "-", "0/0", "0", "0", "0", "0", "0", "0", "0"}));
   EXPECT_TRUE(hasLine(text, {"記録なし"}));
+  EXPECT_TRUE(hasLine(text, {"ルールの注意", "なし"}));
+}
+
+TEST_F(Report, TheRulesNoticesWithTheirTimes) {
+  std::ofstream("notices.match") << "team 1 東高校\n"
+                                    "player 1 3 7 佐藤\n"
+                                    "player 1 4 8 井上\n"
+                                    "at 10:00\n"
+                                    "repeat 3 30 event 1 3 反則 センター 退場\n"
+                                    "repeat 2 60 event 1 4 反則 センター 警告\n";
+  const std::string text = reportText("notices.match");
+  EXPECT_TRUE(hasLine(text, {"ルールの注意", "時間", "内容"})) << text;
+  EXPECT_TRUE(hasLine(text, {"11:00", "東高校:", "7番", "3回目の退場", "(失格)"}));
+  EXPECT_TRUE(hasLine(text, {"12:30", "東高校:", "8番", "2回目の警告", "(警告は1人1回まで)"}));
 }
 
 }  // namespace

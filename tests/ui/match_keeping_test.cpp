@@ -99,6 +99,26 @@ TEST_F(KeptMatch, AMatchLeftByAStoppedProgramComesBackExactlyAndSavesTheSameFile
   EXPECT_TRUE(fs::exists("ファイル名.hbmatch"));
 }
 
+TEST_F(KeptMatch, BothLogsComeBackScrolledToTheirNextRow) {
+  const fs::path script = folder.path() / "both.match";
+  std::ofstream(script) << "player 1 3 7 佐藤\n"
+                           "player 2 6 12 木村\n"
+                           "at 00:10\n"
+                           "repeat 12 20 event 1 3 得点 左４５ 右上\n"
+                           "repeat 12 20 event 2 6 シュートミス 右サイド 右外\n";
+  WindowOperator op(*windows, clockSeconds);
+  runMatchScript(op, script);
+  ASSERT_TRUE(restart());
+  ASSERT_TRUE(matchWindow()->isVisible());
+  settle();
+  for (int team = 1; team <= 2; ++team) {
+    QTableView* view = log(team);
+    const QRect next = view->visualRect(view->currentIndex());
+    ASSERT_EQ(view->currentIndex().row(), 12) << team;  // below the first screenful
+    EXPECT_TRUE(view->viewport()->rect().contains(next)) << team;
+  }
+}
+
 TEST_F(KeptMatch, TheEventBeingEnteredComesBackAtItsStageWithItsWindows) {
   typeRoster(1, 3, "9");
   startMatch();

@@ -2,6 +2,7 @@
 // clock, nudges, suspensions with team strength, and the rules' notices.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 
 #include "event_steps.h"
 #include "match_settings_dialog.h"
@@ -14,10 +15,10 @@ class RulesOnTheWindows : public EventTest {
     EventTest::SetUp();
     typeRoster(1, 8, "7");
   }
-  void suspend(int team, int slot) {
+  void suspend(int team, int slot, int sanction = 1) {
     pickAndAct(team, slot, 6);
     click(location(7));
-    click(foul()->choiceButtons()[1]);  // 退場
+    click(foul()->choiceButtons()[sanction]);  // 警告, 退場
   }
 };
 
@@ -79,13 +80,27 @@ TEST_F(RulesOnTheWindows, SuspensionsShowWithTeamStrengthAndNotices) {
   EXPECT_EQ(text(matchWindow()->ui.teamOneStrengthLabel), "6人 7 0:45");
   suspend(1, 7);
   suspend(1, 7);
-  EXPECT_EQ(
-      text(matchWindow()->ui.noticesLabel).find("7番 3回目の退場 (失格)") != std::string::npos,
-      true);
   advance(200);
   matchWindow()->tick();
   EXPECT_EQ(text(matchWindow()->ui.teamOneStrengthLabel), "7人");
   EXPECT_NE(person(1, 7)->palette().color(QPalette::ButtonText), QColor(Qt::red));
+}
+
+TEST_F(RulesOnTheWindows, EveryNoticeStaysInTheListWrappedWithTheNewestInView) {
+  startMatch();
+  for (int n = 0; n < 3; ++n) suspend(1, 7);
+  for (int slot : {2, 2, 3, 3}) suspend(1, slot, 0);  // two second warnings, a fourth
+  settle();
+  QListWidget* list = matchWindow()->ui.noticesList;
+  EXPECT_EQ(list->geometry(), QRect(15, 196, 210, 42));
+  ASSERT_EQ(list->count(), 4);
+  EXPECT_NE(list->item(0)->text().toStdString().find("7番 3回目の退場 (失格)"), std::string::npos);
+  for (int i = 0; i < list->count(); ++i) {
+    const QRect shown = list->visualItemRect(list->item(i));
+    EXPECT_LE(shown.width(), list->viewport()->width()) << i;  // wrapped, not cut at the edge
+    EXPECT_EQ(list->item(i)->toolTip(), list->item(i)->text());
+  }
+  EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(3)).bottomLeft()));
 }
 
 }  // namespace
