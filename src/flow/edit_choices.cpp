@@ -33,3 +33,10 @@ std::vector<EditChoice> detailChoices(Action a) {
     choices.push_back({code, std::string(detailWord(a, code))});
   return choices;
 }
+
+std::vector<EditChoice> periodChoices(const Periods& p, int seconds) {
+  std::vector<EditChoice> choices;
+  for (int period = 1; period <= p.count(); ++period)
+    if (p.holds(period, seconds)) choices.push_back({period, std::string(kPeriodWords[period])});
+  return choices;
+}

@@ -1,6 +1,7 @@
 // What the edit window "記録の修正" offers for an event of a team: the
-// persons of the roster as it stands, and for each choice only what the
-// next step of entering an event would have offered after it.
+// persons of the roster as it stands, for each choice only what the next
+// step of entering an event would have offered after it, and the halves a
+// time can lie in.
 #pragma once
 
 #include <string>
@@ -26,3 +27,7 @@ std::vector<EditChoice> actionChoices(int slot);
 std::vector<EditChoice> placeChoices(Action a);
 // The goal zones of a shot, or the action's own list of details.
 std::vector<EditChoice> detailChoices(Action a);
+// The halves (and periods of overtime) time `seconds` can lie in: one, or
+// two at the end of a half, where the clock stops and the next one starts.
+// Codes are period numbers.
+std::vector<EditChoice> periodChoices(const Periods& p, int seconds);

@@ -1,7 +1,7 @@
 #include "event_draft.h"
 
 EventDraft draftOf(const Event& e) {
-  return {e.slot, e.clockSeconds, e.action, e.place, e.detail};
+  return {e.slot, e.clockSeconds, e.action, e.place, e.detail, e.period};
 }
 
 std::string draftProblem(const EventDraft& d) {

@@ -15,6 +15,10 @@ struct EventDraft {
   Action action = Action::Goal;
   int place = 0;
   int detail = 0;
+  // The half (3 and 4: overtime) when the time could end one and start the
+  // next, as 30:00 can; 0, or a half the time is not in, means the one the
+  // time falls in.
+  int period = 0;
   bool operator==(const EventDraft&) const = default;
 };
 

@@ -72,7 +72,10 @@ Event EventEditor::eventFrom(int team, const EventDraft& d, const Event* recorde
   e.team = team;
   e.slot = d.slot;
   e.clockSeconds = d.clockSeconds;
-  e.period = m_.settings().periods.periodAt(d.clockSeconds);
+  // A mended event stays in its half unless its time lies plainly in another.
+  const Periods& periods = m_.settings().periods;
+  const int half = d.period != 0 ? d.period : recorded ? recorded->period : 0;
+  e.period = periods.holds(half, d.clockSeconds) ? half : periods.periodAt(d.clockSeconds);
   if (recorded && recorded->slot == d.slot) {
     e.number = recorded->number;
     e.name = recorded->name;
@@ -90,21 +93,16 @@ Event EventEditor::eventFrom(int team, const EventDraft& d, const Event* recorde
 void EventEditor::replace(int team, int row, const EventDraft& d) {
   checkEditable();
   const Event& before = eventAt(team, row);
-  EventEdit edit{EditKind::Replace, m_.eventPosition(team, row), before,
-                 eventFrom(team, d, &before)};
+  const EventEdit edit{EditKind::Replace, m_.eventPosition(team, row), before,
+                       eventFrom(team, d, &before)};
   if (edit.after == edit.before) return;  // nothing to undo later
-  apply(edit, true);
-  m_.history_.done.push_back(std::move(edit));
-  m_.history_.undone.clear();
+  commit(edit, Step::New);
 }
 
 void EventEditor::remove(int team, int row) {
   checkEditable();
   const Event& before = eventAt(team, row);
-  EventEdit edit{EditKind::Remove, m_.eventPosition(team, row), before, {}};
-  apply(edit, true);
-  m_.history_.done.push_back(std::move(edit));
-  m_.history_.undone.clear();
+  commit({EditKind::Remove, m_.eventPosition(team, row), before, {}}, Step::New);
 }
 
 void EventEditor::insertBefore(int team, int row, const EventDraft& d) {
@@ -113,56 +111,44 @@ void EventEditor::insertBefore(int team, int row, const EventDraft& d) {
     throw EditError("その行に記録はありません");
   const int at = row < m_.teamEventCount(team) ? m_.eventPosition(team, row)
                                                : static_cast<int>(m_.events().size());
-  EventEdit edit{EditKind::Insert, at, {}, eventFrom(team, d, nullptr)};
-  apply(edit, true);
-  m_.history_.done.push_back(std::move(edit));
-  m_.history_.undone.clear();
+  commit({EditKind::Insert, at, {}, eventFrom(team, d, nullptr)}, Step::New);
 }
 
 void EventEditor::undo() {
   checkEditable();
-  if (m_.history_.done.empty()) throw EditError("元に戻す修正はありません");
-  apply(m_.history_.done.back(), false);
-  m_.history_.undone.push_back(std::move(m_.history_.done.back()));
-  m_.history_.done.pop_back();
+  if (!canUndo()) throw EditError("元に戻す修正はありません");
+  commit(inverse(m_.history().done.back()), Step::Undo);
 }
 
 void EventEditor::redo() {
   checkEditable();
-  if (m_.history_.undone.empty()) throw EditError("やり直す修正はありません");
-  apply(m_.history_.undone.back(), true);
-  m_.history_.done.push_back(std::move(m_.history_.undone.back()));
-  m_.history_.undone.pop_back();
+  if (!canRedo()) throw EditError("やり直す修正はありません");
+  commit(m_.history().undone.back(), Step::Redo);
 }
 
-// Forward the edit puts `after` where `before` was; backward the other way
-// round. The count cells are worked out first, so a cell that holds no
-// number stops the edit before anything changed.
-void EventEditor::apply(const EventEdit& edit, bool forward) {
-  const bool hasBefore = edit.kind != EditKind::Insert;
-  const bool hasAfter = edit.kind != EditKind::Remove;
-  const bool removes = forward ? hasBefore : hasAfter;  // an event leaves position `at`
-  const Event& leaving = forward ? edit.before : edit.after;
-  const Event& coming = forward ? edit.after : edit.before;
-  const bool adds = forward ? hasAfter : hasBefore;
-
+// Puts `change.after` where `change.before` was. The count cells are worked
+// out first, so one that holds no number stops the change before anything
+// changed.
+void EventEditor::commit(const EventEdit& change, Step step) {
+  const bool removes = change.kind != EditKind::Insert;  // an event leaves position `at`
+  const bool adds = change.kind != EditKind::Remove;
   const int size = static_cast<int>(m_.events().size());
-  if (edit.at < 0 || edit.at > size ||
-      (removes && (edit.at == size || m_.events()[edit.at] != leaving)))
+  if (change.at < 0 || change.at > size ||
+      (removes && (change.at == size || m_.events()[change.at] != change.before)))
     throw EditError("修正の記録が試合の記録と合いません");
 
   std::vector<CellMove> moves;
-  if (removes) addMove(moves, leaving, -1);
-  if (adds) addMove(moves, coming, +1);
+  if (removes) addMove(moves, change.before, -1);
+  if (adds) addMove(moves, change.after, +1);
   std::vector<std::string> cells;
   for (const CellMove& c : moves) cells.push_back(movedCell(m_, c));
-
   for (size_t i = 0; i < moves.size(); ++i)
     m_.team(moves[i].team).lines[moves[i].slot].count(moves[i].count) = std::move(cells[i]);
-  if (removes && adds)
-    m_.replaceEvent(edit.at, coming);
-  else if (removes)
-    m_.eraseEvent(edit.at);
+
+  if (step == Step::Undo)
+    m_.undoEdit();
+  else if (step == Step::Redo)
+    m_.redoEdit();
   else
-    m_.insertEvent(edit.at, coming);
+    m_.doEdit(change);
 }

@@ -26,12 +26,13 @@ class EventEditor {
 
   // Edits, undo and redo wait until no event is being entered.
   bool canEdit() const { return !m_.entry().open(); }
-  bool canUndo() const { return canEdit() && !m_.history_.done.empty(); }
-  bool canRedo() const { return canEdit() && !m_.history_.undone.empty(); }
+  bool canUndo() const { return canEdit() && !m_.history().done.empty(); }
+  bool canRedo() const { return canEdit() && !m_.history().undone.empty(); }
 
   // Row `row` (from 0) of team `team`'s log. The team stays; a new person's
   // number and name are read from the roster as it stands, an unchanged
-  // person keeps those the event was recorded with. Throw EditError for an
+  // person keeps those the event was recorded with, and the event its half
+  // unless its time lies plainly in another. Throw EditError for an
   // edit not allowed or a draft entering could not have given, and
   // ConversionError for a count cell to move that holds no whole number;
   // either way nothing changes.
@@ -48,7 +49,9 @@ class EventEditor {
   void checkEditable() const;
   const Event& eventAt(int team, int row) const;
   Event eventFrom(int team, const EventDraft& d, const Event* recorded) const;
-  void apply(const EventEdit& edit, bool forward);
+  // Whether a change is a new edit or the undo or redo of one.
+  enum class Step { New, Undo, Redo };
+  void commit(const EventEdit& change, Step step);
 
   Match& m_;
 };

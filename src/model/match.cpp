@@ -146,19 +146,35 @@ void Match::complete() {
   unsaved_ = true;
 }
 
-void Match::insertEvent(int at, const Event& e) {
-  events_.insert(events_.begin() + at, e);
+void Match::changeEvents(const EventEdit& e) {
+  const auto at = events_.begin() + e.at;
+  if (e.kind == EditKind::Replace)
+    *at = e.after;
+  else if (e.kind == EditKind::Remove)
+    events_.erase(at);
+  else
+    events_.insert(at, e.after);
   reindex();
 }
 
-void Match::eraseEvent(int at) {
-  events_.erase(events_.begin() + at);
-  reindex();
+void Match::doEdit(const EventEdit& e) {
+  changeEvents(e);
+  history_.done.push_back(e);
+  history_.undone.clear();
 }
 
-void Match::replaceEvent(int at, const Event& e) {
-  events_[at] = e;
-  reindex();
+void Match::undoEdit() {
+  if (history_.done.empty()) return;
+  changeEvents(inverse(history_.done.back()));
+  history_.undone.push_back(std::move(history_.done.back()));
+  history_.done.pop_back();
+}
+
+void Match::redoEdit() {
+  if (history_.undone.empty()) return;
+  changeEvents(history_.undone.back());
+  history_.done.push_back(std::move(history_.undone.back()));
+  history_.undone.pop_back();
 }
 
 void Match::reindex() {

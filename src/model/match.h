@@ -91,8 +91,16 @@ class Match {
   bool wroteFile(const FileIdentity& f) const;
   const std::vector<SavedFile>& savedFiles() const { return savedFiles_; }
 
-  // Edits of recorded events that can be undone and redone (EventEditor).
+  // Edits of recorded events that can be undone and redone. EventEditor
+  // keeps their rules and moves the count cells; these only change the
+  // events and the history, for an edit that fits the events as they are.
   const EditHistory& history() const { return history_; }
+  // A new edit: done, and what was undone is dropped.
+  void doEdit(const EventEdit& e);
+  // The last edit done taken back by its inverse, or the last one undone
+  // done again.
+  void undoEdit();
+  void redoEdit();
   // Moves on whenever recorded events change other than by a new one at the
   // end: an edit, its undo or redo, a restore. A copy of the events kept
   // elsewhere then has to be written again as a whole.
@@ -104,12 +112,8 @@ class Match {
   void restore(MatchState s);
 
  private:
-  friend class EventEditor;  // changes recorded events under its own rules
-
   void complete();
-  void insertEvent(int at, const Event& e);
-  void eraseEvent(int at);
-  void replaceEvent(int at, const Event& e);
+  void changeEvents(const EventEdit& e);
   void reindex();
   const std::vector<int>& teamIndex(int team) const { return teamEvents_[team == 2 ? 1 : 0]; }
 

@@ -18,6 +18,11 @@ int Periods::periodAt(int seconds) const {
   return count();
 }
 
+bool Periods::holds(int period, int seconds) const {
+  if (period < 1 || period > count()) return false;
+  return seconds >= startSeconds(period) && (period == count() || seconds <= endSeconds(period));
+}
+
 bool Periods::inLastFiveMinutes(int seconds) const {
   return seconds >= endSeconds(2) - 5 * 60 && seconds <= endSeconds(2);
 }

@@ -14,6 +14,10 @@ struct Periods {
   int endSeconds(int period) const;
   // The period a time of play falls in; the end of a period belongs to it.
   int periodAt(int seconds) const;
+  // Whether a time of play can lie in the period: from its start to its
+  // end, the first from 0 and the last on without end. The end of one
+  // period lies in the next as well, since the clock starts it there.
+  bool holds(int period, int seconds) const;
   // Whether the time lies in the last five minutes of the second half.
   bool inLastFiveMinutes(int seconds) const;
 

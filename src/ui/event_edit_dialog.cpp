@@ -42,6 +42,7 @@ EventEditDialog::EventEditDialog(QWidget* parent) : QDialog(parent) {
   connect(ui.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
   connect(ui.personBox, &QComboBox::currentIndexChanged, this, &EventEditDialog::personChosen);
   connect(ui.actionBox, &QComboBox::currentIndexChanged, this, &EventEditDialog::actionChosen);
+  connect(ui.timeEdit, &QLineEdit::textChanged, this, &EventEditDialog::timeTyped);
 }
 
 void EventEditDialog::presentEvent(const Match& m, int team, const Event& e) {
@@ -53,6 +54,8 @@ void EventEditDialog::presentEmpty(const Match& m, int team) {
 }
 
 void EventEditDialog::present(const Match& m, int team, const EventDraft& shown, bool empty) {
+  periods_ = m.settings().periods;
+  ownPeriod_ = empty ? m.clock().period() : shown.period;
   ui.timeEdit->setText(empty ? QString() : QString::fromStdString(clockText(shown.clockSeconds)));
   fill(ui.personBox, personChoices(m, team), shown.slot);
   fill(ui.actionBox, shown.slot < 0 ? std::vector<EditChoice>{} : actionChoices(shown.slot),
@@ -60,6 +63,7 @@ void EventEditDialog::present(const Match& m, int team, const EventDraft& shown,
   const bool acted = ui.actionBox->currentIndex() >= 0;
   fill(ui.placeBox, acted ? placeChoices(shown.action) : std::vector<EditChoice>{}, shown.place);
   fill(ui.detailBox, acted ? detailChoices(shown.action) : std::vector<EditChoice>{}, shown.detail);
+  timeTyped();
   ui.deleteButton->setEnabled(!empty);
   ui.timeEdit->setFocus();
   ui.timeEdit->selectAll();
@@ -86,6 +90,17 @@ void EventEditDialog::actionChosen() {
   fill(ui.detailBox, details, detail);
 }
 
+// The halves the time can lie in, the event's own chosen when it is among
+// them; a choice only where there are two.
+void EventEditDialog::timeTyped() {
+  const std::optional<int> seconds = parseClockText(ui.timeEdit->text().trimmed().toStdString());
+  const std::vector<EditChoice> choices =
+      seconds ? periodChoices(periods_, *seconds) : std::vector<EditChoice>{};
+  fill(ui.periodBox, choices,
+       seconds && !periods_.holds(ownPeriod_, *seconds) ? periods_.periodAt(*seconds) : ownPeriod_);
+  ui.periodBox->setEnabled(choices.size() > 1);
+}
+
 EventDraft EventEditDialog::draft() const {
   const std::optional<int> seconds = parseClockText(ui.timeEdit->text().trimmed().toStdString());
   if (!seconds) throw EditError(std::string(kClockTextRule));
@@ -95,5 +110,6 @@ EventDraft EventEditDialog::draft() const {
   d.action = static_cast<Action>(chosenCode(ui.actionBox));
   d.place = chosenCode(ui.placeBox);
   d.detail = chosenCode(ui.detailBox);
+  d.period = chosenCode(ui.periodBox);
   return d;
 }

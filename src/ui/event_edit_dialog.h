@@ -1,7 +1,8 @@
 // "記録の修正": one recorded event of a team as the operator mends it, or an
 // empty form for an event forgotten at the time. Each list offers only what
-// entering an event would have offered after the choice above it. The
-// window only reads its fields; the match window applies them.
+// entering an event would have offered after the choice above it; the half
+// is a choice only at a time that ends one and starts the next. The window
+// only reads its fields; the match window applies them.
 #pragma once
 
 #include <QDialog>
@@ -34,4 +35,8 @@ class EventEditDialog : public QDialog {
   void present(const Match& m, int team, const EventDraft& shown, bool empty);
   void personChosen();
   void actionChosen();
+  void timeTyped();
+
+  Periods periods_;
+  int ownPeriod_ = 1;  // the event's half, or the clock's for an insert
 };

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "edit_choices.h"
 #include "roster_grid.h"
 #include "rules_view.h"
 #include "views.h"
@@ -319,6 +320,18 @@ TEST(ScreenKept, AScreenBroughtBackShowsTheSameWindowsInTheSameOrder) {
   EXPECT_EQ(back.takeRaised(), (std::vector{WindowId::Match, WindowId::Foul, WindowId::TeamSheet}));
   EXPECT_EQ(RosterGrid(back).cell(RosterGrid::kSeparatorColumn, 4), "memo");
   EXPECT_EQ(RosterGrid(m2).cell(RosterGrid::kSeparatorColumn, 4), "");  // a grid of its own
+}
+
+TEST(PeriodChoices, TwoHalvesOfferedOnlyWhereOneEndsAndTheNextStarts) {
+  using C = std::vector<EditChoice>;
+  Periods youth{25, true};
+  EXPECT_EQ(periodChoices(youth, 0), (C{{1, "前半"}}));
+  EXPECT_EQ(periodChoices(youth, 1500), (C{{1, "前半"}, {2, "後半"}}));
+  EXPECT_EQ(periodChoices(youth, 1800), (C{{2, "後半"}}));
+  EXPECT_EQ(periodChoices(youth, 3000), (C{{2, "後半"}, {3, "延長前半"}}));
+  EXPECT_EQ(periodChoices(youth, 3300), (C{{3, "延長前半"}, {4, "延長後半"}}));
+  EXPECT_EQ(periodChoices(youth, 5999), (C{{4, "延長後半"}}));
+  EXPECT_EQ(periodChoices(Periods{}, 3600), (C{{2, "後半"}}));  // no overtime: the match ends
 }
 
 }  // namespace

@@ -206,6 +206,45 @@ TEST_F(Editing, ANewEditDropsTheRedoneOnesAndRecordingKeepsThem) {
   EXPECT_FALSE(editor.canRedo());
 }
 
+// A goal at 30:00 of the second half, another at 30:03, the clock's
+// half-time stop in between.
+TEST_F(Editing, AMendedEventKeepsItsHalfUnlessItsTimeLiesPlainlyInAnother) {
+  record(1, 3, Action::Goal, place::kCentre, 5, 1800);
+  ASSERT_TRUE(m.clock().periodOver());
+  m.togglePause();  // the second half starts at 30:00
+  record(1, 3, Action::Goal, place::kCentre, 5, 1800);
+  record(1, 3, Action::Goal, place::kCentre, 5, 1803);
+  ASSERT_EQ(m.teamEvent(1, 1).period, 2);
+  const uint64_t rewrites = m.eventsRewritten();
+
+  // 変更 with nothing changed, with or without the half: no edit at all.
+  editor.replace(1, 1, draftOf(m.teamEvent(1, 1)));
+  editor.replace(1, 1, {3, 1800, Action::Goal, place::kCentre, 5});
+  EXPECT_FALSE(editor.canUndo());
+  EXPECT_EQ(m.eventsRewritten(), rewrites);
+  EXPECT_EQ(m.teamEvent(1, 1).period, 2);
+
+  // To the boundary from later in the half, it stays; the half chosen there
+  // moves it; a time inside a half puts it there whatever the draft says.
+  editor.replace(1, 2, {3, 1800, Action::Goal, place::kCentre, 5});
+  EXPECT_EQ(m.teamEvent(1, 2).period, 2);
+  editor.replace(1, 2, {3, 1800, Action::Goal, place::kCentre, 5, 1});
+  EXPECT_EQ(m.teamEvent(1, 2).period, 1);
+  editor.replace(1, 2, {3, 1799, Action::Goal, place::kCentre, 5, 2});
+  EXPECT_EQ(m.teamEvent(1, 2).period, 1);
+  editor.replace(1, 2, {3, 1801, Action::Goal, place::kCentre, 5});
+  EXPECT_EQ(m.teamEvent(1, 2).period, 2);
+  editor.insertBefore(1, 0, {4, 1800, Action::Goal, place::kCentre, 5, 2});
+  EXPECT_EQ(m.teamEvent(1, 0).period, 2);
+  for (int undone = 1; undone <= 3; ++undone) editor.undo();
+  EXPECT_EQ(m.teamEvent(1, 2).period, 1);  // the half chosen at 30:00 comes back
+  editor.undo();
+  editor.undo();
+  EXPECT_FALSE(editor.canUndo());
+  EXPECT_EQ(m.teamEvent(1, 2).clockSeconds, 1803);
+  EXPECT_EQ(m.teamEvent(1, 2).period, 2);
+}
+
 TEST(ClockText, OnlyMinutesAndSecondsUpTo9959AreTaken) {
   EXPECT_EQ(parseClockText("00:00"), 0);
   EXPECT_EQ(parseClockText("12:34"), 754);

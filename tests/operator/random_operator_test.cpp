@@ -4,7 +4,8 @@
 //
 // CI runs a few seeds for a fixed number of steps. To run longer or to
 // replay a failure: HB_OPERATOR_SEED=<seed> HB_OPERATOR_STEPS=<steps>
-// operator_tests
+// operator_tests; tools/operator.sh runs many seeds at length in an
+// optimised build.
 #include "random_operator.h"
 
 #include <cmath>

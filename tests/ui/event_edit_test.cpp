@@ -221,6 +221,20 @@ TEST_F(MendingEvents, TheEditWindowOffersOnlyWhatEnteringAnEventOffers) {
   click(ui.changeButton);  // no zone yet
   EXPECT_EQ(errorBoxes.back(), "ゴールの位置を選んでください.");
 
+  // The half is a choice only where one ends and the next starts, preset
+  // to the event's own; elsewhere it shows the half the time lies in.
+  EXPECT_FALSE(ui.periodBox->isEnabled());
+  EXPECT_EQ(chosen(ui.periodBox), "前半");
+  ui.timeEdit->setText("30:00");
+  EXPECT_TRUE(ui.periodBox->isEnabled());
+  EXPECT_EQ(items(ui.periodBox), (std::vector<std::string>{"前半", "後半"}));
+  EXPECT_EQ(chosen(ui.periodBox), "前半");
+  choose(ui.periodBox, "後半");
+  EXPECT_EQ(dialog()->draft().period, 2);
+  ui.timeEdit->setText("30:01");
+  EXPECT_FALSE(ui.periodBox->isEnabled());
+  EXPECT_EQ(chosen(ui.periodBox), "後半");
+
   click(ui.cancelButton);
   EXPECT_FALSE(dialog()->isVisible());
   EXPECT_EQ(teamOneRows(), (std::vector<std::string>{goalOfIto, passOfSuzuki, goalOfSuzuki}));
