@@ -238,13 +238,14 @@ StoredMatch MatchFile::peek(const fs::path& path) {
 }
 
 bool MatchFile::inPlace() const {
-  return id_ && fileIdentity(path_.string()) == id_;
+  return !id_ || fileIdentity(path_.string()) == id_;
 }
 
 void MatchFile::moveInto(const fs::path& folder, const Match& m, const StoredScreen& screen) {
   // Let go of first: closing removes the log by its old name, which the new
   // file may come to bear.
   if (writer_) started_ = writer_->header().started;
+  // After a try that failed the program's own setting is taken.
   const Durability durability = writer_ ? writer_->durability() : Durability::Background;
   writer_.reset();
   const std::string stem = localTime(std::chrono::system_clock::now(), "%Y-%m-%d_%H-%M-%S");
