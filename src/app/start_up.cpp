@@ -23,10 +23,19 @@ QString restoreQuestion(const RestorableMatch& match) {
       .arg(QString::fromStdString(localTime(match.lastStep, "%Y-%m-%d %H:%M:%S")));
 }
 
+QString inUseNotice(const RestorableMatch& match) {
+  return QStringLiteral("%1\n\n%2 対 %3\n最後の操作 %4")
+      .arg(QString::fromStdString(StoreError(StoreProblem::InUse, match.path.string()).what()),
+           teamName(match.teams[0], 1), teamName(match.teams[1], 2),
+           QString::fromStdString(localTime(match.lastStep, "%Y-%m-%d %H:%M:%S")));
+}
+
 std::optional<RestorableMatch> askToRestore(const std::filesystem::path& folder,
                                             std::ostream& errors) {
   MatchListing listing = listRestorable(folder);
   reportUnreadable(listing, errors);
+  // Told before this copy starts a match of its own beside it.
+  for (const RestorableMatch& held : listing.inUse) showErrorBox(nullptr, inUseNotice(held));
   if (listing.restorable.empty()) return std::nullopt;
   const RestorableMatch& latest = listing.restorable.front();
   if (!askYesNo(nullptr, restoreQuestion(latest), QMessageBox::Yes)) return std::nullopt;

@@ -17,9 +17,14 @@ class WindowSet;
 // of recorded events and the time of the last step.
 QString restoreQuestion(const RestorableMatch& match);
 
+// The box's text for a match another copy of the program is recording:
+// the file, both teams and the time of the last step.
+QString inUseNotice(const RestorableMatch& match);
+
 // Before the windows are built: the latest match in `folder` that did not
-// end through the close box, if the operator wants it back. Files that
-// cannot be read are named on `errors` and left where they are.
+// end through the close box, if the operator wants it back. A match another
+// copy is recording is told in a box; files that cannot be read are named
+// on `errors`. Nothing found is changed.
 std::optional<RestorableMatch> askToRestore(const std::filesystem::path& folder,
                                             std::ostream& errors);
 

@@ -1,13 +1,16 @@
 #include "match_file.h"
 
 #include <sqlite3.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <system_error>
 
 #include "file_places.h"
+#include "identify.h"
 #include "match_writer.h"
 #include "replacing_file.h"
 #include "schema.h"
@@ -16,10 +19,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Anyone can send a match file, and start-up opens every file in the data
+// folder: a crafted one is read with SQLite's defences for untrusted files
+// (no schema tricks, no functions run from the schema, no value longer than
+// kMaxValueBytes materialised), so that it is refused quickly rather than
+// keeping the program busy.
+void guard(Database& db) {
+  sqlite3_db_config(db.handle(), SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+  sqlite3_db_config(db.handle(), SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+  sqlite3_limit(db.handle(), SQLITE_LIMIT_LENGTH, kMaxValueBytes);
+}
+
 // The lock is taken at the first read and kept until the file is closed;
 // with it the write-ahead log needs no shared memory file either.
 Database connect(const fs::path& path) {
   Database db(path.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
+  guard(db);
   db.exec("PRAGMA locking_mode = EXCLUSIVE");
   return db;
 }
@@ -32,6 +47,7 @@ void useJournal(Database& db, const std::string& path) {
 // A consistent copy of `from` in memory, through SQLite's backup.
 Database copyInMemory(const Database& from) {
   Database copy(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  guard(copy);
   sqlite3_backup* backup = sqlite3_backup_init(copy.handle(), "main", from.handle(), "main");
   if (!backup) throw SqliteError(copy.handle(), sqlite3_errcode(copy.handle()), "backup");
   sqlite3_backup_step(backup, -1);
@@ -48,15 +64,24 @@ int64_t checkMatchFile(Database& db, const std::string& path) {
   if (version > kSchemaVersion) throw StoreError(StoreProblem::Newer, path);
   const std::string check = db.queryText("PRAGMA quick_check");
   if (check != "ok") throw StoreError(StoreProblem::Damaged, path, check);
+  // This program makes tables and indexes only: anything else would run
+  // someone else's SQL at every read or write.
+  if (db.queryInteger("SELECT count(*) FROM sqlite_schema WHERE type NOT IN ('table', 'index')"))
+    throw StoreError(StoreProblem::Damaged, path, "schema");
   return version;
 }
 
+// A regular file no larger than a match file can grow, with its log.
 void checkPlace(const fs::path& path) {
   const std::string name = path.string();
   struct stat st {};
   if (stat(path.c_str(), &st) != 0)
     throw StoreError(StoreProblem::NotMatchFile, name, strerror(errno));
   if (!S_ISREG(st.st_mode)) throw StoreError(StoreProblem::NotMatchFile, name);
+  struct stat log {};
+  const int64_t size = st.st_size + (stat((name + "-wal").c_str(), &log) == 0 ? log.st_size : 0);
+  if (size > kMaxFileBytes)
+    throw StoreError(StoreProblem::Damaged, name, "size " + std::to_string(size));
 }
 
 // A new, empty file in `folder` holding the fresh match `m` and `screen`,
@@ -98,7 +123,10 @@ std::unique_ptr<MatchWriter> createFile(const fs::path& folder, const std::strin
 }  // namespace
 
 MatchFile::MatchFile(fs::path path, std::unique_ptr<MatchWriter> writer)
-    : path_(std::move(path)), writer_(std::move(writer)) {}
+    : path_(std::move(path)),
+      id_(fileIdentity(path_.string())),
+      started_(writer->header().started),
+      writer_(std::move(writer)) {}
 MatchFile::MatchFile(MatchFile&&) noexcept = default;
 MatchFile& MatchFile::operator=(MatchFile&&) noexcept = default;
 MatchFile::~MatchFile() = default;
@@ -147,36 +175,23 @@ MatchFile MatchFile::import(const fs::path& source, const fs::path& folder, Matc
                             StoredScreen& screen, Durability durability) {
   const std::string name = source.string();
   checkPlace(source);
-  std::unique_ptr<Database> held;
   StoredMatch st;
   try {
-    // Read-write where the file allows it, only for the lock: nothing is
-    // written to it.
-    held = std::make_unique<Database>(connect(source));
-    const int64_t version = checkMatchFile(*held, name);
-    // An exclusive transaction takes the lock that keeps other programs
-    // out, and the locking mode keeps it after the commit; a file that
-    // cannot be written can only be shared.
-    try {
-      held->exec("BEGIN EXCLUSIVE");
-    } catch (const SqliteError& e) {
-      if (e.code() != SQLITE_READONLY) throw;
-      held->exec("BEGIN");
-    }
-    if (version == kSchemaVersion) {
-      st = readStoredMatch(*held, name);
-      held->exec("COMMIT");
-    } else {
-      // An older program's file is only read: a copy in memory is brought
-      // up to date and read instead. The lock stays after the commit; the
-      // backup cannot read through an open write transaction.
-      held->exec("COMMIT");
-      Database copy = copyInMemory(*held);
+    // The file is only read, and let go of at once: a copy in memory is
+    // checked, brought up to date if an older program made it, and read.
+    // Read-write where the file allows it, for the lock that keeps out a
+    // program writing it meanwhile; nothing is written to it.
+    Database copy = [&] {
+      Database held = connect(source);
+      return copyInMemory(held);
+    }();
+    const int64_t version = checkMatchFile(copy, name);
+    if (version < kSchemaVersion) {
       copy.exec("BEGIN");
       upgradeSchema(copy, static_cast<int>(version));
       copy.exec("COMMIT");
-      st = readStoredMatch(copy, name);
     }
+    st = readStoredMatch(copy, name);
   } catch (const SqliteError& e) {
     throw storeErrorOf(e, name);
   }
@@ -190,9 +205,56 @@ MatchFile MatchFile::import(const fs::path& source, const fs::path& folder, Matc
   m.restore(loaded.state());
   screen = std::move(st.screen);
   writer->assumeWritten(m, screen);
-  MatchFile file(path, std::move(writer));
-  file.source_ = std::move(held);
-  return file;
+  return MatchFile(path, std::move(writer));
+}
+
+StoredMatch MatchFile::peek(const fs::path& path) {
+  checkPlace(path);
+  // Its holder keeps SQLite out; the bytes of the file and of its log are
+  // read as they stand, and the log's checksums leave out a commit caught
+  // half written.
+  std::string pattern = (fs::temp_directory_path() / "hbmatch-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw storeWriteError(errno, pattern);
+  const fs::path scratch(pattern);
+  const fs::path copy = scratch / path.filename();
+  std::error_code error;
+  fs::copy_file(path, copy, error);
+  if (!error && fs::exists(path.string() + "-wal"))
+    fs::copy_file(path.string() + "-wal", copy.string() + "-wal", error);
+  std::optional<StoredMatch> st;
+  std::optional<StoreError> failed;
+  if (error) {
+    failed = storeWriteError(error.value(), path.string());
+  } else {
+    try {
+      st = open(copy).load();
+    } catch (const StoreError& e) {
+      failed = StoreError(e.problem(), path.string());
+    }
+  }
+  fs::remove_all(scratch, error);
+  if (failed) throw *failed;
+  return std::move(*st);
+}
+
+bool MatchFile::inPlace() const {
+  return !id_ || fileIdentity(path_.string()) == id_;
+}
+
+void MatchFile::moveInto(const fs::path& folder, const Match& m, const StoredScreen& screen) {
+  // Let go of first: closing removes the log by its old name, which the new
+  // file may come to bear.
+  if (writer_) started_ = writer_->header().started;
+  // After a try that failed the program's own setting is taken.
+  const Durability durability = writer_ ? writer_->durability() : Durability::Background;
+  writer_.reset();
+  const std::string stem = localTime(std::chrono::system_clock::now(), "%Y-%m-%d_%H-%M-%S");
+  fs::path path;
+  auto writer = createFile(folder, stem, started_, m, screen, durability, path);
+  writer->assumeWritten(m, screen);
+  path_ = path;
+  id_ = fileIdentity(path_.string());
+  writer_ = std::move(writer);
 }
 
 void MatchFile::commit(const Match& m, const StoredScreen& screen) {
@@ -203,8 +265,7 @@ void MatchFile::commit(const Match& m, const StoredScreen& screen) {
     throw storeErrorOf(e, path_.string());
   }
   if (BackgroundSync* flusher = w.flusher())
-    if (const int error = flusher->takeError())
-      throw storeWriteError(error, path_.string());
+    if (const int error = flusher->takeError()) throw storeWriteError(error, path_.string());
 }
 
 void MatchFile::waitUntilOnDisk() {
@@ -233,7 +294,6 @@ void MatchFile::markEndedCleanly() {
     throw storeErrorOf(e, path_.string());
   }
   writer_.reset();  // checkpoints the log into the file and lets go of the lock
-  source_.reset();
   // The mark is what counts; moving the file only spares start-up opening it.
   moveAside(path_, kEndedFolder);
 }

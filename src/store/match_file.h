@@ -12,8 +12,10 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "file_identity.h"
 #include "match.h"
 #include "save_error.h"
 #include "saved_names.h"
@@ -61,12 +63,16 @@ class MatchFile {
   // A match from elsewhere (a copy saved beside the tables, a file dropped
   // on the team sheet): brought into `m` and `screen` and kept from now on in a
   // new file in `folder`, named by the date and time the match was started.
-  // The file it came from is only read, and held while the returned file is
-  // open, so that a second program opening it is told it is in use. Throws
-  // StoreError as open() and create() do.
+  // The file it came from is only read, and let go of before this returns,
+  // so that another program may open it too. Throws StoreError as open()
+  // and create() do.
   static MatchFile import(const std::filesystem::path& source, const std::filesystem::path& folder,
                           Match& m, StoredScreen& screen,
                           Durability durability = Durability::Background);
+
+  // What a file another program holds and keeps SQLite out of stands for,
+  // read from a copy of its bytes. Throws StoreError as open() does.
+  static StoredMatch peek(const std::filesystem::path& path);
 
   MatchFile(MatchFile&&) noexcept;
   MatchFile& operator=(MatchFile&&) noexcept;
@@ -74,6 +80,15 @@ class MatchFile {
 
   const std::filesystem::path& path() const { return path_; }
   bool isOpen() const { return writer_ != nullptr; }
+  // Whether path() still names the file being written: false once it was
+  // deleted with its folder, moved, or replaced by another file. One stat,
+  // a few microseconds, so that it can be asked at every step.
+  bool inPlace() const;
+  // The whole match and screen written into a new file in `folder` (made
+  // again if it was deleted) and kept there from now on; the file that was
+  // lost is let go of. Throws StoreError as create() does, and is asked
+  // again at the next step.
+  void moveInto(const std::filesystem::path& folder, const Match& m, const StoredScreen& screen);
 
   // Keeps the match and the screen as they stand, in one transaction that
   // writes only what changed since the last commit (new events are added;
@@ -108,8 +123,9 @@ class MatchFile {
   MatchWriter& writer() const;
 
   std::filesystem::path path_;
+  std::optional<FileIdentity> id_;  // of the file at path_ when it was opened or made
+  std::string started_;
   std::unique_ptr<MatchWriter> writer_;
-  std::unique_ptr<Database> source_;  // an imported match's file, held
 };
 
 // The folder, beside the data folder's files, that matches move into once

@@ -6,6 +6,17 @@
 #include "match_file.h"
 #include "match_rows.h"
 
+namespace {
+
+RestorableMatch restorable(const std::filesystem::path& path, const StoredMatch& st) {
+  return {path,
+          {st.match.teams[0].name, st.match.teams[1].name},
+          static_cast<int>(st.match.events.size()),
+          std::chrono::system_clock::time_point(std::chrono::milliseconds(st.lastStepMs))};
+}
+
+}  // namespace
+
 MatchListing listRestorable(const std::filesystem::path& folder) {
   MatchListing listing;
   std::error_code error;
@@ -16,16 +27,18 @@ MatchListing listRestorable(const std::filesystem::path& folder) {
 
   for (const std::filesystem::path& path : paths) {
     try {
-      MatchFile file = MatchFile::open(path);
-      StoredMatch st = file.load();
-      if (st.ended) continue;
-      listing.restorable.push_back(
-          {path,
-           {st.match.teams[0].name, st.match.teams[1].name},
-           static_cast<int>(st.match.events.size()),
-           std::chrono::system_clock::time_point(std::chrono::milliseconds(st.lastStepMs))});
+      StoredMatch st = MatchFile::open(path).load();
+      if (!st.ended) listing.restorable.push_back(restorable(path, st));
     } catch (const StoreError& e) {
-      listing.unreadable.push_back({path, e.what()});
+      if (e.problem() != StoreProblem::InUse) {
+        listing.unreadable.push_back({path, e.what()});
+        continue;
+      }
+      try {
+        listing.inUse.push_back(restorable(path, MatchFile::peek(path)));
+      } catch (const StoreError&) {
+        listing.unreadable.push_back({path, e.what()});
+      }
     }
   }
   std::stable_sort(listing.restorable.begin(), listing.restorable.end(),

@@ -1,6 +1,7 @@
 // At start-up: the matches in the data folder that did not end through the
-// team sheet's close box, to offer for bringing back, and the files that
-// could not be read, with the reason, for standard error. Nothing found is
+// team sheet's close box, to offer for bringing back, those another copy of
+// the program is recording, to tell, and the files that could not be read,
+// with the reason, for standard error. Nothing found is
 // changed or deleted.
 #pragma once
 
@@ -26,6 +27,8 @@ struct UnreadableMatch {
 struct MatchListing {
   std::vector<RestorableMatch> restorable;  // the latest step first
   std::vector<UnreadableMatch> unreadable;
+  // Being recorded by another copy of the program, as it stood a moment ago.
+  std::vector<RestorableMatch> inUse;
 };
 
 // The *.hbmatch files directly in `folder`; a missing folder holds none.

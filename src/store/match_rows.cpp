@@ -147,6 +147,13 @@ class Reader {
     throw StoreError(StoreProblem::Damaged, path_, what);
   }
 
+  // A text no longer than any the program lets the operator type.
+  std::string text(const Statement& s, int col) const {
+    std::string t = s.text(col);
+    if (t.size() > kMaxTextBytes) damaged("text of " + std::to_string(t.size()) + " bytes");
+    return t;
+  }
+
   int64_t ranged(const Statement& s, int col, int64_t low, int64_t high, const char* what) const {
     const int64_t v = s.integer(col);
     if (v < low || v > high) damaged(std::string(what) + " " + std::to_string(v));
@@ -160,8 +167,8 @@ class Reader {
     e.team = static_cast<int>(ranged(s, first, complete ? 1 : 0, 2, "team"));
     e.slot = static_cast<int>(ranged(s, first + 1, 0, kLastPlayerSlot, "slot"));
     e.clockSeconds = static_cast<int>(ranged(s, first + 2, 0, INT32_MAX, "clock"));
-    e.number = s.text(first + 3);
-    e.name = s.text(first + 4);
+    e.number = text(s, first + 3);
+    e.name = text(s, first + 4);
     e.action = static_cast<Action>(ranged(s, first + 5, 1, kActions, "action"));
     e.place = static_cast<int>(ranged(s, first + 6, 0, place::kBench, "place"));
     e.detail = static_cast<int>(ranged(s, first + 7, 0, detailCount(e.action), "detail"));
@@ -175,13 +182,13 @@ class Reader {
     Statement s = db_.prepare(selecting(kMatchColumns, "match WHERE id = 1", "id"));
     if (!s.step()) damaged("no match row");
     MatchState& m = st.match;
-    st.started = s.text(1);
+    st.started = text(s, 1);
     st.lastStepMs = s.integer(2);
     st.ended = s.integer(3) != 0;
-    m.fileStem = s.text(4);
-    m.exportPrefix = s.text(5);
-    m.teams[0].name = s.text(6);
-    m.teams[1].name = s.text(7);
+    m.fileStem = text(s, 4);
+    m.exportPrefix = text(s, 5);
+    m.teams[0].name = text(s, 6);
+    m.teams[1].name = text(s, 7);
     m.unsaved = s.integer(8) != 0;
     m.clock = {s.real(11),         s.real(12),
                s.real(13),         s.integer(9) != 0,
@@ -195,7 +202,7 @@ class Reader {
     int64_t known = 0;
     for (int w = 1; w <= kStoredWindows; ++w) known |= windowBit(static_cast<StoredWindow>(w));
     st.screen.visible = s.integer(25) & known;
-    std::istringstream front(s.text(26));
+    std::istringstream front(text(s, 26));
     for (std::string w; std::getline(front, w, ',');) {
       const int id = std::atoi(w.c_str());
       if (id < 1 || id > kStoredWindows) damaged("window " + w);
@@ -220,17 +227,19 @@ class Reader {
       const int team = static_cast<int>(ranged(s, 0, 1, 2, "team"));
       const int slot = static_cast<int>(ranged(s, 1, 0, kLastPlayerSlot, "slot"));
       RosterLine& line = st.match.teams[team - 1].lines[slot];
-      line.number = s.text(2);
-      line.name = s.text(3);
-      for (int c = 0; c < kCounts; ++c) line.counts[c] = s.text(4 + c);
+      line.number = text(s, 2);
+      line.name = text(s, 3);
+      for (int c = 0; c < kCounts; ++c) line.counts[c] = text(s, 4 + c);
     }
     Statement n = db_.prepare(selecting(kNoteColumns, "notes"));
-    while (n.step()) st.screen.notes[ranged(n, 0, 0, kRosterLines - 1, "line")] = n.text(1);
+    while (n.step()) st.screen.notes[ranged(n, 0, 0, kRosterLines - 1, "line")] = text(n, 1);
   }
 
   void events(StoredMatch& st) {
     Statement s = db_.prepare(selecting(kEventColumns, "events ORDER BY position"));
     for (int64_t expected = 0; s.step(); ++expected) {
+      if (st.match.events.size() == kMaxEvents)
+        damaged("more than " + std::to_string(kMaxEvents) + " events");
       if (s.integer(0) != expected) damaged("event " + std::to_string(expected) + " missing");
       st.match.events.push_back(event(s, 1, true));
       st.match.events.back().period = static_cast<int>(ranged(s, 9, 1, 4, "period"));
@@ -239,7 +248,8 @@ class Reader {
 
   void edits(StoredMatch& st) {
     Statement s = db_.prepare(selecting(kEditColumns, "edits ORDER BY stack, position"));
-    while (s.step()) {
+    for (size_t count = 0; s.step(); ++count) {
+      if (count == kMaxEdits) damaged("more than " + std::to_string(kMaxEdits) + " edits");
       EventEdit edit;
       edit.kind = static_cast<EditKind>(ranged(s, 2, 1, 3, "edit"));
       edit.at = static_cast<int>(ranged(s, 3, 0, INT32_MAX, "edit position"));
@@ -252,9 +262,11 @@ class Reader {
       stack.push_back(std::move(edit));
     }
     Statement f = db_.prepare(selecting(kSavedFileColumns, "saved_files"));
-    while (f.step())
+    while (f.step()) {
+      if (st.match.savedFiles.size() == kMaxSavedFiles) damaged("saved files");
       st.match.savedFiles.push_back(
-          {f.text(2), {static_cast<uint64_t>(f.integer(0)), static_cast<uint64_t>(f.integer(1))}});
+          {text(f, 2), {static_cast<uint64_t>(f.integer(0)), static_cast<uint64_t>(f.integer(1))}});
+    }
   }
 
  private:

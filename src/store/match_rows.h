@@ -41,5 +41,18 @@ void bindEvent(Statement& s, int position, const Event& e);
 void bindEdit(Statement& s, int stack, int position, const EventEdit& edit);
 }  // namespace rows
 
-// Reads the whole file; a value out of range throws StoreError (Damaged).
+// Bounds on what is read from a match file, far above any real match (a
+// match of two hours has some 1,500 events and a file under 1 MB): a file
+// beyond them was made by someone else, and is refused as damaged rather
+// than read for minutes. A text longer than a line edit can hold (32,767
+// characters of at most three bytes) was never typed.
+inline constexpr int64_t kMaxFileBytes = 32 << 20;  // the file and its log
+inline constexpr int kMaxValueBytes = 1 << 20;      // one value, or one row
+inline constexpr size_t kMaxTextBytes = 3 * 32767;
+inline constexpr size_t kMaxEvents = 10'000;
+inline constexpr size_t kMaxEdits = 10'000;  // undoable and redoable, together
+inline constexpr size_t kMaxSavedFiles = 1'000;
+
+// Reads the whole file; a value out of range, or beyond the bounds above,
+// throws StoreError (Damaged).
 StoredMatch readStoredMatch(Database& db, const std::string& path);

@@ -1,7 +1,7 @@
 #include "match_safekeeping.h"
 
-#include "match.h"
 #include "identify.h"
+#include "match.h"
 #include "saved_names.h"
 #include "store_error.h"
 
@@ -31,6 +31,9 @@ std::optional<std::string> MatchSafekeeping::keep() {
 std::optional<std::string> MatchSafekeeping::commit() {
   try {
     if (!file_) file_ = MatchFile::create(folder_);
+    // The file deleted (with its folder, say) or moved away while the match
+    // goes on: written on, it would be lost at the next start.
+    if (!file_->inPlace()) file_->moveInto(folder_, m_, screen_.stored());
     file_->commit(m_, screen_.stored());
     failing_ = false;
     return std::nullopt;

@@ -23,6 +23,7 @@ class MatchWriter {
   Database& db() { return db_; }
   rows::Header& header() { return header_; }
   BackgroundSync* flusher() { return flusher_.get(); }
+  Durability durability() const { return durability_; }
 
   // Throws SqliteError; the file then holds the last commit, and the next
   // commit writes everything since that one.

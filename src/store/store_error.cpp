@@ -68,6 +68,7 @@ StoreError storeErrorOf(const SqliteError& e, const std::string& path) {
       if (startsLikeSqlite(path)) return StoreError(StoreProblem::Damaged, path, e.what());
       return StoreError(StoreProblem::NotMatchFile, path);
     case SQLITE_CORRUPT:
+    case SQLITE_TOOBIG:  // a value beyond what this program ever writes
       return StoreError(StoreProblem::Damaged, path, e.what());
     case SQLITE_FULL:
       return StoreError(StoreProblem::DiskFull, path);

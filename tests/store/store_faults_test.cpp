@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fstream>
+
 #include "expected_files.h"
 #include "match_safekeeping.h"
 #include "save_match.h"
@@ -140,6 +142,68 @@ TEST(ReadOnlyFolder, TheStepsGoOnTheBoxComesOnceAndKeepingResumesWithEverything)
   }
 }
 
+// The match file taken away while the match is recorded: its folder
+// deleted, the file moved. The next step writes the whole match into a new
+// file, without a box; only a folder that cannot be made again is told.
+TEST(LostFile, TheNextStepKeepsTheWholeMatchInANewFileAndOnlyAFolderThatCannotBeMadeIsTold) {
+  ScratchFolder folder;
+  const fs::path data = folder.path() / "user" / "data";
+  const StepPlan plan = planOf(testDataPath("full_match.match"), true);
+  ScriptedMatch live;
+  plan.attach(live.match);
+  ScreenInFile screen(live.screen);
+  MatchSafekeeping keeper(live.match, screen, data);
+  std::vector<std::string> boxes;
+  size_t i = 0;
+  auto play = [&](size_t steps) {
+    for (const size_t end = std::min(i + steps, plan.steps.size()); i < end; ++i) {
+      plan.take(live.screen, i);
+      if (auto box = keeper.keep()) boxes.push_back(*box);
+    }
+  };
+  // What a program started now would find in the folder.
+  auto keptOnDisk = [&](const fs::path& path) {
+    const StoredMatch kept = MatchFile::peek(path);
+    return sameMatch(kept.match, kept.screen, live.match, live.screen);
+  };
+
+  play(40);
+  fs::remove_all(data);
+  play(1);
+  ASSERT_TRUE(keeper.file());
+  EXPECT_TRUE(fs::exists(*keeper.file()));
+  EXPECT_EQ(keeper.file()->parent_path(), data);
+  EXPECT_TRUE(keptOnDisk(*keeper.file()));
+
+  play(20);
+  const fs::path before = *keeper.file();
+  const fs::path moved = folder.path() / "moved.hbmatch";
+  fs::rename(before, moved);
+  play(1);
+  EXPECT_NE(keeper.file(), moved);
+  EXPECT_TRUE(fs::exists(*keeper.file()));
+  EXPECT_TRUE(keptOnDisk(*keeper.file()));
+  EXPECT_TRUE(boxes.empty()) << boxes[0];
+
+  // A file where the folder was: no folder can be made there, root or not.
+  fs::remove_all(data);
+  std::ofstream(data) << "x";
+  play(10);
+  fs::remove(data);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].find("安全に保存できません"), std::string::npos) << boxes[0];
+  EXPECT_NE(boxes[0].find(data.string()), std::string::npos) << boxes[0];
+  EXPECT_FALSE(keeper.safe());
+  play(plan.steps.size());
+  ASSERT_TRUE(keeper.safe());
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_TRUE(keptOnDisk(*keeper.file()));
+  const auto names = folder.entries(data);
+  EXPECT_EQ(std::count_if(names.begin(), names.end(),
+                          [](const std::string& n) { return n.ends_with(kMatchFileExtension); }),
+            1);
+}
+
 // Every connection opened while a test runs gets a page limit, so that a
 // growing file meets a full disk; the test can lift it again.
 int gPageLimit = 0;
@@ -175,8 +239,7 @@ TEST(FullDisk, NothingCommittedIsLostAndTheNextStepWritesWhatIsMissing) {
       lastKept = live.match.state();
   }
   ASSERT_EQ(boxes.size(), 1u) << "the disk never filled";
-  const std::string diskFull =
-      "ディスクの空きが足りません (" + keeper.file()->string() + ")";
+  const std::string diskFull = "ディスクの空きが足りません (" + keeper.file()->string() + ")";
   EXPECT_NE(boxes[0].find(diskFull), std::string::npos) << boxes[0];
   ASSERT_TRUE(lastKept);
   // Twenty more steps on the full disk: no more boxes, the steps stand.

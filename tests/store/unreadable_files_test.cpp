@@ -130,14 +130,72 @@ TEST(Restorable, FilesThatCannotBeReadAreToldNeverOfferedAndLeftAsTheyWere) {
   EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), static_cast<long>(expected.size()));
 }
 
-TEST(Restorable, AMatchInUseIsToldAndNotOffered) {
+// Anyone can send a match file: one made to keep the program busy is
+// refused as damaged, at start-up and when opened, in well under a second.
+TEST(Restorable, CraftedFilesBeyondAnyRealMatchAreRefusedAsDamagedAtOnce) {
+  ScratchFolder folder;
+  const std::string goodBytes = readFileBytes(leftMatch(folder.path() / "good", 60));
+  const char* const crafted[][2] = {
+      {"long_name",
+       "UPDATE events SET name = replace(hex(zeroblob(10000000)), '0', 'x')"
+       " WHERE position = 3"},
+      {"name_no_one_typed", "UPDATE match SET team1 = replace(hex(zeroblob(50000)), '0', 'x')"},
+      {"many_events",
+       "WITH RECURSIVE n(i) AS (SELECT (SELECT max(position) + 1 FROM events)"
+       " UNION ALL SELECT i + 1 FROM n WHERE i < 12000)"
+       " INSERT INTO events (position, team, slot, clock, number, name, action, place, detail,"
+       " period) SELECT i, team, slot, clock, number, name, action, place, detail, period"
+       " FROM n, events WHERE events.position = 0"},
+      {"many_edits",
+       "WITH RECURSIVE n(i) AS (SELECT 100000 UNION ALL SELECT i + 1 FROM n WHERE i < 112000)"
+       " INSERT INTO edits (stack, position, kind, at, b_team, b_slot, b_clock, b_number, b_name,"
+       " b_action, b_place, b_detail, a_team, a_slot, a_clock, a_number, a_name, a_action,"
+       " a_place, a_detail) SELECT 0, i, 3, 0, 0, 0, 0, '', '', 0, 0, 0, team, slot, clock,"
+       " number, name, action, place, detail FROM n, events WHERE events.position = 0"},
+      {"huge_file", "CREATE TABLE pad (x); INSERT INTO pad VALUES (zeroblob(40000000))"},
+      {"trigger", "CREATE TRIGGER t AFTER INSERT ON events BEGIN SELECT 1; END"},
+  };
+  for (const auto& [name, sql] : crafted) {
+    const fs::path data = folder.path() / name;
+    fs::create_directories(data);
+    const fs::path path = data / "m.hbmatch";
+    writeBytes(path, goodBytes);
+    tamper(path, sql);
+    const std::string bytes = readFileBytes(path);
+    const std::string damaged = "試合の記録ファイルが壊れています (" + path.string() + ")";
+
+    const auto start = std::chrono::steady_clock::now();
+    const MatchListing l = listRestorable(data);
+    ASSERT_EQ(l.unreadable.size(), 1u) << name;
+    EXPECT_NE(l.unreadable[0].reason.find(damaged), std::string::npos) << l.unreadable[0].reason;
+    ScriptedMatch m;
+    try {
+      importFrom(path, folder.path() / "opened", m.match, m.screen);
+      ADD_FAILURE() << name << " opened";
+    } catch (const StoreError& e) {
+      EXPECT_EQ(e.problem(), StoreProblem::Damaged) << e.what();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << name;
+    EXPECT_TRUE(m.match.events().empty());
+    EXPECT_EQ(readFileBytes(path), bytes) << name << " was changed";
+  }
+  EXPECT_FALSE(fs::exists(folder.path() / "opened"));
+}
+
+TEST(Restorable, AMatchInUseIsToldByItsTeamsAndLastStepAndNotOffered) {
   ScratchFolder folder;
   const fs::path path = leftMatch(folder.path(), 20);
   MatchFile held = MatchFile::open(path);
+  const StoredMatch st = held.load();
   const MatchListing l = listRestorable(folder.path());
   EXPECT_TRUE(l.restorable.empty());
-  ASSERT_EQ(l.unreadable.size(), 1u);
-  EXPECT_NE(l.unreadable[0].reason.find("使用中"), std::string::npos) << l.unreadable[0].reason;
+  EXPECT_TRUE(l.unreadable.empty());
+  // Told with what names it, as it stood at its last step.
+  ASSERT_EQ(l.inUse.size(), 1u);
+  EXPECT_EQ(l.inUse[0].path, path);
+  EXPECT_EQ(l.inUse[0].teams[0], "ルビナ大学");
+  EXPECT_EQ(l.inUse[0].events, static_cast<int>(st.match.events.size()));
+  EXPECT_EQ(l.inUse[0].lastStep.time_since_epoch(), std::chrono::milliseconds(st.lastStepMs));
 }
 
 }  // namespace

@@ -11,8 +11,10 @@
 
 #include "event_steps.h"
 #include "expected_files.h"
+#include "file_places.h"
 #include "log_edits.h"
 #include "match_file.h"
+#include "match_rows.h"
 #include "scratch_folder.h"
 #include "start_up.h"
 #include "window_operator.h"
@@ -289,6 +291,28 @@ TEST_F(KeptMatch, ADroppedMatchFileOpensOnlyAfterAskingAndNotWhileInUse) {
   EXPECT_TRUE(teamSheet()->isVisible());
   // The match left behind is among the ended ones, not lost.
   EXPECT_EQ(folder.entries(data / "ended").size(), 2u);
+}
+
+TEST_F(KeptMatch, ASecondCopyOnTheSameDataFolderIsToldWhichMatchTheFirstIsRecording) {
+  WindowOperator op(*windows, clockSeconds);
+  runMatchScript(op, testDataPath("shot_example.match"));
+  ASSERT_FALSE(match().team(1).name.empty());
+  ASSERT_TRUE(windows->safekeeping()->file());
+  const StoredMatch kept = MatchFile::peek(*windows->safekeeping()->file());
+  const std::string lastStep =
+      localTime(std::chrono::system_clock::time_point(std::chrono::milliseconds(kept.lastStepMs)),
+                "%Y-%m-%d %H:%M:%S");
+  const size_t told = errorBoxes.size();
+
+  // A second copy starts while this one records on: told before it begins
+  // a match of its own.
+  std::ostringstream errors;
+  EXPECT_FALSE(askToRestore(data, errors));
+  EXPECT_TRUE(questions.empty());
+  ASSERT_EQ(errorBoxes.size(), told + 1);
+  for (const std::string& part :
+       {std::string("使用中"), match().team(1).name, match().team(2).name, lastStep})
+    EXPECT_NE(errorBoxes.back().find(part), std::string::npos) << part << ": " << errorBoxes.back();
 }
 
 TEST_F(KeptMatch, AFolderThatCannotTakeTheFileIsToldOnceAndTheMatchGoesOn) {
