@@ -34,6 +34,7 @@ run() {
     echo "seed $seed, $steps steps: passed in $((SECONDS - start)) s"
   else
     echo "seed $seed, $steps steps: FAILED after $((SECONDS - start)) s, see build-rel/operator-$seed.log"
+    grep -m1 -A1 "^seed $seed, step " "build-rel/operator-$seed.log" || true
     return 1
   fi
 }

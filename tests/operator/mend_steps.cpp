@@ -70,7 +70,8 @@ std::string RandomOperator::mendEvent() {
   const int roll = random_.below(100);
   if (roll < 40) return rows == 0 ? "" : editRow(team, random_.below(rows));
   if (roll < 75) return fromMenu(team);
-  return undoOrRedo(random_.percent(60), false);
+  return undoOrRedo(random_.percent(60), false, fixture_.errorBoxes.size(),
+                    fixture_.questions.size());
 }
 
 QPoint RandomOperator::rowPoint(int team, int row) const {
@@ -252,7 +253,7 @@ std::string RandomOperator::fromMenu(int team) {
   QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry(chosen.c_str())).center());
   if (menu->isVisible()) return "the logs' menu stayed after a choice";
   if (chosen == "undoEditAction" || chosen == "redoEditAction")
-    return undoOrRedo(chosen == "undoEditAction", true);
+    return undoOrRedo(chosen == "undoEditAction", true, errors, questions);
 
   EventEditDialog* dialog = editDialog(*windows_);
   Mend mend;
@@ -296,9 +297,7 @@ std::string RandomOperator::fromMenu(int team) {
 
 // Undo or redo, by their keys on the match window in front, or already
 // chosen from the logs' menu.
-std::string RandomOperator::undoOrRedo(bool undo, bool byMenu) {
-  const size_t errors = fixture_.errorBoxes.size();
-  const size_t questions = fixture_.questions.size();
+std::string RandomOperator::undoOrRedo(bool undo, bool byMenu, size_t errors, size_t questions) {
   if (!byMenu) {
     QWidget* inFront = front();
     if (inFront != windows_->matchWindow()) return "";

@@ -102,7 +102,9 @@ class RandomOperator {
   std::string mendEvent();
   std::string editRow(int team, int row);
   std::string fromMenu(int team);
-  std::string undoOrRedo(bool undo, bool byMenu);
+  // `errors` and `questions`: the boxes seen before the step began, since a
+  // choice from the menu has already acted when this is called.
+  std::string undoOrRedo(bool undo, bool byMenu, size_t errors, size_t questions);
   // Fills the edit window at random: each field kept or chosen anew, the
   // time now and then not mm:ss. The edit it asks for goes into `mend`,
   // and the error box it must show into `expectedError`.
