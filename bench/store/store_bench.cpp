@@ -112,7 +112,7 @@ void BM_EditKept(benchmark::State& state) {
   file.commit(r.m, storedScreen(r.screen));
   EventEditor editor(r.m);
   for (auto _ : state) {
-    editor.remove(1, 0);
+    editor.remove(TeamId::One, 0);
     file.commit(r.m, storedScreen(r.screen));
     editor.undo();
     file.commit(r.m, storedScreen(r.screen));
