@@ -18,7 +18,7 @@ struct Score {
 struct ScorePoint {
   int clockSeconds = 0;
   TeamId team = TeamId::One;  // who scored
-  Score score;   // after the goal
+  Score score;                // after the goal
   bool operator==(const ScorePoint&) const = default;
 };
 

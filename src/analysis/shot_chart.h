@@ -9,9 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "team_id.h"
-
 #include "court_geometry.h"
+#include "team_id.h"
 
 class Match;
 

@@ -10,7 +10,8 @@
 namespace {
 
 QString teamName(const std::string& name, TeamId team) {
-  return name.empty() ? QStringLiteral("チーム%1").arg(teamNumber(team)) : QString::fromStdString(name);
+  return name.empty() ? QStringLiteral("チーム%1").arg(teamNumber(team))
+                      : QString::fromStdString(name);
 }
 
 }  // namespace

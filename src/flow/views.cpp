@@ -31,8 +31,7 @@ CourtDialogView courtDialogView(const Match& m) {
 TeamSheetView teamSheetView(const Screen& s) {
   TeamSheetView v;
   v.finishInputCaption = s.rosterCarried() ? "画面切り替え" : "入力終了";
-  for (TeamId team : kBothTeams)
-    v.warnings[teamIndex(team)] = intToStr(s.match().warnings(team));
+  for (TeamId team : kBothTeams) v.warnings[teamIndex(team)] = intToStr(s.match().warnings(team));
   return v;
 }
 

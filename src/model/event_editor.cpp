@@ -61,8 +61,7 @@ void EventEditor::checkEditable() const {
 }
 
 const Event& EventEditor::eventAt(TeamId team, int row) const {
-  if (row < 0 || row >= m_.teamEventCount(team))
-    throw EditError("その行に記録はありません");
+  if (row < 0 || row >= m_.teamEventCount(team)) throw EditError("その行に記録はありません");
   return m_.teamEvent(team, row);
 }
 
@@ -107,8 +106,7 @@ void EventEditor::remove(TeamId team, int row) {
 
 void EventEditor::insertBefore(TeamId team, int row, const EventDraft& d) {
   checkEditable();
-  if (row < 0 || row > m_.teamEventCount(team))
-    throw EditError("その行に記録はありません");
+  if (row < 0 || row > m_.teamEventCount(team)) throw EditError("その行に記録はありません");
   const int at = row < m_.teamEventCount(team) ? m_.eventPosition(team, row)
                                                : static_cast<int>(m_.events().size());
   commit({EditKind::Insert, at, {}, eventFrom(team, d, nullptr)}, Step::New);

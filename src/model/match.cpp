@@ -39,8 +39,7 @@ bool Match::canPickPerson() const {
 }
 
 bool Match::pickPerson(TeamId team, int slot) {
-  if (!canPickPerson() || slot < 0 || slot > kLastPlayerSlot)
-    return false;
+  if (!canPickPerson() || slot < 0 || slot > kLastPlayerSlot) return false;
   Event& e = entry_.event;
   // A new event takes the time on the clock; a corrected one keeps its time,
   // even when it moves to the other team.

@@ -24,8 +24,8 @@ std::string reportPdf(const Match& m) {
     writer.setResolution(kResolution);
     writer.setTitle(qs(m.fileStem));
     writer.setCreator("handball");
-    ReportPages pages(writer,
-                      qs(m.fileStem) + "  " + qs(f.team(TeamId::One).name) + " - " + qs(f.team(TeamId::Two).name));
+    ReportPages pages(writer, qs(m.fileStem) + "  " + qs(f.team(TeamId::One).name) + " - " +
+                                  qs(f.team(TeamId::Two).name));
     drawFrontPage(pages, m, f, QDate::currentDate().toString("yyyy/MM/dd"));
     pages.newPage();
     for (TeamId team : kBothTeams) drawTeamTables(pages, f.team(team));

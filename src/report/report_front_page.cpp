@@ -51,8 +51,7 @@ void drawHalves(ReportPages& pages, const MatchFigures& f) {
   std::vector<TableRow> rows;
   for (const HalfFigures& h : f.halves) {
     TableRow row{{qs(kPeriodWords[h.period]), qs(scoreText(h.score))}};
-    for (TeamId team : kBothTeams)
-      row.cells.push_back(qs(goalsOverShots(h.team(team))));
+    for (TeamId team : kBothTeams) row.cells.push_back(qs(goalsOverShots(h.team(team))));
     rows.push_back(row);
   }
   drawTable(pages, columns, rows);

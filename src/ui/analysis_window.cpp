@@ -167,7 +167,8 @@ void AnalysisWindow::refresh() {
     const QSignalBlocker quiet(ui.personChoice);
     ui.personChoice->setCurrentIndex(slot.value_or(0));
   }
-  setLabel(ui.scoreLabel, QStringLiteral("%1 - %2").arg(f.team(TeamId::One).goals).arg(f.team(TeamId::Two).goals));
+  setLabel(ui.scoreLabel,
+           QStringLiteral("%1 - %2").arg(f.team(TeamId::One).goals).arg(f.team(TeamId::Two).goals));
 
   ui.shotChart->setMarks(shotChart(m, team, slot));
   setLabel(ui.shotSummaryLabel, QStringLiteral("シュート %1   得点 %2   成功率 %3")
@@ -198,7 +199,6 @@ void AnalysisWindow::refresh() {
                                .arg(qs(percentText(g.penalty.rate())))
                                .arg(g.wide));
   ui.scoreFlow->setFlow(f, flowEnd(m));
-  for (TeamId team : kBothTeams)
-    setHead(ui.halfTable, teamNumber(team), teamCaption(f.team(team)));
+  for (TeamId team : kBothTeams) setHead(ui.halfTable, teamNumber(team), teamCaption(f.team(team)));
   showHalves(ui.halfTable, f);
 }

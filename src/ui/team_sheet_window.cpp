@@ -52,8 +52,10 @@ TeamSheetWindow::TeamSheetWindow(Screen& s)
   };
   follow(ui.fileNameEdit, [](Screen& s, const std::string& text) { s.typeFileStem(text); });
   follow(ui.exportPrefixEdit, [](Screen& s, const std::string& text) { s.typeExportPrefix(text); });
-  follow(ui.teamOneNameEdit, [](Screen& s, const std::string& text) { s.typeTeamName(TeamId::One, text); });
-  follow(ui.teamTwoNameEdit, [](Screen& s, const std::string& text) { s.typeTeamName(TeamId::Two, text); });
+  follow(ui.teamOneNameEdit,
+         [](Screen& s, const std::string& text) { s.typeTeamName(TeamId::One, text); });
+  follow(ui.teamTwoNameEdit,
+         [](Screen& s, const std::string& text) { s.typeTeamName(TeamId::Two, text); });
   rosterModel_ = new RosterTableModel(rosterGrid_, this);
   attachGrid(ui.rosterGrid, rosterModel_, rosterLayout());
   // The match window's person buttons follow the shirt numbers at once.

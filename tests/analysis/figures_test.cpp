@@ -218,7 +218,8 @@ TEST(MatchFigures, TheEventBeingEnteredDoesNotCount) {
   EXPECT_EQ(done.team(TeamId::One).goals, 2);
   EXPECT_EQ(done.team(TeamId::One).shots.penalty(), shots(1, 1));
   EXPECT_EQ(done.team(TeamId::Two).goalkeeper.penaltyByZone[6], saves(1, 0));
-  EXPECT_EQ(done.scoreFlow.back(), (ScorePoint{m.events().back().clockSeconds, TeamId::One, {2, 0}}));
+  EXPECT_EQ(done.scoreFlow.back(),
+            (ScorePoint{m.events().back().clockSeconds, TeamId::One, {2, 0}}));
 }
 
 TEST(ShotCounts, RatesAndTheirText) {

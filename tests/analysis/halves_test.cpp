@@ -38,7 +38,7 @@ TEST_F(Halves, TwoHalvesAndOvertimeWithTheScoreAtTheEndOfEach) {
   at(600);
   goal(TeamId::One);
   goal(TeamId::One, place::kPenaltyThrow);  // a 7 m throw is a shot like any other
-  miss(TeamId::Two, 1);                    // a miss wide is a shot too
+  miss(TeamId::Two, 1);                     // a miss wide is a shot too
   record(TeamId::Two, Action::PenaltyWon, place::kCentre, 1);
   record(TeamId::One, Action::Foul, place::kCentre, static_cast<int>(Sanction::Suspension));
   at(1800);  // the clock stops at the end of the first half: still the first

@@ -115,7 +115,8 @@ TEST(ShotChart, FullMatchMarksStayApartAndInsideTheirPlaces) {
   m.timeOfDay = [] { return 0.5; };
   m.startClock();
   for (int n = 0; n < 400; ++n) {
-    const TeamId team = teamAt(n % 2); const int k = n / 2;
+    const TeamId team = teamAt(n % 2);
+    const int k = n / 2;
     ASSERT_TRUE(m.pickPerson(team, 1 + k % 14));
     if (k % 5 >= 2) {
       ASSERT_TRUE(m.chooseAction(Action::KeepMiss));

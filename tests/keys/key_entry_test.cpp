@@ -195,7 +195,7 @@ TEST_F(KeyEntrySteps, StartPauseSwitchSaveAndHelp) {
 TEST_F(KeyEntrySteps, TypingEndsWhenAClickTakesAStepAndNeedsTheMatchWindow) {
   press("Q 7");
   s.pickPerson(TeamId::Two, 1);  // a click on another person
-  s.correctPerson();   // and 修正: persons may be picked again
+  s.correctPerson();             // and 修正: persons may be picked again
   EXPECT_EQ(entry.typedPerson(s), "");
   EXPECT_EQ(press("Return"), KeyOutcome::Refused);
   EXPECT_EQ(press("Q 7 Return"), KeyOutcome::Stepped);
@@ -217,7 +217,8 @@ TEST_F(KeyEntrySteps, KeysNotOfferedAtAStageChangeNothing) {
   auto state = [](const Match& m, const Screen& s, const KeyEntry& k) {
     const Entry& e = m.entry();
     std::string text = std::to_string(static_cast<int>(e.stage)) + " " +
-                       std::to_string(teamNumber(e.event.team)) + " " + std::to_string(e.event.slot) + " " +
+                       std::to_string(teamNumber(e.event.team)) + " " +
+                       std::to_string(e.event.slot) + " " +
                        std::to_string(static_cast<int>(e.event.action)) + " " +
                        std::to_string(e.event.place) + " " + std::to_string(m.events().size()) +
                        " " + std::to_string(m.clock().ticking()) + " " + k.typedPerson(s) + " ";

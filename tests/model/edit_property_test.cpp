@@ -50,11 +50,13 @@ void fillIn(Screen& s, Random& r, std::shared_ptr<double> clock) {
   for (TeamId team : kBothTeams)
     for (int slot = 1; slot <= kLastPlayerSlot; ++slot) {
       m.team(team).lines[slot].number = std::to_string(pick(r, 1, 99));
-      m.team(team).lines[slot].name = "選手" + std::to_string(slot) + "-" + std::to_string(teamNumber(team));
+      m.team(team).lines[slot].name =
+          "選手" + std::to_string(slot) + "-" + std::to_string(teamNumber(team));
     }
   for (int cells = pick(r, 0, 6); cells > 0; --cells)
-    m.team(teamAt(pick(r, 0, 1))).lines[pick(r, 0, kLastPlayerSlot)].counts[pick(r, 0, kCounts - 1)] =
-        std::to_string(pick(r, 0, 3));
+    m.team(teamAt(pick(r, 0, 1)))
+        .lines[pick(r, 0, kLastPlayerSlot)]
+        .counts[pick(r, 0, kCounts - 1)] = std::to_string(pick(r, 0, 3));
   m.fileStem = "match";
   s.finishInput();
   *clock = 0;
@@ -95,7 +97,8 @@ void mendAtRandom(uint32_t seed, const ScratchFolder& folder) {
   auto clock = std::make_shared<double>(0);
   ScriptedMatch mended;
   fillIn(mended.screen, r, clock);
-  const std::array<Team, kTeams> typed = {mended.match.team(TeamId::One), mended.match.team(TeamId::Two)};
+  const std::array<Team, kTeams> typed = {mended.match.team(TeamId::One),
+                                          mended.match.team(TeamId::Two)};
   for (int n = pick(r, 0, 40); n > 0; --n)
     record(mended.screen, teamAt(pick(r, 0, 1)), randomDraft(r), *clock);
 

@@ -64,7 +64,8 @@ TEST_F(Editing, AChangedEventMovesEveryCountAndTheCellsKeepTheirTypedOffset) {
   EXPECT_EQ(cell(TeamId::One, 4, Count::Suspensions), "");
   EXPECT_EQ(m.score(TeamId::One), 1);
   EXPECT_EQ(m.warnings(TeamId::One), 1);
-  EXPECT_EQ(eventLog(m, TeamId::One)[0], (LogRow{"01：00", "13", "p3", "得点", "センター", "中上"}));
+  EXPECT_EQ(eventLog(m, TeamId::One)[0],
+            (LogRow{"01：00", "13", "p3", "得点", "センター", "中上"}));
   EXPECT_FALSE(editor.canUndo());
 
   editor.redo();
@@ -170,7 +171,8 @@ TEST_F(Editing, ACountCellWithoutANumberStopsTheEditAndItsUndo) {
   cell(TeamId::One, 3, Count::Goals) = "x";
   const MatchState before = m.state();
   EXPECT_THROW(editor.remove(TeamId::One, 0), ConversionError);
-  EXPECT_THROW(editor.replace(TeamId::One, 0, {5, 60, Action::Goal, place::kCentre, 5}), ConversionError);
+  EXPECT_THROW(editor.replace(TeamId::One, 0, {5, 60, Action::Goal, place::kCentre, 5}),
+               ConversionError);
   EXPECT_TRUE(m.state() == before);
   // Another zone of the same goal moves no cell, so it goes through.
   editor.replace(TeamId::One, 0, {3, 60, Action::Goal, place::kCentre, 6});

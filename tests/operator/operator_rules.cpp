@@ -116,7 +116,8 @@ bool OperatorRules::windowNeeded(WindowId w) const {
 void OperatorRules::beforeStep() {
   colBefore_ = openCol();
   teamBefore_ = activeTeam();
-  for (int team = 1; team <= 2; ++team) openTimeBefore_[team] = logCell(*m_, operatorTeam(team), 0, logRow(team));
+  for (int team = 1; team <= 2; ++team)
+    openTimeBefore_[team] = logCell(*m_, operatorTeam(team), 0, logRow(team));
   logsBefore_ = logCells(*m_);
   cursorsBefore_ = cursors();
   lastClick_.reset();
@@ -233,7 +234,8 @@ int OperatorRules::lastFilledLogRow() const {
   for (int team = 1; team <= 2; ++team) {
     const int row = logRow(team);
     bool open = false;
-    for (int col = 0; col < 6; ++col) open = open || !logCell(*m_, operatorTeam(team), col, row).empty();
+    for (int col = 0; col < 6; ++col)
+      open = open || !logCell(*m_, operatorTeam(team), col, row).empty();
     last = std::max(last, open ? row : row - 1);
   }
   return last;
@@ -667,12 +669,15 @@ bool OperatorRules::textsLoseCharacters(const std::string& stem) const {
   auto lossy = [](const std::string& text) {
     return text.find("⚽") != std::string::npos || text.find("😀") != std::string::npos;
   };
-  if (lossy(stem) || lossy(m_->team(TeamId::One).name) || lossy(m_->team(TeamId::Two).name)) return true;
+  if (lossy(stem) || lossy(m_->team(TeamId::One).name) || lossy(m_->team(TeamId::Two).name))
+    return true;
   for (int team = 1; team <= 2; ++team) {
     for (int slot = 1; slot <= 14; ++slot)
       if (lossy(rosterCell(team == 2 ? 9 : 2, slot + 1))) return true;
     for (int row = 1; row <= logRow(team); ++row)
-      if (lossy(logCell(*m_, operatorTeam(team), 1, row)) || lossy(logCell(*m_, operatorTeam(team), 2, row))) return true;
+      if (lossy(logCell(*m_, operatorTeam(team), 1, row)) ||
+          lossy(logCell(*m_, operatorTeam(team), 2, row)))
+        return true;
   }
   return false;
 }

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "message_box.h"
-#include "team_id.h"
 #include "readings.h"
+#include "team_id.h"
 #include "window_set.h"
 
 // What a cell of a grid view shows, head rows and columns included.

@@ -65,8 +65,8 @@ struct ScriptReader {
     for (int code = 1; code <= detailCount(static_cast<Action>(action)); ++code)
       if (detailWord(static_cast<Action>(action), code) == what) whatCode = code;
     if (whatCode == 0) throw std::invalid_argument("no such detail: " + what);
-    op.recordEvent(teamOf(w[1]), std::stoi(w[2]), action, where, codeOf(kPlaceWords, where),
-                   what, whatCode);
+    op.recordEvent(teamOf(w[1]), std::stoi(w[2]), action, where, codeOf(kPlaceWords, where), what,
+                   whatCode);
   }
 
   void run(const std::vector<std::string>& w) {

@@ -23,8 +23,8 @@ class ScriptOperator {
   // The match clock reads this many seconds of play.
   virtual void setClock(int seconds) = 0;
   // One whole event; the codes are those of the captions.
-  virtual void recordEvent(TeamId team, int slot, int action, const std::string& where, int whereCode,
-                           const std::string& what, int whatCode) = 0;
+  virtual void recordEvent(TeamId team, int slot, int action, const std::string& where,
+                           int whereCode, const std::string& what, int whatCode) = 0;
 };
 
 void runMatchScript(ScriptOperator& op, const std::filesystem::path& script);

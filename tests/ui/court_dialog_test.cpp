@@ -273,7 +273,8 @@ TEST_P(SequenceOfWindows, TheLocationLeadsToTheWindowThatCompletesTheRow) {
   EXPECT_EQ(usablePersons(), 0);
 
   click(firstChoice(row.next));
-  EXPECT_EQ(logRow(TeamId::Two, 1), std::string("00：00|||") + row.play + "|" + where + "|" + row.what);
+  EXPECT_EQ(logRow(TeamId::Two, 1),
+            std::string("00：00|||") + row.play + "|" + where + "|" + row.what);
   EXPECT_EQ(state().logCol2, 0);
   EXPECT_EQ(state().logRow2, 2);
   EXPECT_FALSE(next->isVisible());

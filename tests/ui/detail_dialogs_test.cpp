@@ -20,7 +20,7 @@ class DetailDialogs : public EventTest {
   std::string roster(int col, int row) { return cell(teamSheet()->ui.rosterGrid, col, row); }
   std::string warnings(TeamId team) {
     return text(team == TeamId::One ? teamSheet()->ui.teamOneWarningsPanel
-                          : teamSheet()->ui.teamTwoWarningsPanel);
+                                    : teamSheet()->ui.teamTwoWarningsPanel);
   }
 };
 

@@ -85,7 +85,8 @@ TEST_F(DoubleClick, ADoubleClickOnAButtonOfAWindowNotBroughtForwardCountsTwice) 
   click(person(TeamId::One, 3));
   const QPoint point = centreOf(matchWindow()->ui.correctionButton);
   clickAt(matchWindow()->ui.correctionButton, point, now);  // the person is taken back
-  clickAt(person(TeamId::Two, 1), centreOf(person(TeamId::Two, 1)), now + 50);  // and picked anew at once
+  clickAt(person(TeamId::Two, 1), centreOf(person(TeamId::Two, 1)),
+          now + 50);  // and picked anew at once
   EXPECT_EQ(logRow(TeamId::Two, 1), "00：00|3|Kato|||");
 }
 

@@ -118,7 +118,7 @@ class MendingEvents : public EventTest {
 
   std::string score(TeamId team) const {
     return text(team == TeamId::One ? matchWindow()->ui.teamOneScorePanel
-                          : matchWindow()->ui.teamTwoScorePanel);
+                                    : matchWindow()->ui.teamTwoScorePanel);
   }
   // Team 1's goals cell of a slot on the team sheet.
   std::string goalsCell(int slot) const { return cell(teamSheet()->ui.rosterGrid, 3, slot + 1); }
@@ -142,7 +142,8 @@ class MendingEvents : public EventTest {
   }
   std::vector<std::string> teamOneRows() {
     std::vector<std::string> rows;
-    for (int row = 1; row <= match().teamEventCount(TeamId::One); ++row) rows.push_back(logRow(TeamId::One, row));
+    for (int row = 1; row <= match().teamEventCount(TeamId::One); ++row)
+      rows.push_back(logRow(TeamId::One, row));
     return rows;
   }
 
@@ -412,7 +413,8 @@ class MendedMatches : public MendingEvents {
       if (n == 12) return;
       WindowOperator::recordEvent(team, n == 0 ? 2 : slot, action, where, whereCode, what,
                                   whatCode);
-      if (n == 2) WindowOperator::recordEvent(TeamId::Two, 9, kGoal, "センター", kCentre, "左上", kTopLeft);
+      if (n == 2)
+        WindowOperator::recordEvent(TeamId::Two, 9, kGoal, "センター", kCentre, "左上", kTopLeft);
     }
 
    private:
@@ -455,7 +457,8 @@ TEST_F(MendedMatches, MendedThroughTheWindowsTheyGiveTheFilesOfAStraightRecordin
 
 TEST_F(MendedMatches, UndoneAndRedoneTheyGiveTheSameFiles) {
   recordWithMistakes();
-  const std::string mistaken = logRow(TeamId::One, 1) + logRow(TeamId::Two, 3) + logRow(TeamId::One, 7);
+  const std::string mistaken =
+      logRow(TeamId::One, 1) + logRow(TeamId::Two, 3) + logRow(TeamId::One, 7);
   mend();
   activateMatchWindow();
   for (int i = 0; i < 3; ++i) keys(Qt::ControlModifier, Qt::Key_Z);

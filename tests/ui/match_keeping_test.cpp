@@ -84,7 +84,9 @@ TEST_F(KeptMatch, AMatchLeftByAStoppedProgramComesBackExactlyAndSavesTheSameFile
   ASSERT_TRUE(restart());
   ASSERT_EQ(questions.size(), 1u);
   const std::string& q = questions[0];
-  EXPECT_NE(q.find(match().team(TeamId::One).name + " 対 " + match().team(TeamId::Two).name), std::string::npos) << q;
+  EXPECT_NE(q.find(match().team(TeamId::One).name + " 対 " + match().team(TeamId::Two).name),
+            std::string::npos)
+      << q;
   EXPECT_NE(q.find("記録 " + std::to_string(events) + " 件"), std::string::npos) << q;
   EXPECT_NE(q.find("最後の操作 20"), std::string::npos) << q;
   EXPECT_TRUE(match().state() == before);
@@ -147,7 +149,8 @@ TEST_F(KeptMatch, MendsAndTheirUndoAreKeptLikeEveryOtherStep) {
   MatchState before = match().state();
   ASSERT_TRUE(restart());
   EXPECT_TRUE(match().state() == before);
-  EXPECT_NE(logRow(TeamId::One, 1).find("シュートミス"), std::string::npos) << logRow(TeamId::One, 1);
+  EXPECT_NE(logRow(TeamId::One, 1).find("シュートミス"), std::string::npos)
+      << logRow(TeamId::One, 1);
 
   // Undone after the restart: the history came back with the match.
   matchWindow()->logEdits->undo();

@@ -25,7 +25,7 @@ class WindowOperator : public ScriptOperator {
   }
   void setTeamName(TeamId team, const std::string& text) override {
     type(team == TeamId::Two ? windows_.teamSheet()->ui.teamTwoNameEdit
-                   : windows_.teamSheet()->ui.teamOneNameEdit,
+                             : windows_.teamSheet()->ui.teamOneNameEdit,
          text);
   }
   void setRosterLine(TeamId team, int slot, const std::string& number,
