@@ -35,10 +35,10 @@ void type(QWidget* window, QKeyCombination k) {
 // the person, team, place and zone. Both teams' lines 1 to 14 carry the
 // shirt numbers 1 to 14, so the team's key goes first: five or six keys.
 void keyEvent(const WindowSet& windows, int n) {
-  const TeamId team = n % 2;
+  const TeamId team = teamAt(n % 2);
   const int slot = 1 + n % 14;
   QWidget* match = windows.matchWindow();
-  type(match, key(team == 0 ? "team1" : "team2"));
+  type(match, key(team == TeamId::One ? "team1" : "team2"));
   for (char c : std::to_string(slot)) type(match, key(("number" + std::string(1, c)).c_str()));
   type(match, key(keyStepOf(KeyGroup::MatchWindow, KeyStepKind::Action, 1 + n % 2)));
   QWidget* court = windows.courtDialog();
@@ -47,8 +47,8 @@ void keyEvent(const WindowSet& windows, int n) {
 }
 
 void clickEvent(const WindowSet& windows, int n) {
-  const TeamId team = n % 2;
-  press(windows.matchWindow()->personButtons[team * 15 + 1 + n % 14]);
+  const TeamId team = teamAt(n % 2);
+  press(windows.matchWindow()->personButtons[teamIndex(team) * kRosterLines + 1 + n % 14]);
   press(windows.matchWindow()->actionButtons[n % 2]);
   press(windows.courtDialog()->locationButtons[n % 10]);
   press(windows.courtDialog()->zoneButtons[n % 11]);
