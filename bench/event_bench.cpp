@@ -72,7 +72,7 @@ void BM_EventInTheCore(benchmark::State& state) {
   s.startMatch();
   int n = 0;
   for (auto _ : state) {
-    s.pickPerson(TeamId::One + n % 2, 1 + n % 14);
+    s.pickPerson(teamAt(n % 2), 1 + n % 14);
     s.chooseAction(static_cast<Action>(1 + n % 2));
     s.choosePlace(1 + n % 10);
     s.chooseZone(1 + n % 11);
