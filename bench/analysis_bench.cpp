@@ -20,8 +20,8 @@ void press(QPushButton* button) {
 
 // Person, action and place of a goal or a shot miss; `n` varies them.
 void startEvent(const WindowSet& windows, int n) {
-  const int team = n % 2;
-  press(windows.matchWindow()->personButtons[team * 15 + 1 + n % 14]);
+  const TeamId team = teamAt(n % 2);
+  press(windows.matchWindow()->personButtons[teamIndex(team) * kRosterLines + 1 + n % 14]);
   press(windows.matchWindow()->actionButtons[(n / 2) % 2]);
   press(windows.courtDialog()->locationButtons[n % 10]);
 }

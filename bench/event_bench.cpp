@@ -21,8 +21,8 @@ void press(QPushButton* button) {
 
 // A goal or a shot miss; `n` varies the person, team, place and zone.
 void clickEvent(const WindowSet& windows, int n) {
-  const int team = n % 2;
-  press(windows.matchWindow()->personButtons[team * 15 + 1 + n % 14]);
+  const TeamId team = teamAt(n % 2);
+  press(windows.matchWindow()->personButtons[teamIndex(team) * kRosterLines + 1 + n % 14]);
   press(windows.matchWindow()->actionButtons[n % 2]);
   press(windows.courtDialog()->locationButtons[n % 10]);
   press(windows.courtDialog()->zoneButtons[n % 11]);
@@ -72,7 +72,7 @@ void BM_EventInTheCore(benchmark::State& state) {
   s.startMatch();
   int n = 0;
   for (auto _ : state) {
-    s.pickPerson(1 + n % 2, 1 + n % 14);
+    s.pickPerson(teamAt(n % 2), 1 + n % 14);
     s.chooseAction(static_cast<Action>(1 + n % 2));
     s.choosePlace(1 + n % 10);
     s.chooseZone(1 + n % 11);

@@ -35,10 +35,10 @@ void type(QWidget* window, QKeyCombination k) {
 // the person, team, place and zone. Both teams' lines 1 to 14 carry the
 // shirt numbers 1 to 14, so the team's key goes first: five or six keys.
 void keyEvent(const WindowSet& windows, int n) {
-  const int team = n % 2;
+  const TeamId team = teamAt(n % 2);
   const int slot = 1 + n % 14;
   QWidget* match = windows.matchWindow();
-  type(match, key(team == 0 ? "team1" : "team2"));
+  type(match, key(team == TeamId::One ? "team1" : "team2"));
   for (char c : std::to_string(slot)) type(match, key(("number" + std::string(1, c)).c_str()));
   type(match, key(keyStepOf(KeyGroup::MatchWindow, KeyStepKind::Action, 1 + n % 2)));
   QWidget* court = windows.courtDialog();
@@ -47,8 +47,8 @@ void keyEvent(const WindowSet& windows, int n) {
 }
 
 void clickEvent(const WindowSet& windows, int n) {
-  const int team = n % 2;
-  press(windows.matchWindow()->personButtons[team * 15 + 1 + n % 14]);
+  const TeamId team = teamAt(n % 2);
+  press(windows.matchWindow()->personButtons[teamIndex(team) * kRosterLines + 1 + n % 14]);
   press(windows.matchWindow()->actionButtons[n % 2]);
   press(windows.courtDialog()->locationButtons[n % 10]);
   press(windows.courtDialog()->zoneButtons[n % 11]);
@@ -57,7 +57,7 @@ void clickEvent(const WindowSet& windows, int n) {
 std::unique_ptr<WindowSet> matchUnderWay(int events, bool byKeys) {
   auto windows = std::make_unique<WindowSet>();
   windows->match().timeOfDay = [] { return 0.5; };
-  for (int team = 1; team <= 2; ++team)
+  for (TeamId team : kBothTeams)
     for (int slot = 1; slot <= 14; ++slot)
       windows->match().team(team).lines[slot].number = std::to_string(slot);
   windows->start();
@@ -131,7 +131,7 @@ void BM_EventByKeysInTheCore(benchmark::State& state) {
   Match m;
   Screen s(m);
   m.timeOfDay = [] { return 0.5; };
-  for (int team = 1; team <= 2; ++team)
+  for (TeamId team : kBothTeams)
     for (int slot = 1; slot <= 14; ++slot) m.team(team).lines[slot].number = std::to_string(slot);
   s.finishInput();
   s.startMatch();

@@ -46,8 +46,8 @@ void BM_Figures(benchmark::State& state) {
   RecordedMatch match(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     benchmark::DoNotOptimize(matchFigures(match.m));
-    benchmark::DoNotOptimize(shotChart(match.m, 1));
-    benchmark::DoNotOptimize(shotChart(match.m, 2));
+    benchmark::DoNotOptimize(shotChart(match.m, TeamId::One));
+    benchmark::DoNotOptimize(shotChart(match.m, TeamId::Two));
   }
 }
 BENCHMARK(BM_Figures)->Arg(200)->Unit(benchmark::kMillisecond);

@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 // Every kind of event in turn, for persons of both teams; `keep` after each
 // click.
 template <typename Keep>
-void recordEvent(Screen& s, int team, int n, Keep keep) {
+void recordEvent(Screen& s, TeamId team, int n, Keep keep) {
   const auto action = static_cast<Action>(1 + n % 6);
   s.pickPerson(team, 1 + n % 14);
   keep();
@@ -62,7 +62,7 @@ void BM_EventKeptAfterEachClick(benchmark::State& state) {
   file.commit(r.m, storedScreen(r.screen));
   int n = 0;
   for (auto _ : state) {
-    recordEvent(r.screen, 1 + n % 2, n, [&] { file.commit(r.m, storedScreen(r.screen)); });
+    recordEvent(r.screen, teamAt(n % 2), n, [&] { file.commit(r.m, storedScreen(r.screen)); });
     ++n;
   }
   state.SetLabel(durability == Durability::EveryStep    ? "FULL at every click"
@@ -86,7 +86,7 @@ void BM_EventKeptUntilOnDisk(benchmark::State& state) {
   file.commit(r.m, storedScreen(r.screen));
   int n = 0;
   for (auto _ : state) {
-    recordEvent(r.screen, 1 + n % 2, n, [&] { file.commit(r.m, storedScreen(r.screen)); });
+    recordEvent(r.screen, teamAt(n % 2), n, [&] { file.commit(r.m, storedScreen(r.screen)); });
     ++n;
     file.waitUntilOnDisk();
   }
@@ -98,7 +98,7 @@ void BM_EventNotKept(benchmark::State& state) {
   RecordedMatch r(200);
   int n = 0;
   for (auto _ : state) {
-    recordEvent(r.screen, 1 + n % 2, n, [] {});
+    recordEvent(r.screen, teamAt(n % 2), n, [] {});
     ++n;
   }
 }
@@ -112,7 +112,7 @@ void BM_EditKept(benchmark::State& state) {
   file.commit(r.m, storedScreen(r.screen));
   EventEditor editor(r.m);
   for (auto _ : state) {
-    editor.remove(1, 0);
+    editor.remove(TeamId::One, 0);
     file.commit(r.m, storedScreen(r.screen));
     editor.undo();
     file.commit(r.m, storedScreen(r.screen));

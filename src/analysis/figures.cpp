@@ -38,7 +38,7 @@ PersonFigures personFigures(const Team& team, const TeamTallies& t, int slot) {
   return p;
 }
 
-TeamFigures teamFigures(const Match& match, const Tallies& tallies, int team) {
+TeamFigures teamFigures(const Match& match, const Tallies& tallies, TeamId team) {
   const TeamTallies& t = tallies.team(team);
   TeamFigures f;
   f.team = team;
@@ -56,7 +56,7 @@ TeamFigures teamFigures(const Match& match, const Tallies& tallies, int team) {
     f.disqualifications += p.disqualifications;
     f.contribution += p.contribution;
   }
-  f.goalkeeper = goalkeeperFigures(tallies.team(team == 1 ? 2 : 1));
+  f.goalkeeper = goalkeeperFigures(tallies.team(otherTeam(team)));
   for (const Event& e : match.events())
     if (e.team == team && e.action == Action::TimeOut)
       f.timeOuts.push_back({e.clockSeconds, e.slot, e.detail});
@@ -77,7 +77,7 @@ std::string TimeOutFigure::time() const {
 MatchFigures matchFigures(const Match& match) {
   const Tallies tallies = countCompletedEvents(match);
   MatchFigures f;
-  for (int team = 1; team <= kTeams; ++team) f.teams[team - 1] = teamFigures(match, tallies, team);
+  for (TeamId team : kBothTeams) f.teams[teamIndex(team)] = teamFigures(match, tallies, team);
   f.scoreFlow = scoreFlow(match);
   f.halves = halfFigures(match);
   return f;

@@ -77,7 +77,7 @@ struct TimeOutFigure {
 };
 
 struct TeamFigures {
-  int team = 0;  // 1 or 2
+  TeamId team = TeamId::One;
   std::string name;
   int32_t goals = 0;
   ShotFigures shots;             // the team's players together
@@ -99,7 +99,7 @@ struct MatchFigures {
   std::vector<ScorePoint> scoreFlow;  // after every goal
   std::vector<HalfFigures> halves;    // each half played, in order
 
-  const TeamFigures& team(int t) const { return teams[t == 2 ? 1 : 0]; }
+  const TeamFigures& team(TeamId t) const { return teams[teamIndex(t)]; }
 };
 
 MatchFigures matchFigures(const Match& match);

@@ -21,15 +21,15 @@ std::vector<HalfFigures> halfFigures(const Match& match) {
   std::vector<HalfFigures> halves(static_cast<size_t>(last));
   for (int p = 1; p <= last; ++p) halves[p - 1].period = p;
   for (const Event& e : match.events()) {
-    ShotCount& c = halves[periodOf(e.period) - 1].shots[e.team == 2 ? 1 : 0];
+    ShotCount& c = halves[periodOf(e.period) - 1].shots[teamIndex(e.team)];
     // Goals as the score counts them, shots as the shot figures do.
     if (e.action == Action::Goal) ++c.goals;
     if (countsAsShot(e)) ++c.shots;
   }
   Score running;
   for (HalfFigures& h : halves) {
-    running.team1 += h.team(1).goals;
-    running.team2 += h.team(2).goals;
+    running.team1 += h.team(TeamId::One).goals;
+    running.team2 += h.team(TeamId::Two).goals;
     h.score = running;
   }
   return halves;

@@ -17,7 +17,7 @@ struct HalfFigures {
   std::array<ShotCount, kTeams> shots;  // by team: the half's shots and goals
   Score score;                          // at the end of the half, halves before included
 
-  const ShotCount& team(int t) const { return shots[t == 2 ? 1 : 0]; }
+  const ShotCount& team(TeamId t) const { return shots[teamIndex(t)]; }
 };
 
 // The two halves always, then each half of overtime once it has been

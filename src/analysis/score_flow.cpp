@@ -7,7 +7,7 @@ std::vector<Score> scoresAfterEvents(const Match& match) {
   scores.reserve(match.events().size());
   Score now;
   for (const Event& e : match.events()) {
-    if (e.action == Action::Goal) ++(e.team == 2 ? now.team2 : now.team1);
+    if (e.action == Action::Goal) ++(e.team == TeamId::Two ? now.team2 : now.team1);
     scores.push_back(now);
   }
   return scores;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "team_id.h"
+
 class Match;
 
 struct Score {
@@ -15,8 +17,8 @@ struct Score {
 
 struct ScorePoint {
   int clockSeconds = 0;
-  int team = 0;  // who scored
-  Score score;   // after the goal
+  TeamId team = TeamId::One;  // who scored
+  Score score;                // after the goal
   bool operator==(const ScorePoint&) const = default;
 };
 

@@ -69,7 +69,7 @@ std::vector<CourtPoint> markPositions(int place, int count) {
   return positions;
 }
 
-std::vector<ShotMark> shotChart(const Match& match, int team, std::optional<int> slot) {
+std::vector<ShotMark> shotChart(const Match& match, TeamId team, std::optional<int> slot) {
   std::vector<ShotMark> marks;
   std::array<int, kCourtPlaces + 1> perPlace{};
   const std::vector<Event>& events = match.events();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "court_geometry.h"
+#include "team_id.h"
 
 class Match;
 
@@ -28,7 +29,7 @@ struct ShotMark {
 
 // The marks of a team's completed goals and missed shots in recorded order,
 // or of one person's when `slot` is given.
-std::vector<ShotMark> shotChart(const Match& match, int team, std::optional<int> slot = {});
+std::vector<ShotMark> shotChart(const Match& match, TeamId team, std::optional<int> slot = {});
 
 // Centres for `count` marks in a place: the first at the place's anchor,
 // each next one at the nearest free point of a grid round it. The grid is

@@ -9,8 +9,9 @@
 
 namespace {
 
-QString teamName(const std::string& name, int team) {
-  return name.empty() ? QStringLiteral("チーム%1").arg(team) : QString::fromStdString(name);
+QString teamName(const std::string& name, TeamId team) {
+  return name.empty() ? QStringLiteral("チーム%1").arg(teamNumber(team))
+                      : QString::fromStdString(name);
 }
 
 }  // namespace
@@ -18,7 +19,7 @@ QString teamName(const std::string& name, int team) {
 QString restoreQuestion(const RestorableMatch& match) {
   return QStringLiteral(
              "前回の試合が終了していません。復元しますか?\n\n%1 対 %2\n記録 %3 件、最後の操作 %4")
-      .arg(teamName(match.teams[0], 1), teamName(match.teams[1], 2))
+      .arg(teamName(match.teams[0], TeamId::One), teamName(match.teams[1], TeamId::Two))
       .arg(match.events)
       .arg(QString::fromStdString(localTime(match.lastStep, "%Y-%m-%d %H:%M:%S")));
 }

@@ -61,8 +61,8 @@ std::string cp932LossNotice(const Match& m) {
   std::vector<const Event*> events;
   for (const Event& e : m.events()) events.push_back(&e);
   if (m.entry().reached(Stage::PersonPicked)) events.push_back(&m.entry().event);
-  for (int team = 1; team <= 2; ++team) {
-    const std::string name = "チーム" + std::to_string(team);
+  for (TeamId team : kBothTeams) {
+    const std::string name = "チーム" + std::to_string(teamNumber(team));
     losses.check(m.team(team).name, name + " 名前");
     for (int slot = 0; slot < kRosterLines; ++slot) {
       std::vector<std::string> numbers, names;

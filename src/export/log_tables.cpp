@@ -12,7 +12,7 @@ constexpr int kLogRowOffset = 2;
 constexpr int kFixedLines = 201;
 
 // A team's log with its heads as row 0.
-std::vector<LogRow> logWithHeads(const Match& m, int team) {
+std::vector<LogRow> logWithHeads(const Match& m, TeamId team) {
   std::vector<LogRow> rows;
   rows.reserve(m.teamEventCount(team) + 2);
   rows.emplace_back();
@@ -24,7 +24,7 @@ std::vector<LogRow> logWithHeads(const Match& m, int team) {
 }
 
 // Rows of a team's log under the heads: its events and the open one.
-int logRows(const Match& m, int team) {
+int logRows(const Match& m, TeamId team) {
   const Entry& open = m.entry();
   return m.teamEventCount(team) + (open.open() && open.event.team == team ? 1 : 0);
 }
@@ -48,7 +48,7 @@ std::string shortLogCell(const Match& m, const std::vector<LogRow>& log, int col
 }  // namespace
 
 int logFileLineCount(const Match& m) {
-  const int lastRow = std::max(logRows(m, 1), logRows(m, 2));
+  const int lastRow = std::max(logRows(m, TeamId::One), logRows(m, TeamId::Two));
   return std::max(kFixedLines, lastRow + kLogRowOffset + 1);
 }
 
@@ -56,8 +56,8 @@ TextTable eventLogTable(const Match& m) {
   constexpr int kColumnsPerTeam = 7;
   TextTable table(2 * kColumnsPerTeam);
   table.setCell(0, 0, m.fileStem + "リスト");
-  for (int team = 1; team <= 2; ++team) {
-    const int firstCol = (team - 1) * kColumnsPerTeam;
+  for (TeamId team : kBothTeams) {
+    const int firstCol = teamIndex(team) * kColumnsPerTeam;
     table.setCell(firstCol, 1, m.team(team).name);
     const std::vector<LogRow> log = logWithHeads(m, team);
     for (int row = 0; row < static_cast<int>(log.size()); ++row)
@@ -76,7 +76,7 @@ constexpr int kTotalSlot = kRosterLines;
 
 // A team's counts: heads in `headRow`, slot s in row headRow + 1 + s, the
 // team's totals below the last player.
-void writeCounts(TextTable& table, const Match& m, const TeamTallies& t, int team, int headRow) {
+void writeCounts(TextTable& table, const Match& m, const TeamTallies& t, TeamId team, int headRow) {
   table.setCell(0, headRow, m.team(team).name);
   for (int kind = 0; kind <= kTallyKinds; ++kind)
     table.setCell(kind + 1, headRow, std::string(kCountHeads[kind]));
@@ -109,9 +109,9 @@ TextTable playerTable(const Match& m) {
   TextTable table(kShortLogCols[1] + 4);
   table.setCell(0, 0, m.fileStem);
   const Tallies tallies = countEvents(m);
-  for (int team = 1; team <= 2; ++team) {
-    writeCounts(table, m, tallies.team(team), team, kHeadRows[team - 1]);
-    const int firstCol = kShortLogCols[team - 1];
+  for (TeamId team : kBothTeams) {
+    writeCounts(table, m, tallies.team(team), team, kHeadRows[teamIndex(team)]);
+    const int firstCol = kShortLogCols[teamIndex(team)];
     table.setCell(firstCol, 1, m.team(team).name);
     const std::vector<LogRow> log = logWithHeads(m, team);
     for (int row = 0; row < static_cast<int>(log.size()); ++row)

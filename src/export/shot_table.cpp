@@ -13,18 +13,18 @@ constexpr int kPlaceTotal = kCourtPlaces + 1;
 constexpr int kKeepMissTotal = kKeepMissKinds + 1;
 constexpr int kKeepMissNameCol = 14;
 
-constexpr int keepMissBaseRow(int team) {
-  return 17 * (team - 1);
+constexpr int keepMissBaseRow(TeamId team) {
+  return 17 * teamIndex(team);
 }
-constexpr int shotBlockBaseRow(int team, int line) {
-  return (team == 2 ? 196 : 0) + 13 * (line - 1);
+constexpr int shotBlockBaseRow(TeamId team, int line) {
+  return (team == TeamId::Two ? 196 : 0) + 13 * (line - 1);
 }
 
-const std::string& playerName(const Match& m, int team, int slot) {
+const std::string& playerName(const Match& m, TeamId team, int slot) {
   return m.team(team).lines[slot].name;
 }
 
-void writeKeepMisses(TextTable& table, const Match& m, const TeamTallies& t, int team) {
+void writeKeepMisses(TextTable& table, const Match& m, const TeamTallies& t, TeamId team) {
   const int b = keepMissBaseRow(team);
   table.setCell(kKeepMissNameCol, b + 1, m.team(team).name);
   for (int slot = 1; slot <= kLastPlayerSlot; ++slot)
@@ -70,7 +70,7 @@ ShotCounts lineCounts(const TeamTallies::ShotGrid& grid, int line) {
   return c;
 }
 
-void writeShotBlock(TextTable& table, const Match& m, const TeamTallies& t, int team, int line) {
+void writeShotBlock(TextTable& table, const Match& m, const TeamTallies& t, TeamId team, int line) {
   const int o = shotBlockBaseRow(team, line);
   table.setCell(0, o + 2, line == kTotalLine ? m.team(team).name : playerName(m, team, line));
   for (int place = 1; place <= kCourtPlaces; ++place)
@@ -100,8 +100,8 @@ TextTable shotTable(const Match& m) {
   TextTable table(kKeepMissNameCol + kKeepMissTotal + 1);
   table.setCell(0, 0, m.fileStem + "シュート成功率");
   const Tallies tallies = countEvents(m);
-  for (int team = 1; team <= 2; ++team) writeKeepMisses(table, m, tallies.team(team), team);
-  for (int team = 1; team <= 2; ++team)
+  for (TeamId team : kBothTeams) writeKeepMisses(table, m, tallies.team(team), team);
+  for (TeamId team : kBothTeams)
     for (int line = 1; line <= kTotalLine; ++line)
       writeShotBlock(table, m, tallies.team(team), team, line);
   return table;

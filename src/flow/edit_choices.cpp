@@ -1,6 +1,6 @@
 #include "edit_choices.h"
 
-std::vector<EditChoice> personChoices(const Match& m, int team) {
+std::vector<EditChoice> personChoices(const Match& m, TeamId team) {
   std::vector<EditChoice> choices;
   for (int slot = kOfficialSlot; slot <= kLastPlayerSlot; ++slot) {
     const RosterLine& line = m.team(team).lines[slot];

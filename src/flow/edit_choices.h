@@ -19,7 +19,7 @@ struct EditChoice {
 
 // The official ("監督 田中") and the 14 players by shirt number and name
 // ("4 伊藤"), a line with neither as "3行"; codes are the slots.
-std::vector<EditChoice> personChoices(const Match& m, int team);
+std::vector<EditChoice> personChoices(const Match& m, TeamId team);
 // The actions the person of `slot` may take: the official only a time-out
 // or a foul. Codes are action codes.
 std::vector<EditChoice> actionChoices(int slot);

@@ -8,23 +8,24 @@ constexpr std::array<std::string_view, 7> kTeamColumnHeads = {" ",    "番号", 
 
 }  // namespace
 
-int RosterGrid::teamOfColumn(int col) {
-  if (col >= 1 && col < kSeparatorColumn) return 1;
-  if (col > kSeparatorColumn && col < kColumns) return 2;
-  return 0;
+std::optional<TeamId> RosterGrid::teamOfColumn(int col) {
+  if (col >= 1 && col < kSeparatorColumn) return TeamId::One;
+  if (col > kSeparatorColumn && col < kColumns) return TeamId::Two;
+  return std::nullopt;
 }
 
 int RosterGrid::fieldOfColumn(int col) {
-  const int team = teamOfColumn(col);
-  return team == 2 ? col - kSeparatorColumn : team == 1 ? col : 0;
+  const std::optional<TeamId> team = teamOfColumn(col);
+  if (!team) return 0;
+  return *team == TeamId::Two ? col - kSeparatorColumn : col;
 }
 
 std::string* RosterGrid::field(int col, int row) const {
   if (row < 1 || row >= kRows) return nullptr;
   if (col == kSeparatorColumn) return &(*separator_)[row - 1];
-  const int team = teamOfColumn(col);
-  if (team == 0) return nullptr;
-  RosterLine& line = match_.team(team).lines[row - 1];
+  const std::optional<TeamId> team = teamOfColumn(col);
+  if (!team) return nullptr;
+  RosterLine& line = match_.team(*team).lines[row - 1];
   const int f = fieldOfColumn(col);
   return f == 1 ? &line.number : f == 2 ? &line.name : &line.counts[f - 3];
 }

@@ -26,11 +26,13 @@ class RosterGrid {
   // Rows 1..15 and columns 1..13 are typed into; other cells stay.
   void setCell(int col, int row, const std::string& text);
 
-  // The team of a column, 0 for the label and separator columns.
-  static int teamOfColumn(int col);
+  // The team of a column, none for the label and separator columns.
+  static std::optional<TeamId> teamOfColumn(int col);
   // The field of a team column: 1 number, 2 name, 3..6 the four counts.
   static int fieldOfColumn(int col);
-  static int columnOf(int team, int field) { return team == 2 ? field + kSeparatorColumn : field; }
+  static int columnOf(TeamId team, int field) {
+    return team == TeamId::Two ? field + kSeparatorColumn : field;
+  }
 
  private:
   // The text behind a typed cell, or null.

@@ -27,8 +27,8 @@ std::string countdownText(int seconds) {
 RulesView rulesView(const Match& m) {
   RulesView v;
   v.period = periodText(m.clock());
-  for (int team = 1; team <= 2; ++team) {
-    TeamStrengthView& t = v.teams[team - 1];
+  for (TeamId team : kBothTeams) {
+    TeamStrengthView& t = v.teams[teamIndex(team)];
     const std::vector<Countdown> running = runningCountdowns(m, team);
     t.courtPlayers = courtPlayers(m, team);
     t.text = std::to_string(t.courtPlayers) + "人";

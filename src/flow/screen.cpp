@@ -54,13 +54,13 @@ void Screen::restore(const ScreenState& s) {
     if (visible(w)) raised_.push_back(w);
 }
 
-std::string Screen::personCaption(int team, int slot) const {
+std::string Screen::personCaption(TeamId team, int slot) const {
   if (!rosterCarried_) return {};
   if (slot == kOfficialSlot) return std::string(kOfficialWord);
   return match_.team(team).lines[slot].number;
 }
 
-std::string Screen::teamPanel(int team) const {
+std::string Screen::teamPanel(TeamId team) const {
   return rosterCarried_ ? match_.team(team).name : std::string();
 }
 
@@ -80,7 +80,7 @@ void Screen::typeExportPrefix(const std::string& text) {
   typeInto(match_, match_.exportPrefix, text);
 }
 
-void Screen::typeTeamName(int team, const std::string& text) {
+void Screen::typeTeamName(TeamId team, const std::string& text) {
   typeInto(match_, match_.team(team).name, text);
 }
 
@@ -126,7 +126,7 @@ void Screen::changeSettings(const MatchSettings& settings) {
   match_.markEdited();
 }
 
-void Screen::pickPerson(int team, int slot) {
+void Screen::pickPerson(TeamId team, int slot) {
   match_.pickPerson(team, slot);
 }
 
@@ -184,8 +184,7 @@ void Screen::showAnalysis() {
   show(WindowId::Analysis);
 }
 
-void Screen::chooseAnalysisTeam(int team) {
-  if (team != 1 && team != 2) return;
+void Screen::chooseAnalysisTeam(TeamId team) {
   if (team != analysisTeam_) analysisSlot_.reset();
   analysisTeam_ = team;
 }

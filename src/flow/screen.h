@@ -27,7 +27,7 @@ struct ScreenState {
   // The roster grid's separator column, by line; typed into, never saved.
   std::array<std::string, kRosterLines> notes;
   // The analysis window's team and person (0 the whole team).
-  int analysisTeam = 1;
+  TeamId analysisTeam = TeamId::One;
   int analysisSlot = 0;
   bool operator==(const ScreenState&) const = default;
 };
@@ -60,7 +60,7 @@ class Screen {
   // "mm:ss"; throws UserError for other text.
   void setClockText(const std::string& text);
   void changeSettings(const MatchSettings& settings);
-  void pickPerson(int team, int slot);
+  void pickPerson(TeamId team, int slot);
   void correctPerson();
   void chooseAction(Action a);
 
@@ -76,9 +76,9 @@ class Screen {
   // Analysis window: opened from the match window; it shows one team, as a
   // whole or one of its players (a roster slot, 1..14).
   void showAnalysis();
-  void chooseAnalysisTeam(int team);  // back to the whole team
+  void chooseAnalysisTeam(TeamId team);  // back to the whole team
   void chooseAnalysisPerson(std::optional<int> slot);
-  int analysisTeam() const { return analysisTeam_; }
+  TeamId analysisTeam() const { return analysisTeam_; }
   std::optional<int> analysisSlot() const { return analysisSlot_; }
 
   // Whether the open event can only go on through window `w`: its close box
@@ -90,13 +90,13 @@ class Screen {
 
   // What the match window's person buttons and team panels read: blank
   // until the first "入力終了", then the roster as it stands.
-  std::string personCaption(int team, int slot) const;
-  std::string teamPanel(int team) const;
+  std::string personCaption(TeamId team, int slot) const;
+  std::string teamPanel(TeamId team) const;
 
   // The team sheet's boxes and names typed into.
   void typeFileStem(const std::string& text);
   void typeExportPrefix(const std::string& text);
-  void typeTeamName(int team, const std::string& text);
+  void typeTeamName(TeamId team, const std::string& text);
 
   void show(WindowId w);  // shows and brings to the front
   void hide(WindowId w) { visible_[static_cast<int>(w)] = false; }
@@ -117,6 +117,6 @@ class Screen {
   bool rosterCarried_ = false;
   bool splashShown_ = false;
   std::array<std::string, kRosterLines> notes_;
-  int analysisTeam_ = 1;
+  TeamId analysisTeam_ = TeamId::One;
   std::optional<int> analysisSlot_;
 };

@@ -11,7 +11,7 @@ MatchWindowView matchWindowView(const Match& m) {
   v.pauseUsable = m.clock().started();
   v.clockTicking = m.clock().ticking();
   v.clock = m.clock().shownText();
-  for (int team = 1; team <= 2; ++team) v.scores[team - 1] = intToStr(m.score(team));
+  for (TeamId team : kBothTeams) v.scores[teamIndex(team)] = intToStr(m.score(team));
   return v;
 }
 
@@ -31,16 +31,16 @@ CourtDialogView courtDialogView(const Match& m) {
 TeamSheetView teamSheetView(const Screen& s) {
   TeamSheetView v;
   v.finishInputCaption = s.rosterCarried() ? "画面切り替え" : "入力終了";
-  for (int team = 1; team <= 2; ++team) v.warnings[team - 1] = intToStr(s.match().warnings(team));
+  for (TeamId team : kBothTeams) v.warnings[teamIndex(team)] = intToStr(s.match().warnings(team));
   return v;
 }
 
-LogShape logShape(const Match& m, int team) {
+LogShape logShape(const Match& m, TeamId team) {
   const int recorded = m.teamEventCount(team);
   return {5 + recorded, 1 + recorded};
 }
 
-std::string logCell(const Match& m, int team, int col, int row) {
+std::string logCell(const Match& m, TeamId team, int col, int row) {
   if (col < 0 || col >= static_cast<int>(kLogHeads.size()) || row < 0) return {};
   if (row == 0) return std::string(kLogHeads[col]);
   const int recorded = m.teamEventCount(team);

@@ -43,6 +43,6 @@ struct LogShape {
   int rowCount = 0;     // heads included
   int selectedRow = 0;  // counted from the heads
 };
-LogShape logShape(const Match& m, int team);
+LogShape logShape(const Match& m, TeamId team);
 // Row 0 holds the heads.
-std::string logCell(const Match& m, int team, int col, int row);
+std::string logCell(const Match& m, TeamId team, int col, int row);

@@ -15,7 +15,7 @@ std::pair<Stage, size_t> entryMark(const Match& m) {
 KeyEntry::Typing KeyEntry::typing() const {
   Typing t;
   for (const KeyStep* step : typed_) {
-    if (step->kind == Kind::Team) t.team = step->code;
+    if (step->kind == Kind::Team) t.team = teamNumbered(step->code);
     if (step->kind == Kind::Official) t.official = true;
     if (step->kind == Kind::Line) t.byLine = true;
     if (step->kind == Kind::Digit) t.digits += static_cast<char>('0' + step->code);
@@ -32,24 +32,24 @@ void KeyEntry::dropStaleTyping(const Screen& s) {
   if (!typed_.empty() && (!typingLive(s) || entryMark(s.match()) != typedAt_)) typed_.clear();
 }
 
-std::vector<std::pair<int, int>> KeyEntry::typedCandidates(const Screen& s) const {
+std::vector<std::pair<TeamId, int>> KeyEntry::typedCandidates(const Screen& s) const {
   if (typed_.empty() || !typingLive(s) || entryMark(s.match()) != typedAt_) return {};
   const Typing t = typing();
   const Match& m = s.match();
   if (t.official) {
-    if (t.team == 0) return {};
-    return {{t.team, kOfficialSlot}};
+    if (!t.team) return {};
+    return {{*t.team, kOfficialSlot}};
   }
   if (t.digits.empty()) return {};
   if (t.byLine) {
     const int slot = std::stoi(t.digits);
-    if (t.team == 0 || slot < 1 || slot > kLastPlayerSlot) return {};
-    return {{t.team, slot}};
+    if (!t.team || slot < 1 || slot > kLastPlayerSlot) return {};
+    return {{*t.team, slot}};
   }
-  std::vector<std::pair<int, int>> found;
-  for (int team = 1; team <= 2; ++team)
+  std::vector<std::pair<TeamId, int>> found;
+  for (TeamId team : kBothTeams)
     for (int slot = 1; slot <= kLastPlayerSlot; ++slot)
-      if ((t.team == 0 || t.team == team) && m.team(team).lines[slot].number == t.digits)
+      if ((!t.team || t.team == team) && m.team(team).lines[slot].number == t.digits)
         found.emplace_back(team, slot);
   return found;
 }
@@ -57,7 +57,7 @@ std::vector<std::pair<int, int>> KeyEntry::typedCandidates(const Screen& s) cons
 std::string KeyEntry::typedPerson(const Screen& s) const {
   if (typed_.empty() || !typingLive(s) || entryMark(s.match()) != typedAt_) return {};
   const Typing t = typing();
-  std::string text = t.team ? "チーム" + std::to_string(t.team) : "";
+  std::string text = t.team ? "チーム" + std::to_string(teamNumber(*t.team)) : "";
   auto add = [&](const std::string& part) { text += (text.empty() ? "" : " ") + part; };
   if (t.official) add(std::string(kOfficialWord));
   if (t.byLine) add("行");

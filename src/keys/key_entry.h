@@ -44,11 +44,11 @@ class KeyEntry {
   // nothing, else e.g. "チーム1 12", "チーム2 監督", "12", "チーム1 行 5".
   std::string typedPerson(const Screen& s) const;
   // The persons (team, slot) the typing points at so far.
-  std::vector<std::pair<int, int>> typedCandidates(const Screen& s) const;
+  std::vector<std::pair<TeamId, int>> typedCandidates(const Screen& s) const;
 
  private:
   struct Typing {
-    int team = 0;  // 0 until a team's key
+    std::optional<TeamId> team;  // none until a team's key
     bool official = false;
     bool byLine = false;
     std::string digits;

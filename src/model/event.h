@@ -8,7 +8,7 @@
 #include "words.h"
 
 struct Event {
-  int team = 0;          // 1 or 2
+  TeamId team = TeamId::One;
   int slot = 0;          // 0 the official, 1..14 players
   int clockSeconds = 0;  // the match clock shown when the person was first picked
   int period = 1;        // the half (3 and 4: overtime) the clock was in then

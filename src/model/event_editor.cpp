@@ -6,7 +6,7 @@ namespace {
 
 // A count cell that moves: team, slot, which count, by how much.
 struct CellMove {
-  int team;
+  TeamId team;
   int slot;
   Count count;
   int delta;
@@ -60,13 +60,12 @@ void EventEditor::checkEditable() const {
     throw EditError("入力中の記録があります。完了するか修正してから記録を直してください");
 }
 
-const Event& EventEditor::eventAt(int team, int row) const {
-  if ((team != 1 && team != 2) || row < 0 || row >= m_.teamEventCount(team))
-    throw EditError("その行に記録はありません");
+const Event& EventEditor::eventAt(TeamId team, int row) const {
+  if (row < 0 || row >= m_.teamEventCount(team)) throw EditError("その行に記録はありません");
   return m_.teamEvent(team, row);
 }
 
-Event EventEditor::eventFrom(int team, const EventDraft& d, const Event* recorded) const {
+Event EventEditor::eventFrom(TeamId team, const EventDraft& d, const Event* recorded) const {
   if (const std::string problem = draftProblem(d); !problem.empty()) throw EditError(problem);
   Event e;
   e.team = team;
@@ -90,7 +89,7 @@ Event EventEditor::eventFrom(int team, const EventDraft& d, const Event* recorde
   return e;
 }
 
-void EventEditor::replace(int team, int row, const EventDraft& d) {
+void EventEditor::replace(TeamId team, int row, const EventDraft& d) {
   checkEditable();
   const Event& before = eventAt(team, row);
   const EventEdit edit{EditKind::Replace, m_.eventPosition(team, row), before,
@@ -99,16 +98,15 @@ void EventEditor::replace(int team, int row, const EventDraft& d) {
   commit(edit, Step::New);
 }
 
-void EventEditor::remove(int team, int row) {
+void EventEditor::remove(TeamId team, int row) {
   checkEditable();
   const Event& before = eventAt(team, row);
   commit({EditKind::Remove, m_.eventPosition(team, row), before, {}}, Step::New);
 }
 
-void EventEditor::insertBefore(int team, int row, const EventDraft& d) {
+void EventEditor::insertBefore(TeamId team, int row, const EventDraft& d) {
   checkEditable();
-  if ((team != 1 && team != 2) || row < 0 || row > m_.teamEventCount(team))
-    throw EditError("その行に記録はありません");
+  if (row < 0 || row > m_.teamEventCount(team)) throw EditError("その行に記録はありません");
   const int at = row < m_.teamEventCount(team) ? m_.eventPosition(team, row)
                                                : static_cast<int>(m_.events().size());
   commit({EditKind::Insert, at, {}, eventFrom(team, d, nullptr)}, Step::New);

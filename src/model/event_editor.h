@@ -36,19 +36,19 @@ class EventEditor {
   // edit not allowed or a draft entering could not have given, and
   // ConversionError for a count cell to move that holds no whole number;
   // either way nothing changes.
-  void replace(int team, int row, const EventDraft& d);
-  void remove(int team, int row);
+  void replace(TeamId team, int row, const EventDraft& d);
+  void remove(TeamId team, int row);
   // Before row `row` of the log, and just before that event among all the
   // match's events; a row past the last event adds it after all of them.
-  void insertBefore(int team, int row, const EventDraft& d);
+  void insertBefore(TeamId team, int row, const EventDraft& d);
 
   void undo();
   void redo();
 
  private:
   void checkEditable() const;
-  const Event& eventAt(int team, int row) const;
-  Event eventFrom(int team, const EventDraft& d, const Event* recorded) const;
+  const Event& eventAt(TeamId team, int row) const;
+  Event eventFrom(TeamId team, const EventDraft& d, const Event* recorded) const;
   // Whether a change is a new edit or the undo or redo of one.
   enum class Step { New, Undo, Redo };
   void commit(const EventEdit& change, Step step);

@@ -2,7 +2,7 @@
 
 #include "match.h"
 
-std::vector<LogRow> eventLog(const Match& match, int team) {
+std::vector<LogRow> eventLog(const Match& match, TeamId team) {
   std::vector<LogRow> rows;
   for (const Event& e : match.events())
     if (e.team == team) rows.push_back(logRow(e));

@@ -9,4 +9,4 @@
 
 class Match;
 
-std::vector<LogRow> eventLog(const Match& match, int team);
+std::vector<LogRow> eventLog(const Match& match, TeamId team);

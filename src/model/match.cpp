@@ -5,8 +5,8 @@
 #include "user_error.h"
 
 Match::Match() : timeOfDay(wallTimeOfDay) {
-  team(1).name = "ルビナ大学";
-  team(2).name = "団体名";
+  team(TeamId::One).name = "ルビナ大学";
+  team(TeamId::Two).name = "団体名";
 }
 
 void Match::startClock() {
@@ -38,9 +38,8 @@ bool Match::canPickPerson() const {
   return clock_.started() && (entry_.stage == Stage::None || entry_.stage == Stage::PersonCleared);
 }
 
-bool Match::pickPerson(int team, int slot) {
-  if (!canPickPerson() || (team != 1 && team != 2) || slot < 0 || slot > kLastPlayerSlot)
-    return false;
+bool Match::pickPerson(TeamId team, int slot) {
+  if (!canPickPerson() || slot < 0 || slot > kLastPlayerSlot) return false;
   Event& e = entry_.event;
   // A new event takes the time on the clock; a corrected one keeps its time,
   // even when it moves to the other team.
@@ -140,7 +139,7 @@ bool Match::takeBackPlace() {
 }
 
 void Match::complete() {
-  teamEvents_[entry_.event.team == 2 ? 1 : 0].push_back(static_cast<int>(events_.size()));
+  teamEvents_[teamIndex(entry_.event.team)].push_back(static_cast<int>(events_.size()));
   events_.push_back(entry_.event);
   entry_ = Entry{};
   unsaved_ = true;
@@ -180,7 +179,7 @@ void Match::redoEdit() {
 void Match::reindex() {
   for (auto& index : teamEvents_) index.clear();
   for (size_t i = 0; i < events_.size(); ++i)
-    teamEvents_[events_[i].team == 2 ? 1 : 0].push_back(static_cast<int>(i));
+    teamEvents_[teamIndex(events_[i].team)].push_back(static_cast<int>(i));
   ++rewrites_;
   unsaved_ = true;
 }
@@ -204,7 +203,7 @@ void Match::restore(MatchState s) {
   unsaved_ = s.unsaved;  // after reindex, which counts as a change
 }
 
-int Match::score(int team) const {
+int Match::score(TeamId team) const {
   int goals = 0;
   for (const Event& e : events_) goals += e.team == team && e.action == Action::Goal;
   if (entry_.reached(Stage::ActionChosen) && entry_.event.team == team &&
@@ -213,7 +212,7 @@ int Match::score(int team) const {
   return goals;
 }
 
-int Match::warnings(int team) const {
+int Match::warnings(TeamId team) const {
   int n = 0;
   for (const Event& e : events_)
     n += e.team == team && e.action == Action::Foul &&

@@ -23,8 +23,8 @@ class Match {
  public:
   Match();
 
-  Team& team(int t) { return teams_[t == 2 ? 1 : 0]; }
-  const Team& team(int t) const { return teams_[t == 2 ? 1 : 0]; }
+  Team& team(TeamId t) { return teams_[teamIndex(t)]; }
+  const Team& team(TeamId t) const { return teams_[teamIndex(t)]; }
 
   // The stem of the saved files' names (a path without extension) and the
   // text put before count and time cells in them.
@@ -47,10 +47,10 @@ class Match {
   // Recorded events in the order they were completed.
   const std::vector<Event>& events() const { return events_; }
   // The events of one team in the order of its log, i from 0.
-  int teamEventCount(int team) const { return static_cast<int>(teamIndex(team).size()); }
-  const Event& teamEvent(int team, int i) const { return events_[teamIndex(team)[i]]; }
+  int teamEventCount(TeamId team) const { return static_cast<int>(positions(team).size()); }
+  const Event& teamEvent(TeamId team, int i) const { return events_[positions(team)[i]]; }
   // Where event i of a team's log stands in events().
-  int eventPosition(int team, int i) const { return teamIndex(team)[i]; }
+  int eventPosition(TeamId team, int i) const { return positions(team)[i]; }
   const Entry& entry() const { return entry_; }
 
   // The steps of entering an event. Each returns whether it was taken: a
@@ -58,7 +58,7 @@ class Match {
   // would have to count in a roster cell holding no whole number throws
   // ConversionError and changes nothing.
   bool canPickPerson() const;
-  bool pickPerson(int team, int slot);
+  bool pickPerson(TeamId team, int slot);
   bool canCorrectPerson() const;
   bool correctPerson();  // back to the person; the time is kept
   bool canChooseAction(Action a) const;
@@ -71,9 +71,9 @@ class Match {
   bool takeBackPlace();         // from PlaceChosen back to ActionChosen
 
   // Goals of a team, the open event's included once its action is chosen.
-  int score(int team) const;
+  int score(TeamId team) const;
   // Warnings given to a team's persons.
-  int warnings(int team) const;
+  int warnings(TeamId team) const;
 
   // Events, counts, the roster, the names or the boxes changed since the
   // last save of all three files.
@@ -115,7 +115,7 @@ class Match {
   void complete();
   void changeEvents(const EventEdit& e);
   void reindex();
-  const std::vector<int>& teamIndex(int team) const { return teamEvents_[team == 2 ? 1 : 0]; }
+  const std::vector<int>& positions(TeamId team) const { return teamEvents_[teamIndex(team)]; }
 
   std::array<Team, kTeams> teams_;
   MatchClock clock_;

@@ -34,7 +34,7 @@ class NoticeCounter {
       say(e, personOf(m_, e) + " 3回目の退場 (失格)");
     if (e.detail != static_cast<int>(Sanction::Warning)) return;
     if (++warnings_[key] == 2) say(e, personOf(m_, e) + " 2回目の警告 (警告は1人1回まで)");
-    if (++teamWarnings_[e.team] == 4) say(e, "4回目の警告 (警告はチーム3回まで)");
+    if (++teamWarnings_[teamIndex(e.team)] == 4) say(e, "4回目の警告 (警告はチーム3回まで)");
   }
 
   void timeOut(const Event& e) {
@@ -45,17 +45,17 @@ class NoticeCounter {
       if (inHalf == 2) say(e, "作戦タイムは各ハーフ1回まで");
       return;
     }
-    const int inMatch = ++timeOuts_[e.team];
+    const int inMatch = ++timeOuts_[teamIndex(e.team)];
     if (inMatch == 4) say(e, "作戦タイムは1試合3回まで");
     if (inHalf == 3) say(e, "作戦タイムは各ハーフ2回まで");
-    if (half == 2 && p.inLastFiveMinutes(e.clockSeconds) && ++lastFive_[e.team] == 2)
+    if (half == 2 && p.inLastFiveMinutes(e.clockSeconds) && ++lastFive_[teamIndex(e.team)] == 2)
       say(e, "最後の5分間の作戦タイムは1回まで");
   }
 
   const Match& m_;
   std::vector<RuleNotice> notices_;
-  std::map<std::pair<int, int>, int> suspensions_, warnings_, timeOutsInHalf_;
-  std::array<int, 3> teamWarnings_{}, timeOuts_{}, lastFive_{};
+  std::map<std::pair<TeamId, int>, int> suspensions_, warnings_, timeOutsInHalf_;
+  std::array<int, kTeams> teamWarnings_{}, timeOuts_{}, lastFive_{};
 };
 
 }  // namespace

@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "team_id.h"
+
 class Match;
 
 struct RuleNotice {
-  int team = 0;
+  TeamId team = TeamId::One;
   int clockSeconds = 0;  // of the event that went past the limit
   std::string text;
 };

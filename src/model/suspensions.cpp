@@ -4,7 +4,7 @@
 
 #include "match.h"
 
-std::vector<Countdown> runningCountdowns(const Match& m, int team) {
+std::vector<Countdown> runningCountdowns(const Match& m, TeamId team) {
   const int now = m.clock().shownSeconds();
   std::vector<Countdown> running;
   for (int i = 0; i < m.teamEventCount(team); ++i) {
@@ -23,6 +23,6 @@ std::vector<Countdown> runningCountdowns(const Match& m, int team) {
   return running;
 }
 
-int courtPlayers(const Match& m, int team) {
+int courtPlayers(const Match& m, TeamId team) {
   return std::max(0, kCourtPlayers - static_cast<int>(runningCountdowns(m, team).size()));
 }

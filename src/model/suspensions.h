@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "team_id.h"
+
 class Match;
 
 inline constexpr int kSuspensionSeconds = 120;
 inline constexpr int kCourtPlayers = 7;
 
 struct Countdown {
-  int team = 0;
+  TeamId team = TeamId::One;
   int slot = 0;
   std::string person;  // shirt number, or "監督" for the official
   int remaining = 0;   // seconds of play
@@ -21,6 +23,6 @@ struct Countdown {
 
 // The countdowns of a team still running at the clock's shown time, the
 // one ending first first.
-std::vector<Countdown> runningCountdowns(const Match& m, int team);
+std::vector<Countdown> runningCountdowns(const Match& m, TeamId team);
 // Players on court: seven less the running countdowns.
-int courtPlayers(const Match& m, int team);
+int courtPlayers(const Match& m, TeamId team);

@@ -44,7 +44,7 @@ bool countsAsShot(const Event& e) {
 
 Tallies countCompletedEvents(const Match& match) {
   Tallies tallies;
-  for (const Event& e : match.events()) countCompleted(tallies.teams[e.team == 2 ? 1 : 0], e);
+  for (const Event& e : match.events()) countCompleted(tallies.teams[teamIndex(e.team)], e);
   return tallies;
 }
 
@@ -52,7 +52,7 @@ Tallies countEvents(const Match& match) {
   Tallies tallies = countCompletedEvents(match);
   const Entry& open = match.entry();
   if (open.reached(Stage::ActionChosen))
-    countChosenAction(tallies.teams[open.event.team == 2 ? 1 : 0], open.event);
+    countChosenAction(tallies.teams[teamIndex(open.event.team)], open.event);
   return tallies;
 }
 

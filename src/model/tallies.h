@@ -41,7 +41,7 @@ struct TeamTallies {
 
 struct Tallies {
   std::array<TeamTallies, kTeams> teams;
-  const TeamTallies& team(int t) const { return teams[t == 2 ? 1 : 0]; }
+  const TeamTallies& team(TeamId t) const { return teams[teamIndex(t)]; }
 };
 
 // Whether a completed event counts as a shot in the shot counts: a goal or

@@ -7,6 +7,8 @@
 #include <array>
 #include <string_view>
 
+#include "team_id.h"
+
 inline constexpr int kTeams = 2;
 inline constexpr int kOfficialSlot = 0;  // the team official, listed first
 inline constexpr int kLastPlayerSlot = 14;

@@ -5,7 +5,7 @@
 void writeEventSheet(XlsxBook& book, const Match& m) {
   XlsxSheet& sheet = book.addSheet("イベント");
   sheet.heads(0, {"No.", "チーム", "時間", "背番号", "氏名", "プレー", "場所", "詳細",
-                  m.team(1).name, m.team(2).name});
+                  m.team(TeamId::One).name, m.team(TeamId::Two).name});
   const std::vector<Score> scores = scoresAfterEvents(m);
   for (size_t n = 0; n < m.events().size(); ++n) {
     const Event& e = m.events()[n];

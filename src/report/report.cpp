@@ -24,13 +24,13 @@ std::string reportPdf(const Match& m) {
     writer.setResolution(kResolution);
     writer.setTitle(qs(m.fileStem));
     writer.setCreator("handball");
-    ReportPages pages(writer,
-                      qs(m.fileStem) + "  " + qs(f.team(1).name) + " - " + qs(f.team(2).name));
+    ReportPages pages(writer, qs(m.fileStem) + "  " + qs(f.team(TeamId::One).name) + " - " +
+                                  qs(f.team(TeamId::Two).name));
     drawFrontPage(pages, m, f, QDate::currentDate().toString("yyyy/MM/dd"));
     pages.newPage();
-    for (int team = 1; team <= kTeams; ++team) drawTeamTables(pages, f.team(team));
+    for (TeamId team : kBothTeams) drawTeamTables(pages, f.team(team));
     drawRuleNotices(pages, m);
-    for (int team = 1; team <= kTeams; ++team) {
+    for (TeamId team : kBothTeams) {
       pages.newPage();
       drawEventLog(pages, m, team);
     }

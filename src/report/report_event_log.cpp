@@ -3,7 +3,7 @@
 #include "report_sections.h"
 #include "score_flow.h"
 
-void drawEventLog(ReportPages& pages, const Match& m, int team) {
+void drawEventLog(ReportPages& pages, const Match& m, TeamId team) {
   const std::vector<TableColumn> columns = {
       {"時間", 14},
       {"No.", 12},

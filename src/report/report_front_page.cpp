@@ -44,15 +44,14 @@ void drawHalves(ReportPages& pages, const MatchFigures& f) {
   QPainter& p = pages.painter();
   p.setFont(pages.font(8, true));
   std::vector<TableColumn> columns = {{"", kHalfMm}, {"スコア", kScoreMm, Qt::AlignRight}};
-  for (int team = 1; team <= kTeams; ++team)
+  for (TeamId team : kBothTeams)
     columns.push_back({p.fontMetrics().elidedText(qs(f.team(team).name), Qt::ElideRight,
                                                   static_cast<int>(pages.units(kTeamMm - 4))),
                        kTeamMm, Qt::AlignRight});
   std::vector<TableRow> rows;
   for (const HalfFigures& h : f.halves) {
     TableRow row{{qs(kPeriodWords[h.period]), qs(scoreText(h.score))}};
-    for (int team = 1; team <= kTeams; ++team)
-      row.cells.push_back(qs(goalsOverShots(h.team(team))));
+    for (TeamId team : kBothTeams) row.cells.push_back(qs(goalsOverShots(h.team(team))));
     rows.push_back(row);
   }
   drawTable(pages, columns, rows);
@@ -110,8 +109,8 @@ double teamColumnHeight(double width) {
 }  // namespace
 
 void drawFrontPage(ReportPages& pages, const Match& m, const MatchFigures& f, const QString& date) {
-  const TeamFigures& t1 = f.team(1);
-  const TeamFigures& t2 = f.team(2);
+  const TeamFigures& t1 = f.team(TeamId::One);
+  const TeamFigures& t2 = f.team(TeamId::Two);
   pages.text(pages.box(0, 0, pages.width() * 0.42, 10), qs(t1.name), 16, Qt::AlignRight, true);
   pages.text(pages.box(pages.width() * 0.42, 0, pages.width() * 0.16, 10),
              QString("%1 - %2").arg(t1.goals).arg(t2.goals), 18, Qt::AlignCenter, true);

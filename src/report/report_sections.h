@@ -17,7 +17,7 @@
 void drawFrontPage(ReportPages& pages, const Match& m, const MatchFigures& f, const QString& date);
 void drawTeamTables(ReportPages& pages, const TeamFigures& t);
 void drawRuleNotices(ReportPages& pages, const Match& m);
-void drawEventLog(ReportPages& pages, const Match& m, int team);
+void drawEventLog(ReportPages& pages, const Match& m, TeamId team);
 
 inline QString qs(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -9,9 +9,9 @@ namespace {
 constexpr int kMinutesShown = 60;  // two halves of 30 minutes at least
 constexpr int kGridMinutes = 10;
 
-void drawTeamMark(QPainter& p, QPointF c, double r, int team) {
+void drawTeamMark(QPainter& p, QPointF c, double r, TeamId team) {
   p.setPen(QPen(Qt::black, r * 0.35));
-  if (team == 1) {
+  if (team == TeamId::One) {
     p.setBrush(Qt::black);
     p.drawEllipse(c, r, r);
   } else {
@@ -20,8 +20,8 @@ void drawTeamMark(QPainter& p, QPointF c, double r, int team) {
   }
 }
 
-QPen teamPen(int team, double width) {
-  QPen pen(Qt::black, width, team == 1 ? Qt::SolidLine : Qt::DashLine);
+QPen teamPen(TeamId team, double width) {
+  QPen pen(Qt::black, width, team == TeamId::One ? Qt::SolidLine : Qt::DashLine);
   pen.setCapStyle(Qt::FlatCap);
   return pen;
 }
@@ -116,7 +116,7 @@ void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int
     const double halfHeight = std::max(labelH * 0.5, r * 2);
     const double toWidth = metrics.horizontalAdvance("TO");
     std::vector<QRectF> taken{legend};
-    for (int team = 1; team <= kTeams; ++team)
+    for (TeamId team : kBothTeams)
       for (const TimeOutFigure& o : f.team(team).timeOuts) {
         QPointF head = point(o.clockSeconds, top) + QPointF(0, labelH * 0.5);
         QRectF label(head.x() - r * 1.5, head.y() - halfHeight, r * 3 + toWidth, 2 * halfHeight);
@@ -141,7 +141,7 @@ void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int
                    Qt::AlignLeft | Qt::AlignVCenter, "TO");
       }
   }
-  for (int team = 1; team <= kTeams; ++team) {
+  for (TeamId team : kBothTeams) {
     QPainterPath steps(point(0, 0));
     int goals = 0;
     for (const ScorePoint& s : f.scoreFlow) {
@@ -157,7 +157,7 @@ void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int
     for (const ScorePoint& s : f.scoreFlow)
       if (s.team == team) drawTeamMark(p, point(s.clockSeconds, ++goals), r, team);
 
-    const QPointF at(plot.left() + labelH * 0.5, plot.top() + labelH * (team - 0.3));
+    const QPointF at(plot.left() + labelH * 0.5, plot.top() + labelH * (teamNumber(team) - 0.3));
     p.setPen(teamPen(team, thin * 4));
     p.drawLine(at, at + QPointF(labelH * 2, 0));
     drawTeamMark(p, at + QPointF(labelH, 0), r, team);

@@ -13,13 +13,13 @@ class SummaryRows {
   template <typename Value>
   void numbers(const std::string& label, Value value) {
     sheet_.text(row_, 0, label);
-    for (int team = 1; team <= kTeams; ++team) sheet_.number(row_, team, value(f_.team(team)));
+    for (TeamId team : kBothTeams) sheet_.number(row_, teamNumber(team), value(f_.team(team)));
     ++row_;
   }
   template <typename Rate>
   void rates(const std::string& label, Rate rate) {
     sheet_.text(row_, 0, label);
-    for (int team = 1; team <= kTeams; ++team) sheet_.rate(row_, team, rate(f_.team(team)));
+    for (TeamId team : kBothTeams) sheet_.rate(row_, teamNumber(team), rate(f_.team(team)));
     ++row_;
   }
   void timeOuts() {
@@ -27,9 +27,9 @@ class SummaryRows {
     for (const TeamFigures& t : f_.teams) most = std::max(most, t.timeOuts.size());
     for (size_t n = 0; n < most; ++n) {
       sheet_.text(row_, 0, "作戦タイム" + std::to_string(n + 1));
-      for (int team = 1; team <= kTeams; ++team)
+      for (TeamId team : kBothTeams)
         if (n < f_.team(team).timeOuts.size())
-          sheet_.time(row_, team, f_.team(team).timeOuts[n].clockSeconds);
+          sheet_.time(row_, teamNumber(team), f_.team(team).timeOuts[n].clockSeconds);
       ++row_;
     }
   }
@@ -40,10 +40,11 @@ class SummaryRows {
       sheet_.text(row_, 0, half + "得点");
       sheet_.text(row_ + 1, 0, half + "シュート");
       sheet_.text(row_ + 2, 0, half + "終了時の得点");
-      for (int team = 1; team <= kTeams; ++team) {
-        sheet_.number(row_, team, h.team(team).goals);
-        sheet_.number(row_ + 1, team, h.team(team).shots);
-        sheet_.number(row_ + 2, team, team == 1 ? h.score.team1 : h.score.team2);
+      for (TeamId team : kBothTeams) {
+        const int col = teamNumber(team);
+        sheet_.number(row_, col, h.team(team).goals);
+        sheet_.number(row_ + 1, col, h.team(team).shots);
+        sheet_.number(row_ + 2, col, team == TeamId::One ? h.score.team1 : h.score.team2);
       }
       row_ += 3;
     }
@@ -57,7 +58,7 @@ class SummaryRows {
 };
 
 void writeScoreFlow(XlsxSheet& sheet, const MatchFigures& f, int row) {
-  sheet.heads(row, {"得点経過", "得点チーム", f.team(1).name, f.team(2).name});
+  sheet.heads(row, {"得点経過", "得点チーム", f.team(TeamId::One).name, f.team(TeamId::Two).name});
   for (const ScorePoint& p : f.scoreFlow) {
     ++row;
     sheet.time(row, 0, p.clockSeconds);
@@ -71,7 +72,7 @@ void writeScoreFlow(XlsxSheet& sheet, const MatchFigures& f, int row) {
 
 void writeSummarySheet(XlsxBook& book, const MatchFigures& f) {
   XlsxSheet& sheet = book.addSheet("概要");
-  sheet.heads(0, {"項目", f.team(1).name, f.team(2).name});
+  sheet.heads(0, {"項目", f.team(TeamId::One).name, f.team(TeamId::Two).name});
   SummaryRows r(sheet, f);
   r.numbers("得点", [](const TeamFigures& t) { return t.goals; });
   r.numbers("シュート", [](const TeamFigures& t) { return t.shots.total.shots; });

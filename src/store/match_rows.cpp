@@ -58,9 +58,11 @@ const std::string kInsertSavedFile = writing("INSERT", "saved_files", kSavedFile
 
 namespace {
 
-// An event's eight columns from parameter `first` on.
-void bindEventAt(Statement& s, int first, const Event& e) {
-  s.bind(first, e.team)
+// An event's eight columns from parameter `first` on. An event not `used`
+// (no entry open, the missing side of an insert or removal) is kept with
+// team 0, as files have always had it.
+void bindEventAt(Statement& s, int first, const Event& e, bool used) {
+  s.bind(first, used ? teamNumber(e.team) : 0)
       .bind(first + 1, e.slot)
       .bind(first + 2, e.clockSeconds)
       .bind(first + 3, e.number)
@@ -89,8 +91,8 @@ void bindMatch(Statement& s, const Header& h, const Match& m, const StoredScreen
       .bind(3, h.ended)
       .bind(4, m.fileStem)
       .bind(5, m.exportPrefix)
-      .bind(6, m.team(1).name)
-      .bind(7, m.team(2).name)
+      .bind(6, m.team(TeamId::One).name)
+      .bind(7, m.team(TeamId::Two).name)
       .bind(8, m.unsaved())
       .bind(9, c.started)
       .bind(10, c.running)
@@ -100,7 +102,7 @@ void bindMatch(Statement& s, const Header& h, const Match& m, const StoredScreen
       .bind(14, c.shown)
       .bind(15, static_cast<int>(entry.stage))
       .bind(16, entry.personCorrectable);
-  bindEventAt(s, 17, entry.event);
+  bindEventAt(s, 17, entry.event, entry.open());
   s.bind(25, screen.visible)
       .bind(26, frontText(screen.frontOrder))
       .bind(27, screen.rosterCarried)
@@ -114,24 +116,24 @@ void bindMatch(Statement& s, const Header& h, const Match& m, const StoredScreen
       .bind(33, c.periodOver)
       .bind(34, entry.event.period);
   // Added by version 3.
-  s.bind(35, screen.analysisTeam).bind(36, screen.analysisSlot);
+  s.bind(35, teamNumber(screen.analysisTeam)).bind(36, screen.analysisSlot);
 }
 
-void bindRosterLine(Statement& s, int team, int slot, const RosterLine& line) {
-  s.bind(1, team).bind(2, slot).bind(3, line.number).bind(4, line.name);
+void bindRosterLine(Statement& s, TeamId team, int slot, const RosterLine& line) {
+  s.bind(1, teamNumber(team)).bind(2, slot).bind(3, line.number).bind(4, line.name);
   for (int c = 0; c < kCounts; ++c) s.bind(5 + c, line.counts[c]);
 }
 
 void bindEvent(Statement& s, int position, const Event& e) {
   s.bind(1, position);
-  bindEventAt(s, 2, e);
+  bindEventAt(s, 2, e, true);
   s.bind(10, e.period);
 }
 
 void bindEdit(Statement& s, int stack, int position, const EventEdit& edit) {
   s.bind(1, stack).bind(2, position).bind(3, static_cast<int>(edit.kind)).bind(4, edit.at);
-  bindEventAt(s, 5, edit.before);
-  bindEventAt(s, 13, edit.after);
+  bindEventAt(s, 5, edit.before, edit.kind != EditKind::Insert);
+  bindEventAt(s, 13, edit.after, edit.kind != EditKind::Remove);
   s.bind(21, edit.before.period).bind(22, edit.after.period);
 }
 
@@ -164,7 +166,7 @@ class Reader {
   // event could give; the one being entered may lack what it has not reached.
   Event event(const Statement& s, int first, bool complete) const {
     Event e;
-    e.team = static_cast<int>(ranged(s, first, complete ? 1 : 0, 2, "team"));
+    e.team = teamNumbered(ranged(s, first, complete ? 1 : 0, 2, "team")).value_or(TeamId::One);
     e.slot = static_cast<int>(ranged(s, first + 1, 0, kLastPlayerSlot, "slot"));
     e.clockSeconds = static_cast<int>(ranged(s, first + 2, 0, INT32_MAX, "clock"));
     e.number = text(s, first + 3);
@@ -197,7 +199,7 @@ class Reader {
         static_cast<Stage>(ranged(s, 15, 0, static_cast<int>(Stage::PlaceChosen), "stage"));
     m.entry.personCorrectable = s.integer(16) != 0;
     m.entry.event = event(s, 17, false);
-    if (m.entry.open() && m.entry.event.team == 0) damaged("entry");
+    if (m.entry.open() && s.integer(17) == 0) damaged("entry");
     // Bits of windows this program does not know are left out.
     int64_t known = 0;
     for (int w = 1; w <= kStoredWindows; ++w) known |= windowBit(static_cast<StoredWindow>(w));
@@ -216,7 +218,7 @@ class Reader {
     m.clock.period = static_cast<int>(ranged(s, 32, 1, m.settings.periods.count(), "period"));
     m.clock.periodOver = s.integer(33) != 0;
     m.entry.event.period = static_cast<int>(ranged(s, 34, 1, 4, "period"));
-    st.screen.analysisTeam = static_cast<int>(ranged(s, 35, 1, kTeams, "analysis team"));
+    st.screen.analysisTeam = *teamNumbered(ranged(s, 35, 1, kTeams, "analysis team"));
     st.screen.analysisSlot = static_cast<int>(ranged(s, 36, 0, kLastPlayerSlot, "analysis person"));
     s.reset();
   }
@@ -224,9 +226,9 @@ class Reader {
   void roster(StoredMatch& st) {
     Statement s = db_.prepare(selecting(kRosterColumns, "roster"));
     while (s.step()) {
-      const int team = static_cast<int>(ranged(s, 0, 1, 2, "team"));
+      const TeamId team = *teamNumbered(ranged(s, 0, 1, 2, "team"));
       const int slot = static_cast<int>(ranged(s, 1, 0, kLastPlayerSlot, "slot"));
-      RosterLine& line = st.match.teams[team - 1].lines[slot];
+      RosterLine& line = st.match.teams[teamIndex(team)].lines[slot];
       line.number = text(s, 2);
       line.name = text(s, 3);
       for (int c = 0; c < kCounts; ++c) line.counts[c] = text(s, 4 + c);

@@ -36,7 +36,7 @@ struct Header {
   bool ended = false;
 };
 void bindMatch(Statement& s, const Header& h, const Match& m, const StoredScreen& screen);
-void bindRosterLine(Statement& s, int team, int slot, const RosterLine& line);
+void bindRosterLine(Statement& s, TeamId team, int slot, const RosterLine& line);
 void bindEvent(Statement& s, int position, const Event& e);
 void bindEdit(Statement& s, int stack, int position, const EventEdit& edit);
 }  // namespace rows

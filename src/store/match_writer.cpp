@@ -49,10 +49,10 @@ void MatchWriter::write(const Match& m, const StoredScreen& screen) {
   header_.ended = false;
   rows::bindMatch(replaceMatch_, header_, m, screen);
   replaceMatch_.run();
-  for (int t = 1; t <= kTeams; ++t)
+  for (TeamId t : kBothTeams)
     for (int slot = 0; slot < kRosterLines; ++slot) {
       const RosterLine& line = m.team(t).lines[slot];
-      if (mirror_.valid && mirror_.teams[t - 1].lines[slot] == line) continue;
+      if (mirror_.valid && mirror_.teams[teamIndex(t)].lines[slot] == line) continue;
       rows::bindRosterLine(replaceRoster_, t, slot, line);
       replaceRoster_.run();
     }
@@ -96,8 +96,9 @@ void MatchWriter::writeEvents(const Match& m, size_t from) {
 }
 
 void MatchWriter::assumeWritten(const Match& m, const StoredScreen& screen) {
-  for (int t = 1; t <= kTeams; ++t)
-    if (!mirror_.valid || !(mirror_.teams[t - 1] == m.team(t))) mirror_.teams[t - 1] = m.team(t);
+  for (TeamId t : kBothTeams)
+    if (!mirror_.valid || !(mirror_.teams[teamIndex(t)] == m.team(t)))
+      mirror_.teams[teamIndex(t)] = m.team(t);
   mirror_.notes = screen.notes;
   if (!mirror_.valid || mirror_.savedFiles != m.savedFiles()) mirror_.savedFiles = m.savedFiles();
   mirror_.match = &m;

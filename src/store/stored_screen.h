@@ -38,7 +38,7 @@ struct StoredScreen {
   bool rosterCarried = false;
   bool splashShown = false;
   std::array<std::string, kRosterLines> notes;  // the roster grid's separator column
-  int analysisTeam = 1;
+  TeamId analysisTeam = TeamId::One;
   int analysisSlot = 0;  // 0 the whole team
 
   bool shows(StoredWindow w) const { return (visible & windowBit(w)) != 0; }

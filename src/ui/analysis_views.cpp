@@ -16,7 +16,7 @@ QFont pictureFont() {
 // What the score flow draws: the goals, the team names and the time-outs.
 bool sameFlow(const MatchFigures& a, const MatchFigures& b) {
   if (a.scoreFlow != b.scoreFlow) return false;
-  for (int team = 1; team <= kTeams; ++team) {
+  for (TeamId team : kBothTeams) {
     const TeamFigures& x = a.team(team);
     const TeamFigures& y = b.team(team);
     if (x.name != y.name || x.goals != y.goals || x.timeOuts != y.timeOuts) return false;

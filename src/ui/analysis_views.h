@@ -55,7 +55,7 @@ class ScoreFlowView : public QWidget {
   // `lastSecond`: the time of the last event, where the lines end.
   void setFlow(const MatchFigures& figures, int lastSecond);
   const std::vector<ScorePoint>& flow() const { return figures_.scoreFlow; }
-  const std::vector<TimeOutFigure>& timeOuts(int team) const {
+  const std::vector<TimeOutFigure>& timeOuts(TeamId team) const {
     return figures_.team(team).timeOuts;
   }
 

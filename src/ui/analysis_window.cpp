@@ -13,7 +13,7 @@ namespace {
 constexpr int kTotalRow = kCourtPlaces;  // below the ten places
 
 QString teamCaption(const TeamFigures& t) {
-  return t.name.empty() ? QStringLiteral("チーム%1").arg(t.team) : qs(t.name);
+  return t.name.empty() ? QStringLiteral("チーム%1").arg(teamNumber(t.team)) : qs(t.name);
 }
 
 // A player's line as the team sheet reads it: "7 佐藤", or the line's number
@@ -73,8 +73,8 @@ void showHalves(QTableWidget* table, const MatchFigures& f) {
     const QString half = qs(std::string(kPeriodWords[h.period]));
     if (head->text() != half) head->setText(half);
     setCell(table, row, 0, qs(scoreText(h.score)));
-    for (int team = 1; team <= kTeams; ++team)
-      setCell(table, row, team, qs(goalsOverShots(h.team(team))));
+    for (TeamId team : kBothTeams)
+      setCell(table, row, teamNumber(team), qs(goalsOverShots(h.team(team))));
   }
 }
 
@@ -121,8 +121,8 @@ AnalysisWindow::AnalysisWindow(Screen& screen) : RecorderWindow(screen, WindowId
   ui.personChoice->addItem(QStringLiteral("チーム全体"));
   for (int slot = 1; slot <= kLastPlayerSlot; ++slot) ui.personChoice->addItem(QString());
 
-  connect(ui.teamOneButton, &QPushButton::clicked, this, [this] { chooseTeam(1); });
-  connect(ui.teamTwoButton, &QPushButton::clicked, this, [this] { chooseTeam(2); });
+  connect(ui.teamOneButton, &QPushButton::clicked, this, [this] { chooseTeam(TeamId::One); });
+  connect(ui.teamTwoButton, &QPushButton::clicked, this, [this] { chooseTeam(TeamId::Two); });
   connect(ui.personChoice, &QComboBox::activated, this, &AnalysisWindow::choosePerson);
 }
 
@@ -136,7 +136,7 @@ void AnalysisWindow::showEvent(QShowEvent* event) {
   if (free.contains(QRect(beside, frameGeometry().size()))) move(beside);
 }
 
-void AnalysisWindow::chooseTeam(int team) {
+void AnalysisWindow::chooseTeam(TeamId team) {
   handle([&] { screen().chooseAnalysisTeam(team); });
 }
 
@@ -150,15 +150,15 @@ void AnalysisWindow::refresh() {
   if (!screen().visible(WindowId::Analysis)) return;
   const Match& m = match();
   const MatchFigures f = matchFigures(m);
-  const int team = screen().analysisTeam();
+  const TeamId team = screen().analysisTeam();
   const std::optional<int> slot = screen().analysisSlot();
   const TeamFigures& t = f.team(team);
   const ShotFigures& shots = slot ? t.persons[*slot].shots : t.shots;
 
-  ui.teamOneButton->setText(teamCaption(f.team(1)));
-  ui.teamTwoButton->setText(teamCaption(f.team(2)));
-  ui.teamOneButton->setChecked(team == 1);
-  ui.teamTwoButton->setChecked(team == 2);
+  ui.teamOneButton->setText(teamCaption(f.team(TeamId::One)));
+  ui.teamTwoButton->setText(teamCaption(f.team(TeamId::Two)));
+  ui.teamOneButton->setChecked(team == TeamId::One);
+  ui.teamTwoButton->setChecked(team == TeamId::Two);
   for (int s = 1; s <= kLastPlayerSlot; ++s) {
     const QString caption = personCaption(t.persons[s]);
     if (ui.personChoice->itemText(s) != caption) ui.personChoice->setItemText(s, caption);
@@ -167,7 +167,8 @@ void AnalysisWindow::refresh() {
     const QSignalBlocker quiet(ui.personChoice);
     ui.personChoice->setCurrentIndex(slot.value_or(0));
   }
-  setLabel(ui.scoreLabel, QStringLiteral("%1 - %2").arg(f.team(1).goals).arg(f.team(2).goals));
+  setLabel(ui.scoreLabel,
+           QStringLiteral("%1 - %2").arg(f.team(TeamId::One).goals).arg(f.team(TeamId::Two).goals));
 
   ui.shotChart->setMarks(shotChart(m, team, slot));
   setLabel(ui.shotSummaryLabel, QStringLiteral("シュート %1   得点 %2   成功率 %3")
@@ -198,6 +199,6 @@ void AnalysisWindow::refresh() {
                                .arg(qs(percentText(g.penalty.rate())))
                                .arg(g.wide));
   ui.scoreFlow->setFlow(f, flowEnd(m));
-  for (int col = 1; col <= kTeams; ++col) setHead(ui.halfTable, col, teamCaption(f.team(col)));
+  for (TeamId team : kBothTeams) setHead(ui.halfTable, teamNumber(team), teamCaption(f.team(team)));
   showHalves(ui.halfTable, f);
 }

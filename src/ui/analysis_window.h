@@ -19,7 +19,7 @@ class AnalysisWindow : public RecorderWindow {
 
   Ui::AnalysisWindow ui;
 
-  void chooseTeam(int team);
+  void chooseTeam(TeamId team);
   // The person choice's entry: 0 the whole team, 1..14 the players' lines.
   void choosePerson(int index);
 

@@ -45,15 +45,15 @@ EventEditDialog::EventEditDialog(QWidget* parent) : QDialog(parent) {
   connect(ui.timeEdit, &QLineEdit::textChanged, this, &EventEditDialog::timeTyped);
 }
 
-void EventEditDialog::presentEvent(const Match& m, int team, const Event& e) {
+void EventEditDialog::presentEvent(const Match& m, TeamId team, const Event& e) {
   present(m, team, draftOf(e), false);
 }
 
-void EventEditDialog::presentEmpty(const Match& m, int team) {
+void EventEditDialog::presentEmpty(const Match& m, TeamId team) {
   present(m, team, {-1, 0, Action{}, 0, 0}, true);
 }
 
-void EventEditDialog::present(const Match& m, int team, const EventDraft& shown, bool empty) {
+void EventEditDialog::present(const Match& m, TeamId team, const EventDraft& shown, bool empty) {
   periods_ = m.settings().periods;
   ownPeriod_ = empty ? m.clock().period() : shown.period;
   ui.timeEdit->setText(empty ? QString() : QString::fromStdString(clockText(shown.clockSeconds)));

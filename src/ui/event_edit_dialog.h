@@ -17,9 +17,9 @@ class EventEditDialog : public QDialog {
   explicit EventEditDialog(QWidget* parent);
 
   // The fields of event `e` of `team`, the roster as it stands now.
-  void presentEvent(const Match& m, int team, const Event& e);
+  void presentEvent(const Match& m, TeamId team, const Event& e);
   // Empty fields for an event of `team` to insert; 削除 is not offered.
-  void presentEmpty(const Match& m, int team);
+  void presentEmpty(const Match& m, TeamId team);
 
   // The event the fields describe; a choice not made reads as none, which
   // the editor refuses. Throws EditError for a time that is not "mm:ss".
@@ -32,7 +32,7 @@ class EventEditDialog : public QDialog {
   void deleteRequested();  // 削除
 
  private:
-  void present(const Match& m, int team, const EventDraft& shown, bool empty);
+  void present(const Match& m, TeamId team, const EventDraft& shown, bool empty);
   void personChosen();
   void actionChosen();
   void timeTyped();

@@ -42,8 +42,8 @@ LogEdits::LogEdits(RecorderWindow& window, std::array<QTableView*, 2> logs)
   menu->addSeparator();
   menu->addActions({undoAction, redoAction});
 
-  for (int team = 1; team <= 2; ++team) {
-    QTableView* view = logs_[team - 1];
+  for (TeamId team : kBothTeams) {
+    QTableView* view = logs_[teamIndex(team)];
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view, &QWidget::customContextMenuRequested, this,
             [this, team](const QPoint& pos) { showMenu(team, pos); });
@@ -60,12 +60,12 @@ void LogEdits::refresh() {
   redoAction->setEnabled(editor.canRedo());
 }
 
-bool LogEdits::recorded(int team, int row) const {
+bool LogEdits::recorded(TeamId team, int row) const {
   return row >= 0 && row < window_.match().teamEventCount(team);
 }
 
-void LogEdits::showMenu(int team, const QPoint& pos) {
-  QTableView* view = logs_[team - 1];
+void LogEdits::showMenu(TeamId team, const QPoint& pos) {
+  QTableView* view = logs_[teamIndex(team)];
   const int count = window_.match().teamEventCount(team);
   const int row = view->indexAt(pos).row();
   team_ = team;
@@ -79,7 +79,7 @@ void LogEdits::showMenu(int team, const QPoint& pos) {
   menu->popup(view->viewport()->mapToGlobal(pos));
 }
 
-void LogEdits::edit(int team, int row) {
+void LogEdits::edit(TeamId team, int row) {
   if (!recorded(team, row)) return;
   team_ = team;
   row_ = row;
@@ -88,7 +88,7 @@ void LogEdits::edit(int team, int row) {
   dialog->show();
 }
 
-void LogEdits::insertBefore(int team, int row) {
+void LogEdits::insertBefore(TeamId team, int row) {
   team_ = team;
   row_ = row;
   inserting_ = true;
@@ -96,7 +96,7 @@ void LogEdits::insertBefore(int team, int row) {
   dialog->show();
 }
 
-void LogEdits::remove(int team, int row) {
+void LogEdits::remove(TeamId team, int row) {
   window_.handle([&] { EventEditor(window_.match()).remove(team, row); });
 }
 

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <array>
 
+#include "team_id.h"
+
 class EventEditDialog;
 class QAction;
 class QMenu;
@@ -27,13 +29,13 @@ class LogEdits : public QObject {
   void refresh();
 
   // Row `row` (from 0) of team `team`'s log.
-  void edit(int team, int row);          // 修正…, a double-click
-  void insertBefore(int team, int row);  // この前に挿入…
-  void remove(int team, int row);        // 削除
+  void edit(TeamId team, int row);          // 修正…, a double-click
+  void insertBefore(TeamId team, int row);  // この前に挿入…
+  void remove(TeamId team, int row);        // 削除
   void undo();
   void redo();
   // The menu of the log at `pos` in its viewport.
-  void showMenu(int team, const QPoint& pos);
+  void showMenu(TeamId team, const QPoint& pos);
 
   EventEditDialog* dialog = nullptr;
   QMenu* menu = nullptr;
@@ -46,12 +48,12 @@ class LogEdits : public QObject {
  private:
   void applyShown();   // 変更 in the edit window
   void removeShown();  // 削除 in the edit window
-  bool recorded(int team, int row) const;
+  bool recorded(TeamId team, int row) const;
 
   RecorderWindow& window_;
   std::array<QTableView*, 2> logs_;
   // The row the edit window or the menu is about.
-  int team_ = 1;
+  TeamId team_ = TeamId::One;
   int row_ = 0;
   bool inserting_ = false;
 };

@@ -2,7 +2,7 @@
 
 #include "views.h"
 
-LogTableModel::LogTableModel(const Match& match, int team, QObject* parent)
+LogTableModel::LogTableModel(const Match& match, TeamId team, QObject* parent)
     : QAbstractTableModel(parent), match_(match), team_(team) {
   rows_ = logShape(match_, team_).rowCount - 1;
 }

@@ -4,13 +4,15 @@
 
 #include <QAbstractTableModel>
 
+#include "team_id.h"
+
 class Match;
 
 class LogTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  LogTableModel(const Match& match, int team, QObject* parent);
+  LogTableModel(const Match& match, TeamId team, QObject* parent);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,7 +30,7 @@ class LogTableModel : public QAbstractTableModel {
 
  private:
   const Match& match_;
-  int team_;
+  TeamId team_;
   int rows_ = 0;
   int selected_ = -1;
 };

@@ -48,7 +48,7 @@ MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Matc
   typedPersonPanel->hide();
 
   for (int i = 0; i < 2 * kRosterLines; ++i) {
-    const int team = i < kRosterLines ? 1 : 2;
+    const TeamId team = i < kRosterLines ? TeamId::One : TeamId::Two;
     const int slot = i % kRosterLines;
     connect(personButtons[i], &QPushButton::clicked, this,
             [this, team, slot] { pickPerson(team, slot); });
@@ -100,10 +100,10 @@ MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Matc
   connect(&clockTimer, &QTimer::timeout, this, &MatchWindow::tick);
 
   QTableView* logs[] = {ui.teamOneLog, ui.teamTwoLog};
-  for (int team = 1; team <= 2; ++team) {
-    QTableView* view = logs[team - 1];
+  for (TeamId team : kBothTeams) {
+    QTableView* view = logs[teamIndex(team)];
     auto* model = new LogTableModel(match(), team, view);
-    logModels[team - 1] = model;
+    logModels[teamIndex(team)] = model;
     attachGrid(view, model, kLogLayout);
     connect(model, &LogTableModel::selectedRowChanged, view,
             [view](int row) { followRow(view, row); });
@@ -142,7 +142,7 @@ void MatchWindow::refresh() {
   const MatchWindowView v = matchWindowView(match());
   for (int i = 0; i < 2 * kRosterLines; ++i) {
     personButtons[i]->setText(
-        qs(screen().personCaption(i < kRosterLines ? 1 : 2, i % kRosterLines)));
+        qs(screen().personCaption(teamAt(i / kRosterLines), i % kRosterLines)));
     personButtons[i]->setEnabled(v.personsUsable);
   }
   for (int i = 0; i < kActions; ++i) actionButtons[i]->setEnabled(v.actionUsable[i + 1]);
@@ -152,17 +152,17 @@ void MatchWindow::refresh() {
   ui.clockPanel->setText(qs(v.clock));
   ui.teamOneScorePanel->setText(qs(v.scores[0]));
   ui.teamTwoScorePanel->setText(qs(v.scores[1]));
-  ui.teamOneLogNamePanel->setText(qs(screen().teamPanel(1)));
-  ui.teamTwoLogNamePanel->setText(qs(screen().teamPanel(2)));
-  ui.teamOneRowNamePanel->setText(qs(screen().teamPanel(1)));
-  ui.teamTwoRowNamePanel->setText(qs(screen().teamPanel(2)));
+  ui.teamOneLogNamePanel->setText(qs(screen().teamPanel(TeamId::One)));
+  ui.teamTwoLogNamePanel->setText(qs(screen().teamPanel(TeamId::Two)));
+  ui.teamOneRowNamePanel->setText(qs(screen().teamPanel(TeamId::One)));
+  ui.teamTwoRowNamePanel->setText(qs(screen().teamPanel(TeamId::Two)));
   for (LogTableModel* log : logModels) log->refresh();
   logEdits->refresh();
   showRules();
   if (keys_) {
     const auto typed = keys_->typedCandidates(screen());
     for (int i = 0; i < 2 * kRosterLines; ++i) {
-      const std::pair person{i < kRosterLines ? 1 : 2, i % kRosterLines};
+      const std::pair person{teamAt(i / kRosterLines), i % kRosterLines};
       legend_->setMarked(personButtons[i],
                          std::find(typed.begin(), typed.end(), person) != typed.end());
     }
@@ -199,7 +199,7 @@ void MatchWindow::setKeyEntry(const KeyEntry* keys, KeyLegend* legend) {
   legend_ = legend;
 }
 
-void MatchWindow::pickPerson(int team, int slot) {
+void MatchWindow::pickPerson(TeamId team, int slot) {
   handle([&] { screen().pickPerson(team, slot); });
 }
 void MatchWindow::chooseAction(Action action) {

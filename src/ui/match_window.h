@@ -41,7 +41,7 @@ class MatchWindow : public RecorderWindow {
   // Mending recorded events from the logs, with undo and redo.
   class LogEdits* logEdits = nullptr;
 
-  void pickPerson(int team, int slot);
+  void pickPerson(TeamId team, int slot);
   void chooseAction(Action action);
   void startMatch();     // 試合開始
   void togglePause();    // 中断/続行

@@ -52,8 +52,10 @@ TeamSheetWindow::TeamSheetWindow(Screen& s)
   };
   follow(ui.fileNameEdit, [](Screen& s, const std::string& text) { s.typeFileStem(text); });
   follow(ui.exportPrefixEdit, [](Screen& s, const std::string& text) { s.typeExportPrefix(text); });
-  follow(ui.teamOneNameEdit, [](Screen& s, const std::string& text) { s.typeTeamName(1, text); });
-  follow(ui.teamTwoNameEdit, [](Screen& s, const std::string& text) { s.typeTeamName(2, text); });
+  follow(ui.teamOneNameEdit,
+         [](Screen& s, const std::string& text) { s.typeTeamName(TeamId::One, text); });
+  follow(ui.teamTwoNameEdit,
+         [](Screen& s, const std::string& text) { s.typeTeamName(TeamId::Two, text); });
   rosterModel_ = new RosterTableModel(rosterGrid_, this);
   attachGrid(ui.rosterGrid, rosterModel_, rosterLayout());
   // The match window's person buttons follow the shirt numbers at once.
@@ -72,8 +74,8 @@ void TeamSheetWindow::refresh() {
   const Match& m = match();
   setTextIfChanged(ui.fileNameEdit, m.fileStem);
   setTextIfChanged(ui.exportPrefixEdit, m.exportPrefix);
-  setTextIfChanged(ui.teamOneNameEdit, m.team(1).name);
-  setTextIfChanged(ui.teamTwoNameEdit, m.team(2).name);
+  setTextIfChanged(ui.teamOneNameEdit, m.team(TeamId::One).name);
+  setTextIfChanged(ui.teamTwoNameEdit, m.team(TeamId::Two).name);
   const TeamSheetView view = teamSheetView(screen());
   ui.teamOneWarningsPanel->setText(qs(view.warnings[0]));
   ui.teamTwoWarningsPanel->setText(qs(view.warnings[1]));

@@ -26,8 +26,8 @@ SaveCount saves(int32_t onTarget, int32_t saved) {
 class AnalysisExample : public ::testing::Test {
  protected:
   const MatchFigures f = figuresOf("analysis_example");
-  const TeamFigures& east = f.team(1);
-  const TeamFigures& west = f.team(2);
+  const TeamFigures& east = f.team(TeamId::One);
+  const TeamFigures& west = f.team(TeamId::Two);
 };
 
 TEST_F(AnalysisExample, TeamShotsByPlaceAndZoneWithSevenMetresApart) {
@@ -164,15 +164,15 @@ TEST_F(AnalysisExample, TeamCountsAndTimeOuts) {
 
 TEST_F(AnalysisExample, ScoreAfterEveryGoal) {
   const std::vector<ScorePoint> expected = {
-      {60, 1, {1, 0}},  {210, 1, {2, 0}}, {380, 2, {2, 1}},
-      {545, 2, {2, 2}}, {720, 1, {3, 2}}, {842, 2, {3, 3}},
+      {60, TeamId::One, {1, 0}},  {210, TeamId::One, {2, 0}}, {380, TeamId::Two, {2, 1}},
+      {545, TeamId::Two, {2, 2}}, {720, TeamId::One, {3, 2}}, {842, TeamId::Two, {3, 3}},
   };
   EXPECT_EQ(f.scoreFlow, expected);
 }
 
 TEST(MatchFigures, NothingRecorded) {
   const MatchFigures f = figuresOf("empty");
-  for (int team = 1; team <= 2; ++team) {
+  for (TeamId team : kBothTeams) {
     const TeamFigures& t = f.team(team);
     EXPECT_EQ(t.goals, 0);
     EXPECT_EQ(t.shots.total, shots(0, 0));
@@ -188,37 +188,38 @@ TEST(MatchFigures, NothingRecorded) {
 TEST(MatchFigures, ATeamWithNoEventsFacesTheOthersShots) {
   // Only team 1 has events in this script: a goal and a miss wide.
   const MatchFigures f = figuresOf("shot_example");
-  const TeamFigures& quiet = f.team(2);
+  const TeamFigures& quiet = f.team(TeamId::Two);
   EXPECT_EQ(quiet.shots.total, shots(0, 0));
   EXPECT_EQ(quiet.lost, 3);  // team 2's three lost possessions
   EXPECT_EQ(quiet.goalkeeper.total, saves(1, 0));
   EXPECT_EQ(quiet.goalkeeper.byZone[8], saves(1, 0));
   EXPECT_EQ(quiet.goalkeeper.wide, 1);
-  EXPECT_FALSE(f.team(1).goalkeeper.total.rate());
-  EXPECT_EQ(f.team(1).persons[3].shots.byPlace[place::kLeftBack], shots(2, 1));
+  EXPECT_FALSE(f.team(TeamId::One).goalkeeper.total.rate());
+  EXPECT_EQ(f.team(TeamId::One).persons[3].shots.byPlace[place::kLeftBack], shots(2, 1));
 }
 
 TEST(MatchFigures, TheEventBeingEnteredDoesNotCount) {
   ScriptedMatch scripted;
   playMatchScript(scripted.screen, testDataPath("shot_example.match"));
   Match& m = scripted.match;
-  ASSERT_TRUE(m.pickPerson(1, 3));
+  ASSERT_TRUE(m.pickPerson(TeamId::One, 3));
   ASSERT_TRUE(m.chooseAction(Action::Goal));
   ASSERT_TRUE(m.choosePlace(place::kPenaltyThrow));
   // The saved tables already count the chosen goal; the figures wait.
-  EXPECT_EQ(countEvents(m).team(1).person(Tally::Goal, 3), 2);
+  EXPECT_EQ(countEvents(m).team(TeamId::One).person(Tally::Goal, 3), 2);
   const MatchFigures open = matchFigures(m);
-  EXPECT_EQ(open.team(1).goals, 1);
-  EXPECT_EQ(open.team(1).shots.total, shots(2, 1));
-  EXPECT_EQ(open.team(1).persons[3].contribution, 2 - 1);
+  EXPECT_EQ(open.team(TeamId::One).goals, 1);
+  EXPECT_EQ(open.team(TeamId::One).shots.total, shots(2, 1));
+  EXPECT_EQ(open.team(TeamId::One).persons[3].contribution, 2 - 1);
   EXPECT_EQ(open.scoreFlow.size(), 1u);
 
   ASSERT_TRUE(m.chooseDetail(6));
   const MatchFigures done = matchFigures(m);
-  EXPECT_EQ(done.team(1).goals, 2);
-  EXPECT_EQ(done.team(1).shots.penalty(), shots(1, 1));
-  EXPECT_EQ(done.team(2).goalkeeper.penaltyByZone[6], saves(1, 0));
-  EXPECT_EQ(done.scoreFlow.back(), (ScorePoint{m.events().back().clockSeconds, 1, {2, 0}}));
+  EXPECT_EQ(done.team(TeamId::One).goals, 2);
+  EXPECT_EQ(done.team(TeamId::One).shots.penalty(), shots(1, 1));
+  EXPECT_EQ(done.team(TeamId::Two).goalkeeper.penaltyByZone[6], saves(1, 0));
+  EXPECT_EQ(done.scoreFlow.back(),
+            (ScorePoint{m.events().back().clockSeconds, TeamId::One, {2, 0}}));
 }
 
 TEST(ShotCounts, RatesAndTheirText) {

@@ -83,7 +83,7 @@ TEST(ShotChart, OneMarkPerCompletedShotInItsPlace) {
   ScriptedMatch scripted;
   playMatchScript(scripted.screen, testDataPath("analysis_example.match"));
   const Match& m = scripted.match;
-  const std::vector<ShotMark> east = shotChart(m, 1);
+  const std::vector<ShotMark> east = shotChart(m, TeamId::One);
   ASSERT_EQ(east.size(), 6u);
   // In recorded order: goal 左サイド, miss センター 左外, 7 m goal, ...
   EXPECT_TRUE(east[0].goal);
@@ -100,11 +100,11 @@ TEST(ShotChart, OneMarkPerCompletedShotInItsPlace) {
   for (const ShotMark& mark : east) EXPECT_TRUE(markInside(mark));
   expectApart(east);
 
-  const std::vector<ShotMark> ishida = shotChart(m, 1, 2);
+  const std::vector<ShotMark> ishida = shotChart(m, TeamId::One, 2);
   ASSERT_EQ(ishida.size(), 3u);
   for (const ShotMark& mark : ishida) EXPECT_EQ(mark.slot, 2);
-  EXPECT_TRUE(shotChart(m, 1, 3).empty());  // never shot
-  EXPECT_EQ(shotChart(m, 2).size(), 5u);
+  EXPECT_TRUE(shotChart(m, TeamId::One, 3).empty());  // never shot
+  EXPECT_EQ(shotChart(m, TeamId::Two).size(), 5u);
 }
 
 TEST(ShotChart, FullMatchMarksStayApartAndInsideTheirPlaces) {
@@ -115,7 +115,8 @@ TEST(ShotChart, FullMatchMarksStayApartAndInsideTheirPlaces) {
   m.timeOfDay = [] { return 0.5; };
   m.startClock();
   for (int n = 0; n < 400; ++n) {
-    const int team = 1 + n % 2, k = n / 2;
+    const TeamId team = teamAt(n % 2);
+    const int k = n / 2;
     ASSERT_TRUE(m.pickPerson(team, 1 + k % 14));
     if (k % 5 >= 2) {
       ASSERT_TRUE(m.chooseAction(Action::KeepMiss));
@@ -127,7 +128,7 @@ TEST(ShotChart, FullMatchMarksStayApartAndInsideTheirPlaces) {
     ASSERT_TRUE(m.choosePlace(kPlaces[(k / 5 * 2 + k % 5) % 20]));
     ASSERT_TRUE(m.chooseDetail(1 + k % 11));
   }
-  for (int team = 1; team <= 2; ++team) {
+  for (TeamId team : kBothTeams) {
     const std::vector<ShotMark> marks = shotChart(m, team);
     ASSERT_EQ(marks.size(), 80u);
     for (const ShotMark& mark : marks) EXPECT_TRUE(markInside(mark));

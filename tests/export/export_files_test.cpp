@@ -103,8 +103,8 @@ TEST_F(SavedFiles, EveryEventOfALongMatchIsWrittenOut) {
   EXPECT_EQ(lineCount(table), 253u);
   EXPECT_EQ(lineCount(list), 253u);
   EXPECT_EQ(lineCount(readFileBytes(kDefaultStem + "-shot-.xls")), 401u);
-  const Event& last = m.teamEvent(1, 249);
-  EXPECT_EQ(m.teamEventCount(1), 250);
+  const Event& last = m.teamEvent(TeamId::One, 249);
+  EXPECT_EQ(m.teamEventCount(TeamId::One), 250);
   EXPECT_EQ(eventLogTable(m).cell(0, 252), "'" + logTimeText(last.clockSeconds));
 }
 
@@ -148,8 +148,8 @@ TEST_F(SavedFiles, AnotherMatchsFilesAreNamedBeforeTheyAreReplaced) {
 TEST_F(SavedFiles, TextsCp932CannotHoldAreNamedOnce) {
   playMatchScript(scripted.screen, testDataPath("shot_example.match"));
   EXPECT_EQ(cp932LossNotice(m), "");
-  m.team(1).lines[3].name = "José Müller 𠮷田";
-  m.team(2).name = "équipe €";
+  m.team(TeamId::One).lines[3].name = "José Müller 𠮷田";
+  m.team(TeamId::Two).name = "équipe €";
   EXPECT_EQ(cp932LossNotice(m),
             "CP932 で表せない文字を ? で保存しました: éü𠮷 (チーム1 3行 氏名)、é€ (チーム2 名前)");
 }

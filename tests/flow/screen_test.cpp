@@ -42,7 +42,7 @@ class ScreenSteps : public ::testing::Test {
 TEST_F(ScreenSteps, AGoalThroughTheCourtDialog) {
   EXPECT_TRUE(matchWindowView(m).personsUsable);
   EXPECT_EQ(actions(), "000000");
-  s.pickPerson(1, 4);
+  s.pickPerson(TeamId::One, 4);
   EXPECT_FALSE(matchWindowView(m).personsUsable);
   EXPECT_TRUE(matchWindowView(m).correctionUsable);
   EXPECT_EQ(actions(), "111111");
@@ -64,7 +64,7 @@ TEST_F(ScreenSteps, AGoalThroughTheCourtDialog) {
 }
 
 TEST_F(ScreenSteps, TheOfficialOffersOnlyTimeOutAndFoulAndTheTimeOutGoesToTheBench) {
-  s.pickPerson(2, 0);
+  s.pickPerson(TeamId::Two, 0);
   EXPECT_EQ(actions(), "000011");
   s.chooseAction(Action::TimeOut);
   EXPECT_EQ(court(), "001");
@@ -83,7 +83,7 @@ TEST_F(ScreenSteps, TheOfficialOffersOnlyTimeOutAndFoulAndTheTimeOutGoesToTheBen
 }
 
 TEST_F(ScreenSteps, CourtCorrectionTakesTheActionBackAndRaisesTheMatchWindow) {
-  s.pickPerson(1, 2);
+  s.pickPerson(TeamId::One, 2);
   s.chooseAction(Action::ShotMiss);
   s.takeRaised();
   s.correctOnCourt();
@@ -96,7 +96,7 @@ TEST_F(ScreenSteps, CourtCorrectionTakesTheActionBackAndRaisesTheMatchWindow) {
 }
 
 TEST_F(ScreenSteps, ADialogOfAnotherActionTakesNoChoice) {
-  s.pickPerson(1, 2);
+  s.pickPerson(TeamId::One, 2);
   s.chooseAction(Action::KeepMiss);
   s.choosePlace(place::kCentre);
   s.chooseDetail(WindowId::Foul, 1);
@@ -107,7 +107,7 @@ TEST_F(ScreenSteps, ADialogOfAnotherActionTakesNoChoice) {
 }
 
 TEST_F(ScreenSteps, CloseBoxesLeaveOpenOnlyWhatTheOpenEventNeeds) {
-  s.pickPerson(1, 2);
+  s.pickPerson(TeamId::One, 2);
   s.chooseAction(Action::Foul);
   s.requestClose(WindowId::Court);
   EXPECT_TRUE(shown(WindowId::Court));
@@ -118,13 +118,13 @@ TEST_F(ScreenSteps, CloseBoxesLeaveOpenOnlyWhatTheOpenEventNeeds) {
   EXPECT_FALSE(shown(WindowId::Match));
   s.chooseDetail(WindowId::Foul, 1);
   s.show(WindowId::Match);
-  s.pickPerson(2, 3);  // the action buttons are the next step
+  s.pickPerson(TeamId::Two, 3);  // the action buttons are the next step
   s.requestClose(WindowId::Match);
   EXPECT_TRUE(shown(WindowId::Match));
   s.correctPerson();  // and then the person buttons
   s.requestClose(WindowId::Match);
   EXPECT_TRUE(shown(WindowId::Match));
-  s.pickPerson(2, 3);
+  s.pickPerson(TeamId::Two, 3);
   s.chooseAction(Action::KeepMiss);
   s.requestClose(WindowId::Match);
   EXPECT_FALSE(shown(WindowId::Match));
@@ -147,7 +147,7 @@ TEST_F(ScreenSteps, RaisesAreListedOncePerWindowInTheirLastOrder) {
 // The analysis window opens over an event being entered without taking its
 // place: the event goes on, and the close box always hides the window.
 TEST_F(ScreenSteps, TheAnalysisWindowOpensAtAnyStepAndClosesFreely) {
-  s.pickPerson(2, 3);
+  s.pickPerson(TeamId::Two, 3);
   s.chooseAction(Action::ShotMiss);
   s.takeRaised();
   s.showAnalysis();
@@ -163,19 +163,18 @@ TEST_F(ScreenSteps, TheAnalysisWindowOpensAtAnyStepAndClosesFreely) {
 }
 
 TEST_F(ScreenSteps, AnalysisShowsATeamAsAWholeOrOneOfItsPlayers) {
-  EXPECT_EQ(s.analysisTeam(), 1);
+  EXPECT_EQ(s.analysisTeam(), TeamId::One);
   EXPECT_EQ(s.analysisSlot(), std::nullopt);
   s.chooseAnalysisPerson(7);
   EXPECT_EQ(s.analysisSlot(), 7);
-  s.chooseAnalysisTeam(1);  // the same team keeps its player
+  s.chooseAnalysisTeam(TeamId::One);  // the same team keeps its player
   EXPECT_EQ(s.analysisSlot(), 7);
-  s.chooseAnalysisTeam(2);  // slot 7 of the other team is someone else
-  EXPECT_EQ(s.analysisTeam(), 2);
+  s.chooseAnalysisTeam(TeamId::Two);  // slot 7 of the other team is someone else
+  EXPECT_EQ(s.analysisTeam(), TeamId::Two);
   EXPECT_EQ(s.analysisSlot(), std::nullopt);
-  // No such team or player, and the official, who takes no shot.
+  // No such player, and the official, who takes no shot.
   for (int slot : {0, 15, -1}) s.chooseAnalysisPerson(slot);
-  s.chooseAnalysisTeam(3);
-  EXPECT_EQ(s.analysisTeam(), 2);
+  EXPECT_EQ(s.analysisTeam(), TeamId::Two);
   EXPECT_EQ(s.analysisSlot(), std::nullopt);
   s.chooseAnalysisPerson(14);
   s.chooseAnalysisPerson(std::nullopt);
@@ -183,21 +182,21 @@ TEST_F(ScreenSteps, AnalysisShowsATeamAsAWholeOrOneOfItsPlayers) {
 }
 
 TEST_F(ScreenSteps, LogsGrowByARowPerEventAndSelectTheNext) {
-  EXPECT_EQ(logShape(m, 1).rowCount, 5);
-  EXPECT_EQ(logShape(m, 1).selectedRow, 1);
-  EXPECT_EQ(logCell(m, 1, 2, 0), "who");
-  s.pickPerson(1, 2);
+  EXPECT_EQ(logShape(m, TeamId::One).rowCount, 5);
+  EXPECT_EQ(logShape(m, TeamId::One).selectedRow, 1);
+  EXPECT_EQ(logCell(m, TeamId::One, 2, 0), "who");
+  s.pickPerson(TeamId::One, 2);
   s.chooseAction(Action::PenaltyWon);
-  EXPECT_EQ(logCell(m, 1, 3, 1), "PT(獲得)");
-  EXPECT_EQ(logCell(m, 1, 4, 1), "");
-  EXPECT_EQ(logShape(m, 1).rowCount, 5);
+  EXPECT_EQ(logCell(m, TeamId::One, 3, 1), "PT(獲得)");
+  EXPECT_EQ(logCell(m, TeamId::One, 4, 1), "");
+  EXPECT_EQ(logShape(m, TeamId::One).rowCount, 5);
   s.choosePlace(place::kLeftPost);
   s.chooseDetail(WindowId::PenaltyThrow, 2);
-  EXPECT_EQ(logCell(m, 1, 5, 1), "シュート阻止");
-  EXPECT_EQ(logCell(m, 1, 0, 2), "");
-  EXPECT_EQ(logShape(m, 1).rowCount, 6);
-  EXPECT_EQ(logShape(m, 1).selectedRow, 2);
-  EXPECT_EQ(logShape(m, 2).rowCount, 5);
+  EXPECT_EQ(logCell(m, TeamId::One, 5, 1), "シュート阻止");
+  EXPECT_EQ(logCell(m, TeamId::One, 0, 2), "");
+  EXPECT_EQ(logShape(m, TeamId::One).rowCount, 6);
+  EXPECT_EQ(logShape(m, TeamId::One).selectedRow, 2);
+  EXPECT_EQ(logShape(m, TeamId::Two).rowCount, 5);
 }
 
 TEST(TeamSheet, RosterGridCellsAreTheTeamsLines) {
@@ -213,9 +212,9 @@ TEST(TeamSheet, RosterGridCellsAreTheTeamsLines) {
   grid.setCell(12, 2, "1");
   grid.setCell(7, 3, "memo");
   grid.setCell(0, 3, "ignored");
-  EXPECT_EQ(m.team(1).lines[3].number, "9");
-  EXPECT_EQ(m.team(2).lines[14].name, "山田");
-  EXPECT_EQ(m.team(2).lines[1].count(Count::Suspensions), "1");
+  EXPECT_EQ(m.team(TeamId::One).lines[3].number, "9");
+  EXPECT_EQ(m.team(TeamId::Two).lines[14].name, "山田");
+  EXPECT_EQ(m.team(TeamId::Two).lines[1].count(Count::Suspensions), "1");
   EXPECT_EQ(grid.cell(7, 3), "memo");
   EXPECT_EQ(grid.cell(0, 3), "2");
 }
@@ -223,20 +222,20 @@ TEST(TeamSheet, RosterGridCellsAreTheTeamsLines) {
 TEST(TeamSheet, PersonButtonsFollowTheRosterOnceItIsCarriedOver) {
   Match m;
   Screen s(m);
-  m.team(1).lines[1].number = "7";
-  s.typeTeamName(2, "北方");
+  m.team(TeamId::One).lines[1].number = "7";
+  s.typeTeamName(TeamId::Two, "北方");
   EXPECT_EQ(teamSheetView(s).finishInputCaption, "入力終了");
-  EXPECT_EQ(s.personCaption(1, 1), "");  // blank until the first press
-  EXPECT_EQ(s.teamPanel(2), "");
+  EXPECT_EQ(s.personCaption(TeamId::One, 1), "");  // blank until the first press
+  EXPECT_EQ(s.teamPanel(TeamId::Two), "");
   s.finishInput();
   EXPECT_EQ(teamSheetView(s).finishInputCaption, "画面切り替え");
-  EXPECT_EQ(s.personCaption(1, 0), "監督");
-  EXPECT_EQ(s.personCaption(1, 1), "7");
+  EXPECT_EQ(s.personCaption(TeamId::One, 0), "監督");
+  EXPECT_EQ(s.personCaption(TeamId::One, 1), "7");
   // Typed after the first press: the buttons and panels follow at once.
-  RosterGrid(m).setCell(RosterGrid::columnOf(2, 1), 4, "23");
-  s.typeTeamName(1, "南方");
-  EXPECT_EQ(s.personCaption(2, 3), "23");
-  EXPECT_EQ(s.teamPanel(1), "南方");
+  RosterGrid(m).setCell(RosterGrid::columnOf(TeamId::Two, 1), 4, "23");
+  s.typeTeamName(TeamId::One, "南方");
+  EXPECT_EQ(s.personCaption(TeamId::Two, 3), "23");
+  EXPECT_EQ(s.teamPanel(TeamId::One), "南方");
 }
 
 TEST(TeamSheet, TypingIntoTheRosterNamesOrBoxesLeavesTheMatchUnsaved) {
@@ -250,7 +249,7 @@ TEST(TeamSheet, TypingIntoTheRosterNamesOrBoxesLeavesTheMatchUnsaved) {
   EXPECT_TRUE(m.unsaved());
   for (auto type :
        {+[](Screen& s) { s.typeFileStem("final"); }, +[](Screen& s) { s.typeExportPrefix(""); },
-        +[](Screen& s) { s.typeTeamName(2, "x"); }}) {
+        +[](Screen& s) { s.typeTeamName(TeamId::Two, "x"); }}) {
     m.markSaved();
     type(s);
     EXPECT_TRUE(m.unsaved());
@@ -266,8 +265,8 @@ TEST(RulesOnTheMatchWindow, PeriodStrengthAndNotices) {
   Screen s(m);
   double now = 0;
   m.timeOfDay = [&] { return now / 86400.0; };
-  m.team(1).name = "A";
-  m.team(1).lines[7].number = "7";
+  m.team(TeamId::One).name = "A";
+  m.team(TeamId::One).lines[7].number = "7";
   EXPECT_EQ(rulesView(m).period, "試合前");
   s.finishInput();
   s.startMatch();
@@ -275,7 +274,7 @@ TEST(RulesOnTheMatchWindow, PeriodStrengthAndNotices) {
   now = 600;
   s.tick();
   for (int n = 0; n < 3; ++n) {
-    s.pickPerson(1, 7);
+    s.pickPerson(TeamId::One, 7);
     s.chooseAction(Action::Foul);
     s.choosePlace(place::kCentre);
     s.chooseDetail(WindowId::Foul, static_cast<int>(Sanction::Suspension));
@@ -303,7 +302,7 @@ TEST(ScreenKept, AScreenBroughtBackShowsTheSameWindowsInTheSameOrder) {
   RosterGrid(s).setCell(RosterGrid::kSeparatorColumn, 4, "memo");
   s.finishInput();
   s.startMatch();
-  s.pickPerson(1, 2);
+  s.pickPerson(TeamId::One, 2);
   s.chooseAction(Action::Foul);
   s.choosePlace(place::kCentre);  // the foul dialog is in front now
   s.showTeamSheet();              // and the team sheet before it

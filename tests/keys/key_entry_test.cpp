@@ -15,12 +15,12 @@ class KeyEntrySteps : public ::testing::Test {
     m.timeOfDay = [] { return 0.5; };
     // Team 1: 7 on line 3, 12 on line 4; team 2: 12 on line 1, 7 on line 2
     // twice (lines 2 and 6); line 5 of team 2 has no number.
-    m.team(1).lines[3].number = "7";
-    m.team(1).lines[4].number = "12";
-    m.team(2).lines[1].number = "12";
-    m.team(2).lines[2].number = "8";
-    m.team(2).lines[6].number = "8";
-    m.team(1).lines[9].number = "99";
+    m.team(TeamId::One).lines[3].number = "7";
+    m.team(TeamId::One).lines[4].number = "12";
+    m.team(TeamId::Two).lines[1].number = "12";
+    m.team(TeamId::Two).lines[2].number = "8";
+    m.team(TeamId::Two).lines[6].number = "8";
+    m.team(TeamId::One).lines[9].number = "99";
     s.show(WindowId::TeamSheet);
     s.finishInput();
     s.startMatch();
@@ -50,7 +50,7 @@ class KeyEntrySteps : public ::testing::Test {
 TEST_F(KeyEntrySteps, AGoalInFiveKeysOpensAndClosesTheCourtAsClicksDo) {
   EXPECT_EQ(press("Q 7"), KeyOutcome::Typed);
   EXPECT_EQ(entry.typedPerson(s), "チーム1 7");
-  EXPECT_EQ(entry.typedCandidates(s), (std::vector<std::pair<int, int>>{{1, 3}}));
+  EXPECT_EQ(entry.typedCandidates(s), (std::vector<std::pair<TeamId, int>>{{TeamId::One, 3}}));
   EXPECT_EQ(stage(), Stage::None);
   EXPECT_EQ(press("A"), KeyOutcome::Stepped);  // the person and the action at once
   EXPECT_EQ(stage(), Stage::ActionChosen);
@@ -60,19 +60,19 @@ TEST_F(KeyEntrySteps, AGoalInFiveKeysOpensAndClosesTheCourtAsClicksDo) {
   EXPECT_EQ(press("Num+7"), KeyOutcome::Stepped);
   EXPECT_FALSE(s.visible(WindowId::Court));
   ASSERT_EQ(m.events().size(), 1u);
-  EXPECT_EQ(last().team, 1);
+  EXPECT_EQ(last().team, TeamId::One);
   EXPECT_EQ(last().slot, 3);
   EXPECT_EQ(last().action, Action::Goal);
   EXPECT_EQ(last().place, place::kRightBack);
   EXPECT_EQ(last().detail, 2);  // 左上, the pad's top left
-  EXPECT_EQ(m.team(1).lines[3].count(Count::Goals), "1");
+  EXPECT_EQ(m.team(TeamId::One).lines[3].count(Count::Goals), "1");
 }
 
 TEST_F(KeyEntrySteps, TheTeamKeyIsNeededOnlyWhenBothTeamsHaveTheNumber) {
   // 99 only in team 1: a shot miss from the centre, low in the middle.
   press("9 9 S Num+2 Num+2");
   ASSERT_EQ(m.events().size(), 1u);
-  EXPECT_EQ(last().team, 1);
+  EXPECT_EQ(last().team, TeamId::One);
   EXPECT_EQ(last().slot, 9);
   // 12 in both teams: the action key does nothing until the team is typed.
   EXPECT_EQ(press("1 2"), KeyOutcome::Typed);
@@ -80,7 +80,7 @@ TEST_F(KeyEntrySteps, TheTeamKeyIsNeededOnlyWhenBothTeamsHaveTheNumber) {
   EXPECT_EQ(press("D"), KeyOutcome::Refused);
   EXPECT_EQ(stage(), Stage::None);
   EXPECT_EQ(press("W D"), KeyOutcome::Stepped);  // the team may come after the number
-  EXPECT_EQ(m.entry().event.team, 2);
+  EXPECT_EQ(m.entry().event.team, TeamId::Two);
   EXPECT_EQ(m.entry().event.slot, 1);
   EXPECT_EQ(m.entry().event.action, Action::KeepMiss);
   press("Backspace");  // the action back: the person stays picked
@@ -115,7 +115,7 @@ TEST_F(KeyEntrySteps, ARosterLineIsOneToFourteenAndAShirtNumberAtMostFourDigits)
   EXPECT_EQ(press("W R 1 5"), KeyOutcome::Refused);
   EXPECT_EQ(entry.typedPerson(s), "チーム2 行 1");
   EXPECT_EQ(press("4"), KeyOutcome::Typed);
-  EXPECT_EQ(entry.typedCandidates(s), (std::vector<std::pair<int, int>>{{2, 14}}));
+  EXPECT_EQ(entry.typedCandidates(s), (std::vector<std::pair<TeamId, int>>{{TeamId::Two, 14}}));
   EXPECT_EQ(press("E"), KeyOutcome::Refused);  // the official is no roster line
   press("Backspace Backspace Backspace Backspace");
   EXPECT_EQ(entry.typedPerson(s), "");
@@ -127,7 +127,7 @@ TEST_F(KeyEntrySteps, ARosterLineIsOneToFourteenAndAShirtNumberAtMostFourDigits)
 
 TEST_F(KeyEntrySteps, TheOfficialTakesOnlyATimeOutOrAFoulAndTheTimeOutGoesToTheBench) {
   press("W E");
-  EXPECT_EQ(entry.typedCandidates(s), (std::vector<std::pair<int, int>>{{2, 0}}));
+  EXPECT_EQ(entry.typedCandidates(s), (std::vector<std::pair<TeamId, int>>{{TeamId::Two, 0}}));
   // No half step: the person stays unpicked and what was typed stays.
   EXPECT_EQ(press("A"), KeyOutcome::Refused);
   EXPECT_EQ(stage(), Stage::None);
@@ -149,7 +149,7 @@ TEST_F(KeyEntrySteps, TheCorrectionKeyIsThe修正OfTheWindowTheEventGoesOnIn) {
   press("Q 7 A");
   press("Backspace");  // court: the action back, the match window in front
   EXPECT_EQ(stage(), Stage::PersonPicked);
-  EXPECT_EQ(m.team(1).lines[3].count(Count::Goals), "0");
+  EXPECT_EQ(m.team(TeamId::One).lines[3].count(Count::Goals), "0");
   EXPECT_EQ(press("Backspace"), KeyOutcome::Refused);  // no longer the person's
   press("D Num+5");
   EXPECT_TRUE(s.visible(WindowId::KeepMiss));
@@ -194,13 +194,13 @@ TEST_F(KeyEntrySteps, StartPauseSwitchSaveAndHelp) {
 
 TEST_F(KeyEntrySteps, TypingEndsWhenAClickTakesAStepAndNeedsTheMatchWindow) {
   press("Q 7");
-  s.pickPerson(2, 1);  // a click on another person
-  s.correctPerson();   // and 修正: persons may be picked again
+  s.pickPerson(TeamId::Two, 1);  // a click on another person
+  s.correctPerson();             // and 修正: persons may be picked again
   EXPECT_EQ(entry.typedPerson(s), "");
   EXPECT_EQ(press("Return"), KeyOutcome::Refused);
   EXPECT_EQ(press("Q 7 Return"), KeyOutcome::Stepped);
   EXPECT_EQ(m.entry().event.slot, 3);
-  EXPECT_EQ(m.entry().event.team, 1);  // the corrected person may be of the other team
+  EXPECT_EQ(m.entry().event.team, TeamId::One);  // the corrected person may be of the other team
 
   s.chooseAction(Action::Foul);
   s.choosePlace(place::kCentre);
@@ -217,7 +217,8 @@ TEST_F(KeyEntrySteps, KeysNotOfferedAtAStageChangeNothing) {
   auto state = [](const Match& m, const Screen& s, const KeyEntry& k) {
     const Entry& e = m.entry();
     std::string text = std::to_string(static_cast<int>(e.stage)) + " " +
-                       std::to_string(e.event.team) + " " + std::to_string(e.event.slot) + " " +
+                       std::to_string(teamNumber(e.event.team)) + " " +
+                       std::to_string(e.event.slot) + " " +
                        std::to_string(static_cast<int>(e.event.action)) + " " +
                        std::to_string(e.event.place) + " " + std::to_string(m.events().size()) +
                        " " + std::to_string(m.clock().ticking()) + " " + k.typedPerson(s) + " ";
@@ -257,7 +258,7 @@ TEST_F(KeyEntrySteps, KeysNotOfferedAtAStageChangeNothing) {
     for (const std::string& key : allKeys) {
       Match match;
       match.timeOfDay = [] { return 0.5; };
-      match.team(1).lines[3].number = "7";
+      match.team(TeamId::One).lines[3].number = "7";
       Screen screen(match);
       screen.show(WindowId::TeamSheet);
       screen.finishInput();

@@ -47,14 +47,16 @@ void fillIn(Screen& s, Random& r, std::shared_ptr<double> clock) {
   MatchSettings settings;
   settings.periods.halfMinutes = kLatestEditSeconds / 60 + 1;
   m.setSettings(settings);
-  for (int team = 1; team <= 2; ++team)
+  for (TeamId team : kBothTeams)
     for (int slot = 1; slot <= kLastPlayerSlot; ++slot) {
       m.team(team).lines[slot].number = std::to_string(pick(r, 1, 99));
-      m.team(team).lines[slot].name = "選手" + std::to_string(slot) + "-" + std::to_string(team);
+      m.team(team).lines[slot].name =
+          "選手" + std::to_string(slot) + "-" + std::to_string(teamNumber(team));
     }
   for (int cells = pick(r, 0, 6); cells > 0; --cells)
-    m.team(pick(r, 1, 2)).lines[pick(r, 0, kLastPlayerSlot)].counts[pick(r, 0, kCounts - 1)] =
-        std::to_string(pick(r, 0, 3));
+    m.team(teamAt(pick(r, 0, 1)))
+        .lines[pick(r, 0, kLastPlayerSlot)]
+        .counts[pick(r, 0, kCounts - 1)] = std::to_string(pick(r, 0, 3));
   m.fileStem = "match";
   s.finishInput();
   *clock = 0;
@@ -62,7 +64,7 @@ void fillIn(Screen& s, Random& r, std::shared_ptr<double> clock) {
 }
 
 // Entered click by click at the event's own time.
-void record(Screen& s, int team, const EventDraft& d, double& clock) {
+void record(Screen& s, TeamId team, const EventDraft& d, double& clock) {
   clock = d.clockSeconds;
   s.tick();
   s.pickPerson(team, d.slot);
@@ -95,14 +97,15 @@ void mendAtRandom(uint32_t seed, const ScratchFolder& folder) {
   auto clock = std::make_shared<double>(0);
   ScriptedMatch mended;
   fillIn(mended.screen, r, clock);
-  const std::array<Team, kTeams> typed = {mended.match.team(1), mended.match.team(2)};
+  const std::array<Team, kTeams> typed = {mended.match.team(TeamId::One),
+                                          mended.match.team(TeamId::Two)};
   for (int n = pick(r, 0, 40); n > 0; --n)
-    record(mended.screen, pick(r, 1, 2), randomDraft(r), *clock);
+    record(mended.screen, teamAt(pick(r, 0, 1)), randomDraft(r), *clock);
 
   EventEditor editor(mended.match);
   int edits = 0;
   for (int n = pick(r, 0, 40); n > 0; --n) {
-    const int team = pick(r, 1, 2);
+    const TeamId team = teamAt(pick(r, 0, 1));
     const int rows = mended.match.teamEventCount(team);
     const int what = pick(r, 0, 6);
     if (what == 0 && rows > 0) {
@@ -140,17 +143,17 @@ void mendAtRandom(uint32_t seed, const ScratchFolder& folder) {
   EXPECT_TRUE(sameBytes(a.table, b.table)) << context << ", table file";
   EXPECT_TRUE(sameBytes(a.list, b.list)) << context << ", list file";
 
-  for (int team = 1; team <= 2; ++team) {
+  for (TeamId team : kBothTeams) {
     EXPECT_EQ(mended.match.score(team), straight.match.score(team)) << context;
     EXPECT_EQ(mended.match.warnings(team), straight.match.warnings(team)) << context;
     for (int slot = 0; slot < kRosterLines; ++slot)
       for (int c = 0; c < kCounts; ++c) {
         const std::string& cell = mended.match.team(team).lines[slot].counts[c];
         EXPECT_EQ(countValue(cell), countValue(straight.match.team(team).lines[slot].counts[c]))
-            << context << ", team " << team << " slot " << slot << " count " << c;
+            << context << ", team " << teamNumber(team) << " slot " << slot << " count " << c;
         // Where nothing was typed and nothing is counted, the cell is as it was.
-        if (typed[team - 1].lines[slot].counts[c].empty() && countValue(cell) == 0) {
-          EXPECT_EQ(cell, "") << context << ", team " << team << " slot " << slot;
+        if (typed[teamIndex(team)].lines[slot].counts[c].empty() && countValue(cell) == 0) {
+          EXPECT_EQ(cell, "") << context << ", team " << teamNumber(team) << " slot " << slot;
         }
       }
   }

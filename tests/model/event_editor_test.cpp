@@ -13,20 +13,20 @@ namespace {
 class Editing : public ::testing::Test, protected ClockedMatch {
  protected:
   void SetUp() override {
-    fillRoster(1, 10, "p");
-    fillRoster(2, 20, "p");
+    fillRoster(TeamId::One, 10, "p");
+    fillRoster(TeamId::Two, 20, "p");
     m.startClock();
   }
-  void record(int team, int slot, Action a, int place, int detail, int time = 0) {
+  void record(TeamId team, int slot, Action a, int place, int detail, int time = 0) {
     at(time);
     ASSERT_TRUE(ClockedMatch::record(team, slot, a, place, detail));
   }
-  std::string& cell(int team, int slot, Count c) { return m.team(team).lines[slot].count(c); }
+  std::string& cell(TeamId team, int slot, Count c) { return m.team(team).lines[slot].count(c); }
   // Team 1: goal by 3, foul (warning) by 4; team 2: missed shot by 1.
   void recordThree() {
-    record(1, 3, Action::Goal, place::kCentre, 5, 60);
-    record(2, 1, Action::ShotMiss, place::kLeftWing, 1, 90);
-    record(1, 4, Action::Foul, place::kCentre, static_cast<int>(Sanction::Warning), 120);
+    record(TeamId::One, 3, Action::Goal, place::kCentre, 5, 60);
+    record(TeamId::Two, 1, Action::ShotMiss, place::kLeftWing, 1, 90);
+    record(TeamId::One, 4, Action::Foul, place::kCentre, static_cast<int>(Sanction::Warning), 120);
   }
   EventEditor editor{m};
 };
@@ -36,88 +36,89 @@ constexpr int kSuspension = static_cast<int>(Sanction::Suspension);
 
 TEST_F(Editing, AChangedEventMovesEveryCountAndTheCellsKeepTheirTypedOffset) {
   recordThree();
-  cell(1, 3, Count::Goals) = "5";  // typed over the recorded 1: an offset of 4
-  ASSERT_EQ(m.score(1), 1);
-  ASSERT_EQ(m.warnings(1), 1);
+  cell(TeamId::One, 3, Count::Goals) = "5";  // typed over the recorded 1: an offset of 4
+  ASSERT_EQ(m.score(TeamId::One), 1);
+  ASSERT_EQ(m.warnings(TeamId::One), 1);
 
   // The goal becomes player 7's suspension, at another time.
-  editor.replace(1, 0, {7, 65, Action::Foul, place::kRightBack, kSuspension});
-  EXPECT_EQ(eventLog(m, 1)[0], (LogRow{"01：05", "17", "p7", "反則", "右４５", "退場"}));
-  EXPECT_EQ(m.score(1), 0);
-  EXPECT_EQ(cell(1, 3, Count::Goals), "4");
-  EXPECT_EQ(cell(1, 7, Count::Suspensions), "1");
-  EXPECT_EQ(countEvents(m).team(1).person(Tally::Suspension, 7), 1);
-  EXPECT_EQ(countEvents(m).team(1).goals[3][place::kCentre][5], 0);
+  editor.replace(TeamId::One, 0, {7, 65, Action::Foul, place::kRightBack, kSuspension});
+  EXPECT_EQ(eventLog(m, TeamId::One)[0], (LogRow{"01：05", "17", "p7", "反則", "右４５", "退場"}));
+  EXPECT_EQ(m.score(TeamId::One), 0);
+  EXPECT_EQ(cell(TeamId::One, 3, Count::Goals), "4");
+  EXPECT_EQ(cell(TeamId::One, 7, Count::Suspensions), "1");
+  EXPECT_EQ(countEvents(m).team(TeamId::One).person(Tally::Suspension, 7), 1);
+  EXPECT_EQ(countEvents(m).team(TeamId::One).goals[3][place::kCentre][5], 0);
   EXPECT_TRUE(m.unsaved());
 
   // The warning becomes a suspension of the same person.
-  editor.replace(1, 1, {4, 120, Action::Foul, place::kCentre, kSuspension});
-  EXPECT_EQ(m.warnings(1), 0);
-  EXPECT_EQ(cell(1, 4, Count::Warnings), "");
-  EXPECT_EQ(cell(1, 4, Count::Suspensions), "1");
+  editor.replace(TeamId::One, 1, {4, 120, Action::Foul, place::kCentre, kSuspension});
+  EXPECT_EQ(m.warnings(TeamId::One), 0);
+  EXPECT_EQ(cell(TeamId::One, 4, Count::Warnings), "");
+  EXPECT_EQ(cell(TeamId::One, 4, Count::Suspensions), "1");
 
   editor.undo();
   editor.undo();
-  EXPECT_EQ(cell(1, 3, Count::Goals), "5");
-  EXPECT_EQ(cell(1, 7, Count::Suspensions), "");
-  EXPECT_EQ(cell(1, 4, Count::Warnings), "1");
-  EXPECT_EQ(cell(1, 4, Count::Suspensions), "");
-  EXPECT_EQ(m.score(1), 1);
-  EXPECT_EQ(m.warnings(1), 1);
-  EXPECT_EQ(eventLog(m, 1)[0], (LogRow{"01：00", "13", "p3", "得点", "センター", "中上"}));
+  EXPECT_EQ(cell(TeamId::One, 3, Count::Goals), "5");
+  EXPECT_EQ(cell(TeamId::One, 7, Count::Suspensions), "");
+  EXPECT_EQ(cell(TeamId::One, 4, Count::Warnings), "1");
+  EXPECT_EQ(cell(TeamId::One, 4, Count::Suspensions), "");
+  EXPECT_EQ(m.score(TeamId::One), 1);
+  EXPECT_EQ(m.warnings(TeamId::One), 1);
+  EXPECT_EQ(eventLog(m, TeamId::One)[0],
+            (LogRow{"01：00", "13", "p3", "得点", "センター", "中上"}));
   EXPECT_FALSE(editor.canUndo());
 
   editor.redo();
-  EXPECT_EQ(m.score(1), 0);
-  EXPECT_EQ(cell(1, 3, Count::Goals), "4");
+  EXPECT_EQ(m.score(TeamId::One), 0);
+  EXPECT_EQ(cell(TeamId::One, 3, Count::Goals), "4");
   EXPECT_TRUE(editor.canRedo());
 }
 
 TEST_F(Editing, RemovedAndInsertedEventsMoveTheLaterRowsOfTheirTeamOnly) {
   recordThree();
-  editor.remove(1, 0);
-  ASSERT_EQ(m.teamEventCount(1), 1);
-  EXPECT_EQ(m.teamEvent(1, 0).action, Action::Foul);
-  EXPECT_EQ(m.teamEventCount(2), 1);
-  EXPECT_EQ(cell(1, 3, Count::Goals), "");  // nothing counted and no offset: as before
+  editor.remove(TeamId::One, 0);
+  ASSERT_EQ(m.teamEventCount(TeamId::One), 1);
+  EXPECT_EQ(m.teamEvent(TeamId::One, 0).action, Action::Foul);
+  EXPECT_EQ(m.teamEventCount(TeamId::Two), 1);
+  EXPECT_EQ(cell(TeamId::One, 3, Count::Goals), "");  // nothing counted and no offset: as before
 
   // Before team 1's first row, which is the last of all events: it goes
   // after team 2's missed shot and before the foul.
-  editor.insertBefore(1, 0, {2, 100, Action::Goal, place::kLeftWing, 11});
+  editor.insertBefore(TeamId::One, 0, {2, 100, Action::Goal, place::kLeftWing, 11});
   ASSERT_EQ(m.events().size(), 3u);
   EXPECT_EQ(m.events()[1].slot, 2);
   EXPECT_EQ(m.events()[2].action, Action::Foul);
-  EXPECT_EQ(m.teamEvent(1, 0).clockSeconds, 100);
-  EXPECT_EQ(cell(1, 2, Count::Goals), "1");
-  EXPECT_EQ(m.score(1), 1);
+  EXPECT_EQ(m.teamEvent(TeamId::One, 0).clockSeconds, 100);
+  EXPECT_EQ(cell(TeamId::One, 2, Count::Goals), "1");
+  EXPECT_EQ(m.score(TeamId::One), 1);
 
   // Past the last row: after every event.
-  editor.insertBefore(2, 1, {0, 130, Action::TimeOut, place::kBench, 2});
-  EXPECT_EQ(m.events().back().team, 2);
+  editor.insertBefore(TeamId::Two, 1, {0, 130, Action::TimeOut, place::kBench, 2});
+  EXPECT_EQ(m.events().back().team, TeamId::Two);
   EXPECT_EQ(m.events().back().number, "");
 
   editor.undo();
   editor.undo();
   editor.undo();
   EXPECT_EQ(m.events().size(), 3u);
-  EXPECT_EQ(m.teamEvent(1, 0).action, Action::Goal);
-  EXPECT_EQ(cell(1, 3, Count::Goals), "1");
-  EXPECT_EQ(cell(1, 2, Count::Goals), "");  // never raised: as typed
+  EXPECT_EQ(m.teamEvent(TeamId::One, 0).action, Action::Goal);
+  EXPECT_EQ(cell(TeamId::One, 3, Count::Goals), "1");
+  EXPECT_EQ(cell(TeamId::One, 2, Count::Goals), "");  // never raised: as typed
 }
 
 TEST_F(Editing, APersonChangeReadsTheRosterAndAnUnchangedPersonKeepsWhatWasRecorded) {
-  record(2, 5, Action::KeepMiss, place::kCentre, 3, 30);
-  m.team(2).lines[5].name = "renamed later";
-  m.team(2).lines[6].name = "new name";
-  editor.replace(2, 0, {5, 31, Action::KeepMiss, place::kCentre, 4});
-  EXPECT_EQ(m.teamEvent(2, 0).name, "p5");
-  editor.replace(2, 0, {6, 31, Action::KeepMiss, place::kCentre, 4});
-  EXPECT_EQ(m.teamEvent(2, 0).name, "new name");
-  EXPECT_EQ(m.teamEvent(2, 0).number, "26");
+  record(TeamId::Two, 5, Action::KeepMiss, place::kCentre, 3, 30);
+  m.team(TeamId::Two).lines[5].name = "renamed later";
+  m.team(TeamId::Two).lines[6].name = "new name";
+  editor.replace(TeamId::Two, 0, {5, 31, Action::KeepMiss, place::kCentre, 4});
+  EXPECT_EQ(m.teamEvent(TeamId::Two, 0).name, "p5");
+  editor.replace(TeamId::Two, 0, {6, 31, Action::KeepMiss, place::kCentre, 4});
+  EXPECT_EQ(m.teamEvent(TeamId::Two, 0).name, "new name");
+  EXPECT_EQ(m.teamEvent(TeamId::Two, 0).number, "26");
 }
 
 TEST_F(Editing, OnlyWhatEnteringAnEventAllowsIsTaken) {
-  record(1, 3, Action::Goal, place::kCentre, 5, 60);
+  record(TeamId::One, 3, Action::Goal, place::kCentre, 5, 60);
   const MatchState before = m.state();
   const std::vector<EventDraft> refused = {
       {0, 60, Action::Goal, place::kCentre, 5},        // the official neither scores
@@ -135,12 +136,12 @@ TEST_F(Editing, OnlyWhatEnteringAnEventAllowsIsTaken) {
   };
   for (const EventDraft& d : refused) {
     EXPECT_FALSE(draftProblem(d).empty()) << static_cast<int>(d.action) << " " << d.place;
-    EXPECT_THROW(editor.replace(1, 0, d), EditError);
-    EXPECT_THROW(editor.insertBefore(1, 0, d), EditError);
+    EXPECT_THROW(editor.replace(TeamId::One, 0, d), EditError);
+    EXPECT_THROW(editor.insertBefore(TeamId::One, 0, d), EditError);
   }
-  EXPECT_THROW(editor.remove(1, 1), EditError);  // no such row
-  EXPECT_THROW(editor.remove(2, 0), EditError);
-  EXPECT_THROW(editor.insertBefore(1, 2, {}), EditError);
+  EXPECT_THROW(editor.remove(TeamId::One, 1), EditError);  // no such row
+  EXPECT_THROW(editor.remove(TeamId::Two, 0), EditError);
+  EXPECT_THROW(editor.insertBefore(TeamId::One, 2, {}), EditError);
   EXPECT_THROW(editor.undo(), EditError);  // nothing to undo
   EXPECT_THROW(editor.redo(), EditError);
   EXPECT_TRUE(m.state() == before);
@@ -151,14 +152,14 @@ TEST_F(Editing, OnlyWhatEnteringAnEventAllowsIsTaken) {
 
 TEST_F(Editing, NothingIsEditedWhileAnEventIsBeingEntered) {
   recordThree();
-  editor.remove(2, 0);
-  ASSERT_TRUE(m.pickPerson(1, 5));
+  editor.remove(TeamId::Two, 0);
+  ASSERT_TRUE(m.pickPerson(TeamId::One, 5));
   const MatchState before = m.state();
   EXPECT_FALSE(editor.canEdit());
   EXPECT_FALSE(editor.canUndo());
-  EXPECT_THROW(editor.remove(1, 0), EditError);
-  EXPECT_THROW(editor.replace(1, 0, {3, 1, Action::Goal, 1, 1}), EditError);
-  EXPECT_THROW(editor.insertBefore(1, 0, {3, 1, Action::Goal, 1, 1}), EditError);
+  EXPECT_THROW(editor.remove(TeamId::One, 0), EditError);
+  EXPECT_THROW(editor.replace(TeamId::One, 0, {3, 1, Action::Goal, 1, 1}), EditError);
+  EXPECT_THROW(editor.insertBefore(TeamId::One, 0, {3, 1, Action::Goal, 1, 1}), EditError);
   EXPECT_THROW(editor.undo(), EditError);
   EXPECT_TRUE(m.state() == before);
   ASSERT_TRUE(m.correctPerson());  // a cleared person is still an open event
@@ -167,82 +168,83 @@ TEST_F(Editing, NothingIsEditedWhileAnEventIsBeingEntered) {
 
 TEST_F(Editing, ACountCellWithoutANumberStopsTheEditAndItsUndo) {
   recordThree();
-  cell(1, 3, Count::Goals) = "x";
+  cell(TeamId::One, 3, Count::Goals) = "x";
   const MatchState before = m.state();
-  EXPECT_THROW(editor.remove(1, 0), ConversionError);
-  EXPECT_THROW(editor.replace(1, 0, {5, 60, Action::Goal, place::kCentre, 5}), ConversionError);
+  EXPECT_THROW(editor.remove(TeamId::One, 0), ConversionError);
+  EXPECT_THROW(editor.replace(TeamId::One, 0, {5, 60, Action::Goal, place::kCentre, 5}),
+               ConversionError);
   EXPECT_TRUE(m.state() == before);
   // Another zone of the same goal moves no cell, so it goes through.
-  editor.replace(1, 0, {3, 60, Action::Goal, place::kCentre, 6});
-  EXPECT_EQ(cell(1, 3, Count::Goals), "x");
+  editor.replace(TeamId::One, 0, {3, 60, Action::Goal, place::kCentre, 6});
+  EXPECT_EQ(cell(TeamId::One, 3, Count::Goals), "x");
 
-  cell(1, 3, Count::Goals) = "1";
-  editor.remove(1, 0);
-  cell(1, 3, Count::Goals) = "none";
+  cell(TeamId::One, 3, Count::Goals) = "1";
+  editor.remove(TeamId::One, 0);
+  cell(TeamId::One, 3, Count::Goals) = "none";
   const MatchState removed = m.state();
   EXPECT_THROW(editor.undo(), ConversionError);
   EXPECT_TRUE(m.state() == removed);
-  cell(1, 3, Count::Goals) = "";  // raised from empty as from 0
+  cell(TeamId::One, 3, Count::Goals) = "";  // raised from empty as from 0
   editor.undo();
-  EXPECT_EQ(cell(1, 3, Count::Goals), "1");
-  cell(1, 3, Count::Goals) = "";  // but never lowered from empty
+  EXPECT_EQ(cell(TeamId::One, 3, Count::Goals), "1");
+  cell(TeamId::One, 3, Count::Goals) = "";  // but never lowered from empty
   EXPECT_THROW(editor.redo(), ConversionError);
-  cell(1, 3, Count::Goals) = "5";  // a typed offset of 4 stays
+  cell(TeamId::One, 3, Count::Goals) = "5";  // a typed offset of 4 stays
   editor.redo();
-  EXPECT_EQ(cell(1, 3, Count::Goals), "4");
+  EXPECT_EQ(cell(TeamId::One, 3, Count::Goals), "4");
 }
 
 TEST_F(Editing, ANewEditDropsTheRedoneOnesAndRecordingKeepsThem) {
   recordThree();
-  editor.remove(1, 1);
+  editor.remove(TeamId::One, 1);
   editor.undo();
   ASSERT_TRUE(editor.canRedo());
-  record(2, 2, Action::Goal, place::kCentre, 1, 200);  // added at the end
+  record(TeamId::Two, 2, Action::Goal, place::kCentre, 1, 200);  // added at the end
   editor.redo();
-  EXPECT_EQ(m.teamEventCount(1), 1);
-  EXPECT_EQ(m.events().back().team, 2);
+  EXPECT_EQ(m.teamEventCount(TeamId::One), 1);
+  EXPECT_EQ(m.events().back().team, TeamId::Two);
   editor.undo();
-  editor.replace(2, 0, {1, 90, Action::ShotMiss, place::kLeftWing, 2});
+  editor.replace(TeamId::Two, 0, {1, 90, Action::ShotMiss, place::kLeftWing, 2});
   EXPECT_FALSE(editor.canRedo());
 }
 
 // A goal at 30:00 of the second half, another at 30:03, the clock's
 // half-time stop in between.
 TEST_F(Editing, AMendedEventKeepsItsHalfUnlessItsTimeLiesPlainlyInAnother) {
-  record(1, 3, Action::Goal, place::kCentre, 5, 1800);
+  record(TeamId::One, 3, Action::Goal, place::kCentre, 5, 1800);
   ASSERT_TRUE(m.clock().periodOver());
   m.togglePause();  // the second half starts at 30:00
-  record(1, 3, Action::Goal, place::kCentre, 5, 1800);
-  record(1, 3, Action::Goal, place::kCentre, 5, 1803);
-  ASSERT_EQ(m.teamEvent(1, 1).period, 2);
+  record(TeamId::One, 3, Action::Goal, place::kCentre, 5, 1800);
+  record(TeamId::One, 3, Action::Goal, place::kCentre, 5, 1803);
+  ASSERT_EQ(m.teamEvent(TeamId::One, 1).period, 2);
   const uint64_t rewrites = m.eventsRewritten();
 
   // 変更 with nothing changed, with or without the half: no edit at all.
-  editor.replace(1, 1, draftOf(m.teamEvent(1, 1)));
-  editor.replace(1, 1, {3, 1800, Action::Goal, place::kCentre, 5});
+  editor.replace(TeamId::One, 1, draftOf(m.teamEvent(TeamId::One, 1)));
+  editor.replace(TeamId::One, 1, {3, 1800, Action::Goal, place::kCentre, 5});
   EXPECT_FALSE(editor.canUndo());
   EXPECT_EQ(m.eventsRewritten(), rewrites);
-  EXPECT_EQ(m.teamEvent(1, 1).period, 2);
+  EXPECT_EQ(m.teamEvent(TeamId::One, 1).period, 2);
 
   // To the boundary from later in the half, it stays; the half chosen there
   // moves it; a time inside a half puts it there whatever the draft says.
-  editor.replace(1, 2, {3, 1800, Action::Goal, place::kCentre, 5});
-  EXPECT_EQ(m.teamEvent(1, 2).period, 2);
-  editor.replace(1, 2, {3, 1800, Action::Goal, place::kCentre, 5, 1});
-  EXPECT_EQ(m.teamEvent(1, 2).period, 1);
-  editor.replace(1, 2, {3, 1799, Action::Goal, place::kCentre, 5, 2});
-  EXPECT_EQ(m.teamEvent(1, 2).period, 1);
-  editor.replace(1, 2, {3, 1801, Action::Goal, place::kCentre, 5});
-  EXPECT_EQ(m.teamEvent(1, 2).period, 2);
-  editor.insertBefore(1, 0, {4, 1800, Action::Goal, place::kCentre, 5, 2});
-  EXPECT_EQ(m.teamEvent(1, 0).period, 2);
+  editor.replace(TeamId::One, 2, {3, 1800, Action::Goal, place::kCentre, 5});
+  EXPECT_EQ(m.teamEvent(TeamId::One, 2).period, 2);
+  editor.replace(TeamId::One, 2, {3, 1800, Action::Goal, place::kCentre, 5, 1});
+  EXPECT_EQ(m.teamEvent(TeamId::One, 2).period, 1);
+  editor.replace(TeamId::One, 2, {3, 1799, Action::Goal, place::kCentre, 5, 2});
+  EXPECT_EQ(m.teamEvent(TeamId::One, 2).period, 1);
+  editor.replace(TeamId::One, 2, {3, 1801, Action::Goal, place::kCentre, 5});
+  EXPECT_EQ(m.teamEvent(TeamId::One, 2).period, 2);
+  editor.insertBefore(TeamId::One, 0, {4, 1800, Action::Goal, place::kCentre, 5, 2});
+  EXPECT_EQ(m.teamEvent(TeamId::One, 0).period, 2);
   for (int undone = 1; undone <= 3; ++undone) editor.undo();
-  EXPECT_EQ(m.teamEvent(1, 2).period, 1);  // the half chosen at 30:00 comes back
+  EXPECT_EQ(m.teamEvent(TeamId::One, 2).period, 1);  // the half chosen at 30:00 comes back
   editor.undo();
   editor.undo();
   EXPECT_FALSE(editor.canUndo());
-  EXPECT_EQ(m.teamEvent(1, 2).clockSeconds, 1803);
-  EXPECT_EQ(m.teamEvent(1, 2).period, 2);
+  EXPECT_EQ(m.teamEvent(TeamId::One, 2).clockSeconds, 1803);
+  EXPECT_EQ(m.teamEvent(TeamId::One, 2).period, 2);
 }
 
 TEST(ClockText, OnlyMinutesAndSecondsUpTo9959AreTaken) {
@@ -256,11 +258,11 @@ TEST(ClockText, OnlyMinutesAndSecondsUpTo9959AreTaken) {
 
 TEST_F(Editing, AMatchBroughtBackIsTheSameMatchAndARunningClockRunsOn) {
   recordThree();
-  editor.replace(2, 0, {2, 90, Action::Goal, place::kLeftWing, 1});
+  editor.replace(TeamId::Two, 0, {2, 90, Action::Goal, place::kLeftWing, 1});
   editor.undo();
-  m.team(1).lines[2].count(Count::Goals) = "7";
+  m.team(TeamId::One).lines[2].count(Count::Goals) = "7";
   m.fileStem = "final";
-  ASSERT_TRUE(m.pickPerson(2, 3));
+  ASSERT_TRUE(m.pickPerson(TeamId::Two, 3));
   ASSERT_TRUE(m.chooseAction(Action::Goal));
   m.markSaved({{"match.xls", {1, 2}}});
   const MatchState kept = m.state();
@@ -272,8 +274,8 @@ TEST_F(Editing, AMatchBroughtBackIsTheSameMatchAndARunningClockRunsOn) {
   EXPECT_TRUE(back.state() == kept);
   EXPECT_FALSE(back.unsaved());
   EXPECT_TRUE(back.wroteFile({1, 2}));
-  EXPECT_EQ(back.score(2), 1);
-  EXPECT_EQ(eventLog(back, 2), eventLog(m, 2));
+  EXPECT_EQ(back.score(TeamId::Two), 1);
+  EXPECT_EQ(eventLog(back, TeamId::Two), eventLog(m, TeamId::Two));
   EXPECT_EQ(back.history().undone.size(), 1u);
   EXPECT_FALSE(EventEditor(back).canRedo());     // not while the goal is being entered
   EXPECT_EQ(back.clock().shownText(), "02:00");  // as it last showed
@@ -281,7 +283,7 @@ TEST_F(Editing, AMatchBroughtBackIsTheSameMatchAndARunningClockRunsOn) {
   EXPECT_EQ(back.clock().shownText(), "10:00");  // the match went on meanwhile
   ASSERT_TRUE(back.choosePlace(place::kCentre));
   ASSERT_TRUE(back.chooseDetail(3));
-  EXPECT_EQ(back.teamEventCount(2), 2);
+  EXPECT_EQ(back.teamEventCount(TeamId::Two), 2);
 }
 
 }  // namespace

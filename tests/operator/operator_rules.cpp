@@ -21,9 +21,9 @@ std::vector<std::vector<std::string>> logCells(const Match& m) {
   std::vector<std::vector<std::string>> rows;
   for (int team = 1; team <= 2; ++team) {
     std::vector<std::vector<std::string>> teamRows;
-    for (int row = 1; row < logShape(m, team).rowCount; ++row) {
+    for (int row = 1; row < logShape(m, operatorTeam(team)).rowCount; ++row) {
       std::vector<std::string> cells;
-      for (int col = 0; col < 6; ++col) cells.push_back(logCell(m, team, col, row));
+      for (int col = 0; col < 6; ++col) cells.push_back(logCell(m, operatorTeam(team), col, row));
       teamRows.push_back(cells);
     }
     // Rows left empty by a correction are no change.
@@ -83,7 +83,7 @@ int OperatorRules::activeTeam() const {
 }
 
 int OperatorRules::logRow(int team) const {
-  return m_->teamEventCount(team) + 1;
+  return m_->teamEventCount(operatorTeam(team)) + 1;
 }
 
 int OperatorRules::openCol() const {
@@ -94,7 +94,7 @@ int OperatorRules::openCol() const {
 int OperatorRules::openAction() const {
   if (openCol() < 4) return 0;
   const int team = activeTeam();
-  return codeIn(kPlays, logCell(*m_, team, 3, logRow(team)));
+  return codeIn(kPlays, logCell(*m_, operatorTeam(team), 3, logRow(team)));
 }
 
 int OperatorRules::openSlot() const {
@@ -116,7 +116,8 @@ bool OperatorRules::windowNeeded(WindowId w) const {
 void OperatorRules::beforeStep() {
   colBefore_ = openCol();
   teamBefore_ = activeTeam();
-  for (int team = 1; team <= 2; ++team) openTimeBefore_[team] = logCell(*m_, team, 0, logRow(team));
+  for (int team = 1; team <= 2; ++team)
+    openTimeBefore_[team] = logCell(*m_, operatorTeam(team), 0, logRow(team));
   logsBefore_ = logCells(*m_);
   cursorsBefore_ = cursors();
   lastClick_.reset();
@@ -233,7 +234,8 @@ int OperatorRules::lastFilledLogRow() const {
   for (int team = 1; team <= 2; ++team) {
     const int row = logRow(team);
     bool open = false;
-    for (int col = 0; col < 6; ++col) open = open || !logCell(*m_, team, col, row).empty();
+    for (int col = 0; col < 6; ++col)
+      open = open || !logCell(*m_, operatorTeam(team), col, row).empty();
     last = std::max(last, open ? row : row - 1);
   }
   return last;
@@ -340,7 +342,7 @@ std::string OperatorRules::checkCursorsAndLogs() {
     if (static_cast<int>(done.size()) > logRow - 1) return say("team ", team, "'s log lost a row");
     for (size_t i = 0; i < done.size(); ++i)
       for (int col = 0; col < 6; ++col)
-        if (logCell(*m_, team, col, static_cast<int>(i) + 1) != done[i][col])
+        if (logCell(*m_, operatorTeam(team), col, static_cast<int>(i) + 1) != done[i][col])
           return say("team ", team, "'s completed row ", i + 1, " changed: ", joined(done[i]));
     while (static_cast<int>(done.size()) < logRow - 1) {
       const int row = static_cast<int>(done.size()) + 1;
@@ -367,7 +369,7 @@ std::string OperatorRules::checkCursorsAndLogs() {
       return "open row's place: " + joined(open);
     for (int row = logRow + 1; row < shownRows(view); ++row)
       for (int k = 0; k < 7; ++k)
-        if (!logCell(*m_, team, k, row).empty())
+        if (!logCell(*m_, operatorTeam(team), k, row).empty())
           return say("team ", team, " row ", row, " below the open row");
   }
   return "";
@@ -572,8 +574,8 @@ std::string OperatorRules::checkCarried() const {
       return say("person button ", n + 1, " reads '",
                  windows_->matchWindow()->personButtons[n]->text().toStdString(), "'");
   }
-  const std::string one = carried_ ? m_->team(1).name : "";
-  const std::string two = carried_ ? m_->team(2).name : "";
+  const std::string one = carried_ ? m_->team(TeamId::One).name : "";
+  const std::string two = carried_ ? m_->team(TeamId::Two).name : "";
   if (windows_->matchWindow()->ui.teamOneLogNamePanel->text().toStdString() != one ||
       windows_->matchWindow()->ui.teamTwoRowNamePanel->text().toStdString() != two)
     return "the team panels differ from the team names";
@@ -667,12 +669,15 @@ bool OperatorRules::textsLoseCharacters(const std::string& stem) const {
   auto lossy = [](const std::string& text) {
     return text.find("⚽") != std::string::npos || text.find("😀") != std::string::npos;
   };
-  if (lossy(stem) || lossy(m_->team(1).name) || lossy(m_->team(2).name)) return true;
+  if (lossy(stem) || lossy(m_->team(TeamId::One).name) || lossy(m_->team(TeamId::Two).name))
+    return true;
   for (int team = 1; team <= 2; ++team) {
     for (int slot = 1; slot <= 14; ++slot)
       if (lossy(rosterCell(team == 2 ? 9 : 2, slot + 1))) return true;
     for (int row = 1; row <= logRow(team); ++row)
-      if (lossy(logCell(*m_, team, 1, row)) || lossy(logCell(*m_, team, 2, row))) return true;
+      if (lossy(logCell(*m_, operatorTeam(team), 1, row)) ||
+          lossy(logCell(*m_, operatorTeam(team), 2, row)))
+        return true;
   }
   return false;
 }

@@ -22,6 +22,12 @@
 #include "views.h"
 #include "window_set.h"
 
+// The operator names a team as its buttons number it, 1 or 2; the program
+// takes the team itself.
+inline TeamId operatorTeam(int team) {
+  return teamNumbered(team).value();
+}
+
 // The log cells of both teams, rows 1 on, for comparing before and after.
 std::vector<std::vector<std::string>> logCells(const Match& m);
 

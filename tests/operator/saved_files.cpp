@@ -67,7 +67,7 @@ std::string shotFileProblem(const Lines& lines, const std::string& stem, const M
 std::string tableFileProblem(const Lines& lines, const std::string& stem, const Match& m,
                              const OperatorRules& rules) {
   const std::pair<int, std::string> titles[] = {
-      {0, stem + "リスト"}, {0, m.team(1).name}, {7, m.team(2).name}};
+      {0, stem + "リスト"}, {0, m.team(TeamId::One).name}, {7, m.team(TeamId::Two).name}};
   for (int i = 0; i < 3; ++i) {
     const int line = i == 0 ? 0 : 1;
     const auto& [field, text] = titles[i];
@@ -78,7 +78,7 @@ std::string tableFileProblem(const Lines& lines, const std::string& stem, const 
   for (int team = 1; team <= 2; ++team) {
     for (int row = 0; row <= rules.lastFilledLogRow(); ++row)
       for (int col = 0; col < 7; ++col) {
-        std::string text = logCell(m, team, col, row);
+        std::string text = logCell(m, operatorTeam(team), col, row);
         if (col == 0 && row >= 1 && !text.empty()) text = m.exportPrefix + text;
         const int field = (team - 1) * 7 + col;
         if (lines[row + 2][field] != inFile(text))
@@ -94,7 +94,7 @@ std::string listFileProblem(const Lines& lines, const std::string& stem, const M
   // Each team's "Total" line: goals and the sum of contribution scores.
   for (int team = 1; team <= 2; ++team) {
     const int head = team == 1 ? 2 : 20;
-    const std::string& name = m.team(team).name;
+    const std::string& name = m.team(operatorTeam(team)).name;
     if (lines[head][0] != inFile(name)) return mismatch(head, 0, lines[head][0], inFile(name));
     const int total = head + 16;
     const std::string goals = std::to_string(rules.teamTotal(team, 0));

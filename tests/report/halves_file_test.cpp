@@ -24,29 +24,29 @@ class OvertimeMatch : public ::testing::Test, protected ClockedMatch {
     s.periods.overtime = true;
     m.setSettings(s);
     m.fileStem = "halves";
-    m.team(1).name = "東高校";
-    m.team(2).name = "西高校";
+    m.team(TeamId::One).name = "東高校";
+    m.team(TeamId::Two).name = "西高校";
     m.startClock();
     at(600);
-    shot(1, Action::Goal);
-    shot(1, Action::Goal);
-    shot(2, Action::ShotMiss);
+    shot(TeamId::One, Action::Goal);
+    shot(TeamId::One, Action::Goal);
+    shot(TeamId::Two, Action::ShotMiss);
     at(1800);
-    shot(2, Action::Goal);
+    shot(TeamId::Two, Action::Goal);
     m.togglePause();
-    shot(1, Action::ShotMiss);
+    shot(TeamId::One, Action::ShotMiss);
     at(3000);
-    shot(2, Action::Goal);
-    shot(1, Action::Goal);
-    shot(2, Action::ShotMiss);
+    shot(TeamId::Two, Action::Goal);
+    shot(TeamId::One, Action::Goal);
+    shot(TeamId::Two, Action::ShotMiss);
     at(3600);
     m.togglePause();
     at(3700);
-    shot(1, Action::Goal);
+    shot(TeamId::One, Action::Goal);
     at(3900);
     m.togglePause();
   }
-  void shot(int team, Action a) { ASSERT_TRUE(record(team, 5, a, place::kCentre, 6)); }
+  void shot(TeamId team, Action a) { ASSERT_TRUE(record(team, 5, a, place::kCentre, 6)); }
 
   ScratchFolder folder;
 };

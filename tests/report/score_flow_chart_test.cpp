@@ -10,7 +10,7 @@ TEST(ScoreFlowChart, ATimeOutEarlyInTheMatchIsMarkedClearOfTheLegend) {
   MatchFigures plain;
   plain.teams[0].name = "東高校";
   plain.teams[1].name = "西高校";
-  plain.scoreFlow = {{60, 1}, {200, 2}};
+  plain.scoreFlow = {{60, TeamId::One}, {200, TeamId::Two}};
   MatchFigures marked = plain;
   marked.teams[0].timeOuts = {{10}, {600}};
   marked.teams[1].timeOuts = {{45}};

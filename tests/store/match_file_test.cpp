@@ -114,7 +114,7 @@ TEST(MatchFileCopy, ACopyThatCannotBeWrittenIsToldAndTheOlderOneStays) {
   file.backupTo(copy);
   const std::string before = readFileBytes(copy);
   chmod((folder.path() / "out").c_str(), 0555);
-  live.screen.typeTeamName(1, "changed");
+  live.screen.typeTeamName(TeamId::One, "changed");
   file.commit(live.match, storedScreen(live.screen));
   EXPECT_THROW(file.backupTo(copy), SaveError);
   chmod((folder.path() / "out").c_str(), 0755);
@@ -154,7 +154,7 @@ TEST(MatchFileClock, ARunningClockRunsOnWhileTheProgramWasGoneAndAPausedOneWaits
       back.screen.togglePause();  // continued: the five minutes were a pause
       EXPECT_EQ(back.match.clock().shownText(), "10:00");
     }
-    back.screen.pickPerson(1, 3);
+    back.screen.pickPerson(TeamId::One, 3);
     EXPECT_EQ(back.match.entry().event.clockSeconds, paused ? 600 : 900);
   }
 }

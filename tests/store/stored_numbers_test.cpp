@@ -45,6 +45,8 @@ TEST(MatchFileNumbers, StayAsEarlierVersionsWroteThem) {
   EXPECT_EQ(joined(kSituationWords), "リード リード→同点 負→同点 負け");
   EXPECT_EQ(joined(kPeriodWords), "前半 後半 延長前半 延長後半");
 
+  EXPECT_EQ(n(TeamId::One), 1);
+  EXPECT_EQ(n(TeamId::Two), 2);
   EXPECT_EQ(n(Stage::None), 0);
   EXPECT_EQ(n(Stage::PersonCleared), 1);
   EXPECT_EQ(n(Stage::PersonPicked), 2);

@@ -96,8 +96,8 @@ void GuiTest::startMatch() {
   click(matchWindow()->ui.startButton);
 }
 
-QPushButton* GuiTest::person(int team, int slot) {
-  return matchWindow()->personButtons[(team == 1 ? 0 : 15) + slot];
+QPushButton* GuiTest::person(TeamId team, int slot) {
+  return matchWindow()->personButtons[teamIndex(team) * kRosterLines + slot];
 }
 
 QPushButton* GuiTest::location(int code) {

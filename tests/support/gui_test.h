@@ -15,6 +15,7 @@
 
 #include "message_box.h"
 #include "readings.h"
+#include "team_id.h"
 #include "window_set.h"
 
 // What a cell of a grid view shows, head rows and columns included.
@@ -86,7 +87,7 @@ class GuiTest : public ::testing::Test {
   void typeRoster(int col, int row, const std::string& text);
   void openMatchWindow();  // "入力終了"
   void startMatch();       // "入力終了" then "試合開始"
-  QPushButton* person(int team, int slot);
+  QPushButton* person(TeamId team, int slot);
   QPushButton* location(int code);  // 1..10 on the court dialog, 11 the bench
   QPushButton* zone(int code);      // 1..11
 

@@ -24,14 +24,14 @@ class ClockedMatch {
   }
 
   // One whole event; false as soon as a step is refused.
-  bool record(int team, int slot, Action a, int place, int detail) {
+  bool record(TeamId team, int slot, Action a, int place, int detail) {
     return m.pickPerson(team, slot) && m.chooseAction(a) && m.choosePlace(place) &&
            m.chooseDetail(detail);
   }
 
   // Every player line of `team` numbered `offset + slot` and, with a
   // prefix, named `prefix + slot`.
-  void fillRoster(int team, int offset, const std::string& prefix = "") {
+  void fillRoster(TeamId team, int offset, const std::string& prefix = "") {
     for (int slot = 1; slot <= kLastPlayerSlot; ++slot) {
       m.team(team).lines[slot].number = std::to_string(offset + slot);
       if (!prefix.empty()) m.team(team).lines[slot].name = prefix + std::to_string(slot);
@@ -43,13 +43,13 @@ class ClockedMatch {
   // officials' time-outs and fouls among them, 9 s of play before each pair
   // until both halves are over.
   void recordMixed(int eventsPerTeam) {
-    fillRoster(1, 3, "選手");
-    fillRoster(2, 20, "Player");
+    fillRoster(TeamId::One, 3, "選手");
+    fillRoster(TeamId::Two, 20, "Player");
     m.startClock();
     for (int n = 0; n < eventsPerTeam; ++n) {
       if (seconds < 3600) at(seconds + 9);
-      recordMixedEvent(1, n);
-      recordMixedEvent(2, n + 3);
+      recordMixedEvent(TeamId::One, n);
+      recordMixedEvent(TeamId::Two, n + 3);
     }
   }
 
@@ -57,7 +57,7 @@ class ClockedMatch {
   double seconds = 0;  // the time of day, in seconds since midnight
 
  private:
-  void recordMixedEvent(int team, int n) {
+  void recordMixedEvent(TeamId team, int n) {
     const auto action = static_cast<Action>(1 + n % kActions);
     const bool official = action == Action::TimeOut || (action == Action::Foul && n % 4 == 0);
     const int slot = official ? kOfficialSlot : 1 + n % kLastPlayerSlot;

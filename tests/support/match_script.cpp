@@ -33,6 +33,12 @@ int codeOf(const std::array<std::string_view, N>& captions, const std::string& t
   return static_cast<int>(found - captions.begin());
 }
 
+TeamId teamOf(const std::string& text) {
+  const std::optional<TeamId> team = teamNumbered(std::stoi(text));
+  if (!team) throw std::invalid_argument("no such team: " + text);
+  return *team;
+}
+
 // Turns script lines into operator steps.
 struct ScriptReader {
   ScriptOperator& op;
@@ -59,8 +65,8 @@ struct ScriptReader {
     for (int code = 1; code <= detailCount(static_cast<Action>(action)); ++code)
       if (detailWord(static_cast<Action>(action), code) == what) whatCode = code;
     if (whatCode == 0) throw std::invalid_argument("no such detail: " + what);
-    op.recordEvent(std::stoi(w[1]), std::stoi(w[2]), action, where, codeOf(kPlaceWords, where),
-                   what, whatCode);
+    op.recordEvent(teamOf(w[1]), std::stoi(w[2]), action, where, codeOf(kPlaceWords, where), what,
+                   whatCode);
   }
 
   void run(const std::vector<std::string>& w) {
@@ -70,9 +76,9 @@ struct ScriptReader {
     } else if (key == "prefix") {
       op.setPrefix(w[1]);
     } else if (key == "team") {
-      op.setTeamName(std::stoi(w[1]), w[2]);
+      op.setTeamName(teamOf(w[1]), w[2]);
     } else if (key == "player") {
-      op.setRosterLine(std::stoi(w[1]), std::stoi(w[2]), w[3], w[4]);
+      op.setRosterLine(teamOf(w[1]), std::stoi(w[2]), w[3], w[4]);
     } else if (key == "at") {
       startMatchOnce();
       setClock(std::stoi(w[1].substr(0, 2)) * 60 + std::stoi(w[1].substr(3, 2)));
@@ -98,8 +104,8 @@ class ScreenOperator : public ScriptOperator {
 
   void setStem(const std::string& text) override { m_.fileStem = text; }
   void setPrefix(const std::string& text) override { m_.exportPrefix = text; }
-  void setTeamName(int team, const std::string& text) override { m_.team(team).name = text; }
-  void setRosterLine(int team, int slot, const std::string& number,
+  void setTeamName(TeamId team, const std::string& text) override { m_.team(team).name = text; }
+  void setRosterLine(TeamId team, int slot, const std::string& number,
                      const std::string& name) override {
     m_.team(team).lines[slot].number = number;
     m_.team(team).lines[slot].name = name;
@@ -117,7 +123,7 @@ class ScreenOperator : public ScriptOperator {
         },
         [this] { s_.togglePause(); });
   }
-  void recordEvent(int team, int slot, int action, const std::string&, int whereCode,
+  void recordEvent(TeamId team, int slot, int action, const std::string&, int whereCode,
                    const std::string&, int whatCode) override {
     const auto a = static_cast<Action>(action);
     s_.pickPerson(team, slot);

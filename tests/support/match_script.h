@@ -15,16 +15,16 @@ class ScriptOperator {
   virtual ~ScriptOperator() = default;
   virtual void setStem(const std::string& text) = 0;
   virtual void setPrefix(const std::string& text) = 0;
-  virtual void setTeamName(int team, const std::string& text) = 0;
-  virtual void setRosterLine(int team, int slot, const std::string& number,
+  virtual void setTeamName(TeamId team, const std::string& text) = 0;
+  virtual void setRosterLine(TeamId team, int slot, const std::string& number,
                              const std::string& name) = 0;
   // "入力終了" then "試合開始"; called once, before the first clock or event.
   virtual void startMatch() = 0;
   // The match clock reads this many seconds of play.
   virtual void setClock(int seconds) = 0;
   // One whole event; the codes are those of the captions.
-  virtual void recordEvent(int team, int slot, int action, const std::string& where, int whereCode,
-                           const std::string& what, int whatCode) = 0;
+  virtual void recordEvent(TeamId team, int slot, int action, const std::string& where,
+                           int whereCode, const std::string& what, int whatCode) = 0;
 };
 
 void runMatchScript(ScriptOperator& op, const std::filesystem::path& script);

@@ -50,22 +50,22 @@ std::vector<int32_t> Readings::Persons::flat() const {
 
 Readings::Readings(const Match& m) {
   const Entry& e = m.entry();
-  (e.event.team == 2 ? logCol2 : logCol1) = openColumn(e.stage);
-  logRow1 = m.teamEventCount(1) + 1;
-  logRow2 = m.teamEventCount(2) + 1;
+  (e.event.team == TeamId::Two ? logCol2 : logCol1) = openColumn(e.stage);
+  logRow1 = m.teamEventCount(TeamId::One) + 1;
+  logRow2 = m.teamEventCount(TeamId::Two) + 1;
   clockRunning = m.clock().running();
   if (e.open()) {
-    activeTeam = e.event.team;
+    activeTeam = teamNumber(e.event.team);
     activeSlot = e.event.slot;
     if (e.reached(Stage::ActionChosen)) activeAction = static_cast<int>(e.event.action);
     correctionPending = e.stage == Stage::PersonCleared;
   }
   const Tallies t = countEvents(m);
-  for (int team = 1; team <= 2; ++team) {
-    goalTally.grids[team - 1] = t.team(team).goals;
-    shotMissTally.grids[team - 1] = t.team(team).shotMisses;
-    keepMissTally.counts[team - 1] = t.team(team).keepMisses;
+  for (TeamId team : kBothTeams) {
+    goalTally.grids[teamIndex(team)] = t.team(team).goals;
+    shotMissTally.grids[teamIndex(team)] = t.team(team).shotMisses;
+    keepMissTally.counts[teamIndex(team)] = t.team(team).keepMisses;
   }
-  team1Tally.tallies = t.team(1);
-  team2Tally.tallies = t.team(2);
+  team1Tally.tallies = t.team(TeamId::One);
+  team2Tally.tallies = t.team(TeamId::Two);
 }

@@ -17,10 +17,10 @@ class Planner : public ScriptOperator {
   void setPrefix(const std::string& text) override {
     add("prefix", [text](Screen& s) { s.typeExportPrefix(text); });
   }
-  void setTeamName(int team, const std::string& text) override {
+  void setTeamName(TeamId team, const std::string& text) override {
     add("team name", [team, text](Screen& s) { s.typeTeamName(team, text); });
   }
-  void setRosterLine(int team, int slot, const std::string& number,
+  void setRosterLine(TeamId team, int slot, const std::string& number,
                      const std::string& name) override {
     add("roster number",
         [=](Screen& s) { RosterGrid(s).setCell(RosterGrid::columnOf(team, 1), slot + 1, number); });
@@ -33,7 +33,7 @@ class Planner : public ScriptOperator {
           [](Screen& s) { RosterGrid(s).setCell(RosterGrid::kSeparatorColumn, 3, "memo"); });
       // A count typed by hand: the recording counts on from it.
       add("count cell",
-          [](Screen& s) { RosterGrid(s).setCell(RosterGrid::columnOf(2, 3), 2, "3"); });
+          [](Screen& s) { RosterGrid(s).setCell(RosterGrid::columnOf(TeamId::Two, 3), 2, "3"); });
     }
     add("finish input", [](Screen& s) { s.finishInput(); });
     add("start", [](Screen& s) { s.startMatch(); });
@@ -57,13 +57,13 @@ class Planner : public ScriptOperator {
       add("continue", [](Screen& s) { s.togglePause(); });
     }
   }
-  void recordEvent(int team, int slot, int action, const std::string&, int place,
+  void recordEvent(TeamId team, int slot, int action, const std::string&, int place,
                    const std::string&, int detail) override {
     const auto a = static_cast<Action>(action);
     const int n = events_++;
     event_ = actionWord(a);
     if (detours_ && n % 5 == 1) {
-      add("pick", [team](Screen& s) { s.pickPerson(3 - team, 1); });
+      add("pick", [team](Screen& s) { s.pickPerson(otherTeam(team), 1); });
       add("correct person", [](Screen& s) { s.correctPerson(); });
     }
     add("pick", [team, slot](Screen& s) { s.pickPerson(team, slot); });
@@ -95,7 +95,7 @@ class Planner : public ScriptOperator {
   }
 
   // Edits that are undone again, windows switched, a save.
-  void afterEvent(int n, int team) {
+  void afterEvent(int n, TeamId team) {
     if (n % 6 == 2) {
       add("edit replace", [team](Screen& s) {
         const Event& e = s.match().teamEvent(team, 0);

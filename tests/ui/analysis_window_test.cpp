@@ -86,13 +86,13 @@ TEST_F(AnalysisWindowTest, OpensFromItsButtonAndFromF8AndItsCloseBoxHidesIt) {
 // Opening it in the middle of an event neither stops nor changes the event.
 TEST_F(AnalysisWindowTest, OpeningItHalfwayThroughAnEventLeavesTheEventAsItWas) {
   startMatch();
-  pickAndAct(2, 4, kShotMiss);
+  pickAndAct(TeamId::Two, 4, kShotMiss);
   click(matchWindow()->ui.analysisButton);
   EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(courtOffers(), "100");
   click(location(kCentre));
   click(zone(kTopLeft));
-  EXPECT_EQ(logCell(2, 3, 1), "シュートミス");
+  EXPECT_EQ(logCell(TeamId::Two, 3, 1), "シュートミス");
   EXPECT_TRUE(analysis()->isVisible());
 }
 
@@ -102,7 +102,7 @@ TEST_F(AnalysisWindowTest, AGoalShowsAtOnceAsAFilledMarkAndAMissAsAnOpenOne) {
   EXPECT_EQ(placeRow(11), "0/0 -");
   EXPECT_EQ(label(view().scoreLabel), "0 - 0");
 
-  recordShot(1, 3, kGoal, kLeftWing, kTopLeft);
+  recordShot(TeamId::One, 3, kGoal, kLeftWing, kTopLeft);
   // No event loop in between: the window is up to date after the click.
   EXPECT_EQ(placeRow(kLeftWing), "1/1 100%");
   EXPECT_EQ(placeRow(11), "1/1 100%");
@@ -111,7 +111,7 @@ TEST_F(AnalysisWindowTest, AGoalShowsAtOnceAsAFilledMarkAndAMissAsAnOpenOne) {
   ASSERT_EQ(view().shotChart->marks().size(), 1u);
   EXPECT_EQ(view().scoreFlow->flow().size(), 1u);
 
-  recordShot(1, 3, kShotMiss, kLeftWing, kTopLeft);
+  recordShot(TeamId::One, 3, kShotMiss, kLeftWing, kTopLeft);
   EXPECT_EQ(placeRow(kLeftWing), "1/2 50%");
   EXPECT_EQ(zoneCell(view().zoneMap, kTopLeft), "1/2 50%");
   const std::vector<ShotMark> marks = view().shotChart->marks();
@@ -132,7 +132,7 @@ TEST_F(AnalysisWindowTest, AGoalShowsAtOnceAsAFilledMarkAndAMissAsAnOpenOne) {
 TEST_F(AnalysisWindowTest, AnEventStillBeingEnteredCountsOnlyOnceComplete) {
   startMatch();
   click(matchWindow()->ui.analysisButton);
-  pickAndAct(1, 2, kGoal);
+  pickAndAct(TeamId::One, 2, kGoal);
   click(location(kPenalty));
   EXPECT_EQ(placeRow(kPenalty), "0/0 -");
   EXPECT_TRUE(view().shotChart->marks().empty());
@@ -143,12 +143,12 @@ TEST_F(AnalysisWindowTest, AnEventStillBeingEnteredCountsOnlyOnceComplete) {
 
 TEST_F(AnalysisWindowTest, ShowsWhatHappenedWhileItWasClosed) {
   startMatch();
-  recordShot(2, 5, kGoal, kCentre, kTopCentre);
+  recordShot(TeamId::Two, 5, kGoal, kCentre, kTopCentre);
   click(matchWindow()->ui.analysisButton);
   click(view().teamTwoButton);
   EXPECT_EQ(placeRow(kCentre), "1/1 100%");
   analysis()->close();
-  recordShot(2, 5, kShotMiss, kCentre, kTopCentre);
+  recordShot(TeamId::Two, 5, kShotMiss, kCentre, kTopCentre);
   click(matchWindow()->ui.analysisButton);
   EXPECT_EQ(placeRow(kCentre), "1/2 50%");
 }
@@ -159,9 +159,9 @@ TEST_F(AnalysisWindowTest, TheTeamAndPlayerChoiceFilterEveryFigure) {
   typeRoster(9, 2, "11");
   teamSheet()->ui.teamTwoNameEdit->setText("西高校");
   startMatch();
-  recordShot(1, 3, kGoal, kLeftWing, kTopLeft);
-  recordShot(1, 5, kShotMiss, kCentre, kOutsideRight);
-  recordShot(2, 1, kShotMiss, kCentre, kTopCentre);
+  recordShot(TeamId::One, 3, kGoal, kLeftWing, kTopLeft);
+  recordShot(TeamId::One, 5, kShotMiss, kCentre, kOutsideRight);
+  recordShot(TeamId::Two, 1, kShotMiss, kCentre, kTopCentre);
   click(matchWindow()->ui.analysisButton);
 
   EXPECT_TRUE(view().teamOneButton->isChecked());
@@ -202,16 +202,16 @@ TEST_F(AnalysisWindowTest, TheScoreFlowFollowsGoalsAndMarksTimeOuts) {
   click(matchWindow()->ui.analysisButton);
   advance(90);
   matchWindow()->tick();
-  recordShot(2, 2, kGoal, kCentre, kTopLeft);
-  pickAndAct(1, 0, kTimeOut);
+  recordShot(TeamId::Two, 2, kGoal, kCentre, kTopLeft);
+  pickAndAct(TeamId::One, 0, kTimeOut);
   click(court()->ui.benchButton);
   click(timeOut()->choiceButtons().at(3));
   ASSERT_EQ(view().scoreFlow->flow().size(), 1u);
-  EXPECT_EQ(view().scoreFlow->flow()[0].team, 2);
+  EXPECT_EQ(view().scoreFlow->flow()[0].team, TeamId::Two);
   EXPECT_EQ(view().scoreFlow->flow()[0].clockSeconds, 90);
-  ASSERT_EQ(view().scoreFlow->timeOuts(1).size(), 1u);
-  EXPECT_EQ(view().scoreFlow->timeOuts(1)[0].clockSeconds, 90);
-  EXPECT_TRUE(view().scoreFlow->timeOuts(2).empty());
+  ASSERT_EQ(view().scoreFlow->timeOuts(TeamId::One).size(), 1u);
+  EXPECT_EQ(view().scoreFlow->timeOuts(TeamId::One)[0].clockSeconds, 90);
+  EXPECT_TRUE(view().scoreFlow->timeOuts(TeamId::Two).empty());
 }
 
 TEST_F(AnalysisWindowTest, EachHalfShowsItsScoreAndBothTeamsGoalsOverShots) {
@@ -225,16 +225,16 @@ TEST_F(AnalysisWindowTest, EachHalfShowsItsScoreAndBothTeamsGoalsOverShots) {
   EXPECT_EQ(halfRow(0), "前半 0-0 0/0 0/0");
   EXPECT_EQ(halfRow(1), "後半 0-0 0/0 0/0");
 
-  recordShot(1, 3, kGoal, kLeftWing, kTopLeft);
-  recordShot(2, 5, kShotMiss, kCentre, kOutsideRight);
+  recordShot(TeamId::One, 3, kGoal, kLeftWing, kTopLeft);
+  recordShot(TeamId::Two, 5, kShotMiss, kCentre, kOutsideRight);
   advance(30 * 60 + 5);
   matchWindow()->tick();  // half-time: the clock stops at 30:00
-  recordShot(2, 5, kGoal, kPenalty, kTopCentre);
+  recordShot(TeamId::Two, 5, kGoal, kPenalty, kTopCentre);
   EXPECT_EQ(halfRow(0), "前半 1-1 1/1 1/2");
   EXPECT_EQ(halfRow(1), "後半 1-1 0/0 0/0");
 
   click(matchWindow()->ui.pauseButton);  // the second half, from 30:00
-  recordShot(1, 3, kShotMiss, kCentre, kTopLeft);
+  recordShot(TeamId::One, 3, kShotMiss, kCentre, kTopLeft);
   EXPECT_EQ(halfRow(0), "前半 1-1 1/1 1/2");
   EXPECT_EQ(halfRow(1), "後半 1-1 0/1 0/0");
   // Whichever team is chosen: the halves are the match's.

@@ -14,7 +14,7 @@ class Closing : public GuiTest {
 
   void recordShotMiss() {
     startMatch();
-    click(person(1, 4));
+    click(person(TeamId::One, 4));
     click(matchWindow()->ui.shotMissButton);
     click(location(2));
     click(zone(5));
@@ -65,7 +65,7 @@ TEST_F(Closing, UnsavedEventsAskAndNoKeepsTheProgramRunning) {
 
 TEST_F(Closing, APickedPersonIsAlreadyInTheLog) {
   startMatch();
-  click(person(2, 1));
+  click(person(TeamId::Two, 1));
   teamSheet()->close();
   EXPECT_EQ(questions.size(), 1u);
   EXPECT_EQ(quits, 0);

@@ -13,16 +13,16 @@ class CourtDialogTest : public EventTest {
 };
 
 TEST_F(CourtDialogTest, AGoalFromTheCentreToTheMiddleFinishesTheRow) {
-  pickAndAct(1, 5, 1);
+  pickAndAct(TeamId::One, 5, 1);
   EXPECT_EQ(courtOffers(), "100");
   click(location(7));
-  EXPECT_EQ(logCell(1, 4, 1), "センター");
+  EXPECT_EQ(logCell(TeamId::One, 4, 1), "センター");
   EXPECT_EQ(state().logCol1, 5);
   EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(courtOffers(), "010");
 
   click(zone(6));
-  EXPECT_EQ(logRow(1, 1), "00：00|||得点|センター|中中");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||得点|センター|中中");
   EXPECT_EQ(state().logCol1, 0);
   EXPECT_EQ(state().logRow1, 2);
   EXPECT_EQ(state().goalTally.at(1, 5, 7, 6), 1);
@@ -32,28 +32,28 @@ TEST_F(CourtDialogTest, AGoalFromTheCentreToTheMiddleFinishesTheRow) {
   EXPECT_EQ(usableActions(), "000000");
   EXPECT_FALSE(court()->isVisible());
   EXPECT_EQ(courtOffers(), "100");
-  EXPECT_TRUE(logBlank(2));
+  EXPECT_TRUE(logBlank(TeamId::Two));
 }
 
 TEST_F(CourtDialogTest, AShotMissCountsOnlyAsAShotMiss) {
-  recordShot(2, 7, 2, 6, 11);
-  EXPECT_EQ(logRow(2, 1), "00：00|||シュートミス|左４５|右外");
+  recordShot(TeamId::Two, 7, 2, 6, 11);
+  EXPECT_EQ(logRow(TeamId::Two, 1), "00：00|||シュートミス|左４５|右外");
   EXPECT_EQ(state().shotMissTally.at(2, 7, 6, 11), 1);
   EXPECT_EQ(total(state().shotMissTally), 1);
   EXPECT_EQ(total(state().goalTally), 0);
   EXPECT_EQ(state().team2Tally.at(1, 7), 1);
   EXPECT_EQ(text(matchWindow()->ui.teamTwoScorePanel), "0");
   EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 10, 8), "");
-  EXPECT_TRUE(logBlank(1));
+  EXPECT_TRUE(logBlank(TeamId::One));
 }
 
 TEST_F(CourtDialogTest, PenaltyMarkIsLocationTenAndLowerRightIsZoneTen) {
-  recordShot(1, 2, 1, 10, 1);
-  EXPECT_EQ(logRow(1, 1), "00：00|||得点|PT|左外");
+  recordShot(TeamId::One, 2, 1, 10, 1);
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||得点|PT|左外");
   EXPECT_EQ(state().goalTally.at(1, 2, 10, 1), 1);
 
-  recordShot(1, 2, 2, 10, 10);
-  EXPECT_EQ(logRow(1, 2), "00：00|||シュートミス|PT|右下");
+  recordShot(TeamId::One, 2, 2, 10, 10);
+  EXPECT_EQ(logRow(TeamId::One, 2), "00：00|||シュートミス|PT|右下");
   EXPECT_EQ(court()->zoneButtons[9], court()->ui.bottomRightZoneButton);
   EXPECT_EQ(state().shotMissTally.at(1, 2, 10, 10), 1);
   EXPECT_EQ(total(state().goalTally) + total(state().shotMissTally), 2);
@@ -63,9 +63,9 @@ TEST_F(CourtDialogTest, EveryLocationAndZoneButtonWritesItsCaptionAndCountsUnder
   for (int code = 1; code <= 11; ++code) {
     SCOPED_TRACE(code);
     const int place = code <= 10 ? code : 1;
-    recordShot(2, 4, 1, place, code);
-    EXPECT_EQ(logCell(2, 4, code), std::string(kPlaceWords[place]));
-    EXPECT_EQ(logCell(2, 5, code), std::string(kZoneWords[code]));
+    recordShot(TeamId::Two, 4, 1, place, code);
+    EXPECT_EQ(logCell(TeamId::Two, 4, code), std::string(kPlaceWords[place]));
+    EXPECT_EQ(logCell(TeamId::Two, 5, code), std::string(kZoneWords[code]));
     EXPECT_EQ(state().goalTally.at(2, 4, place, code), 1);
   }
   EXPECT_EQ(total(state().goalTally), 11);
@@ -74,11 +74,11 @@ TEST_F(CourtDialogTest, EveryLocationAndZoneButtonWritesItsCaptionAndCountsUnder
 }
 
 TEST_F(CourtDialogTest, CorrectionBeforeTheLocationTakesTheGoalBack) {
-  pickAndAct(1, 4, 1);
+  pickAndAct(TeamId::One, 4, 1);
   ASSERT_EQ(cell(teamSheet()->ui.rosterGrid, 3, 5), "1");
   matchWindow()->close();
   click(court()->ui.correctionButton);
-  EXPECT_EQ(logRow(1, 1), "00：00|||||");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||||");
   EXPECT_EQ(state().logCol1, 3);
   EXPECT_EQ(total(state().team1Tally), 0);
   EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "0");
@@ -91,7 +91,7 @@ TEST_F(CourtDialogTest, CorrectionBeforeTheLocationTakesTheGoalBack) {
 
   // A second correction finds nothing to take back.
   click(court()->ui.correctionButton);
-  EXPECT_EQ(logRow(1, 1), "00：00|||||");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||||");
   EXPECT_EQ(state().logCol1, 3);
   EXPECT_EQ(total(state().team1Tally), 0);
   EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "0");
@@ -99,16 +99,16 @@ TEST_F(CourtDialogTest, CorrectionBeforeTheLocationTakesTheGoalBack) {
   EXPECT_EQ(usableActions(), "111111");
 
   click(action(2));
-  EXPECT_EQ(logCell(1, 3, 1), "シュートミス");
+  EXPECT_EQ(logCell(TeamId::One, 3, 1), "シュートミス");
   EXPECT_EQ(state().team1Tally.at(1, 4), 1);
 }
 
 TEST_F(CourtDialogTest, APlaceClickedAfterTheActionWasTakenBackChangesNothing) {
-  pickAndAct(1, 4, 1);
+  pickAndAct(TeamId::One, 4, 1);
   click(court()->ui.correctionButton);
   ASSERT_TRUE(court()->ui.centreButton->isEnabled());
   click(court()->ui.centreButton);  // "センター" with no action to place
-  EXPECT_EQ(logRow(1, 1), "00：00|||||");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||||");
   EXPECT_EQ(state().logCol1, 3);
   EXPECT_EQ(usableActions(), "111111");
   EXPECT_TRUE(court()->ui.centreButton->isEnabled());
@@ -117,26 +117,26 @@ TEST_F(CourtDialogTest, APlaceClickedAfterTheActionWasTakenBackChangesNothing) {
   click(action(1));
   click(location(7));
   click(zone(6));
-  EXPECT_EQ(logRow(1, 1), "00：00|||得点|センター|中中");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||得点|センター|中中");
   EXPECT_EQ(state().goalTally.at(1, 4, 7, 6), 1);
   EXPECT_EQ(total(state().goalTally), 1);
   EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "1");
 }
 
 TEST_F(CourtDialogTest, CorrectionOfTheOfficialsActionOffersFoulAndTimeOutAgain) {
-  pickAndAct(2, 0, 6);
+  pickAndAct(TeamId::Two, 0, 6);
   click(court()->ui.correctionButton);
-  EXPECT_EQ(logCell(2, 3, 1), "");
+  EXPECT_EQ(logCell(TeamId::Two, 3, 1), "");
   EXPECT_EQ(state().logCol2, 3);
   EXPECT_EQ(usableActions(), "000011");
   EXPECT_EQ(total(state().team2Tally), 0);
 }
 
 TEST_F(CourtDialogTest, CorrectionWhileAwaitingTheZoneGoesBackToTheLocation) {
-  pickAndAct(1, 4, 1);
+  pickAndAct(TeamId::One, 4, 1);
   click(location(2));
   click(court()->ui.correctionButton);
-  EXPECT_EQ(logRow(1, 1), "00：00|||得点||");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||得点||");
   EXPECT_EQ(state().logCol1, 4);
   EXPECT_EQ(courtOffers(), "100");
   EXPECT_TRUE(court()->isVisible());
@@ -145,34 +145,34 @@ TEST_F(CourtDialogTest, CorrectionWhileAwaitingTheZoneGoesBackToTheLocation) {
 
   click(location(8));
   click(zone(3));
-  EXPECT_EQ(logRow(1, 1), "00：00|||得点|右４５|左中");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||得点|右４５|左中");
   EXPECT_EQ(state().goalTally.at(1, 4, 8, 3), 1);
   EXPECT_EQ(total(state().goalTally), 1);
 }
 
 TEST_F(CourtDialogTest, ATimeOutTakenBackBeforeTheBenchOffersTheCourtAgain) {
-  pickAndAct(1, 3, 5);
+  pickAndAct(TeamId::One, 3, 5);
   click(court()->ui.correctionButton);
   EXPECT_EQ(courtOffers(), "100");
   EXPECT_EQ(state().team1Tally.at(4, 3), 0);
-  EXPECT_EQ(logCell(1, 3, 1), "");
+  EXPECT_EQ(logCell(TeamId::One, 3, 1), "");
 
   click(action(1));
   EXPECT_EQ(courtOffers(), "100");
   click(location(7));
   click(zone(6));
-  EXPECT_EQ(logRow(1, 1), "00：00|||得点|センター|中中");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||得点|センター|中中");
   EXPECT_EQ(state().goalTally.at(1, 3, 7, 6), 1);
   EXPECT_EQ(total(state().goalTally), 1);
 }
 
 TEST_F(CourtDialogTest, ANonNumberGoalCellLeavesTheGoalInPlace) {
-  pickAndAct(1, 4, 1);
+  pickAndAct(TeamId::One, 4, 1);
   typeRoster(3, 5, "abc");
   click(court()->ui.correctionButton);
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(errorBoxes[0], "'abc' は整数ではありません.");
-  EXPECT_EQ(logCell(1, 3, 1), "得点");
+  EXPECT_EQ(logCell(TeamId::One, 3, 1), "得点");
   EXPECT_EQ(state().logCol1, 4);
   EXPECT_EQ(state().team1Tally.at(0, 4), 1);
   EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "1");
@@ -184,7 +184,7 @@ TEST_F(CourtDialogTest, ANonNumberGoalCellLeavesTheGoalInPlace) {
   typeRoster(3, 5, "3");
   click(court()->ui.correctionButton);
   EXPECT_EQ(errorBoxes.size(), 1u);
-  EXPECT_EQ(logCell(1, 3, 1), "");
+  EXPECT_EQ(logCell(TeamId::One, 3, 1), "");
   EXPECT_EQ(cell(teamSheet()->ui.rosterGrid, 3, 5), "2");
   EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "0");
   EXPECT_EQ(total(state().team1Tally), 0);
@@ -192,7 +192,7 @@ TEST_F(CourtDialogTest, ANonNumberGoalCellLeavesTheGoalInPlace) {
 }
 
 TEST_F(CourtDialogTest, CloseBoxLeavesTheDialogOpenWhileTheEventNeedsIt) {
-  pickAndAct(1, 4, 2);
+  pickAndAct(TeamId::One, 4, 2);
   court()->close();  // awaiting the location
   EXPECT_TRUE(court()->isVisible());
   click(location(3));
@@ -201,7 +201,7 @@ TEST_F(CourtDialogTest, CloseBoxLeavesTheDialogOpenWhileTheEventNeedsIt) {
   click(zone(2));
   EXPECT_FALSE(court()->isVisible());
 
-  pickAndAct(1, 4, 5);
+  pickAndAct(TeamId::One, 4, 5);
   court()->close();  // awaiting the bench
   EXPECT_TRUE(court()->isVisible());
   click(court()->ui.correctionButton);
@@ -251,13 +251,13 @@ class SequenceOfWindows : public CourtDialogTest, public ::testing::WithParamInt
 
 TEST_P(SequenceOfWindows, TheLocationLeadsToTheWindowThatCompletesTheRow) {
   const Sequence& row = GetParam();
-  pickAndAct(2, 3, row.action);
+  pickAndAct(TeamId::Two, 3, row.action);
   EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(courtOffers(), row.offers);
 
   click(location(row.place));
   const std::string where(kPlaceWords[row.place]);
-  EXPECT_EQ(logCell(2, 4, 1), where);
+  EXPECT_EQ(logCell(TeamId::Two, 4, 1), where);
   RecorderWindow* next = form(row.next);
   EXPECT_TRUE(next->isVisible());
   for (WindowId w : {WindowId::Court, WindowId::KeepMiss, WindowId::PenaltyThrow, WindowId::Foul,
@@ -273,7 +273,8 @@ TEST_P(SequenceOfWindows, TheLocationLeadsToTheWindowThatCompletesTheRow) {
   EXPECT_EQ(usablePersons(), 0);
 
   click(firstChoice(row.next));
-  EXPECT_EQ(logRow(2, 1), std::string("00：00|||") + row.play + "|" + where + "|" + row.what);
+  EXPECT_EQ(logRow(TeamId::Two, 1),
+            std::string("00：00|||") + row.play + "|" + where + "|" + row.what);
   EXPECT_EQ(state().logCol2, 0);
   EXPECT_EQ(state().logRow2, 2);
   EXPECT_FALSE(next->isVisible());
@@ -281,7 +282,7 @@ TEST_P(SequenceOfWindows, TheLocationLeadsToTheWindowThatCompletesTheRow) {
   EXPECT_EQ(usablePersons(), 30);
   EXPECT_EQ(usableActions(), "000000");
   EXPECT_EQ(courtOffers(), "100");
-  EXPECT_TRUE(logBlank(1));
+  EXPECT_TRUE(logBlank(TeamId::One));
 }
 
 INSTANTIATE_TEST_SUITE_P(

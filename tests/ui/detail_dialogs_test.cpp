@@ -12,24 +12,24 @@ class DetailDialogs : public EventTest {
   }
 
   // A foul by a person at a location, up to the foul dialog.
-  void foulAt(int team, int slot, int locationCode) {
+  void foulAt(TeamId team, int slot, int locationCode) {
     pickAndAct(team, slot, 6);
     click(location(locationCode));
   }
 
   std::string roster(int col, int row) { return cell(teamSheet()->ui.rosterGrid, col, row); }
-  std::string warnings(int team) {
-    return text(team == 1 ? teamSheet()->ui.teamOneWarningsPanel
-                          : teamSheet()->ui.teamTwoWarningsPanel);
+  std::string warnings(TeamId team) {
+    return text(team == TeamId::One ? teamSheet()->ui.teamOneWarningsPanel
+                                    : teamSheet()->ui.teamTwoWarningsPanel);
   }
 };
 
 TEST_F(DetailDialogs, AKeepMissCountsItsKindForThePlayer) {
-  pickAndAct(2, 3, 3);
+  pickAndAct(TeamId::Two, 3, 3);
   click(location(6));
   EXPECT_TRUE(keepMiss()->isVisible());
   click(keepMiss()->ui.passButton);
-  EXPECT_EQ(logRow(2, 1), "00：00|||保持ミス|左４５|パス");
+  EXPECT_EQ(logRow(TeamId::Two, 1), "00：00|||保持ミス|左４５|パス");
   EXPECT_EQ(state().logCol2, 0);
   EXPECT_EQ(state().logRow2, 2);
   EXPECT_EQ(state().keepMissTally.at(2, 3, 1), 1);
@@ -38,7 +38,7 @@ TEST_F(DetailDialogs, AKeepMissCountsItsKindForThePlayer) {
   EXPECT_EQ(total(state().team2Tally), 1);
   EXPECT_EQ(usablePersons(), 30);
   EXPECT_FALSE(keepMiss()->isVisible());
-  EXPECT_TRUE(logBlank(1));
+  EXPECT_TRUE(logBlank(TeamId::One));
 }
 
 TEST_F(DetailDialogs, EveryKeepMissKindCountsUnderItsOwnCode) {
@@ -48,86 +48,86 @@ TEST_F(DetailDialogs, EveryKeepMissKindCountsUnderItsOwnCode) {
                           keepMiss()->ui.otherButton};
   for (int kind = 1; kind <= 7; ++kind) {
     SCOPED_TRACE(kind);
-    pickAndAct(1, 8, 3);
+    pickAndAct(TeamId::One, 8, 3);
     click(location(9));
     click(kinds[kind - 1]);
-    EXPECT_EQ(logCell(1, 5, kind), std::string(kKeepMissWords[kind]));
+    EXPECT_EQ(logCell(TeamId::One, 5, kind), std::string(kKeepMissWords[kind]));
     EXPECT_EQ(state().keepMissTally.at(1, 8, kind), 1);
   }
   EXPECT_EQ(total(state().keepMissTally), 7);
 }
 
 TEST_F(DetailDialogs, AWarningToTeamOnesOfficial) {
-  foulAt(1, 0, 9);
+  foulAt(TeamId::One, 0, 9);
   EXPECT_TRUE(foul()->isVisible());
   click(foul()->ui.warningButton);
-  EXPECT_EQ(logRow(1, 1), "00：00|||反則|相手陣地|警告");
-  EXPECT_EQ(warnings(1), "1");
-  EXPECT_EQ(warnings(2), "0");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||反則|相手陣地|警告");
+  EXPECT_EQ(warnings(TeamId::One), "1");
+  EXPECT_EQ(warnings(TeamId::Two), "0");
   EXPECT_EQ(roster(4, 1), "1");
   EXPECT_EQ(state().team1Tally.at(5, 0), 1);
   EXPECT_EQ(total(state().team1Tally), 1);
   EXPECT_FALSE(foul()->isVisible());
   EXPECT_EQ(usablePersons(), 30);
-  EXPECT_TRUE(logBlank(2));
+  EXPECT_TRUE(logBlank(TeamId::Two));
 }
 
 TEST_F(DetailDialogs, ASuspensionForTeamTwoSlotFiveLeavesWarningsAlone) {
-  foulAt(2, 5, 10);
+  foulAt(TeamId::Two, 5, 10);
   click(foul()->ui.suspensionButton);
-  EXPECT_EQ(logRow(2, 1), "00：00|||反則|PT|退場");
+  EXPECT_EQ(logRow(TeamId::Two, 1), "00：00|||反則|PT|退場");
   EXPECT_EQ(roster(12, 6), "1");
   EXPECT_EQ(roster(11, 6), "");
   EXPECT_EQ(roster(13, 6), "");
   EXPECT_EQ(state().team2Tally.at(6, 5), 1);
   EXPECT_EQ(total(state().team2Tally), 1);
-  EXPECT_EQ(warnings(1), "0");
-  EXPECT_EQ(warnings(2), "0");
-  EXPECT_TRUE(logBlank(1));
+  EXPECT_EQ(warnings(TeamId::One), "0");
+  EXPECT_EQ(warnings(TeamId::Two), "0");
+  EXPECT_TRUE(logBlank(TeamId::One));
 }
 
 TEST_F(DetailDialogs, ADisqualificationGoesToItsOwnColumn) {
-  foulAt(1, 2, 3);
+  foulAt(TeamId::One, 2, 3);
   click(foul()->ui.disqualificationButton);
-  EXPECT_EQ(logCell(1, 5, 1), "失格");
+  EXPECT_EQ(logCell(TeamId::One, 5, 1), "失格");
   EXPECT_EQ(roster(6, 3), "1");
   EXPECT_EQ(roster(5, 3), "");
   EXPECT_EQ(state().team1Tally.at(7, 2), 1);
-  EXPECT_EQ(warnings(1), "0");
+  EXPECT_EQ(warnings(TeamId::One), "0");
 }
 
 TEST_F(DetailDialogs, TwoWarningsToOnePersonCountTwice) {
-  foulAt(1, 4, 1);
+  foulAt(TeamId::One, 4, 1);
   click(foul()->ui.warningButton);
-  foulAt(2, 1, 2);
+  foulAt(TeamId::Two, 1, 2);
   click(foul()->ui.warningButton);
-  foulAt(1, 4, 6);
+  foulAt(TeamId::One, 4, 6);
   click(foul()->ui.warningButton);
   EXPECT_EQ(roster(4, 5), "2");
   EXPECT_EQ(roster(11, 2), "1");
-  EXPECT_EQ(warnings(1), "2");
-  EXPECT_EQ(warnings(2), "1");
+  EXPECT_EQ(warnings(TeamId::One), "2");
+  EXPECT_EQ(warnings(TeamId::Two), "1");
   EXPECT_EQ(state().team1Tally.at(5, 4), 2);
   EXPECT_EQ(state().team2Tally.at(5, 1), 1);
-  EXPECT_EQ(logCell(1, 4, 2), "左４５");
+  EXPECT_EQ(logCell(TeamId::One, 4, 2), "左４５");
 }
 
 TEST_F(DetailDialogs, PenaltyReasonsAndScoreSituationsCountNothing) {
-  pickAndAct(1, 6, 4);
+  pickAndAct(TeamId::One, 6, 4);
   const Readings counted = state();
   click(location(10));
   EXPECT_TRUE(penaltyThrow()->isVisible());
   click(penaltyThrow()->ui.passToKeeperButton);
-  EXPECT_EQ(logRow(1, 1), "00：00|||PT(獲得)|PT|GKへのパス");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||PT(獲得)|PT|GKへのパス");
   EXPECT_EQ(state().team1Tally.at(3, 6), 1);
 
-  pickAndAct(2, 0, 5);
+  pickAndAct(TeamId::Two, 0, 5);
   EXPECT_EQ(state().team2Tally.at(4, 0), 1);
   const Readings atTimeOut = state();
   click(location(11));
   EXPECT_TRUE(timeOut()->isVisible());
   click(timeOut()->ui.leadToLevelButton);
-  EXPECT_EQ(logRow(2, 1), "00：00|||作戦タイム|ベンチ|リード→同点");
+  EXPECT_EQ(logRow(TeamId::Two, 1), "00：00|||作戦タイム|ベンチ|リード→同点");
 
   EXPECT_EQ(state().team1Tally.flat(), counted.team1Tally.flat());
   EXPECT_EQ(state().team2Tally.flat(), atTimeOut.team2Tally.flat());
@@ -135,7 +135,7 @@ TEST_F(DetailDialogs, PenaltyReasonsAndScoreSituationsCountNothing) {
   EXPECT_EQ(total(state().keepMissTally), 0);
   EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "0");
   EXPECT_EQ(text(matchWindow()->ui.teamTwoScorePanel), "0");
-  EXPECT_EQ(warnings(1) + warnings(2), "00");
+  EXPECT_EQ(warnings(TeamId::One) + warnings(TeamId::Two), "00");
   for (int row = 1; row <= 15; ++row)
     for (int col : {3, 4, 5, 6, 10, 11, 12, 13}) EXPECT_EQ(roster(col, row), "");
 }
@@ -154,18 +154,18 @@ TEST_F(DetailDialogs, CloseBoxKeepsADialogThatAwaitsItsChoice) {
   int row = 1;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.action);
-    pickAndAct(1, 2, c.action);
+    pickAndAct(TeamId::One, 2, c.action);
     click(location(c.place));
     c.dialog->close();
     EXPECT_TRUE(c.dialog->isVisible());
     click(c.choice);
     EXPECT_FALSE(c.dialog->isVisible());
-    EXPECT_EQ(logCell(1, 5, row++), c.choice->text().toStdString());
+    EXPECT_EQ(logCell(TeamId::One, 5, row++), c.choice->text().toStdString());
   }
 }
 
 TEST_F(DetailDialogs, CloseBoxKeepsTheMatchWindowWhileItIsTheNextStep) {
-  pickAndAct(1, 2, 3);
+  pickAndAct(TeamId::One, 2, 3);
   click(court()->ui.correctionButton);
   court()->close();  // idle now: no action waits for a place
   EXPECT_FALSE(court()->isVisible());
@@ -180,7 +180,7 @@ TEST_F(DetailDialogs, CloseBoxKeepsTheMatchWindowWhileItIsTheNextStep) {
 }
 
 TEST_F(DetailDialogs, CloseBoxKeepsTheMatchWindowWhileAPersonIsBeingCorrected) {
-  click(person(2, 4));
+  click(person(TeamId::Two, 4));
   click(matchWindow()->ui.correctionButton);
   matchWindow()->close();
   EXPECT_TRUE(matchWindow()->isVisible());
@@ -204,14 +204,14 @@ class DetailCorrection : public DetailDialogs, public ::testing::WithParamInterf
 
 TEST_P(DetailCorrection, HidesTheDialogAndTheNextLocationBringsItBack) {
   const Correction& c = GetParam();
-  pickAndAct(2, 4, c.action);
+  pickAndAct(TeamId::Two, 4, c.action);
   const Readings counted = state();
   click(location(1));
   click(button(c.dialog, c.correction));
   EXPECT_FALSE(windows->window(c.dialog)->isVisible());
   EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(courtOffers(), "100");
-  EXPECT_EQ(logCell(2, 4, 1), "");
+  EXPECT_EQ(logCell(TeamId::Two, 4, 1), "");
   EXPECT_EQ(state().logCol2, 4);
   EXPECT_EQ(state().team2Tally.flat(), counted.team2Tally.flat());
 
@@ -219,19 +219,19 @@ TEST_P(DetailCorrection, HidesTheDialogAndTheNextLocationBringsItBack) {
   EXPECT_TRUE(windows->window(c.dialog)->isVisible());
   EXPECT_FALSE(court()->isVisible());
   click(button(c.dialog, c.choice));
-  EXPECT_EQ(logRow(2, 1), c.row);
+  EXPECT_EQ(logRow(TeamId::Two, 1), c.row);
   EXPECT_EQ(state().logRow2, 2);
   EXPECT_EQ(usablePersons(), 30);
-  EXPECT_TRUE(logBlank(1));
+  EXPECT_TRUE(logBlank(TeamId::One));
 }
 
 TEST_P(DetailCorrection, TheCourtCorrectionThenTakesTheWholeActionBack) {
   const Correction& c = GetParam();
-  pickAndAct(2, 4, c.action);
+  pickAndAct(TeamId::Two, 4, c.action);
   click(location(1));
   click(button(c.dialog, c.correction));
   click(court()->ui.correctionButton);
-  EXPECT_EQ(logRow(2, 1), "00：00|||||");
+  EXPECT_EQ(logRow(TeamId::Two, 1), "00：00|||||");
   EXPECT_EQ(state().logCol2, 3);
   EXPECT_EQ(total(state().team2Tally), 0);
   EXPECT_FALSE(windows->window(c.dialog)->isVisible());
@@ -251,29 +251,29 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST_F(DetailDialogs, AfterTheSituationCorrectionOnlyTheBenchIsOffered) {
-  pickAndAct(1, 7, 5);
+  pickAndAct(TeamId::One, 7, 5);
   click(location(11));
   click(timeOut()->ui.correctionButton);
   EXPECT_FALSE(timeOut()->isVisible());
   EXPECT_TRUE(court()->isVisible());
   EXPECT_EQ(courtOffers(), "001");
-  EXPECT_EQ(logCell(1, 4, 1), "");
+  EXPECT_EQ(logCell(TeamId::One, 4, 1), "");
   EXPECT_EQ(state().logCol1, 4);
 
   click(location(11));
   EXPECT_TRUE(timeOut()->isVisible());
   click(timeOut()->ui.losingButton);
-  EXPECT_EQ(logRow(1, 1), "00：00|||作戦タイム|ベンチ|負け");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||作戦タイム|ベンチ|負け");
   EXPECT_EQ(courtOffers(), "100");
   EXPECT_EQ(state().team1Tally.at(4, 7), 1);
 }
 
 TEST_F(DetailDialogs, ATimeOutTakenBackAfterTheSituationCorrectionFreesTheCourt) {
-  pickAndAct(1, 7, 5);
+  pickAndAct(TeamId::One, 7, 5);
   click(location(11));
   click(timeOut()->ui.correctionButton);
   click(court()->ui.correctionButton);
-  EXPECT_EQ(logCell(1, 3, 1), "");
+  EXPECT_EQ(logCell(TeamId::One, 3, 1), "");
   EXPECT_EQ(state().team1Tally.at(4, 7), 0);
   EXPECT_EQ(courtOffers(), "100");
   EXPECT_FALSE(timeOut()->isVisible());
@@ -281,15 +281,15 @@ TEST_F(DetailDialogs, ATimeOutTakenBackAfterTheSituationCorrectionFreesTheCourt)
 
 TEST_F(DetailDialogs, ANonNumberSanctionCellChangesNothing) {
   typeRoster(4, 3, "?");  // team 1, slot 2, warnings
-  foulAt(1, 2, 4);
+  foulAt(TeamId::One, 2, 4);
   click(foul()->ui.warningButton);
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(errorBoxes[0], "'?' は整数ではありません.");
-  EXPECT_EQ(logRow(1, 1), "00：00|||反則|右ポスト|");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||反則|右ポスト|");
   EXPECT_EQ(state().logCol1, 5);
   EXPECT_EQ(state().logRow1, 1);
-  EXPECT_EQ(rowCount(log(1)), 5);
-  EXPECT_EQ(warnings(1), "0");
+  EXPECT_EQ(rowCount(log(TeamId::One)), 5);
+  EXPECT_EQ(warnings(TeamId::One), "0");
   EXPECT_EQ(roster(4, 3), "?");
   EXPECT_EQ(total(state().team1Tally), 0);
   EXPECT_TRUE(foul()->isVisible());
@@ -298,9 +298,9 @@ TEST_F(DetailDialogs, ANonNumberSanctionCellChangesNothing) {
   typeRoster(4, 3, "1");
   click(foul()->ui.warningButton);
   EXPECT_EQ(errorBoxes.size(), 1u);
-  EXPECT_EQ(logRow(1, 1), "00：00|||反則|右ポスト|警告");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|||反則|右ポスト|警告");
   EXPECT_EQ(roster(4, 3), "2");
-  EXPECT_EQ(warnings(1), "1");
+  EXPECT_EQ(warnings(TeamId::One), "1");
   EXPECT_EQ(state().team1Tally.at(5, 2), 1);
   EXPECT_FALSE(foul()->isVisible());
   EXPECT_EQ(usablePersons(), 30);
@@ -308,11 +308,11 @@ TEST_F(DetailDialogs, ANonNumberSanctionCellChangesNothing) {
 
 TEST_F(DetailDialogs, ANonNumberSuspensionCellOfTeamTwoChangesNothing) {
   typeRoster(12, 6, "two");
-  foulAt(2, 5, 7);
+  foulAt(TeamId::Two, 5, 7);
   click(foul()->ui.suspensionButton);
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(errorBoxes[0], "'two' は整数ではありません.");
-  EXPECT_EQ(logCell(2, 5, 1), "");
+  EXPECT_EQ(logCell(TeamId::Two, 5, 1), "");
   EXPECT_EQ(state().logCol2, 5);
   EXPECT_EQ(total(state().team2Tally), 0);
   EXPECT_EQ(roster(12, 6), "two");

@@ -41,52 +41,53 @@ class DoubleClick : public EventTest {
 };
 
 TEST_F(DoubleClick, TheSecondPressOnTheWindowThatCameForwardIsIgnored) {
-  pickAndAct(1, 3, 1);  // a goal: the court dialog waits for a place
+  pickAndAct(TeamId::One, 3, 1);  // a goal: the court dialog waits for a place
   const QPoint point = centreOf(court()->ui.correctionButton);
   clickAt(court()->ui.correctionButton, point, now);  // the goal is taken back
   ASSERT_EQ(usableActions(), "111111");
   // The second press of the double-click, at the same point, on the match
   // window's "作戦タイム" that now lies under the pointer.
   clickAt(matchWindow()->ui.timeOutButton, point, now + QApplication::doubleClickInterval() / 2);
-  EXPECT_EQ(logRow(1, 1), "00：00|9|Sato|||");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|9|Sato|||");
   EXPECT_EQ(usableActions(), "111111");
   EXPECT_EQ(courtOffers(), "100");
 }
 
 TEST_F(DoubleClick, TheSameOnTheFoulDialogLeavesTheCourtDialogWithoutAPlace) {
-  pickAndAct(1, 3, 6);
+  pickAndAct(TeamId::One, 3, 6);
   click(location(1));  // 左サイド: the foul dialog comes forward
   const QPoint point = centreOf(foul()->correctionButton());
   clickAt(foul()->correctionButton(), point, now);
   ASSERT_TRUE(court()->isVisible());
   clickAt(location(8), point, now + 100);  // 右４５ under the pointer
-  EXPECT_EQ(logRow(1, 1), "00：00|9|Sato|反則||");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|9|Sato|反則||");
   EXPECT_TRUE(court()->isVisible());
   EXPECT_FALSE(foul()->isVisible());
 }
 
 TEST_F(DoubleClick, SlowerOrElsewhereTheSecondClickCounts) {
-  pickAndAct(1, 3, 1);
+  pickAndAct(TeamId::One, 3, 1);
   const QPoint point = centreOf(court()->ui.correctionButton);
   clickAt(court()->ui.correctionButton, point, now);
   // Past the double-click interval: a click of its own.
   clickAt(matchWindow()->ui.timeOutButton, point, now + QApplication::doubleClickInterval() + 1);
-  EXPECT_EQ(logRow(1, 1), "00：00|9|Sato|作戦タイム||");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|9|Sato|作戦タイム||");
 
   click(court()->ui.correctionButton);
   now += 10000;
   clickAt(court()->ui.correctionButton, centreOf(court()->ui.correctionButton), now);
   // Quickly, but on a button far from the first press: meant.
   clickAt(matchWindow()->ui.shotMissButton, centreOf(matchWindow()->ui.shotMissButton), now + 100);
-  EXPECT_EQ(logRow(1, 1), "00：00|9|Sato|シュートミス||");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|9|Sato|シュートミス||");
 }
 
 TEST_F(DoubleClick, ADoubleClickOnAButtonOfAWindowNotBroughtForwardCountsTwice) {
-  click(person(1, 3));
+  click(person(TeamId::One, 3));
   const QPoint point = centreOf(matchWindow()->ui.correctionButton);
   clickAt(matchWindow()->ui.correctionButton, point, now);  // the person is taken back
-  clickAt(person(2, 1), centreOf(person(2, 1)), now + 50);  // and picked anew at once
-  EXPECT_EQ(logRow(2, 1), "00：00|3|Kato|||");
+  clickAt(person(TeamId::Two, 1), centreOf(person(TeamId::Two, 1)),
+          now + 50);  // and picked anew at once
+  EXPECT_EQ(logRow(TeamId::Two, 1), "00：00|3|Kato|||");
 }
 
 // A cell shows one line, cut off at the column edge; a word too long for

@@ -44,19 +44,19 @@ class MendingEvents : public EventTest {
   QMenu* menu() const { return matchWindow()->findChild<QMenu*>(QStringLiteral("logMenu")); }
 
   // Row `row` of a log, counted under the heads as logRow() counts.
-  QPoint rowPoint(int team, int row) const {
+  QPoint rowPoint(TeamId team, int row) const {
     QTableView* view = log(team);
     return view->visualRect(view->model()->index(row - 1, 2)).center();
   }
   // A press and release, then the press the platform reports as a double-click.
-  void doubleClickRow(int team, int row) {
+  void doubleClickRow(TeamId team, int row) {
     QWidget* viewport = log(team)->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, rowPoint(team, row));
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, rowPoint(team, row));
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, rowPoint(team, row));
   }
   // The right button's menu over a row; its entries as the operator sees them.
-  void rightClickRow(int team, int row) {
+  void rightClickRow(TeamId team, int row) {
     QWidget* viewport = log(team)->viewport();
     const QPoint at = rowPoint(team, row);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
@@ -116,9 +116,9 @@ class MendingEvents : public EventTest {
     QTest::keyClick(matchWindow(), key, modifiers);
   }
 
-  std::string score(int team) const {
-    return text(team == 1 ? matchWindow()->ui.teamOneScorePanel
-                          : matchWindow()->ui.teamTwoScorePanel);
+  std::string score(TeamId team) const {
+    return text(team == TeamId::One ? matchWindow()->ui.teamOneScorePanel
+                                    : matchWindow()->ui.teamTwoScorePanel);
   }
   // Team 1's goals cell of a slot on the team sheet.
   std::string goalsCell(int slot) const { return cell(teamSheet()->ui.rosterGrid, 3, slot + 1); }
@@ -132,17 +132,18 @@ class MendingEvents : public EventTest {
   void recordThree() {
     startMatch();
     at(100);
-    recordShot(1, 2, kGoal, kCentre, kTopLeft);
+    recordShot(TeamId::One, 2, kGoal, kCentre, kTopLeft);
     at(130);
-    pickAndAct(1, 3, kKeepMiss);
+    pickAndAct(TeamId::One, 3, kKeepMiss);
     click(location(kCentre));
     click(keepMiss()->choiceButtons()[0]);  // パス
     at(180);
-    recordShot(1, 3, kGoal, kLeftWing, kOutsideRight);
+    recordShot(TeamId::One, 3, kGoal, kLeftWing, kOutsideRight);
   }
   std::vector<std::string> teamOneRows() {
     std::vector<std::string> rows;
-    for (int row = 1; row <= match().teamEventCount(1); ++row) rows.push_back(logRow(1, row));
+    for (int row = 1; row <= match().teamEventCount(TeamId::One); ++row)
+      rows.push_back(logRow(TeamId::One, row));
     return rows;
   }
 
@@ -154,9 +155,9 @@ class MendingEvents : public EventTest {
 TEST_F(MendingEvents, ADoubleClickShowsTheEventAndAChangeMovesLogScoreAndCounts) {
   recordThree();
   typeRoster(3, 3, "3");  // 伊藤's goals, typed by hand over the one counted
-  EXPECT_EQ(score(1), "2");
+  EXPECT_EQ(score(TeamId::One), "2");
 
-  doubleClickRow(1, 1);
+  doubleClickRow(TeamId::One, 1);
   ASSERT_TRUE(dialog()->isVisible());
   EXPECT_EQ(dialog()->windowTitle().toStdString(), "記録の修正");
   EXPECT_EQ(fields(), "01:40|4 伊藤|得点|センター|左上");
@@ -175,18 +176,18 @@ TEST_F(MendingEvents, ADoubleClickShowsTheEventAndAChangeMovesLogScoreAndCounts)
   EXPECT_TRUE(errorBoxes.empty());
   EXPECT_EQ(teamOneRows(), (std::vector<std::string>{"01：40|9|鈴木|シュートミス|センター|左上",
                                                      passOfSuzuki, goalOfSuzuki}));
-  EXPECT_EQ(score(1), "1");
+  EXPECT_EQ(score(TeamId::One), "1");
   EXPECT_EQ(goalsCell(2), "2");  // the typed offset stays
   EXPECT_EQ(goalsCell(3), "1");
   // The next event is counted as ever.
-  recordShot(1, 2, kGoal, kCentre, kTopLeft);
-  EXPECT_EQ(score(1), "2");
+  recordShot(TeamId::One, 2, kGoal, kCentre, kTopLeft);
+  EXPECT_EQ(score(TeamId::One), "2");
   EXPECT_EQ(goalsCell(2), "3");
 }
 
 TEST_F(MendingEvents, TheEditWindowOffersOnlyWhatEnteringAnEventOffers) {
   recordThree();
-  doubleClickRow(1, 2);
+  doubleClickRow(TeamId::One, 2);
   ASSERT_TRUE(dialog()->isVisible());
   auto& ui = dialog()->ui;
   EXPECT_EQ(items(ui.actionBox), (std::vector<std::string>{"得点", "シュートミス", "保持ミス",
@@ -238,12 +239,12 @@ TEST_F(MendingEvents, TheEditWindowOffersOnlyWhatEnteringAnEventOffers) {
   click(ui.cancelButton);
   EXPECT_FALSE(dialog()->isVisible());
   EXPECT_EQ(teamOneRows(), (std::vector<std::string>{goalOfIto, passOfSuzuki, goalOfSuzuki}));
-  EXPECT_EQ(score(1), "2");
+  EXPECT_EQ(score(TeamId::One), "2");
 }
 
 TEST_F(MendingEvents, ARefusedChangeShowsTheErrorAndChangesNothing) {
   recordThree();
-  doubleClickRow(1, 1);
+  doubleClickRow(TeamId::One, 1);
   for (const char* wrong : {"1:40", "01:60", "100:00", "01：40", "ab:cd", ""}) {
     dialog()->ui.timeEdit->setText(QString::fromUtf8(wrong));
     click(dialog()->ui.changeButton);
@@ -257,38 +258,38 @@ TEST_F(MendingEvents, ARefusedChangeShowsTheErrorAndChangesNothing) {
   dialog()->ui.timeEdit->setText("99:59");
   click(dialog()->ui.changeButton);
   EXPECT_FALSE(dialog()->isVisible());
-  EXPECT_EQ(logRow(1, 1), "99：59|4|伊藤|得点|センター|左上");
+  EXPECT_EQ(logRow(TeamId::One, 1), "99：59|4|伊藤|得点|センター|左上");
 
   // A count cell that holds no number cannot be moved: the goal stays 伊藤's.
   typeRoster(3, 3, "x");
-  doubleClickRow(1, 1);
+  doubleClickRow(TeamId::One, 1);
   choose(dialog()->ui.personBox, "9 鈴木");
   click(dialog()->ui.changeButton);
   EXPECT_EQ(errorBoxes.back(), "'x' は整数ではありません.");
   EXPECT_TRUE(dialog()->isVisible());
   click(dialog()->ui.cancelButton);
-  EXPECT_EQ(logRow(1, 1), "99：59|4|伊藤|得点|センター|左上");
+  EXPECT_EQ(logRow(TeamId::One, 1), "99：59|4|伊藤|得点|センター|左上");
   EXPECT_EQ(goalsCell(3), "1");
-  EXPECT_EQ(score(1), "2");
+  EXPECT_EQ(score(TeamId::One), "2");
 }
 
 TEST_F(MendingEvents, TheLogMenuDeletesAndInsertsAndTheRowsBelowMove) {
   recordThree();
-  rightClickRow(1, 2);
+  rightClickRow(TeamId::One, 2);
   EXPECT_EQ(offered(), "11100");  // nothing to undo or redo yet
   pick("deleteEventAction");
   EXPECT_EQ(teamOneRows(), (std::vector<std::string>{goalOfIto, goalOfSuzuki}));
-  EXPECT_EQ(logRow(1, 3), "|||||");
+  EXPECT_EQ(logRow(TeamId::One, 3), "|||||");
 
   // From the edit window as well.
-  doubleClickRow(1, 2);
+  doubleClickRow(TeamId::One, 2);
   click(dialog()->ui.deleteButton);
   EXPECT_FALSE(dialog()->isVisible());
   EXPECT_EQ(teamOneRows(), (std::vector<std::string>{goalOfIto}));
-  EXPECT_EQ(score(1), "1");
+  EXPECT_EQ(score(TeamId::One), "1");
   EXPECT_EQ(goalsCell(3), "");  // as before 鈴木 scored
 
-  rightClickRow(1, 1);
+  rightClickRow(TeamId::One, 1);
   pick("insertEventAction");
   ASSERT_TRUE(dialog()->isVisible());
   EXPECT_EQ(fields(), "||||");
@@ -300,25 +301,25 @@ TEST_F(MendingEvents, TheLogMenuDeletesAndInsertsAndTheRowsBelowMove) {
             (std::vector<std::string>{"00：30|9|鈴木|得点|左サイド|右外", goalOfIto}));
 
   // Below the recorded rows, where only an insert is offered, it goes last.
-  rightClickRow(1, 4);
+  rightClickRow(TeamId::One, 4);
   EXPECT_EQ(offered(), "00110");
   pick("insertEventAction");
   fill("05:00", "4 伊藤", "保持ミス", "相手陣地", "ライン");
   click(dialog()->ui.changeButton);
   EXPECT_EQ(teamOneRows(), (std::vector<std::string>{"00：30|9|鈴木|得点|左サイド|右外", goalOfIto,
                                                      "05：00|4|伊藤|保持ミス|相手陣地|ライン"}));
-  EXPECT_EQ(score(1), "2");
+  EXPECT_EQ(score(TeamId::One), "2");
   EXPECT_EQ(goalsCell(2), "1");
   EXPECT_EQ(goalsCell(3), "1");
-  EXPECT_TRUE(logBlank(2));
+  EXPECT_TRUE(logBlank(TeamId::Two));
 }
 
 TEST_F(MendingEvents, CtrlZUndoesBackToTheStartAndCtrlYOrCtrlShiftZRedoes) {
   recordThree();
-  doubleClickRow(1, 1);
+  doubleClickRow(TeamId::One, 1);
   choose(dialog()->ui.personBox, "9 鈴木");
   click(dialog()->ui.changeButton);
-  rightClickRow(1, 3);
+  rightClickRow(TeamId::One, 3);
   pick("deleteEventAction");
   const std::vector<std::string> mended = {"01：40|9|鈴木|得点|センター|左上", passOfSuzuki};
   ASSERT_EQ(teamOneRows(), mended);
@@ -328,7 +329,7 @@ TEST_F(MendingEvents, CtrlZUndoesBackToTheStartAndCtrlYOrCtrlShiftZRedoes) {
   keys(Qt::ControlModifier, Qt::Key_Z);
   EXPECT_EQ(teamOneRows(), (std::vector<std::string>{"01：40|9|鈴木|得点|センター|左上",
                                                      passOfSuzuki, goalOfSuzuki}));
-  EXPECT_EQ(score(1), "2");
+  EXPECT_EQ(score(TeamId::One), "2");
   keys(Qt::ControlModifier, Qt::Key_Z);
   EXPECT_EQ(teamOneRows(), (std::vector<std::string>{goalOfIto, passOfSuzuki, goalOfSuzuki}));
   EXPECT_EQ(goalsCell(2), "1");
@@ -338,20 +339,20 @@ TEST_F(MendingEvents, CtrlZUndoesBackToTheStartAndCtrlYOrCtrlShiftZRedoes) {
   EXPECT_TRUE(errorBoxes.empty());
 
   keys(Qt::ControlModifier, Qt::Key_Y);
-  EXPECT_EQ(logRow(1, 1), "01：40|9|鈴木|得点|センター|左上");
+  EXPECT_EQ(logRow(TeamId::One, 1), "01：40|9|鈴木|得点|センター|左上");
   EXPECT_EQ(goalsCell(2), "");
   keys(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
   EXPECT_EQ(teamOneRows(), mended);
-  EXPECT_EQ(score(1), "1");
+  EXPECT_EQ(score(TeamId::One), "1");
   keys(Qt::ControlModifier, Qt::Key_Y);  // nothing left to redo
   EXPECT_EQ(teamOneRows(), mended);
 
   // The menu undoes as well, and a new edit drops what was undone.
-  rightClickRow(1, 1);
+  rightClickRow(TeamId::One, 1);
   EXPECT_EQ(offered(), "11110");
   pick("undoEditAction");
-  EXPECT_EQ(match().teamEventCount(1), 3);
-  rightClickRow(1, 1);
+  EXPECT_EQ(match().teamEventCount(TeamId::One), 3);
+  rightClickRow(TeamId::One, 1);
   EXPECT_EQ(offered(), "11111");
   pick("deleteEventAction");
   keys(Qt::ControlModifier, Qt::Key_Y);
@@ -361,19 +362,19 @@ TEST_F(MendingEvents, CtrlZUndoesBackToTheStartAndCtrlYOrCtrlShiftZRedoes) {
 
 TEST_F(MendingEvents, NothingIsOfferedWhileAnEventIsBeingEntered) {
   recordThree();
-  rightClickRow(1, 3);
+  rightClickRow(TeamId::One, 3);
   pick("deleteEventAction");
   activateMatchWindow();
 
   for (int step = 0; step < 3; ++step) {
     SCOPED_TRACE(step);
-    if (step == 0) click(person(2, 4));
+    if (step == 0) click(person(TeamId::Two, 4));
     if (step == 1) click(action(kShotMiss));
     if (step == 2) click(location(kCentre));
     activateMatchWindow();
-    doubleClickRow(1, 1);
+    doubleClickRow(TeamId::One, 1);
     EXPECT_FALSE(dialog()->isVisible());
-    rightClickRow(1, 1);
+    rightClickRow(TeamId::One, 1);
     EXPECT_EQ(offered(), "00000");
     menu()->hide();
     keys(Qt::ControlModifier, Qt::Key_Z);
@@ -381,11 +382,11 @@ TEST_F(MendingEvents, NothingIsOfferedWhileAnEventIsBeingEntered) {
   }
   EXPECT_EQ(courtOffers(), "010");  // the shot's zone is still to come
   click(zone(kTopLeft));
-  EXPECT_EQ(logRow(2, 1), "03：00|||シュートミス|センター|左上");
+  EXPECT_EQ(logRow(TeamId::Two, 1), "03：00|||シュートミス|センター|左上");
   EXPECT_TRUE(errorBoxes.empty());
 
   // Once the event is complete, edits are offered again.
-  doubleClickRow(2, 1);
+  doubleClickRow(TeamId::Two, 1);
   EXPECT_TRUE(dialog()->isVisible());
   click(dialog()->ui.cancelButton);
   keys(Qt::ControlModifier, Qt::Key_Z);
@@ -406,13 +407,14 @@ class MendedMatches : public MendingEvents {
   class MistakenOperator : public WindowOperator {
    public:
     using WindowOperator::WindowOperator;
-    void recordEvent(int team, int slot, int action, const std::string& where, int whereCode,
+    void recordEvent(TeamId team, int slot, int action, const std::string& where, int whereCode,
                      const std::string& what, int whatCode) override {
       const int n = events_++;
       if (n == 12) return;
       WindowOperator::recordEvent(team, n == 0 ? 2 : slot, action, where, whereCode, what,
                                   whatCode);
-      if (n == 2) WindowOperator::recordEvent(2, 9, kGoal, "センター", kCentre, "左上", kTopLeft);
+      if (n == 2)
+        WindowOperator::recordEvent(TeamId::Two, 9, kGoal, "センター", kCentre, "左上", kTopLeft);
     }
 
    private:
@@ -422,17 +424,17 @@ class MendedMatches : public MendingEvents {
   void recordWithMistakes() {
     MistakenOperator op(*windows, clockSeconds);
     runMatchScript(op, testDataPath("full_match.match"));
-    ASSERT_EQ(logRow(1, 1), "00：45|4|伊藤|得点|右サイド|左上");
-    ASSERT_EQ(logRow(2, 3), "02：05|21|山本|得点|センター|左上");
+    ASSERT_EQ(logRow(TeamId::One, 1), "00：45|4|伊藤|得点|右サイド|左上");
+    ASSERT_EQ(logRow(TeamId::Two, 3), "02：05|21|山本|得点|センター|左上");
   }
   void mend() {
-    doubleClickRow(1, 1);
+    doubleClickRow(TeamId::One, 1);
     choose(dialog()->ui.personBox, "1 高橋");
     click(dialog()->ui.changeButton);
-    rightClickRow(2, 3);
+    rightClickRow(TeamId::Two, 3);
     pick("deleteEventAction");
-    ASSERT_EQ(logRow(1, 7), "12：34|||得点|センター|左外");
-    rightClickRow(1, 7);
+    ASSERT_EQ(logRow(TeamId::One, 7), "12：34|||得点|センター|左外");
+    rightClickRow(TeamId::One, 7);
     pick("insertEventAction");
     fill("12:34", "4 伊藤", "得点", "中ポスト", "中下");
     click(dialog()->ui.changeButton);
@@ -446,8 +448,8 @@ class MendedMatches : public MendingEvents {
 TEST_F(MendedMatches, MendedThroughTheWindowsTheyGiveTheFilesOfAStraightRecording) {
   recordWithMistakes();
   mend();
-  EXPECT_EQ(logRow(1, 1), "00：45|1|高橋|得点|右サイド|左上");
-  EXPECT_EQ(logRow(1, 7), "12：34|4|伊藤|得点|中ポスト|中下");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：45|1|高橋|得点|右サイド|左上");
+  EXPECT_EQ(logRow(TeamId::One, 7), "12：34|4|伊藤|得点|中ポスト|中下");
   save();
   EXPECT_TRUE(errorBoxes.empty());
   expectFilesOf("full_match", "ファイル名");
@@ -455,11 +457,12 @@ TEST_F(MendedMatches, MendedThroughTheWindowsTheyGiveTheFilesOfAStraightRecordin
 
 TEST_F(MendedMatches, UndoneAndRedoneTheyGiveTheSameFiles) {
   recordWithMistakes();
-  const std::string mistaken = logRow(1, 1) + logRow(2, 3) + logRow(1, 7);
+  const std::string mistaken =
+      logRow(TeamId::One, 1) + logRow(TeamId::Two, 3) + logRow(TeamId::One, 7);
   mend();
   activateMatchWindow();
   for (int i = 0; i < 3; ++i) keys(Qt::ControlModifier, Qt::Key_Z);
-  EXPECT_EQ(logRow(1, 1) + logRow(2, 3) + logRow(1, 7), mistaken);
+  EXPECT_EQ(logRow(TeamId::One, 1) + logRow(TeamId::Two, 3) + logRow(TeamId::One, 7), mistaken);
   keys(Qt::ControlModifier, Qt::Key_Y);
   keys(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
   keys(Qt::ControlModifier, Qt::Key_Y);

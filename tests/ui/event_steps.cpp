@@ -1,20 +1,20 @@
 #include "event_steps.h"
 
-QTableView* EventTest::log(int team) const {
-  return team == 2 ? matchWindow()->ui.teamTwoLog : matchWindow()->ui.teamOneLog;
+QTableView* EventTest::log(TeamId team) const {
+  return team == TeamId::Two ? matchWindow()->ui.teamTwoLog : matchWindow()->ui.teamOneLog;
 }
 
-std::string EventTest::logCell(int team, int col, int row) const {
+std::string EventTest::logCell(TeamId team, int col, int row) const {
   return cell(log(team), col, row);
 }
 
-std::string EventTest::logRow(int team, int row) const {
+std::string EventTest::logRow(TeamId team, int row) const {
   std::string joined = logCell(team, 0, row);
   for (int col = 1; col < 6; ++col) joined += "|" + logCell(team, col, row);
   return joined;
 }
 
-bool EventTest::logBlank(int team) const {
+bool EventTest::logBlank(TeamId team) const {
   for (int row = 1; row < rowCount(log(team)); ++row)
     if (logRow(team, row) != "|||||") return false;
   return true;
@@ -51,12 +51,12 @@ std::string EventTest::courtOffers() const {
   return offers;
 }
 
-void EventTest::pickAndAct(int team, int slot, int actionCode) {
+void EventTest::pickAndAct(TeamId team, int slot, int actionCode) {
   click(person(team, slot));
   click(action(actionCode));
 }
 
-void EventTest::recordShot(int team, int slot, int actionCode, int locationCode, int zoneCode) {
+void EventTest::recordShot(TeamId team, int slot, int actionCode, int locationCode, int zoneCode) {
   pickAndAct(team, slot, actionCode);
   click(location(locationCode));
   click(zone(zoneCode));

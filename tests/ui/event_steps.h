@@ -10,12 +10,12 @@
 
 class EventTest : public GuiTest {
  protected:
-  QTableView* log(int team) const;
-  std::string logCell(int team, int col, int row) const;
+  QTableView* log(TeamId team) const;
+  std::string logCell(TeamId team, int col, int row) const;
   // The six cells of a log row joined with "|".
-  std::string logRow(int team, int row) const;
+  std::string logRow(TeamId team, int row) const;
   // True when no cell under the heads of that team's log holds text.
-  bool logBlank(int team) const;
+  bool logBlank(TeamId team) const;
 
   QPushButton* action(int code) const;  // action code 1..6
   // One character per action code 1..6: "1" usable, "0" not.
@@ -27,7 +27,7 @@ class EventTest : public GuiTest {
   static std::string text(const QLabel* label) { return label->text().toStdString(); }
 
   // A person of `team` in `slot` then an action button.
-  void pickAndAct(int team, int slot, int actionCode);
+  void pickAndAct(TeamId team, int slot, int actionCode);
   // A whole goal or shot miss: person, action, location and zone.
-  void recordShot(int team, int slot, int actionCode, int locationCode, int zoneCode);
+  void recordShot(TeamId team, int slot, int actionCode, int locationCode, int zoneCode);
 };

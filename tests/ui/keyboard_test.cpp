@@ -46,22 +46,22 @@ TEST_F(Keyboard, AnEventTypedGoesThroughTheWindowsAndTheNextCanBeTypedAtOnce) {
   keys("W 2 3");
   EXPECT_TRUE(matchWindow()->typedPersonPanel->isVisible());
   EXPECT_EQ(matchWindow()->typedPersonPanel->text().toStdString(), "チーム2 23");
-  for (int team = 1; team <= 2; ++team)
+  for (TeamId team : kBothTeams)
     for (int slot = 0; slot <= 14; ++slot)
-      EXPECT_EQ(windows->keyLegend().marked(person(team, slot)), team == 2 && slot == 6);
+      EXPECT_EQ(windows->keyLegend().marked(person(team, slot)), team == TeamId::Two && slot == 6);
   keys("D");  // keep miss: the person and the action
   EXPECT_FALSE(matchWindow()->typedPersonPanel->isVisible());
-  EXPECT_FALSE(windows->keyLegend().marked(person(2, 6)));
+  EXPECT_FALSE(windows->keyLegend().marked(person(TeamId::Two, 6)));
   EXPECT_EQ(front(), court());
   keys("Num+9");
   EXPECT_EQ(front(), keepMiss());
   keys("Num+5");  // the fifth kind, on the pad
   EXPECT_FALSE(keepMiss()->isVisible());
-  EXPECT_EQ(logRow(2, 1), "00：00|23|Abe|保持ミス|右サイド|チャージ");
+  EXPECT_EQ(logRow(TeamId::Two, 1), "00：00|23|Abe|保持ミス|右サイド|チャージ");
   // The match window takes the keys again: the next event follows at once.
   EXPECT_EQ(front(), matchWindow());
   keys("Q 7 S Num+1 Num+0");
-  EXPECT_EQ(logRow(1, 1), "00：00|7||シュートミス|左４５|左外");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|7||シュートミス|左４５|左外");
   EXPECT_EQ(front(), matchWindow());
 }
 
@@ -69,13 +69,13 @@ TEST_F(Keyboard, KeysNotOfferedNowChangeNothingAndNeverReachTheControls) {
   startByKeys();
   keys("Q 7 Return");  // the person picked
   const Readings before = state();
-  const int selected = selectedRow(log(1));
+  const int selected = selectedRow(log(TeamId::One));
   // Numbers, places, zones, details, the bench, and the official (no
   // person is typed now): none is offered while an action is due.
   keys("7 1 Num+7 Num+Enter E R W Return F5");
   EXPECT_EQ(state().logCol1, before.logCol1);
-  EXPECT_EQ(logRow(1, 1), "00：00|7||||");
-  EXPECT_EQ(selectedRow(log(1)), selected);  // the log did not search for "7"
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|7||||");
+  EXPECT_EQ(selectedRow(log(TeamId::One)), selected);  // the log did not search for "7"
   EXPECT_TRUE(errorBoxes.empty());
   EXPECT_FALSE(court()->isVisible());
 
@@ -93,7 +93,7 @@ TEST_F(Keyboard, KeysNotOfferedNowChangeNothingAndNeverReachTheControls) {
 
 TEST_F(Keyboard, TypingIntoTheRosterAndTheBoxesIsNeverTakenAsAStep) {
   startByKeys();
-  click(person(1, 3));  // an action is due: letters would choose it
+  click(person(TeamId::One, 3));  // an action is due: letters would choose it
   teamSheet()->activateWindow();
   QTableView* grid = teamSheet()->ui.rosterGrid;
   // A click on team 1's line 4 name opens its editor.
@@ -109,8 +109,8 @@ TEST_F(Keyboard, TypingIntoTheRosterAndTheBoxesIsNeverTakenAsAStep) {
   name->selectAll();
   typeText("W8 E R");
   keys("Backspace Return Num+5");
-  EXPECT_EQ(match().team(2).name, "W8 E 5");
-  EXPECT_EQ(logRow(1, 1), "00：00|7||||");  // still waiting for the action
+  EXPECT_EQ(match().team(TeamId::Two).name, "W8 E 5");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|7||||");  // still waiting for the action
   EXPECT_EQ(state().logCol1, 3);
   EXPECT_TRUE(errorBoxes.empty());
   // Keys that type nothing still act from a box: the key list, 中断.
@@ -209,7 +209,7 @@ TEST_F(Keyboard, TheKeyListOpensFromEveryWindowAndTheSameKeyClosesIt) {
     in->activateWindow();
     if (in == court()) keys("Backspace Backspace D Num+2");  // a keep miss instead
   }
-  EXPECT_EQ(logRow(1, 1), "00：00|7||保持ミス|センター|");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|7||保持ミス|センター|");
 }
 
 TEST_F(Keyboard, AKeymapFileIsWrittenOnceAndItsRefusedLinesAreToldOnce) {
@@ -247,11 +247,11 @@ TEST_F(Keyboard, AKeymapFileIsWrittenOnceAndItsRefusedLinesAreToldOnce) {
   EXPECT_EQ(windows->keyLegend().legend(action(6)).toStdString(), "H");  // the default kept
   typeRoster(1, 4, "7");
   keys("F3 F5 Q 7 A");  // A is no longer the goal's
-  EXPECT_EQ(logRow(1, 1), "|||||");
+  EXPECT_EQ(logRow(TeamId::One, 1), "|||||");
   keys("T B");
-  EXPECT_EQ(logRow(1, 1), "00：00|7||得点||");  // B is the bench's only
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|7||得点||");  // B is the bench's only
   keys("Num+8 Num+8");
-  EXPECT_EQ(logRow(1, 1), "00：00|7||得点|中ポスト|中上");
+  EXPECT_EQ(logRow(TeamId::One, 1), "00：00|7||得点|中ポスト|中上");
   EXPECT_EQ(notices.size(), 1u);
 
   // In a box, Ctrl+Alt+Q acts, unless it types a character (AltGr+Q is "@"
@@ -263,8 +263,8 @@ TEST_F(Keyboard, AKeymapFileIsWrittenOnceAndItsRefusedLinesAreToldOnce) {
   QTest::keyClick(name, Qt::Key_End);
   QKeyEvent at(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, "@");
   QApplication::sendEvent(name, &at);
-  EXPECT_EQ(name->text().toStdString(), match().team(1).name);
-  EXPECT_TRUE(match().team(1).name.ends_with("@"));
+  EXPECT_EQ(name->text().toStdString(), match().team(TeamId::One).name);
+  EXPECT_TRUE(match().team(TeamId::One).name.ends_with("@"));
   EXPECT_TRUE(match().clock().ticking());
   QKeyEvent pause(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, "\x11");
   QApplication::sendEvent(name, &pause);

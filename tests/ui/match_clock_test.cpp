@@ -27,8 +27,8 @@ TEST_F(ClockOnTheMatchWindow, PanelWaitsForTheFirstTick) {
   startMatch();
   advance(2 * 60 + 5);
   EXPECT_EQ(text(matchWindow()->ui.clockPanel), "00:00");
-  click(person(1, 1));
-  EXPECT_EQ(logCell(1, 0, 1), "00：00");
+  click(person(TeamId::One, 1));
+  EXPECT_EQ(logCell(TeamId::One, 0, 1), "00：00");
 
   matchWindow()->tick();
   EXPECT_EQ(text(matchWindow()->ui.clockPanel), "02:05");
@@ -36,13 +36,13 @@ TEST_F(ClockOnTheMatchWindow, PanelWaitsForTheFirstTick) {
   matchWindow()->tick();
   EXPECT_EQ(text(matchWindow()->ui.clockPanel), "03:03");
   click(matchWindow()->ui.correctionButton);
-  click(person(2, 1));  // a corrected pick keeps its time
-  EXPECT_EQ(logCell(2, 0, 1), "00：00");
+  click(person(TeamId::Two, 1));  // a corrected pick keeps its time
+  EXPECT_EQ(logCell(TeamId::Two, 0, 1), "00：00");
   click(action(2));
   click(location(3));
   click(zone(4));
-  click(person(1, 2));
-  EXPECT_EQ(logCell(1, 0, 1), "03：03");
+  click(person(TeamId::One, 2));
+  EXPECT_EQ(logCell(TeamId::One, 0, 1), "03：03");
 }
 
 // Each half stops by itself at its end; "中断/続行" starts the next from
@@ -68,8 +68,8 @@ TEST_F(ClockOnTheMatchWindow, HalvesStopAtTheirEndAndOvertimeCountsPastTheHour) 
   advance(125);
   matchWindow()->tick();
   EXPECT_EQ(text(matchWindow()->ui.clockPanel), "62:05");
-  click(person(1, 2));
-  EXPECT_EQ(logCell(1, 0, 1), "62：05");
+  click(person(TeamId::One, 2));
+  EXPECT_EQ(logCell(TeamId::One, 0, 1), "62：05");
 }
 
 TEST_F(ClockOnTheMatchWindow, TwoPausesAreLeftOutOfThePlayingTime) {
@@ -105,8 +105,8 @@ TEST_F(ClockOnTheMatchWindow, AnEventEnteredWhilePausedGetsThePausedTime) {
   click(matchWindow()->ui.pauseButton);
   advance(40);
   EXPECT_EQ(usablePersons(), 30);
-  click(person(2, 2));
-  EXPECT_EQ(logRow(2, 1), "01：35|12||||");
+  click(person(TeamId::Two, 2));
+  EXPECT_EQ(logRow(TeamId::Two, 1), "01：35|12||||");
   EXPECT_EQ(text(matchWindow()->ui.clockPanel), "01:35");
 }
 

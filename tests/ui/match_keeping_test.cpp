@@ -49,7 +49,7 @@ class KeptMatch : public EventTest {
   // What the operator sees of the logs, the score and the team sheet.
   std::string shownRecord() {
     std::string all;
-    for (int team = 1; team <= 2; ++team)
+    for (TeamId team : kBothTeams)
       for (int row = 1; row < rowCount(log(team)); ++row) all += logRow(team, row) + "\n";
     all += text(matchWindow()->ui.teamOneScorePanel) + "-" +
            text(matchWindow()->ui.teamTwoScorePanel) + "\n";
@@ -86,7 +86,9 @@ TEST_F(KeptMatch, AMatchLeftByAStoppedProgramComesBackExactlyAndSavesTheSameFile
   ASSERT_TRUE(restart());
   ASSERT_EQ(questions.size(), 1u);
   const std::string& q = questions[0];
-  EXPECT_NE(q.find(match().team(1).name + " 対 " + match().team(2).name), std::string::npos) << q;
+  EXPECT_NE(q.find(match().team(TeamId::One).name + " 対 " + match().team(TeamId::Two).name),
+            std::string::npos)
+      << q;
   EXPECT_NE(q.find("記録 " + std::to_string(events) + " 件"), std::string::npos) << q;
   EXPECT_NE(q.find("最後の操作 20"), std::string::npos) << q;
   EXPECT_TRUE(match().state() == before);
@@ -113,11 +115,11 @@ TEST_F(KeptMatch, BothLogsComeBackScrolledToTheirNextRow) {
   ASSERT_TRUE(restart());
   ASSERT_TRUE(matchWindow()->isVisible());
   settle();
-  for (int team = 1; team <= 2; ++team) {
+  for (TeamId team : kBothTeams) {
     QTableView* view = log(team);
     const QRect next = view->visualRect(view->currentIndex());
-    ASSERT_EQ(view->currentIndex().row(), 12) << team;  // below the first screenful
-    EXPECT_TRUE(view->viewport()->rect().contains(next)) << team;
+    ASSERT_EQ(view->currentIndex().row(), 12) << teamNumber(team);  // below the first screenful
+    EXPECT_TRUE(view->viewport()->rect().contains(next)) << teamNumber(team);
   }
 }
 
@@ -126,7 +128,7 @@ TEST_F(KeptMatch, TheEventBeingEnteredComesBackAtItsStageWithItsWindows) {
   startMatch();
   advance(75);
   matchWindow()->tick();
-  pickAndAct(1, 2, 1);  // a goal: the court dialog waits for the place
+  pickAndAct(TeamId::One, 2, 1);  // a goal: the court dialog waits for the place
   ASSERT_TRUE(court()->isVisible());
 
   ASSERT_TRUE(restart());
@@ -136,20 +138,21 @@ TEST_F(KeptMatch, TheEventBeingEnteredComesBackAtItsStageWithItsWindows) {
   click(location(3));
   click(zone(5));
   EXPECT_FALSE(court()->isVisible());
-  EXPECT_EQ(logRow(1, 1).substr(0, logRow(1, 1).find('|')), "01：15");
+  EXPECT_EQ(logRow(TeamId::One, 1).substr(0, logRow(TeamId::One, 1).find('|')), "01：15");
   EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "1");
 }
 
 TEST_F(KeptMatch, MendsAndTheirUndoAreKeptLikeEveryOtherStep) {
   startMatch();
-  recordShot(1, 1, 1, 2, 4);
-  recordShot(1, 2, 2, 3, 6);
-  matchWindow()->logEdits->remove(1, 0);
+  recordShot(TeamId::One, 1, 1, 2, 4);
+  recordShot(TeamId::One, 2, 2, 3, 6);
+  matchWindow()->logEdits->remove(TeamId::One, 0);
   ASSERT_EQ(match().events().size(), 1u);
   MatchState before = match().state();
   ASSERT_TRUE(restart());
   EXPECT_TRUE(match().state() == before);
-  EXPECT_NE(logRow(1, 1).find("シュートミス"), std::string::npos) << logRow(1, 1);
+  EXPECT_NE(logRow(TeamId::One, 1).find("シュートミス"), std::string::npos)
+      << logRow(TeamId::One, 1);
 
   // Undone after the restart: the history came back with the match.
   matchWindow()->logEdits->undo();
@@ -184,18 +187,18 @@ TEST_F(KeptMatch, NoStartsANewMatchAndTheOldOneIsOfferedAgainLater) {
   boxes.answerNext(QMessageBox::No);
   ASSERT_TRUE(restart());
   EXPECT_EQ(questions.size(), 1u);
-  EXPECT_EQ(match().team(1).lines[0].name, "");
+  EXPECT_EQ(match().team(TeamId::One).lines[0].name, "");
   EXPECT_EQ(dataFiles().size(), 1u);  // kept where it was
 
   // The new match has done nothing: the old one is still the one offered.
   ASSERT_TRUE(restart());
   EXPECT_EQ(questions.size(), 2u);
-  EXPECT_EQ(match().team(1).lines[0].name, "山田");
+  EXPECT_EQ(match().team(TeamId::One).lines[0].name, "山田");
 }
 
 TEST_F(KeptMatch, TheCloseBoxEndsTheMatchAndAStartWithoutStepsLeavesNothing) {
   startMatch();
-  recordShot(1, 1, 1, 2, 4);
+  recordShot(TeamId::One, 1, 1, 2, 4);
   boxes.answerNext(QMessageBox::Yes);  // close without saving
   teamSheet()->close();
   EXPECT_EQ(quits, 1);
@@ -228,7 +231,7 @@ TEST_F(KeptMatch, TheCopyBesideTheTablesOpensAgainAndIsNoOtherMatchsFile) {
   matchWindow()->tick();
   EXPECT_EQ(text(matchWindow()->ui.clockPanel), clockThen);
   EXPECT_FALSE(match().clock().ticking());
-  EXPECT_EQ(match().team(2).name, saved.teams[1].name);
+  EXPECT_EQ(match().team(TeamId::Two).name, saved.teams[1].name);
   // Its own files, the copy included, are replaced without asking.
   click(teamSheet()->ui.saveButton);
   EXPECT_TRUE(questions.empty());
@@ -253,7 +256,7 @@ TEST_F(KeptMatch, ADroppedMatchFileOpensOnlyAfterAskingAndNotWhileInUse) {
   teamSheet()->close();
   ASSERT_TRUE(restart());
   startMatch();
-  recordShot(2, 1, 1, 5, 5);  // an unsaved step of a new match
+  recordShot(TeamId::Two, 1, 1, 5, 5);  // an unsaved step of a new match
 
   auto drop = [this] {
     QMimeData data;
@@ -319,17 +322,17 @@ TEST_F(KeptMatch, AFolderThatCannotTakeTheFileIsToldOnceAndTheMatchGoesOn) {
   fs::create_directories(data);
   fs::permissions(data, fs::perms::owner_read | fs::perms::owner_exec);
   startMatch();
-  recordShot(1, 1, 1, 2, 4);
+  recordShot(TeamId::One, 1, 1, 2, 4);
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_NE(errorBoxes[0].find("安全に保存できません"), std::string::npos) << errorBoxes[0];
-  recordShot(2, 1, 2, 3, 6);  // no second box while it keeps failing
+  recordShot(TeamId::Two, 1, 2, 3, 6);  // no second box while it keeps failing
   EXPECT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(match().events().size(), 2u);
   EXPECT_EQ(text(matchWindow()->ui.teamOneScorePanel), "1");
 
   // Once the folder takes files again, the next step keeps everything.
   fs::permissions(data, fs::perms::owner_all);
-  recordShot(1, 2, 1, 4, 2);
+  recordShot(TeamId::One, 2, 1, 4, 2);
   EXPECT_EQ(errorBoxes.size(), 1u);
   const MatchState before = match().state();
   ASSERT_TRUE(restart());

@@ -32,7 +32,7 @@ TEST_F(QuitRequest, EndsTheProgramWithTheOtherWindowsOpen) {
 
 TEST_F(QuitRequest, AsksFirstWhileAnEventIsOpenAndNoKeepsEverything) {
   startMatch();
-  click(person(1, 4));
+  click(person(TeamId::One, 4));
   click(matchWindow()->ui.shotMissButton);
   ASSERT_TRUE(court()->isVisible());
 

@@ -31,7 +31,14 @@ int main(int argc, char* argv[]) {
   screen.closeSplash();
   playMatchScript(screen, argv[1]);
   if (argc > 2 && std::string(argv[2]) == "--analysis") {
-    if (argc > 3) screen.chooseAnalysisTeam(std::atoi(argv[3]));
+    if (argc > 3) {
+      const std::optional<TeamId> team = teamNumbered(std::atoi(argv[3]));
+      if (!team) {
+        std::cerr << "no such team: " << argv[3] << "\n";
+        return 2;
+      }
+      screen.chooseAnalysisTeam(*team);
+    }
     if (argc > 4) screen.chooseAnalysisPerson(std::atoi(argv[4]));
     screen.showAnalysis();
   }

@@ -15,7 +15,7 @@ class RulesOnTheWindows : public EventTest {
     EventTest::SetUp();
     typeRoster(1, 8, "7");
   }
-  void suspend(int team, int slot, int sanction = 1) {
+  void suspend(TeamId team, int slot, int sanction = 1) {
     pickAndAct(team, slot, 6);
     click(location(7));
     click(foul()->choiceButtons()[sanction]);  // 警告, 退場
@@ -51,7 +51,7 @@ TEST_F(RulesOnTheWindows, NudgesAndATypedTimeMoveTheClockOnly) {
   startMatch();
   advance(100);
   matchWindow()->tick();
-  click(person(1, 2));
+  click(person(TeamId::One, 2));
   click(matchWindow()->ui.plusTenButton);
   EXPECT_EQ(text(matchWindow()->ui.clockPanel), "01:50");
   click(matchWindow()->ui.minusOneButton);
@@ -59,7 +59,7 @@ TEST_F(RulesOnTheWindows, NudgesAndATypedTimeMoveTheClockOnly) {
   matchWindow()->ui.clockEdit->setText("12:34");
   QTest::keyClick(matchWindow()->ui.clockEdit, Qt::Key_Return);
   EXPECT_EQ(text(matchWindow()->ui.clockPanel), "12:34");
-  EXPECT_EQ(logCell(1, 0, 1), "01：40");  // the event keeps its time
+  EXPECT_EQ(logCell(TeamId::One, 0, 1), "01：40");  // the event keeps its time
   matchWindow()->ui.clockEdit->setText("12:3x");
   QTest::keyClick(matchWindow()->ui.clockEdit, Qt::Key_Return);
   ASSERT_EQ(errorBoxes.size(), 1u);
@@ -70,26 +70,26 @@ TEST_F(RulesOnTheWindows, SuspensionsShowWithTeamStrengthAndNotices) {
   startMatch();
   advance(600);
   matchWindow()->tick();
-  suspend(1, 7);
+  suspend(TeamId::One, 7);
   EXPECT_EQ(text(matchWindow()->ui.teamOneStrengthLabel), "6人 7 2:00");
   EXPECT_EQ(text(matchWindow()->ui.teamTwoStrengthLabel), "7人");
-  EXPECT_EQ(person(1, 7)->palette().color(QPalette::ButtonText), QColor(Qt::red));
-  EXPECT_TRUE(person(1, 7)->isEnabled());  // marked, never unusable
+  EXPECT_EQ(person(TeamId::One, 7)->palette().color(QPalette::ButtonText), QColor(Qt::red));
+  EXPECT_TRUE(person(TeamId::One, 7)->isEnabled());  // marked, never unusable
   advance(75);
   matchWindow()->tick();
   EXPECT_EQ(text(matchWindow()->ui.teamOneStrengthLabel), "6人 7 0:45");
-  suspend(1, 7);
-  suspend(1, 7);
+  suspend(TeamId::One, 7);
+  suspend(TeamId::One, 7);
   advance(200);
   matchWindow()->tick();
   EXPECT_EQ(text(matchWindow()->ui.teamOneStrengthLabel), "7人");
-  EXPECT_NE(person(1, 7)->palette().color(QPalette::ButtonText), QColor(Qt::red));
+  EXPECT_NE(person(TeamId::One, 7)->palette().color(QPalette::ButtonText), QColor(Qt::red));
 }
 
 TEST_F(RulesOnTheWindows, EveryNoticeStaysInTheListWrappedWithTheNewestInView) {
   startMatch();
-  for (int n = 0; n < 3; ++n) suspend(1, 7);
-  for (int slot : {2, 2, 3, 3}) suspend(1, slot, 0);  // two second warnings, a fourth
+  for (int n = 0; n < 3; ++n) suspend(TeamId::One, 7);
+  for (int slot : {2, 2, 3, 3}) suspend(TeamId::One, slot, 0);  // two second warnings, a fourth
   settle();
   QListWidget* list = matchWindow()->ui.noticesList;
   EXPECT_EQ(list->geometry(), QRect(15, 196, 210, 42));

@@ -19,7 +19,7 @@ TEST_F(GuiTest, AFailingSaveShowsTheErrorBoxAndTheMatchGoesOn) {
   ASSERT_TRUE(errorBoxes.empty());
   const std::string older = readFileBytes("試合-table-.xls");
 
-  click(person(1, 4));
+  click(person(TeamId::One, 4));
   click(matchWindow()->ui.goalButton);
   click(location(7));
   click(zone(6));
@@ -30,7 +30,7 @@ TEST_F(GuiTest, AFailingSaveShowsTheErrorBoxAndTheMatchGoesOn) {
   EXPECT_EQ(readFileBytes("試合-table-.xls"), older);
 
   typeRoster(9, 4, "Kato");
-  click(person(2, 3));
+  click(person(TeamId::Two, 3));
   EXPECT_EQ(cell(matchWindow()->ui.teamTwoLog, 2, 1), "Kato");
   EXPECT_TRUE(matchWindow()->ui.shotMissButton->isEnabled());
 }

@@ -38,13 +38,13 @@ class KeyOperator : public ScriptOperator {
 
   void setStem(const std::string& text) override { type(sheet().ui.fileNameEdit, text); }
   void setPrefix(const std::string& text) override { type(sheet().ui.exportPrefixEdit, text); }
-  void setTeamName(int team, const std::string& text) override {
-    type(team == 2 ? sheet().ui.teamTwoNameEdit : sheet().ui.teamOneNameEdit, text);
+  void setTeamName(TeamId team, const std::string& text) override {
+    type(team == TeamId::Two ? sheet().ui.teamTwoNameEdit : sheet().ui.teamOneNameEdit, text);
   }
-  void setRosterLine(int team, int slot, const std::string& number,
+  void setRosterLine(TeamId team, int slot, const std::string& number,
                      const std::string& name) override {
     auto* roster = sheet().ui.rosterGrid->model();
-    const int col = team == 2 ? 7 : 0;
+    const int col = team == TeamId::Two ? 7 : 0;
     roster->setData(roster->index(slot, col), QString::fromStdString(number), Qt::EditRole);
     roster->setData(roster->index(slot, col + 1), QString::fromStdString(name), Qt::EditRole);
   }
@@ -62,7 +62,7 @@ class KeyOperator : public ScriptOperator {
         },
         [this] { keys_(keyOf("pause")); });
   }
-  void recordEvent(int team, int slot, int action, const std::string&, int whereCode,
+  void recordEvent(TeamId team, int slot, int action, const std::string&, int whereCode,
                    const std::string&, int whatCode) override {
     const auto a = static_cast<Action>(action);
     ++events_;
@@ -105,18 +105,18 @@ class KeyOperator : public ScriptOperator {
   // only and no other line of its team has; the team's key left out when
   // no line of the other team has it either, every other time. Else by the
   // roster line.
-  std::string personKeys(int team, int slot) {
-    const std::string teamKey = keyOf(team == 1 ? "team1" : "team2");
+  std::string personKeys(TeamId team, int slot) {
+    const std::string teamKey = keyOf(team == TeamId::One ? "team1" : "team2");
     if (slot == kOfficialSlot) return teamKey + " " + keyOf("official");
-    auto caption = [&](int t, int s) {
+    auto caption = [&](TeamId t, int s) {
       return windows_.matchWindow()
-          ->personButtons[(t - 1) * kRosterLines + s]
+          ->personButtons[teamIndex(t) * kRosterLines + s]
           ->text()
           .toStdString();
     };
     const std::string number = caption(team, slot);
     int inTeam = 0, inBoth = 0;
-    for (int t = 1; t <= 2; ++t)
+    for (TeamId t : kBothTeams)
       for (int s = 1; s <= kLastPlayerSlot; ++s)
         if (caption(t, s) == number) (t == team ? inTeam : inBoth) += 1;
     const bool digits =

@@ -76,7 +76,7 @@ TEST_F(SavingThroughWindows, SavingClearsTheQuestionOnClosingUntilTheNextEvent) 
   EXPECT_TRUE(questions.empty());
   EXPECT_EQ(quits, 1);
 
-  click(person(2, 5));
+  click(person(TeamId::Two, 5));
   teamSheet()->close();
   EXPECT_EQ(questions.size(), 1u);
   EXPECT_EQ(quits, 1);
@@ -89,7 +89,7 @@ TEST_F(SavingThroughWindows, AMissingFolderShowsTheErrorAndTheMatchGoesOn) {
   ASSERT_EQ(errorBoxes.size(), 1u);
   EXPECT_EQ(errorBoxes[0], "フォルダがありません (no-such-folder)");
   EXPECT_TRUE(folder.entries().empty());
-  click(person(1, 3));
+  click(person(TeamId::One, 3));
   EXPECT_TRUE(matchWindow()->ui.goalButton->isEnabled());
 }
 
@@ -107,7 +107,7 @@ TEST_F(SavingThroughWindows, AnotherMatchsFilesAreReplacedOnlyAfterAsking) {
   for (const char* name : {"ファイル名-shot-.xls", "ファイル名.xls"})
     std::ofstream(name) << "earlier match";
   startMatch();
-  click(person(1, 2));
+  click(person(TeamId::One, 2));
   click(teamSheet()->ui.saveButton);  // いいえ, the default
   ASSERT_EQ(questions.size(), 1u);
   EXPECT_EQ(questions[0],

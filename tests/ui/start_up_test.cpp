@@ -124,7 +124,7 @@ TEST_F(StartUp, FirstPressCarriesNumbersAndNamesAndLaterEditsFollow) {
 
 TEST_F(StartUp, ClosingADialogHidesItAndKeepsItsState) {
   startMatch();
-  click(person(1, 2));
+  click(person(TeamId::One, 2));
   click(matchWindow()->ui.shotMissButton);  // shot miss: the court dialog comes up
   click(location(6));                       // awaiting the zone
   ASSERT_TRUE(court()->ui.outsideLeftZoneButton->isEnabled());

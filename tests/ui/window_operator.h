@@ -23,15 +23,15 @@ class WindowOperator : public ScriptOperator {
   void setPrefix(const std::string& text) override {
     type(windows_.teamSheet()->ui.exportPrefixEdit, text);
   }
-  void setTeamName(int team, const std::string& text) override {
-    type(team == 2 ? windows_.teamSheet()->ui.teamTwoNameEdit
-                   : windows_.teamSheet()->ui.teamOneNameEdit,
+  void setTeamName(TeamId team, const std::string& text) override {
+    type(team == TeamId::Two ? windows_.teamSheet()->ui.teamTwoNameEdit
+                             : windows_.teamSheet()->ui.teamOneNameEdit,
          text);
   }
-  void setRosterLine(int team, int slot, const std::string& number,
+  void setRosterLine(TeamId team, int slot, const std::string& number,
                      const std::string& name) override {
     auto* roster = windows_.teamSheet()->ui.rosterGrid->model();
-    const int col = team == 2 ? 7 : 0;  // the number's view column
+    const int col = team == TeamId::Two ? 7 : 0;  // the number's view column
     roster->setData(roster->index(slot, col), QString::fromStdString(number), Qt::EditRole);
     roster->setData(roster->index(slot, col + 1), QString::fromStdString(name), Qt::EditRole);
   }
@@ -49,9 +49,9 @@ class WindowOperator : public ScriptOperator {
         },
         [this] { press(windows_.matchWindow()->ui.pauseButton); });
   }
-  void recordEvent(int team, int slot, int action, const std::string&, int whereCode,
+  void recordEvent(TeamId team, int slot, int action, const std::string&, int whereCode,
                    const std::string&, int whatCode) override {
-    press(windows_.matchWindow()->personButtons[(team == 2 ? 15 : 0) + slot]);
+    press(windows_.matchWindow()->personButtons[teamIndex(team) * kRosterLines + slot]);
     press(windows_.matchWindow()->actionButtons[action - 1]);
     ASSERT_TRUE(windows_.courtDialog()->isVisible());
     press(whereCode == place::kBench ? windows_.courtDialog()->ui.benchButton
