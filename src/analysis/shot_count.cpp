@@ -30,7 +30,10 @@ SaveCount& SaveCount::operator+=(const SaveCount& other) {
 
 std::string percentText(std::optional<double> rate) {
   if (!rate) return "-";
-  return std::to_string(static_cast<int>(std::lround(*rate * 100))) + "%";
+  // Halves round up, as on paper: 23/40 is 57.5 %, shown 58 %. The double
+  // 23.0 / 40 lies just below 0.575, so a plain round would give 57; a
+  // ratio of two counts is never that close to a half otherwise.
+  return std::to_string(static_cast<int>(std::floor(*rate * 100 + 0.5 + 1e-9))) + "%";
 }
 
 std::string goalsOverShots(const ShotCount& c) {

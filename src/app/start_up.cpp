@@ -27,7 +27,7 @@ QString restoreQuestion(const RestorableMatch& match) {
 QString inUseNotice(const RestorableMatch& match) {
   return QStringLiteral("%1\n\n%2 対 %3\n最後の操作 %4")
       .arg(QString::fromStdString(StoreError(StoreProblem::InUse, match.path.string()).what()),
-           teamName(match.teams[0], 1), teamName(match.teams[1], 2),
+           teamName(match.teams[0], TeamId::One), teamName(match.teams[1], TeamId::Two),
            QString::fromStdString(localTime(match.lastStep, "%Y-%m-%d %H:%M:%S")));
 }
 

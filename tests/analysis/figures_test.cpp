@@ -227,6 +227,9 @@ TEST(ShotCounts, RatesAndTheirText) {
   EXPECT_EQ(percentText(shots(3, 2).rate()), "67%");
   EXPECT_EQ(percentText(shots(0, 0).rate()), "-");
   EXPECT_EQ(percentText(saves(8, 8).rate()), "100%");
+  // Exact halves round up, though 23.0 / 40 lies just below 0.575.
+  EXPECT_EQ(percentText(shots(40, 23).rate()), "58%");
+  EXPECT_EQ(percentText(shots(8, 1).rate()), "13%");
   EXPECT_EQ(goalsOverShots(shots(7, 3)), "3/7");
   EXPECT_EQ(scoreText({12, 9}), "12-9");
 }

@@ -299,7 +299,7 @@ TEST_F(KeptMatch, ADroppedMatchFileOpensOnlyAfterAskingAndNotWhileInUse) {
 TEST_F(KeptMatch, ASecondCopyOnTheSameDataFolderIsToldWhichMatchTheFirstIsRecording) {
   WindowOperator op(*windows, clockSeconds);
   runMatchScript(op, testDataPath("shot_example.match"));
-  ASSERT_FALSE(match().team(1).name.empty());
+  ASSERT_FALSE(match().team(TeamId::One).name.empty());
   ASSERT_TRUE(windows->safekeeping()->file());
   const StoredMatch kept = MatchFile::peek(*windows->safekeeping()->file());
   const std::string lastStep =
@@ -313,8 +313,8 @@ TEST_F(KeptMatch, ASecondCopyOnTheSameDataFolderIsToldWhichMatchTheFirstIsRecord
   EXPECT_FALSE(askToRestore(data, errors));
   EXPECT_TRUE(questions.empty());
   ASSERT_EQ(errorBoxes.size(), told + 1);
-  for (const std::string& part :
-       {std::string("使用中"), match().team(1).name, match().team(2).name, lastStep})
+  for (const std::string& part : {std::string("使用中"), match().team(TeamId::One).name,
+                                  match().team(TeamId::Two).name, lastStep})
     EXPECT_NE(errorBoxes.back().find(part), std::string::npos) << part << ": " << errorBoxes.back();
 }
 
