@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "event_facts.h"
 #include "words.h"
 
 struct Event {
@@ -18,6 +19,9 @@ struct Event {
   Action action = Action::Goal;
   int place = 0;   // court place 1..10, or the bench for a time-out
   int detail = 0;  // goal zone, or the code of the action's detail
+  EventFacts facts;  // what was said of it once recorded
+
+  MissOutcome outcome() const { return outcomeOf(action, detail, facts.outcome); }
 
   bool isPlayer() const { return slot >= 1 && slot <= kLastPlayerSlot; }
   bool operator==(const Event&) const = default;

@@ -1,7 +1,7 @@
 #include "event_draft.h"
 
 EventDraft draftOf(const Event& e) {
-  return {e.slot, e.clockSeconds, e.action, e.place, e.detail, e.period};
+  return {e.slot, e.clockSeconds, e.action, e.place, e.detail, e.period, e.facts};
 }
 
 std::string draftProblem(const EventDraft& d) {
@@ -14,6 +14,8 @@ std::string draftProblem(const EventDraft& d) {
   if (d.detail < 1 || d.detail > detailCount(d.action))
     return isShot(d.action) ? "ゴールの位置を選んでください" : "内容を選んでください";
   if (d.clockSeconds < 0 || d.clockSeconds > kLatestEditSeconds) return std::string(kClockTextRule);
+  if (takesAssist(d.action) && d.facts.assist != 0 && d.facts.assist == d.slot)
+    return "アシストは得点した人と別の選手です";
   return {};
 }
 

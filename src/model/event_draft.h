@@ -19,6 +19,7 @@ struct EventDraft {
   // next, as 30:00 can; 0, or a half the time is not in, means the one the
   // time falls in.
   int period = 0;
+  EventFacts facts;  // those that do not fit the action are left out
   bool operator==(const EventDraft&) const = default;
 };
 

@@ -86,6 +86,10 @@ Event EventEditor::eventFrom(TeamId team, const EventDraft& d, const Event* reco
   e.action = d.action;
   e.place = d.place;
   e.detail = d.detail;
+  e.facts = fittingFacts(d.action, d.slot, d.facts);
+  // A shot said of no goalkeeper was taken against the one in goal then.
+  if (takesGoalkeeper(e.action) && e.facts.goalkeeper == 0)
+    e.facts.goalkeeper = m_.goalkeeperAt(otherTeam(team), e.period, e.clockSeconds);
   return e;
 }
 

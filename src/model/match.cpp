@@ -1,6 +1,7 @@
 #include "match.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "user_error.h"
 
@@ -139,6 +140,8 @@ bool Match::takeBackPlace() {
 }
 
 void Match::complete() {
+  Event& e = entry_.event;
+  if (takesGoalkeeper(e.action)) e.facts.goalkeeper = goalkeeperInGoal(otherTeam(e.team));
   teamEvents_[teamIndex(entry_.event.team)].push_back(static_cast<int>(events_.size()));
   events_.push_back(entry_.event);
   entry_ = Entry{};
@@ -186,7 +189,7 @@ void Match::reindex() {
 
 MatchState Match::state() const {
   return {teams_,  fileStem, exportPrefix, settings_,   clock_.state(),
-          events_, entry_,   unsaved_,     savedFiles_, history_};
+          events_, entry_,   unsaved_,     savedFiles_, history_, goalkeeperChanges_};
 }
 
 void Match::restore(MatchState s) {
@@ -199,6 +202,7 @@ void Match::restore(MatchState s) {
   entry_ = std::move(s.entry);
   savedFiles_ = std::move(s.savedFiles);
   history_ = std::move(s.history);
+  goalkeeperChanges_ = std::move(s.goalkeeperChanges);
   reindex();
   unsaved_ = s.unsaved;  // after reindex, which counts as a change
 }
@@ -233,4 +237,60 @@ void Match::adoptFile(const SavedFile& f) {
 bool Match::wroteFile(const FileIdentity& f) const {
   return std::any_of(savedFiles_.begin(), savedFiles_.end(),
                      [&](const SavedFile& s) { return s.identity == f; });
+}
+
+int Match::goalkeeperInGoal(TeamId team) const {
+  for (auto c = goalkeeperChanges_.rbegin(); c != goalkeeperChanges_.rend(); ++c)
+    if (c->team == team) return c->slot;
+  for (int slot = 1; slot <= kLastPlayerSlot; ++slot)
+    if (teams_[teamIndex(team)].lines[slot].goalkeeper) return slot;
+  return 0;
+}
+
+int Match::goalkeeperAt(TeamId team, int period, int clockSeconds) const {
+  int slot = 0;
+  for (const GoalkeeperChange& c : goalkeeperChanges_)
+    if (c.team == team && std::pair(c.period, c.clockSeconds) <= std::pair(period, clockSeconds))
+      slot = c.slot;
+  if (slot != 0) return slot;
+  // Before any change the first marked line was in goal; after a change
+  // that came later in the match, that change's player.
+  for (int s = 1; s <= kLastPlayerSlot; ++s)
+    if (teams_[teamIndex(team)].lines[s].goalkeeper) return s;
+  for (const GoalkeeperChange& c : goalkeeperChanges_)
+    if (c.team == team) return c.slot;
+  return 0;
+}
+
+bool Match::changeGoalkeeper(TeamId team, int slot) {
+  if (slot < 1 || slot > kLastPlayerSlot || goalkeeperInGoal(team) == slot) return false;
+  teams_[teamIndex(team)].lines[slot].goalkeeper = true;
+  goalkeeperChanges_.push_back({team, slot, clock_.shownSeconds(), clock_.period()});
+  unsaved_ = true;
+  return true;
+}
+
+bool Match::markGoalkeeper(TeamId team, int slot, bool goalkeeper) {
+  if (slot < 1 || slot > kLastPlayerSlot) return false;
+  bool& mark = teams_[teamIndex(team)].lines[slot].goalkeeper;
+  if (mark == goalkeeper) return false;
+  mark = goalkeeper;
+  unsaved_ = true;
+  return true;
+}
+
+const Event* Match::factsTarget() const {
+  if (entry_.open() || events_.empty()) return nullptr;
+  return &events_.back();
+}
+
+bool Match::setLastFacts(const EventFacts& f) {
+  if (!factsTarget()) return false;
+  Event& e = events_.back();
+  const EventFacts fitting = fittingFacts(e.action, e.slot, f);
+  if (fitting == e.facts) return false;
+  e.facts = fitting;
+  ++factsChanges_;
+  unsaved_ = true;
+  return true;
 }

@@ -70,6 +70,31 @@ class Match {
   bool takeBackAction();        // from ActionChosen back to PersonPicked
   bool takeBackPlace();         // from PlaceChosen back to ActionChosen
 
+  // The goalkeepers. A team's player in goal is the one of its last change,
+  // or else the first roster line marked as goalkeeper; 0 when there is
+  // none. Each shot is recorded against the other team's player in goal
+  // when it completes (Event::facts.goalkeeper).
+  int goalkeeperInGoal(TeamId team) const;
+  // Who was in goal at a time of the match by the changes made until then:
+  // the default for a shot put in afterwards.
+  int goalkeeperAt(TeamId team, int period, int clockSeconds) const;
+  const std::vector<GoalkeeperChange>& goalkeeperChanges() const { return goalkeeperChanges_; }
+  // Puts a player in goal from the clock's time now and marks the line as a
+  // goalkeeper. False for no player line or the one in goal already.
+  bool changeGoalkeeper(TeamId team, int slot);
+  // Marks or unmarks a player line as a goalkeeper.
+  bool markGoalkeeper(TeamId team, int slot, bool goalkeeper);
+
+  // The facts of the event recorded last, said right after it completed,
+  // until the next person is picked; nothing while an event is entered.
+  // The facts that do not fit its action are left out. Mending an event
+  // afterwards goes through EventEditor, with undo.
+  const Event* factsTarget() const;
+  bool setLastFacts(const EventFacts& f);
+  // Moves on whenever setLastFacts changed the last event: a copy of the
+  // events kept elsewhere then has to write that one again.
+  uint64_t lastFactsChanges() const { return factsChanges_; }
+
   // Goals of a team, the open event's included once its action is chosen.
   int score(TeamId team) const;
   // Warnings given to a team's persons.
@@ -127,4 +152,6 @@ class Match {
   std::vector<SavedFile> savedFiles_;
   EditHistory history_;
   uint64_t rewrites_ = 0;
+  uint64_t factsChanges_ = 0;
+  std::vector<GoalkeeperChange> goalkeeperChanges_;
 };

@@ -13,6 +13,15 @@
 #include "match_settings.h"
 #include "team.h"
 
+// A player put in goal, from the time on the match clock then.
+struct GoalkeeperChange {
+  TeamId team = TeamId::One;
+  int slot = 1;
+  int clockSeconds = 0;
+  int period = 1;
+  bool operator==(const GoalkeeperChange&) const = default;
+};
+
 struct MatchState {
   std::array<Team, kTeams> teams;
   std::string fileStem;
@@ -24,5 +33,6 @@ struct MatchState {
   bool unsaved = false;
   std::vector<SavedFile> savedFiles;
   EditHistory history;
+  std::vector<GoalkeeperChange> goalkeeperChanges;  // in the order made
   bool operator==(const MatchState&) const = default;
 };

@@ -21,6 +21,7 @@ struct RosterLine {
   // As typed or as counted; the recording raises and lowers them by one, so
   // a number typed by hand keeps its offset.
   std::array<std::string, kCounts> counts;
+  bool goalkeeper = false;  // may be put in goal
 
   std::string& count(Count c) { return counts[static_cast<int>(c)]; }
   const std::string& count(Count c) const { return counts[static_cast<int>(c)]; }
