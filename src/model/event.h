@@ -17,8 +17,8 @@ struct Event {
   std::string number;
   std::string name;
   Action action = Action::Goal;
-  int place = 0;   // court place 1..10, or the bench for a time-out
-  int detail = 0;  // goal zone, or the code of the action's detail
+  int place = 0;     // court place 1..10, or the bench for a time-out
+  int detail = 0;    // goal zone, or the code of the action's detail
   EventFacts facts;  // what was said of it once recorded
 
   MissOutcome outcome() const { return outcomeOf(action, detail, facts.outcome); }

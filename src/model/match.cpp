@@ -188,8 +188,8 @@ void Match::reindex() {
 }
 
 MatchState Match::state() const {
-  return {teams_,  fileStem, exportPrefix, settings_,   clock_.state(),
-          events_, entry_,   unsaved_,     savedFiles_, history_, goalkeeperChanges_};
+  return {teams_, fileStem, exportPrefix, settings_, clock_.state(),    events_,
+          entry_, unsaved_, savedFiles_,  history_,  goalkeeperChanges_};
 }
 
 void Match::restore(MatchState s) {

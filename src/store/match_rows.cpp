@@ -17,14 +17,17 @@ const char* const kMatchColumns =
     "half_minutes, overtime, time_out_rule, clock_period, clock_period_over, entry_period, "
     "analysis_team, analysis_slot";
 const char* const kRosterColumns =
-    "team, slot, number, name, goals, warnings, suspensions, disqualifications";
+    "team, slot, number, name, goals, warnings, suspensions, disqualifications, goalkeeper";
 const char* const kNoteColumns = "line, text";
 const char* const kEventColumns =
-    "position, team, slot, clock, number, name, action, place, detail, period";
+    "position, team, slot, clock, number, name, action, place, detail, period, "
+    "outcome, attack, assist, goalkeeper";
 const char* const kEditColumns =
     "stack, position, kind, at, "
     "b_team, b_slot, b_clock, b_number, b_name, b_action, b_place, b_detail, "
-    "a_team, a_slot, a_clock, a_number, a_name, a_action, a_place, a_detail, b_period, a_period";
+    "a_team, a_slot, a_clock, a_number, a_name, a_action, a_place, a_detail, b_period, a_period, "
+    "b_outcome, b_attack, b_assist, b_goalkeeper, a_outcome, a_attack, a_assist, a_goalkeeper";
+const char* const kGoalkeeperChangeColumns = "position, team, slot, clock, period";
 const char* const kSavedFileColumns = "device, inode, path";
 
 // "`verb` INTO `table` (`key`, columns) VALUES (`keyValue`, ?1, ?2, ...)".
@@ -52,7 +55,10 @@ namespace rows {
 const std::string kReplaceMatch = writing("REPLACE", "match", kMatchColumns, "id", "1");
 const std::string kReplaceRoster = writing("REPLACE", "roster", kRosterColumns);
 const std::string kReplaceNote = writing("REPLACE", "notes", kNoteColumns);
-const std::string kInsertEvent = writing("INSERT", "events", kEventColumns);
+// REPLACE: the last event is written again when its facts change.
+const std::string kReplaceEvent = writing("REPLACE", "events", kEventColumns);
+const std::string kInsertGoalkeeperChange =
+    writing("INSERT", "goalkeeper_changes", kGoalkeeperChangeColumns);
 const std::string kInsertEdit = writing("INSERT", "edits", kEditColumns);
 const std::string kInsertSavedFile = writing("INSERT", "saved_files", kSavedFileColumns);
 
@@ -70,6 +76,14 @@ void bindEventAt(Statement& s, int first, const Event& e, bool used) {
       .bind(first + 5, static_cast<int>(e.action))
       .bind(first + 6, e.place)
       .bind(first + 7, e.detail);
+}
+
+// An event's four facts from parameter `first` on (added by version 4).
+void bindFactsAt(Statement& s, int first, const EventFacts& f) {
+  s.bind(first, static_cast<int>(f.outcome))
+      .bind(first + 1, static_cast<int>(f.attack))
+      .bind(first + 2, f.assist)
+      .bind(first + 3, f.goalkeeper);
 }
 
 std::string frontText(const std::vector<StoredWindow>& order) {
@@ -122,12 +136,14 @@ void bindMatch(Statement& s, const Header& h, const Match& m, const StoredScreen
 void bindRosterLine(Statement& s, TeamId team, int slot, const RosterLine& line) {
   s.bind(1, teamNumber(team)).bind(2, slot).bind(3, line.number).bind(4, line.name);
   for (int c = 0; c < kCounts; ++c) s.bind(5 + c, line.counts[c]);
+  s.bind(9, line.goalkeeper);
 }
 
 void bindEvent(Statement& s, int position, const Event& e) {
   s.bind(1, position);
   bindEventAt(s, 2, e, true);
   s.bind(10, e.period);
+  bindFactsAt(s, 11, e.facts);
 }
 
 void bindEdit(Statement& s, int stack, int position, const EventEdit& edit) {
@@ -135,6 +151,16 @@ void bindEdit(Statement& s, int stack, int position, const EventEdit& edit) {
   bindEventAt(s, 5, edit.before, edit.kind != EditKind::Insert);
   bindEventAt(s, 13, edit.after, edit.kind != EditKind::Remove);
   s.bind(21, edit.before.period).bind(22, edit.after.period);
+  bindFactsAt(s, 23, edit.before.facts);
+  bindFactsAt(s, 27, edit.after.facts);
+}
+
+void bindGoalkeeperChange(Statement& s, int position, const GoalkeeperChange& c) {
+  s.bind(1, position)
+      .bind(2, teamNumber(c.team))
+      .bind(3, c.slot)
+      .bind(4, c.clockSeconds)
+      .bind(5, c.period);
 }
 
 }  // namespace rows
@@ -178,6 +204,16 @@ class Reader {
         (!allowedForSlot(e.action, e.slot) || !placeAllowed(e.action, e.place) || e.detail == 0))
       damaged("event");
     return e;
+  }
+
+  // The four facts from `first`, which must be those the event could have.
+  void facts(const Statement& s, int first, Event& e) const {
+    EventFacts& f = e.facts;
+    f.outcome = static_cast<MissOutcome>(ranged(s, first, 0, kMissOutcomes, "outcome"));
+    f.attack = static_cast<AttackKind>(ranged(s, first + 1, 0, kAttackKinds - 1, "attack"));
+    f.assist = static_cast<int>(ranged(s, first + 2, 0, kLastPlayerSlot, "assist"));
+    f.goalkeeper = static_cast<int>(ranged(s, first + 3, 0, kLastPlayerSlot, "goalkeeper"));
+    if (fittingFacts(e.action, e.slot, f) != f) damaged("facts");
   }
 
   void match(StoredMatch& st) {
@@ -232,6 +268,7 @@ class Reader {
       line.number = text(s, 2);
       line.name = text(s, 3);
       for (int c = 0; c < kCounts; ++c) line.counts[c] = text(s, 4 + c);
+      line.goalkeeper = ranged(s, 8, 0, 1, "goalkeeper") != 0;
     }
     Statement n = db_.prepare(selecting(kNoteColumns, "notes"));
     while (n.step()) st.screen.notes[ranged(n, 0, 0, kRosterLines - 1, "line")] = text(n, 1);
@@ -245,6 +282,18 @@ class Reader {
       if (s.integer(0) != expected) damaged("event " + std::to_string(expected) + " missing");
       st.match.events.push_back(event(s, 1, true));
       st.match.events.back().period = static_cast<int>(ranged(s, 9, 1, 4, "period"));
+      facts(s, 10, st.match.events.back());
+    }
+    Statement g =
+        db_.prepare(selecting(kGoalkeeperChangeColumns, "goalkeeper_changes ORDER BY position"));
+    for (int64_t expected = 0; g.step(); ++expected) {
+      if (st.match.goalkeeperChanges.size() == kMaxGoalkeeperChanges) damaged("goalkeeper changes");
+      if (g.integer(0) != expected) damaged("goalkeeper change missing");
+      st.match.goalkeeperChanges.push_back(
+          {*teamNumbered(ranged(g, 1, 1, 2, "team")),
+           static_cast<int>(ranged(g, 2, 1, kLastPlayerSlot, "goalkeeper")),
+           static_cast<int>(ranged(g, 3, 0, INT32_MAX, "clock")),
+           static_cast<int>(ranged(g, 4, 1, kMostPeriods, "period"))});
     }
   }
 
@@ -259,6 +308,8 @@ class Reader {
       if (edit.kind != EditKind::Remove) edit.after = event(s, 12, true);
       edit.before.period = static_cast<int>(ranged(s, 20, 1, 4, "period"));
       edit.after.period = static_cast<int>(ranged(s, 21, 1, 4, "period"));
+      if (edit.kind != EditKind::Insert) facts(s, 22, edit.before);
+      if (edit.kind != EditKind::Remove) facts(s, 26, edit.after);
       auto& stack =
           ranged(s, 0, 0, 1, "edit stack") == 0 ? st.match.history.done : st.match.history.undone;
       stack.push_back(std::move(edit));

@@ -26,7 +26,8 @@ namespace rows {
 extern const std::string kReplaceMatch;
 extern const std::string kReplaceRoster;
 extern const std::string kReplaceNote;
-extern const std::string kInsertEvent;
+extern const std::string kReplaceEvent;
+extern const std::string kInsertGoalkeeperChange;
 extern const std::string kInsertEdit;
 extern const std::string kInsertSavedFile;
 
@@ -39,6 +40,7 @@ void bindMatch(Statement& s, const Header& h, const Match& m, const StoredScreen
 void bindRosterLine(Statement& s, TeamId team, int slot, const RosterLine& line);
 void bindEvent(Statement& s, int position, const Event& e);
 void bindEdit(Statement& s, int stack, int position, const EventEdit& edit);
+void bindGoalkeeperChange(Statement& s, int position, const GoalkeeperChange& c);
 }  // namespace rows
 
 // Bounds on what is read from a match file, far above any real match (a
@@ -52,6 +54,7 @@ inline constexpr size_t kMaxTextBytes = 3 * 32767;
 inline constexpr size_t kMaxEvents = 10'000;
 inline constexpr size_t kMaxEdits = 10'000;  // undoable and redoable, together
 inline constexpr size_t kMaxSavedFiles = 1'000;
+inline constexpr size_t kMaxGoalkeeperChanges = 10'000;
 
 // Reads the whole file; a value out of range, or beyond the bounds above,
 // throws StoreError (Damaged).

@@ -63,7 +63,20 @@ void MatchWriter::write(const Match& m, const StoredScreen& screen) {
   const bool appended = mirror_.valid && mirror_.match == &m &&
                         mirror_.rewrites == m.eventsRewritten() &&
                         mirror_.events <= m.events().size();
-  writeEvents(m, appended ? mirror_.events : 0);
+  size_t from = appended ? mirror_.events : 0;
+  if (appended && from > 0 && mirror_.factsChanges != m.lastFactsChanges()) --from;
+  writeEvents(m, from);
+  // Changes are only ever added; a restored match is written whole.
+  const auto& changes = m.goalkeeperChanges();
+  size_t written = mirror_.goalkeeperChanges;
+  if (!mirror_.valid || mirror_.match != &m || changes.size() < written) {
+    deleteGoalkeeperChanges_.run();
+    written = 0;
+  }
+  for (size_t i = written; i < changes.size(); ++i) {
+    rows::bindGoalkeeperChange(insertGoalkeeperChange_, static_cast<int>(i), changes[i]);
+    insertGoalkeeperChange_.run();
+  }
   if (!mirror_.valid || mirror_.savedFiles != m.savedFiles()) {
     deleteSavedFiles_.run();
     for (const SavedFile& f : m.savedFiles())
@@ -103,7 +116,9 @@ void MatchWriter::assumeWritten(const Match& m, const StoredScreen& screen) {
   if (!mirror_.valid || mirror_.savedFiles != m.savedFiles()) mirror_.savedFiles = m.savedFiles();
   mirror_.match = &m;
   mirror_.rewrites = m.eventsRewritten();
+  mirror_.factsChanges = m.lastFactsChanges();
   mirror_.events = m.events().size();
+  mirror_.goalkeeperChanges = m.goalkeeperChanges().size();
   mirror_.valid = true;
 }
 

@@ -1,7 +1,8 @@
 // Writes a match and its screen into an open match file, one transaction
 // per commit, and remembers what the file holds so that the next commit
 // writes only what changed: the match row always, roster lines and notes
-// that differ, events added at the end; every event and the edit history
+// that differ, events added at the end (and the last one again when its
+// facts changed), goalkeeper changes; every event and the edit history
 // again only after the events were rewritten (an edit, undo, redo, restore).
 #pragma once
 
@@ -48,7 +49,9 @@ class MatchWriter {
   Statement replaceMatch_{db_.handle(), rows::kReplaceMatch};
   Statement replaceRoster_{db_.handle(), rows::kReplaceRoster};
   Statement replaceNote_{db_.handle(), rows::kReplaceNote};
-  Statement insertEvent_{db_.handle(), rows::kInsertEvent};
+  Statement insertEvent_{db_.handle(), rows::kReplaceEvent};
+  Statement insertGoalkeeperChange_{db_.handle(), rows::kInsertGoalkeeperChange};
+  Statement deleteGoalkeeperChanges_{db_.handle(), "DELETE FROM goalkeeper_changes"};
   Statement insertEdit_{db_.handle(), rows::kInsertEdit};
   Statement insertSavedFile_{db_.handle(), rows::kInsertSavedFile};
   Statement deleteEvents_{db_.handle(), "DELETE FROM events"};
@@ -66,7 +69,9 @@ class MatchWriter {
     bool valid = false;
     const Match* match = nullptr;
     uint64_t rewrites = 0;
+    uint64_t factsChanges = 0;
     size_t events = 0;
+    size_t goalkeeperChanges = 0;
     std::array<Team, kTeams> teams;
     std::array<std::string, kRosterLines> notes;
     std::vector<SavedFile> savedFiles;

@@ -107,6 +107,29 @@ ALTER TABLE saved_files ADD COLUMN path TEXT NOT NULL DEFAULT '';
 ALTER TABLE match ADD COLUMN analysis_team INTEGER NOT NULL DEFAULT 1;
 ALTER TABLE match ADD COLUMN analysis_slot INTEGER NOT NULL DEFAULT 0;
 )sql",
+    // Version 4. What analysts add to an event (in events and edits): how a
+    // miss ended, the kind of attack, the assist and the goalkeeper it was
+    // shot against; the roster lines marked as goalkeepers; each change of
+    // the player in goal with its time.
+    R"sql(
+ALTER TABLE events ADD COLUMN outcome INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE events ADD COLUMN attack INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE events ADD COLUMN assist INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE events ADD COLUMN goalkeeper INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE edits ADD COLUMN b_outcome INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE edits ADD COLUMN b_attack INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE edits ADD COLUMN b_assist INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE edits ADD COLUMN b_goalkeeper INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE edits ADD COLUMN a_outcome INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE edits ADD COLUMN a_attack INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE edits ADD COLUMN a_assist INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE edits ADD COLUMN a_goalkeeper INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE roster ADD COLUMN goalkeeper INTEGER NOT NULL DEFAULT 0;
+CREATE TABLE goalkeeper_changes (
+  position INTEGER PRIMARY KEY,
+  team INTEGER NOT NULL, slot INTEGER NOT NULL, clock INTEGER NOT NULL, period INTEGER NOT NULL
+);
+)sql",
 };
 
 // Version 1 kept no halves: after the step to version 2 every time is put

@@ -12,7 +12,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Takes a file back to version 2: without the analysis window's choice.
+// Takes a file back to version 3: without the facts analysts add to an
+// event, the goalkeepers and their changes.
+constexpr const char* kBackToVersion3 =
+    "ALTER TABLE events DROP COLUMN outcome; ALTER TABLE events DROP COLUMN attack;"
+    "ALTER TABLE events DROP COLUMN assist; ALTER TABLE events DROP COLUMN goalkeeper;"
+    "ALTER TABLE edits DROP COLUMN b_outcome; ALTER TABLE edits DROP COLUMN b_attack;"
+    "ALTER TABLE edits DROP COLUMN b_assist; ALTER TABLE edits DROP COLUMN b_goalkeeper;"
+    "ALTER TABLE edits DROP COLUMN a_outcome; ALTER TABLE edits DROP COLUMN a_attack;"
+    "ALTER TABLE edits DROP COLUMN a_assist; ALTER TABLE edits DROP COLUMN a_goalkeeper;"
+    "ALTER TABLE roster DROP COLUMN goalkeeper; DROP TABLE goalkeeper_changes;"
+    "PRAGMA user_version = 3;";
+// And on to version 2: without the analysis window's choice.
 constexpr const char* kBackToVersion2 =
     "ALTER TABLE match DROP COLUMN analysis_team;"
     "ALTER TABLE match DROP COLUMN analysis_slot;"
@@ -54,6 +65,18 @@ TEST(OlderMatchFiles, AreBroughtUpToDateAndTheMatchComesBack) {
   const auto now = restore(path);
   ASSERT_FALSE(now->match.events().empty());
 
+  // Facts said of events, a goalkeeper and a change, gone with version 3:
+  // the match comes back with the defaults.
+  tamper(path,
+         "UPDATE events SET attack = 1 WHERE action IN (1, 2, 3);"
+         "UPDATE roster SET goalkeeper = 1 WHERE slot = 1;"
+         "INSERT INTO goalkeeper_changes VALUES (0, 1, 2, 100, 1);");
+  EXPECT_FALSE(restore(path)->match.state() == now->match.state());
+  tamper(path, kBackToVersion3);
+  EXPECT_TRUE(restore(path)->match.state() == now->match.state());
+  EXPECT_EQ(versionOf(path), kSchemaVersion);
+
+  tamper(path, kBackToVersion3);
   tamper(path, kBackToVersion2);
   {
     const auto fromVersion2 = restore(path);
@@ -62,6 +85,7 @@ TEST(OlderMatchFiles, AreBroughtUpToDateAndTheMatchComesBack) {
   }
   EXPECT_EQ(versionOf(path), kSchemaVersion);
 
+  tamper(path, kBackToVersion3);
   tamper(path, kBackToVersion2);
   tamper(path, kBackToVersion1);
   // Version 1 knew no halves, only times: every third event is moved on
@@ -96,6 +120,7 @@ TEST(OlderMatchFiles, ACopyFromAnEarlierVersionOpensAndIsOnlyRead) {
     MatchFile file = MatchFile::open(path);
     file.backupTo(copy.string());
   }
+  tamper(copy, kBackToVersion3);
   tamper(copy, kBackToVersion2);
 
   Restored opened;

@@ -57,6 +57,16 @@ TEST(MatchFileNumbers, StayAsEarlierVersionsWroteThem) {
   EXPECT_EQ(n(EditKind::Insert), 3);
   EXPECT_EQ(n(TimeOutRule::ThreePerMatch), 0);
   EXPECT_EQ(n(TimeOutRule::OnePerHalf), 1);
+  EXPECT_EQ(n(MissOutcome::Unsaid), 0);
+  EXPECT_EQ(n(MissOutcome::Saved), 1);
+  EXPECT_EQ(n(MissOutcome::Post), 2);
+  EXPECT_EQ(n(MissOutcome::Blocked), 3);
+  EXPECT_EQ(n(MissOutcome::Wide), 4);
+  EXPECT_EQ(joined(kMissOutcomeWords), "セーブ ポスト ブロック 枠外");
+  EXPECT_EQ(n(AttackKind::Set), 0);
+  EXPECT_EQ(n(AttackKind::FastBreak), 1);
+  EXPECT_EQ(n(AttackKind::Breakthrough), 2);
+  EXPECT_EQ(n(AttackKind::EmptyGoal), 3);
 
   // The windows, as numbers of the front order and bits of the shown ones.
   const StoredWindow windows[] = {

@@ -40,14 +40,18 @@ class ClockedMatch {
 
   // A long match for benchmarks: both rosters full, the clock started, and
   // for each team `eventsPerTeam` events of every kind in turn, the
-  // officials' time-outs and fouls among them, 9 s of play before each pair
-  // until both halves are over.
+  // officials' time-outs and fouls among them, with every kind of fact said
+  // of them, 9 s of play before each pair until both halves are over; each
+  // team changes its goalkeeper halfway.
   void recordMixed(int eventsPerTeam) {
     fillRoster(TeamId::One, 3, "選手");
     fillRoster(TeamId::Two, 20, "Player");
+    for (TeamId t : kBothTeams) m.markGoalkeeper(t, 1, true);
     m.startClock();
     for (int n = 0; n < eventsPerTeam; ++n) {
       if (seconds < 3600) at(seconds + 9);
+      if (n == eventsPerTeam / 2)
+        for (TeamId t : kBothTeams) m.changeGoalkeeper(t, 2);
       recordMixedEvent(TeamId::One, n);
       recordMixedEvent(TeamId::Two, n + 3);
     }
@@ -65,5 +69,7 @@ class ClockedMatch {
       record(team, slot, action, place::kBench, 1 + n % 4);
     else
       record(team, slot, action, 1 + n % kCourtPlaces, 1 + n % detailCount(action));
+    m.setLastFacts({static_cast<MissOutcome>(n % (kMissOutcomes + 1)),
+                    static_cast<AttackKind>(n % kAttackKinds), 1 + (slot + n) % kLastPlayerSlot});
   }
 };

@@ -37,6 +37,9 @@ class Planner : public ScriptOperator {
     }
     add("finish input", [](Screen& s) { s.finishInput(); });
     add("start", [](Screen& s) { s.startMatch(); });
+    if (detours_)
+      for (TeamId t : kBothTeams)
+        add("goalkeeper", [t](Screen& s) { s.match().changeGoalkeeper(t, 1); });
   }
   void setClock(int seconds) override {
     // Past the end of a half the clock stops there; the operator starts the
@@ -94,14 +97,27 @@ class Planner : public ScriptOperator {
     plan_.steps.push_back({std::move(kind), event_, std::move(take), clock_});
   }
 
-  // Edits that are undone again, windows switched, a save.
+  // Facts said of the event, goalkeepers changed, edits that are undone
+  // again, windows switched, a save.
   void afterEvent(int n, TeamId team) {
-    if (n % 6 == 2) {
+    if (n % 6 == 0) {
+      add("facts", [](Screen& s) {
+        const Event& e = s.match().events().back();
+        s.match().setLastFacts({MissOutcome::Post, AttackKind::FastBreak,
+                                e.slot % kLastPlayerSlot + 1, e.facts.goalkeeper});
+      });
+    } else if (n % 6 == 1) {
+      add("goalkeeper change", [team, n](Screen& s) {
+        s.match().changeGoalkeeper(otherTeam(team), n % 4 == 1 ? 2 : 1);
+      });
+    } else if (n % 6 == 2) {
       add("edit replace", [team](Screen& s) {
         const Event& e = s.match().teamEvent(team, 0);
         EventDraft d = draftOf(e);
         d.clockSeconds = e.clockSeconds == 0 ? 1 : e.clockSeconds - 1;
         d.slot = e.slot == kOfficialSlot ? e.slot : e.slot % kLastPlayerSlot + 1;
+        d.facts.attack = AttackKind::Breakthrough;
+        if (d.facts.assist == d.slot) d.facts.assist = 0;
         EventEditor(s.match()).replace(team, 0, d);
       });
       add("undo", [](Screen& s) { EventEditor(s.match()).undo(); });
