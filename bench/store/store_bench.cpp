@@ -1,5 +1,5 @@
 // The match file: one event entered click by click with the file kept after
-// each click, under both journal settings; an edit, which writes every event
+// each click, under both journal settings, and with facts said of it; an edit, which writes every event
 // again; bringing back and opening a long match; looking for matches to
 // bring back at start-up; the copy beside the saved tables.
 #include <benchmark/benchmark.h>
@@ -92,6 +92,32 @@ void BM_EventKeptUntilOnDisk(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EventKeptUntilOnDisk)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
+// The four clicks and then two facts said of the event (the kind of attack,
+// and how the miss ended or the assist), each kept: the facts write the
+// event again, not the match's other events.
+void BM_EventAndFactsKept(benchmark::State& state) {
+  TempFolder folder;
+  RecordedMatch r(static_cast<int>(state.range(0)));
+  MatchFile file = MatchFile::create(folder.path());
+  auto keep = [&] { file.commit(r.m, storedScreen(r.screen)); };
+  keep();
+  int n = 0;
+  for (auto _ : state) {
+    recordEvent(r.screen, teamAt(n % 2), n, keep);
+    EventFacts f{MissOutcome::Unsaid, AttackKind::FastBreak};
+    r.m.setLastFacts(f);
+    keep();
+    f.outcome = MissOutcome::Post;
+    f.assist = 1 + (n + 3) % kLastPlayerSlot;
+    r.m.setLastFacts(f);
+    keep();
+    ++n;
+  }
+  state.counters["events per team"] = static_cast<double>(state.range(0));
+  state.SetLabel("six clicks, NORMAL, synced in the background");
+}
+BENCHMARK(BM_EventAndFactsKept)->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The same four clicks with nothing kept.
 void BM_EventNotKept(benchmark::State& state) {
