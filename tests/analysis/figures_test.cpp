@@ -1,6 +1,7 @@
 // The figures of matches worked out by hand from their scripts: shots by
-// place and zone with the 7 m throws apart, the goalkeepers' view, the
-// other counts, the score flow; a team and persons with nothing recorded.
+// place and zone with the 7 m throws apart, how misses ended, attacks and
+// assists, the goalkeepers' view per team and per goalkeeper, the other
+// counts, the score flow; a team and persons with nothing recorded.
 #include "figures.h"
 
 #include <gtest/gtest.h>
@@ -65,35 +66,87 @@ TEST_F(AnalysisExample, TeamShotsByPlaceAndZoneWithSevenMetresApart) {
   EXPECT_EQ(west.shots.penaltyByZone[5], shots(1, 0));
 }
 
-TEST_F(AnalysisExample, GoalkeepersSeeTheOtherTeamsShotsOnTarget) {
-  // East's goal: West's miss into 中中 and 7 m miss into 中上 are saves;
-  // the goals into 中中 and (7 m) 左下 are on target; the goal recorded as
-  // 右外 is not.
+TEST_F(AnalysisExample, GoalkeepersSeeEveryGoalAndTheSavedShots) {
+  // East's goal: West's miss into 中中 and 7 m miss into 中上 are saves; its
+  // three goals are on target, the one clicked 右外 in a cell of its own.
+  // Goals against are West's goals: 2 saves of 5 on target, 40 %.
   const GoalkeeperFigures& eastGoal = east.goalkeeper;
-  EXPECT_EQ(eastGoal.total, saves(4, 2));
-  EXPECT_DOUBLE_EQ(*eastGoal.total.rate(), 0.5);
+  EXPECT_EQ(eastGoal.total, saves(5, 2));
+  EXPECT_EQ(eastGoal.total.goalsAgainst(), west.goals);
+  EXPECT_DOUBLE_EQ(*eastGoal.total.rate(), 0.4);
   EXPECT_EQ(eastGoal.penalty, saves(2, 1));
-  EXPECT_EQ(eastGoal.field(), saves(2, 1));
+  EXPECT_EQ(eastGoal.field(), saves(3, 1));
   EXPECT_EQ(eastGoal.byZone[6], saves(2, 1));
   EXPECT_EQ(eastGoal.byZone[5], saves(1, 1));
   EXPECT_EQ(eastGoal.byZone[4], saves(1, 0));
   EXPECT_EQ(eastGoal.byZone[11], saves(0, 0));
+  EXPECT_EQ(eastGoal.zoneNotKnown, saves(1, 0));
   EXPECT_EQ(eastGoal.penaltyByZone[5], saves(1, 1));
   EXPECT_EQ(eastGoal.penaltyByZone[4], saves(1, 0));
-  EXPECT_EQ(eastGoal.wide, 0);
+  EXPECT_EQ(eastGoal.group(ShotGroup::NineMetre), saves(3, 1));
+  EXPECT_EQ(eastGoal.group(ShotGroup::SevenMetre), saves(2, 1));
+  EXPECT_EQ(eastGoal.group(ShotGroup::Wing), saves(0, 0));
+  EXPECT_EQ(eastGoal.attack(AttackKind::Set), saves(3, 2));
+  EXPECT_EQ(eastGoal.attack(AttackKind::FastBreak), saves(1, 0));
+  EXPECT_EQ(eastGoal.attack(AttackKind::Breakthrough), saves(1, 0));
+  EXPECT_EQ(eastGoal.posts + eastGoal.blocked + eastGoal.wide, 0);
 
-  // West's goal: East's two goals into 左上, the 7 m goal into 右下 and the
-  // miss into 右上 (saved); the misses 左外 and (7 m) 右外 went wide.
+  // 大野 was in goal until 08:00 (the two saves, the 7 m one too, and the
+  // goal clicked outside), 小西 after it.
+  const PersonFigures& ono = east.persons[12];
+  EXPECT_TRUE(ono.goalkeeper);
+  EXPECT_EQ(ono.keeping.total, saves(3, 2));
+  EXPECT_EQ(ono.keeping.penalty, saves(1, 1));
+  EXPECT_EQ(ono.keeping.zoneNotKnown, saves(1, 0));
+  EXPECT_EQ(percentText(ono.keeping.total.rate()), "67%");
+  EXPECT_EQ(east.persons[13].keeping.total, saves(2, 0));
+  EXPECT_EQ(east.persons[13].keeping.penalty, saves(1, 0));
+  EXPECT_TRUE(east.persons[13].keeps());
+  EXPECT_FALSE(east.persons[1].keeps());
+
+  // West's goal: East's three goals (左上 twice, 7 m 右下); the miss into
+  // 右上 hit the post, the one clicked 左外 was blocked and the 7 m throw
+  // 右外 went wide: none of them on target, so no save.
   const GoalkeeperFigures& westGoal = west.goalkeeper;
-  EXPECT_EQ(westGoal.total, saves(4, 1));
-  EXPECT_DOUBLE_EQ(*westGoal.total.rate(), 0.25);
+  EXPECT_EQ(westGoal.total, saves(3, 0));
+  EXPECT_EQ(westGoal.total.goalsAgainst(), east.goals);
+  EXPECT_DOUBLE_EQ(*westGoal.total.rate(), 0.0);
   EXPECT_EQ(westGoal.penalty, saves(1, 0));
-  EXPECT_DOUBLE_EQ(*westGoal.penalty.rate(), 0.0);
   EXPECT_EQ(westGoal.byZone[2], saves(2, 0));
-  EXPECT_EQ(westGoal.byZone[8], saves(1, 1));
+  EXPECT_EQ(westGoal.byZone[8], saves(0, 0));
   EXPECT_EQ(westGoal.byZone[10], saves(1, 0));
-  EXPECT_EQ(westGoal.byZone[1], saves(0, 0));
-  EXPECT_EQ(westGoal.wide, 2);
+  EXPECT_EQ(westGoal.zoneNotKnown, saves(0, 0));
+  EXPECT_EQ(westGoal.posts, 1);
+  EXPECT_EQ(westGoal.blocked, 1);
+  EXPECT_EQ(westGoal.wide, 1);
+  EXPECT_EQ(westGoal.group(ShotGroup::Wing), saves(2, 0));
+  EXPECT_EQ(westGoal.group(ShotGroup::NineMetre), saves(0, 0));
+  EXPECT_EQ(west.persons[12].keeping.total, saves(3, 0));
+  EXPECT_EQ(west.persons[12].keeping.shotsFaced(), 6);
+}
+
+TEST_F(AnalysisExample, ShootersMissesAttacksAndAssists) {
+  EXPECT_EQ(east.shots.onTarget(), 3);
+  EXPECT_EQ(east.shots.misses(MissOutcome::Saved), 0);
+  EXPECT_EQ(east.shots.misses(MissOutcome::Post), 1);
+  EXPECT_EQ(east.shots.misses(MissOutcome::Blocked), 1);
+  EXPECT_EQ(east.shots.misses(MissOutcome::Wide), 1);
+  EXPECT_EQ(east.shots.attack(AttackKind::Set), shots(4, 1));
+  EXPECT_EQ(east.shots.attack(AttackKind::FastBreak), shots(1, 1));
+  EXPECT_EQ(east.shots.attack(AttackKind::Breakthrough), shots(1, 1));
+  EXPECT_EQ(east.persons[2].shots.misses(MissOutcome::Post), 1);
+  EXPECT_EQ(east.persons[2].shots.misses(MissOutcome::Blocked), 1);
+  EXPECT_EQ(east.persons[1].shots.misses(MissOutcome::Wide), 1);
+
+  EXPECT_EQ(west.shots.onTarget(), 5);
+  EXPECT_EQ(west.shots.misses(MissOutcome::Saved), 2);
+  EXPECT_EQ(west.shots.attack(AttackKind::Set), shots(3, 1));
+  EXPECT_EQ(west.shots.attack(AttackKind::EmptyGoal), shots(0, 0));
+
+  EXPECT_EQ(east.assists, 1);
+  EXPECT_EQ(east.persons[2].assists, 1);
+  EXPECT_EQ(west.persons[2].assists, 1);
+  EXPECT_EQ(west.persons[1].assists, 0);
 }
 
 TEST_F(AnalysisExample, PersonsWithAndWithoutShots) {
@@ -191,9 +244,11 @@ TEST(MatchFigures, ATeamWithNoEventsFacesTheOthersShots) {
   const TeamFigures& quiet = f.team(TeamId::Two);
   EXPECT_EQ(quiet.shots.total, shots(0, 0));
   EXPECT_EQ(quiet.lost, 3);  // team 2's three lost possessions
+  // A goal is on target wherever it was clicked; the miss outside is wide.
   EXPECT_EQ(quiet.goalkeeper.total, saves(1, 0));
   EXPECT_EQ(quiet.goalkeeper.byZone[8], saves(1, 0));
   EXPECT_EQ(quiet.goalkeeper.wide, 1);
+  EXPECT_EQ(quiet.goalkeeper.total.goalsAgainst(), f.team(TeamId::One).goals);
   EXPECT_FALSE(f.team(TeamId::One).goalkeeper.total.rate());
   EXPECT_EQ(f.team(TeamId::One).persons[3].shots.byPlace[place::kLeftBack], shots(2, 1));
 }

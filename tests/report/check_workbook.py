@@ -28,6 +28,12 @@ TIME = "[mm]:ss"
 SITUATIONS = ["リード", "リード→同点", "負→同点", "負け"]
 HALVES = ["前半", "後半"]  # the scripts play two halves of 30 minutes
 HALF_SECONDS = 30 * 60
+OUTCOMES = ["セーブ", "ポスト", "ブロック", "枠外"]
+ATTACKS = ["セット", "速攻", "突破", "空ゴール"]
+# Position groups of the places, as the goalkeeper's view counts them.
+GROUPS = [("6m", {"左ポスト", "中ポスト", "右ポスト"}), ("サイド", {"左サイド", "右サイド"}),
+          ("9m", {"左４５", "センター", "右４５"}), ("7m", {"PT"}), ("相手陣地", {"相手陣地"})]
+NOT_KNOWN = "位置不明"
 
 
 class Rate(float):
@@ -43,6 +49,18 @@ class Event:
         self.team, self.slot, self.clock, self.half = team, slot, clock, half
         self.number, self.name = number, name
         self.play, self.where, self.what = play, where, what
+        # What analysts add: the defaults until something is said.
+        self.said, self.attack, self.assist, self.keeper = None, "セット", 0, 0
+
+    def outcome(self):
+        """How a miss ended: as said, else saved inside the goal and wide
+        outside it; None for anything but a miss."""
+        if self.play != "シュートミス":
+            return None
+        return self.said or ("セーブ" if self.what not in ("左外", "右外") else "枠外")
+
+    def on_target(self):
+        return self.play == "得点" or self.outcome() == "セーブ"
 
 
 def read_match(mx, path):
@@ -55,12 +73,35 @@ def read_match(mx, path):
             super().__init__()
             self.events = []
             self.half = 1
+            self.marked = {1: set(), 2: set()}
+            self.in_goal = {1: 0, 2: 0}
+
+        def mark_goalkeeper(self, team, slot):
+            self.marked[team].add(slot)
+
+        def put_in_goal(self, team, slot):
+            self.marked[team].add(slot)
+            self.in_goal[team] = slot
+
+        def say(self, facts):
+            e = self.events[-1]
+            for word in facts:
+                if word in OUTCOMES:
+                    e.said = word
+                elif word in ATTACKS:
+                    e.attack = word
+                else:
+                    e.assist = int(word[len("assist:"):])
 
         def record(self, team, slot, play, where, what):
             super().record(team, slot, play, where, what)
             self.half = max(self.half, 1 if self.clock <= HALF_SECONDS else 2)
-            self.events.append(Event(team, slot, self.clock, self.half, self.number[team, slot],
-                                     self.name[team, slot], play, where, what))
+            e = Event(team, slot, self.clock, self.half, self.number[team, slot],
+                      self.name[team, slot], play, where, what)
+            if play in ("得点", "シュートミス"):
+                other = 2 if team == 1 else 1
+                e.keeper = self.in_goal[other] or min(self.marked[other], default=0)
+            self.events.append(e)
 
     original = mx.Match
     mx.Match = Recorded
@@ -111,9 +152,31 @@ class Figures:
                 + c(plays={"PT(獲得)"}) - c(plays={"反則"}, what="警告")
                 - 2 * c(plays={"反則"}, what="退場") - 3 * c(plays={"反則"}, what="失格"))
 
+    def shots_of(self, team, slot=None, **kw):
+        return [e for e in self.of(team, slot, plays={"得点", "シュートミス"}, **kw)]
+
+    def misses(self, team, slot, outcome):
+        return sum(e.outcome() == outcome for e in self.shots_of(team, slot))
+
+    def assists(self, team, slot=None):
+        return sum(1 for e in self.of(team, plays={"得点"})
+                   if e.assist and (slot is None or e.assist == slot))
+
+    def faced(self, team, keeper=None, where=None, places=None, zones=None, attack=None):
+        """The other team's shots at team's goal, or at one of its keepers."""
+        other = 2 if team == 1 else 1
+        return [e for e in self.shots_of(other, where=where)
+                if (keeper is None or e.keeper == keeper)
+                and (places is None or e.where in places) and (zones is None or e.what in zones)
+                and (attack is None or e.attack == attack)]
+
+    def keeps(self, team, slot):
+        return slot in self.m.marked[team] or bool(self.faced(team, slot))
+
     def listed(self, team, slot):
         return (self.m.number[team, slot] or self.m.name[team, slot]
-                or self.count(team, slot) > 0)
+                or self.count(team, slot) > 0 or self.assists(team, slot) > 0
+                or (slot > 0 and bool(self.faced(team, slot))))
 
 
 def summary_sheet(f):
@@ -125,22 +188,32 @@ def summary_sheet(f):
     def line(label, value):
         rows.append([label] + [value(t) for t in (1, 2)])
 
-    other = {1: 2, 2: 1}
     line("得点", lambda t: f.shots(t)[0])
     line("シュート", lambda t: f.shots(t)[1])
     line("成功率", lambda t: rate(*f.shots(t)))
     line("7mシュート", lambda t: f.shots(t, where="PT")[1])
     line("7m得点", lambda t: f.shots(t, where="PT")[0])
     line("7m成功率", lambda t: rate(*f.shots(t, where="PT")))
-    saves = lambda t, **kw: f.count(other[t], plays={"シュートミス"}, zones=on_target, **kw)
-    aimed = lambda t, **kw: f.shots(other[t], zones=on_target, **kw)[1]
+    line("枠内シュート", lambda t: sum(e.on_target() for e in f.shots_of(t)))
+    for o in OUTCOMES:
+        line("シュートミス(%s)" % o, lambda t, o=o: f.misses(t, None, o))
+    line("アシスト", lambda t: f.assists(t))
+    for a in ATTACKS:
+        line(a + "シュート", lambda t, a=a: sum(e.attack == a for e in f.shots_of(t)))
+        line(a + "得点", lambda t, a=a: sum(e.attack == a and e.play == "得点"
+                                            for e in f.shots_of(t)))
+    aimed = lambda t, **kw: sum(e.on_target() for e in f.faced(t, **kw))
+    saves = lambda t, **kw: sum(e.outcome() == "セーブ" for e in f.faced(t, **kw))
     line("被枠内シュート", lambda t: aimed(t))
     line("セーブ", lambda t: saves(t))
+    line("失点", lambda t: aimed(t) - saves(t))
     line("セーブ率", lambda t: rate(saves(t), aimed(t)))
     line("7m被枠内シュート", lambda t: aimed(t, where="PT"))
     line("7mセーブ", lambda t: saves(t, where="PT"))
     line("7mセーブ率", lambda t: rate(saves(t, where="PT"), aimed(t, where="PT")))
-    line("被シュート枠外", lambda t: f.count(other[t], plays={"シュートミス"}, zones=wide))
+    for label, o in (("被シュートポスト", "ポスト"), ("被シュートブロック", "ブロック"),
+                     ("被シュート枠外", "枠外")):
+        line(label, lambda t, o=o: sum(e.outcome() == o for e in f.faced(t)))
     for kind in mx.KEEP_MISSES:
         line("保持ミス(%s)" % kind, lambda t, k=kind: f.count(t, plays={"保持ミス"}, what=k))
     line("保持ミス", lambda t: f.count(t, plays={"保持ミス"}))
@@ -153,6 +226,9 @@ def summary_sheet(f):
         line("作戦タイム%d" % (n + 1),
              lambda t: Time(time_outs[t][n].clock) if n < len(time_outs[t]) else None)
     line("貢献度", lambda t: sum(f.contribution(t, s) for s in range(15)))
+    heads = [r[0] for r in rows]
+    goals, against = rows[heads.index("得点")], rows[heads.index("失点")]
+    assert against[1:] == [goals[2], goals[1]], "失点 is not the other team's 得点"
     for n, half in enumerate(HALVES, 1):
         line(half + "得点", lambda t: f.shots(t, halves={n})[0])
         line(half + "シュート", lambda t: f.shots(t, halves={n})[1])
@@ -170,7 +246,11 @@ def summary_sheet(f):
 def player_sheet(f):
     m = f.m
     rows = [["チーム", "区分", "No.", "氏名", "得点", "シュート", "成功率", "7m得点", "7mシュート",
-             "保持ミス", "PT(獲得)", "作戦タイム", "警告", "退場", "失格", "貢献度"]]
+             "保持ミス", "PT(獲得)", "作戦タイム", "警告", "退場", "失格", "貢献度", "アシスト",
+             "被セーブ", "ポスト", "ブロック", "枠外"]]
+
+    def facts(t, slot):
+        return [f.assists(t, slot)] + [f.misses(t, slot, o) for o in OUTCOMES]
 
     def counts(t, slot):
         goals, shots = f.shots(t, slot)
@@ -186,9 +266,9 @@ def player_sheet(f):
             if f.listed(t, slot):
                 rows.append([text(m.team_name[t]), "監督" if slot == 0 else "選手",
                              shirt(m.number[t, slot]), text(m.name[t, slot])]
-                            + counts(t, slot) + [f.contribution(t, slot)])
+                            + counts(t, slot) + [f.contribution(t, slot)] + facts(t, slot))
         rows.append([text(m.team_name[t]), "Total", None, None] + counts(t, None)
-                    + [sum(f.contribution(t, s) for s in range(15))])
+                    + [sum(f.contribution(t, s) for s in range(15))] + facts(t, None))
     return rows
 
 
@@ -204,6 +284,9 @@ def shot_sheet(f):
             put("場所", place, *f.shots(t, slot, where=place))
         for zone in mx.ZONES:
             put("ゾーン", zone, *f.shots(t, slot, zones={zone}))
+        for a in ATTACKS:
+            shots = [e for e in f.shots_of(t, slot) if e.attack == a]
+            put("攻撃", a, sum(e.play == "得点" for e in shots), len(shots))
         if penalty_zones:
             for zone in mx.ZONES:
                 put("7mゾーン", zone, *f.shots(t, slot, where="PT", zones={zone}))
@@ -218,18 +301,28 @@ def shot_sheet(f):
 
 def goalkeeper_sheet(f):
     mx, m = f.mx, f.m
-    rows = [["守るチーム", "区分", "ゾーン", "枠内シュート", "セーブ", "失点", "セーブ率"]]
+    rows = [["守るチーム", "ゴールキーパー", "No.", "区分", "ゾーン・位置・攻撃", "枠内シュート",
+             "セーブ", "失点", "セーブ率"]]
+    outside = {"左外", "右外"}
     for t in (1, 2):
-        shooter = 2 if t == 1 else 1
-        for kind, where in (("全シュート", None), ("7m", "PT")):
-            def put(word, zones):
-                aimed = f.shots(shooter, where=where, zones=zones)[1]
-                saved = f.count(shooter, plays={"シュートミス"}, where=where, zones=zones)
-                rows.append([text(m.team_name[t]), kind, word, aimed, saved, aimed - saved,
-                             rate(saved, aimed)])
-            for zone in mx.ZONES[1:10]:
-                put(zone, {zone})
-            put("Total", set(mx.ZONES[1:10]))
+        keepers = [(None, "Total", None)] + [
+            (slot, text(m.name[t, slot]), shirt(m.number[t, slot]))
+            for slot in range(1, 15) if f.keeps(t, slot)]
+        for keeper, who, number in keepers:
+            def put(kind, word, **kw):
+                shots = [e for e in f.faced(t, keeper, **kw) if e.on_target()]
+                saved = sum(e.play == "シュートミス" for e in shots)
+                rows.append([text(m.team_name[t]), who, number, kind, word, len(shots), saved,
+                             len(shots) - saved, rate(saved, len(shots))])
+            for kind, where in (("全シュート", None), ("7m", "PT")):
+                for zone in mx.ZONES[1:10]:
+                    put(kind, zone, where=where, zones={zone})
+                put(kind, NOT_KNOWN, where=where, zones=outside)
+                put(kind, "Total", where=where)
+            for group, places in GROUPS:
+                put("位置", group, places=places)
+            for a in ATTACKS:
+                put("攻撃", a, attack=a)
     return rows
 
 
