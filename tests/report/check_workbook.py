@@ -49,15 +49,13 @@ class Event:
         self.team, self.slot, self.clock, self.half = team, slot, clock, half
         self.number, self.name = number, name
         self.play, self.where, self.what = play, where, what
-        # What analysts add: the defaults until something is said.
-        self.said, self.attack, self.assist, self.keeper = None, "セット", 0, 0
 
     def outcome(self):
-        """How a miss ended: as said, else saved inside the goal and wide
-        outside it; None for anything but a miss."""
+        """How a miss ended, as nothing more is said of it in the scripts:
+        saved inside the goal, wide outside it; None for anything else."""
         if self.play != "シュートミス":
             return None
-        return self.said or ("セーブ" if self.what not in ("左外", "右外") else "枠外")
+        return "セーブ" if self.what not in ("左外", "右外") else "枠外"
 
     def on_target(self):
         return self.play == "得点" or self.outcome() == "セーブ"
@@ -73,35 +71,12 @@ def read_match(mx, path):
             super().__init__()
             self.events = []
             self.half = 1
-            self.marked = {1: set(), 2: set()}
-            self.in_goal = {1: 0, 2: 0}
-
-        def mark_goalkeeper(self, team, slot):
-            self.marked[team].add(slot)
-
-        def put_in_goal(self, team, slot):
-            self.marked[team].add(slot)
-            self.in_goal[team] = slot
-
-        def say(self, facts):
-            e = self.events[-1]
-            for word in facts:
-                if word in OUTCOMES:
-                    e.said = word
-                elif word in ATTACKS:
-                    e.attack = word
-                else:
-                    e.assist = int(word[len("assist:"):])
 
         def record(self, team, slot, play, where, what):
             super().record(team, slot, play, where, what)
             self.half = max(self.half, 1 if self.clock <= HALF_SECONDS else 2)
-            e = Event(team, slot, self.clock, self.half, self.number[team, slot],
-                      self.name[team, slot], play, where, what)
-            if play in ("得点", "シュートミス"):
-                other = 2 if team == 1 else 1
-                e.keeper = self.in_goal[other] or min(self.marked[other], default=0)
-            self.events.append(e)
+            self.events.append(Event(team, slot, self.clock, self.half, self.number[team, slot],
+                                     self.name[team, slot], play, where, what))
 
     original = mx.Match
     mx.Match = Recorded
@@ -152,31 +127,20 @@ class Figures:
                 + c(plays={"PT(獲得)"}) - c(plays={"反則"}, what="警告")
                 - 2 * c(plays={"反則"}, what="退場") - 3 * c(plays={"反則"}, what="失格"))
 
-    def shots_of(self, team, slot=None, **kw):
-        return [e for e in self.of(team, slot, plays={"得点", "シュートミス"}, **kw)]
-
     def misses(self, team, slot, outcome):
-        return sum(e.outcome() == outcome for e in self.shots_of(team, slot))
+        return sum(e.outcome() == outcome for e in self.of(team, slot))
 
-    def assists(self, team, slot=None):
-        return sum(1 for e in self.of(team, plays={"得点"})
-                   if e.assist and (slot is None or e.assist == slot))
-
-    def faced(self, team, keeper=None, where=None, places=None, zones=None, attack=None):
-        """The other team's shots at team's goal, or at one of its keepers."""
-        other = 2 if team == 1 else 1
-        return [e for e in self.shots_of(other, where=where)
-                if (keeper is None or e.keeper == keeper)
-                and (places is None or e.where in places) and (zones is None or e.what in zones)
-                and (attack is None or e.attack == attack)]
-
-    def keeps(self, team, slot):
-        return slot in self.m.marked[team] or bool(self.faced(team, slot))
+    def faced(self, team, where=None, places=None, zones=None):
+        """The other team's shots at team's goal. The scripts say nothing of
+        goalkeepers, attacks and assists: every shot is a set attack, and
+        the team's view has no goalkeeper of its own."""
+        return [e for e in self.of(2 if team == 1 else 1, plays={"得点", "シュートミス"},
+                                   where=where, zones=zones)
+                if places is None or e.where in places]
 
     def listed(self, team, slot):
         return (self.m.number[team, slot] or self.m.name[team, slot]
-                or self.count(team, slot) > 0 or self.assists(team, slot) > 0
-                or (slot > 0 and bool(self.faced(team, slot))))
+                or self.count(team, slot) > 0)
 
 
 def summary_sheet(f):
@@ -194,14 +158,13 @@ def summary_sheet(f):
     line("7mシュート", lambda t: f.shots(t, where="PT")[1])
     line("7m得点", lambda t: f.shots(t, where="PT")[0])
     line("7m成功率", lambda t: rate(*f.shots(t, where="PT")))
-    line("枠内シュート", lambda t: sum(e.on_target() for e in f.shots_of(t)))
+    line("枠内シュート", lambda t: f.shots(t)[0] + f.misses(t, None, "セーブ"))
     for o in OUTCOMES:
         line("シュートミス(%s)" % o, lambda t, o=o: f.misses(t, None, o))
-    line("アシスト", lambda t: f.assists(t))
+    line("アシスト", lambda t: 0)
     for a in ATTACKS:
-        line(a + "シュート", lambda t, a=a: sum(e.attack == a for e in f.shots_of(t)))
-        line(a + "得点", lambda t, a=a: sum(e.attack == a and e.play == "得点"
-                                            for e in f.shots_of(t)))
+        line(a + "シュート", lambda t, a=a: f.shots(t)[1] if a == "セット" else 0)
+        line(a + "得点", lambda t, a=a: f.shots(t)[0] if a == "セット" else 0)
     aimed = lambda t, **kw: sum(e.on_target() for e in f.faced(t, **kw))
     saves = lambda t, **kw: sum(e.outcome() == "セーブ" for e in f.faced(t, **kw))
     line("被枠内シュート", lambda t: aimed(t))
@@ -226,9 +189,6 @@ def summary_sheet(f):
         line("作戦タイム%d" % (n + 1),
              lambda t: Time(time_outs[t][n].clock) if n < len(time_outs[t]) else None)
     line("貢献度", lambda t: sum(f.contribution(t, s) for s in range(15)))
-    heads = [r[0] for r in rows]
-    goals, against = rows[heads.index("得点")], rows[heads.index("失点")]
-    assert against[1:] == [goals[2], goals[1]], "失点 is not the other team's 得点"
     for n, half in enumerate(HALVES, 1):
         line(half + "得点", lambda t: f.shots(t, halves={n})[0])
         line(half + "シュート", lambda t: f.shots(t, halves={n})[1])
@@ -250,7 +210,7 @@ def player_sheet(f):
              "被セーブ", "ポスト", "ブロック", "枠外"]]
 
     def facts(t, slot):
-        return [f.assists(t, slot)] + [f.misses(t, slot, o) for o in OUTCOMES]
+        return [0] + [f.misses(t, slot, o) for o in OUTCOMES]
 
     def counts(t, slot):
         goals, shots = f.shots(t, slot)
@@ -285,8 +245,7 @@ def shot_sheet(f):
         for zone in mx.ZONES:
             put("ゾーン", zone, *f.shots(t, slot, zones={zone}))
         for a in ATTACKS:
-            shots = [e for e in f.shots_of(t, slot) if e.attack == a]
-            put("攻撃", a, sum(e.play == "得点" for e in shots), len(shots))
+            put("攻撃", a, *(f.shots(t, slot) if a == "セット" else (0, 0)))
         if penalty_zones:
             for zone in mx.ZONES:
                 put("7mゾーン", zone, *f.shots(t, slot, where="PT", zones={zone}))
@@ -305,24 +264,20 @@ def goalkeeper_sheet(f):
              "セーブ", "失点", "セーブ率"]]
     outside = {"左外", "右外"}
     for t in (1, 2):
-        keepers = [(None, "Total", None)] + [
-            (slot, text(m.name[t, slot]), shirt(m.number[t, slot]))
-            for slot in range(1, 15) if f.keeps(t, slot)]
-        for keeper, who, number in keepers:
-            def put(kind, word, **kw):
-                shots = [e for e in f.faced(t, keeper, **kw) if e.on_target()]
-                saved = sum(e.play == "シュートミス" for e in shots)
-                rows.append([text(m.team_name[t]), who, number, kind, word, len(shots), saved,
-                             len(shots) - saved, rate(saved, len(shots))])
-            for kind, where in (("全シュート", None), ("7m", "PT")):
-                for zone in mx.ZONES[1:10]:
-                    put(kind, zone, where=where, zones={zone})
-                put(kind, NOT_KNOWN, where=where, zones=outside)
-                put(kind, "Total", where=where)
-            for group, places in GROUPS:
-                put("位置", group, places=places)
-            for a in ATTACKS:
-                put("攻撃", a, attack=a)
+        def put(kind, word, **kw):
+            shots = [e for e in f.faced(t, **kw) if e.on_target()]
+            saved = sum(e.play == "シュートミス" for e in shots)
+            rows.append([text(m.team_name[t]), "Total", None, kind, word, len(shots), saved,
+                         len(shots) - saved, rate(saved, len(shots))])
+        for kind, where in (("全シュート", None), ("7m", "PT")):
+            for zone in mx.ZONES[1:10]:
+                put(kind, zone, where=where, zones={zone})
+            put(kind, NOT_KNOWN, where=where, zones=outside)
+            put(kind, "Total", where=where)
+        for group, places in GROUPS:
+            put("位置", group, places=places)
+        for a in ATTACKS:
+            put("攻撃", a, places=None if a == "セット" else set())
     return rows
 
 
@@ -398,6 +353,12 @@ def check(script, args, mx, folder):
     problems = []
     if book.sheetnames != SHEETS:
         problems.append("sheets %s" % book.sheetnames)
+    # Whatever the account says: a team's 失点 is the other team's 得点.
+    lines = {row[0].value: row for row in book["概要"].iter_rows()}
+    goals, against = lines["得点"], lines["失点"]
+    if (against[1].value, against[2].value) != (goals[2].value, goals[1].value):
+        problems.append("概要: 失点 %s is not the other team's 得点 %s"
+                        % ([c.value for c in against[1:3]], [c.value for c in goals[1:3]]))
     f = Figures(mx, read_match(mx, Path(args.data) / (script + ".match")))
     for name, build in zip(SHEETS, (summary_sheet, player_sheet, shot_sheet, goalkeeper_sheet,
                                      event_sheet)):

@@ -8,7 +8,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "event_facts.h"
 #include "words.h"
 
 namespace {
@@ -68,7 +67,6 @@ struct ScriptReader {
     if (whatCode == 0) throw std::invalid_argument("no such detail: " + what);
     op.recordEvent(teamOf(w[1]), std::stoi(w[2]), action, where, codeOf(kPlaceWords, where), what,
                    whatCode);
-    if (w.size() > 6) op.sayFacts({w.begin() + 6, w.end()});
   }
 
   void run(const std::vector<std::string>& w) {
@@ -86,11 +84,6 @@ struct ScriptReader {
       setClock(std::stoi(w[1].substr(0, 2)) * 60 + std::stoi(w[1].substr(3, 2)));
     } else if (key == "event") {
       record(w);
-    } else if (key == "goalkeeper") {
-      op.markGoalkeeper(teamOf(w[1]), std::stoi(w[2]));
-    } else if (key == "in_goal") {
-      startMatchOnce();
-      op.putInGoal(teamOf(w[1]), std::stoi(w[2]));
     } else if (key == "repeat") {
       const std::vector<std::string> rest(w.begin() + 3, w.end());
       for (int n = std::stoi(w[1]); n > 0; --n) {
@@ -130,27 +123,6 @@ class ScreenOperator : public ScriptOperator {
         },
         [this] { s_.togglePause(); });
   }
-  void markGoalkeeper(TeamId team, int slot) override { m_.markGoalkeeper(team, slot, true); }
-  void putInGoal(TeamId team, int slot) override { m_.changeGoalkeeper(team, slot); }
-  // Words: an outcome of a miss (セーブ ポスト ブロック 枠外), a kind of
-  // attack (セット 速攻 突破 空ゴール), or the assist as "assist:SLOT".
-  void sayFacts(const std::vector<std::string>& words) override {
-    if (!m_.factsTarget()) throw std::invalid_argument("no event to say facts of");
-    EventFacts f = m_.factsTarget()->facts;
-    for (const std::string& word : words) {
-      const auto outcome = std::find(kMissOutcomeWords.begin() + 1, kMissOutcomeWords.end(), word);
-      const auto attack = std::find(kAttackWords.begin(), kAttackWords.end(), word);
-      if (outcome != kMissOutcomeWords.end())
-        f.outcome = static_cast<MissOutcome>(outcome - kMissOutcomeWords.begin());
-      else if (attack != kAttackWords.end())
-        f.attack = static_cast<AttackKind>(attack - kAttackWords.begin());
-      else if (word.starts_with("assist:"))
-        f.assist = std::stoi(word.substr(7));
-      else
-        throw std::invalid_argument("no such fact: " + word);
-    }
-    m_.setLastFacts(f);
-  }
   void recordEvent(TeamId team, int slot, int action, const std::string&, int whereCode,
                    const std::string&, int whatCode) override {
     const auto a = static_cast<Action>(action);
@@ -170,16 +142,6 @@ class ScreenOperator : public ScriptOperator {
 };
 
 }  // namespace
-
-void ScriptOperator::markGoalkeeper(TeamId, int) {
-  throw std::logic_error("this operator cannot mark a goalkeeper");
-}
-void ScriptOperator::putInGoal(TeamId, int) {
-  throw std::logic_error("this operator cannot put a player in goal");
-}
-void ScriptOperator::sayFacts(const std::vector<std::string>&) {
-  throw std::logic_error("this operator cannot say the facts of an event");
-}
 
 void runMatchScript(ScriptOperator& op, const std::filesystem::path& script) {
   ScriptReader reader{op};

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "screen.h"
 
@@ -26,13 +25,6 @@ class ScriptOperator {
   // One whole event; the codes are those of the captions.
   virtual void recordEvent(TeamId team, int slot, int action, const std::string& where,
                            int whereCode, const std::string& what, int whatCode) = 0;
-  // What the analysts add (event_facts.h), for the analysis scripts alone:
-  // a roster line marked as goalkeeper, a player put in goal at the time on
-  // the clock, and the facts said of the event just recorded (the words of
-  // its line after WHAT). An operator that cannot give them throws.
-  virtual void markGoalkeeper(TeamId team, int slot);
-  virtual void putInGoal(TeamId team, int slot);
-  virtual void sayFacts(const std::vector<std::string>& words);
 };
 
 void runMatchScript(ScriptOperator& op, const std::filesystem::path& script);

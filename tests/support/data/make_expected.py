@@ -17,14 +17,8 @@ Script lines (fields separated by blanks; in a field \\s is a blank, \\t a TAB,
     team T NAME                 team T's name
     player T SLOT NUMBER NAME   roster line of team T, slot 0..14
     at MM:SS                    match clock for the events that follow
-    event T SLOT PLAY WHERE WHAT [FACT ...]
+    event T SLOT PLAY WHERE WHAT
     repeat N SECONDS event ...  N events, the clock SECONDS further each time
-    goalkeeper T SLOT           roster line marked as a goalkeeper
-    in_goal T SLOT              that player put in goal from the clock's time
-The facts of an event (how a miss ended: セーブ ポスト ブロック 枠外; the kind
-of attack: セット 速攻 突破 空ゴール; the assist: assist:SLOT), the goalkeeper
-marks and changes are not in the three tables; the workbook's check reads
-them (tests/report/check_workbook.py).
 """
 
 import pathlib
@@ -65,15 +59,6 @@ class Match:
         # Each team's events as (slot, play, where, what), for the counts.
         self.counted = {1: [], 2: []}
 
-    def say(self, facts):
-        """The facts of the event recorded last: not in the tables."""
-
-    def mark_goalkeeper(self, team, slot):
-        """Not in the tables."""
-
-    def put_in_goal(self, team, slot):
-        """Not in the tables."""
-
     def record(self, team, slot, play, where, what):
         assert play in PLAYS, play
         time = "%02d：%02d" % (self.clock // 60 % 60, self.clock % 60)
@@ -109,12 +94,6 @@ def run(match, words):
         match.clock = int(minutes) * 60 + int(seconds)
     elif key == "event":
         match.record(int(args[0]), int(args[1]), args[2], args[3], args[4])
-        if len(args) > 5:
-            match.say(args[5:])
-    elif key == "goalkeeper":
-        match.mark_goalkeeper(int(args[0]), int(args[1]))
-    elif key == "in_goal":
-        match.put_in_goal(int(args[0]), int(args[1]))
     elif key == "repeat":
         for _ in range(int(args[0])):
             run(match, args[2:])
