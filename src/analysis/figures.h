@@ -1,7 +1,9 @@
 // The figures of a match per team and per person, over the whole match. Only
 // completed events count: the event being entered counts once its last
 // step is taken. The counts come from countCompletedEvents, so they agree
-// with the saved tables wherever both show the same count.
+// with the saved tables wherever both show the same count; what the tables
+// do not hold (how a miss ended, the kind of attack, the assist, the
+// goalkeeper's view) comes from the facts said of each shot (event_facts.h).
 #pragma once
 
 #include <array>
@@ -9,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "goalkeeper.h"
 #include "halves.h"
 #include "score_flow.h"
 #include "shot_count.h"
@@ -23,26 +26,18 @@ struct ShotFigures {
   std::array<ShotCount, kGoalZones + 1> byZone{};         // [1..11], 7 m throws included
   std::array<ShotCount, kGoalZones + 1> penaltyByZone{};  // [1..11], 7 m throws only
   ShotCount total;                                        // every shot, 7 m throws included
+  // How the misses ended (Event::outcome): [1] saved, [2] post, [3] blocked,
+  // [4] wide, by MissOutcome.
+  std::array<int32_t, kMissOutcomes + 1> missesBy{};
+  std::array<ShotCount, kAttackKinds> byAttack{};  // by AttackKind
 
   const ShotCount& penalty() const { return byPlace[place::kPenaltyThrow]; }
+  int32_t misses(MissOutcome o) const { return missesBy[static_cast<int>(o)]; }
+  // Goals and saved shots: the shots on target, as the goalkeepers count them.
+  int32_t onTarget() const { return total.goals + misses(MissOutcome::Saved); }
+  const ShotCount& attack(AttackKind a) const { return byAttack[static_cast<int>(a)]; }
   // The shots from the court, without the 7 m throws.
   ShotCount field() const { return total - penalty(); }
-};
-
-// The goalkeeper's view of the goal a team defends, from the other team's
-// shots: a shot into one of the nine zones (2..10) is on target; a missed
-// one there counts as a save. Misses outside left or right (1 and 11) are
-// not on target.
-struct GoalkeeperFigures {
-  std::array<SaveCount, kGoalZones + 1> byZone{};         // zones 2..10; 1 and 11 stay empty
-  std::array<SaveCount, kGoalZones + 1> penaltyByZone{};  // the 7 m throws among them
-  SaveCount total;                                        // 7 m throws included
-  SaveCount penalty;                                      // 7 m throws only
-  int32_t wide = 0;                                       // missed shots outside left or right
-
-  SaveCount field() const {
-    return {total.onTarget - penalty.onTarget, total.saves - penalty.saves};
-  }
 };
 
 // What one person did, 7 m throws and sanctions included.
@@ -51,7 +46,10 @@ struct PersonFigures {
   // The roster line as it reads now.
   std::string number;
   std::string name;
-  ShotFigures shots;                                     // players only; the official never shoots
+  ShotFigures shots;          // players only; the official never shoots
+  int32_t assists = 0;        // goals of teammates this player gave the last pass to
+  bool goalkeeper = false;    // the roster line is marked as a goalkeeper
+  GoalkeeperFigures keeping;  // the shots faced while in goal (goalkeeper.h)
   std::array<int32_t, kKeepMissKinds + 1> lostByKind{};  // [1..7]
   int32_t lost = 0;                                      // lost possessions of every kind
   int32_t penaltiesWon = 0;
@@ -62,8 +60,12 @@ struct PersonFigures {
   // The player table's contribution score (tallies.h).
   int64_t contribution = 0;
 
-  // Whether any completed event of this person was recorded.
+  // Whether any completed event of this person was recorded, he gave an
+  // assist or faced a shot in goal.
   bool active() const;
+  // Whether the analysis shows his goalkeeper's view: marked as a
+  // goalkeeper, or he faced a shot in goal.
+  bool keeps() const { return goalkeeper || keeping.shotsFaced() > 0; }
   // Whether tables list this line: it has a number, a name or an event.
   bool listed() const { return !number.empty() || !name.empty() || active(); }
 };
@@ -81,7 +83,8 @@ struct TeamFigures {
   std::string name;
   int32_t goals = 0;
   ShotFigures shots;             // the team's players together
-  GoalkeeperFigures goalkeeper;  // the goal this team defends
+  GoalkeeperFigures goalkeeper;  // the goal this team defends, every goalkeeper together
+  int32_t assists = 0;
   std::array<int32_t, kKeepMissKinds + 1> lostByKind{};
   int32_t lost = 0;
   int32_t penaltiesWon = 0;

@@ -91,6 +91,8 @@ void drawGoalMap(QPainter& p, const QRectF& target, const GoalCells& cells, cons
     const QRectF lower(r.left(), r.center().y(), r.width(), row * 0.45);
     p.drawText(upper, Qt::AlignCenter, cells[zone].count);
     p.drawText(lower, Qt::AlignCenter, cells[zone].rate);
+    if (!cells[zone].caption.isEmpty())
+      p.drawText(upper.translated(0, -row * 0.5), Qt::AlignCenter, cells[zone].caption);
   }
   // The goal's frame, drawn heavy over the cells' edges.
   p.setPen(QPen(Qt::black, thin * 5));
@@ -103,7 +105,9 @@ GoalCells zoneCells(const std::array<ShotCount, kGoalZones + 1>& byZone) {
   for (int zone = 1; zone <= kGoalZones; ++zone) {
     const ShotCount& c = byZone[zone];
     cells[zone] = {QString::fromStdString(goalsOverShots(c)),
-                   QString::fromStdString(percentText(c.rate())), c.rate()};
+                   QString::fromStdString(percentText(c.rate())),
+                   c.rate(),
+                   {}};
   }
   return cells;
 }
@@ -113,7 +117,14 @@ GoalCells saveCells(const GoalkeeperFigures& g) {
   for (int zone = 2; zone < kGoalZones; ++zone) {
     const SaveCount& c = g.byZone[zone];
     cells[zone] = {QString("%1/%2").arg(c.saves).arg(c.onTarget),
-                   QString::fromStdString(percentText(c.rate())), c.rate()};
+                   QString::fromStdString(percentText(c.rate())),
+                   c.rate(),
+                   {}};
   }
+  const SaveCount& c = g.zoneNotKnown;
+  cells[kGoalZones] = {QString("%1/%2").arg(c.saves).arg(c.onTarget),
+                       QString::fromStdString(percentText(c.rate())), c.rate(),
+                       QString::fromUtf8(kZoneNotKnownWord.data(),
+                                         static_cast<qsizetype>(kZoneNotKnownWord.size()))};
   return cells;
 }

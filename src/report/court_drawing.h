@@ -26,11 +26,13 @@ void drawShotChart(QPainter& p, const QRectF& target, const std::vector<ShotMark
 void drawMarkLegend(QPainter& p, QPointF at, double markRadius, const QFont& font);
 
 // What one zone of a goal map shows: two lines of text, and a shade from
-// white (rate 0) to mid grey (rate 1) when there is a rate.
+// white (rate 0) to mid grey (rate 1) when there is a rate; a cell outside
+// the goal may carry a caption above them.
 struct GoalCell {
   QString count;
   QString rate;
   std::optional<double> shade;
+  QString caption;
   bool operator==(const GoalCell&) const = default;
 };
 using GoalCells = std::array<GoalCell, kGoalZones + 1>;  // by zone, [0] unused
@@ -39,6 +41,7 @@ using GoalCells = std::array<GoalCell, kGoalZones + 1>;  // by zone, [0] unused
 void drawGoalMap(QPainter& p, const QRectF& target, const GoalCells& cells, const QFont& font);
 // Goals over shots and the success rate per zone.
 GoalCells zoneCells(const std::array<ShotCount, kGoalZones + 1>& byZone);
-// Saves over shots on target and the save rate per zone of the goal;
-// outside left and right stay empty, since no shot there is on target.
+// Saves over shots on target and the save rate per zone of the goal. The
+// shots on target clicked outside left or right, whose zone is not known,
+// show outside right under 「位置不明」; outside left stays empty.
 GoalCells saveCells(const GoalkeeperFigures& g);

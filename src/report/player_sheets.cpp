@@ -8,6 +8,7 @@ struct CountRow {
   const ShotFigures& shots;
   int32_t lost, penaltiesWon, timeOuts, warnings, suspensions, disqualifications;
   int64_t contribution;
+  int32_t assists;
 };
 
 void writeCounts(XlsxSheet& sheet, int row, const CountRow& c) {
@@ -21,6 +22,8 @@ void writeCounts(XlsxSheet& sheet, int row, const CountRow& c) {
        {int64_t{c.lost}, int64_t{c.penaltiesWon}, int64_t{c.timeOuts}, int64_t{c.warnings},
         int64_t{c.suspensions}, int64_t{c.disqualifications}, c.contribution})
     sheet.number(row, col++, static_cast<double>(n));
+  sheet.number(row, col++, c.assists);
+  for (int o = 1; o <= kMissOutcomes; ++o) sheet.number(row, col++, c.shots.missesBy[o]);
 }
 
 void writeShotRows(XlsxSheet& sheet, int& row, const std::string& team, const std::string& who,
@@ -39,6 +42,7 @@ void writeShotRows(XlsxSheet& sheet, int& row, const std::string& team, const st
   for (int place = 1; place <= kCourtPlaces; ++place)
     put("場所", kPlaceWords[place], s.byPlace[place]);
   for (int zone = 1; zone <= kGoalZones; ++zone) put("ゾーン", kZoneWords[zone], s.byZone[zone]);
+  for (int a = 0; a < kAttackKinds; ++a) put("攻撃", kAttackWords[a], s.byAttack[a]);
   if (!penaltyZones) return;
   for (int zone = 1; zone <= kGoalZones; ++zone)
     put("7mゾーン", kZoneWords[zone], s.penaltyByZone[zone]);
@@ -48,9 +52,10 @@ void writeShotRows(XlsxSheet& sheet, int& row, const std::string& team, const st
 
 void writePlayerSheet(XlsxBook& book, const MatchFigures& f) {
   XlsxSheet& sheet = book.addSheet("選手");
-  sheet.heads(
-      0, {"チーム", "区分", "No.", "氏名", "得点", "シュート", "成功率", "7m得点", "7mシュート",
-          "保持ミス", "PT(獲得)", "作戦タイム", "警告", "退場", "失格", "貢献度"});
+  sheet.heads(0,
+              {"チーム", "区分",       "No.",      "氏名",     "得点",       "シュート", "成功率",
+               "7m得点", "7mシュート", "保持ミス", "PT(獲得)", "作戦タイム", "警告",     "退場",
+               "失格",   "貢献度",     "アシスト", "被セーブ", "ポスト",     "ブロック", "枠外"});
   int row = 1;
   for (const TeamFigures& t : f.teams) {
     for (const PersonFigures& p : t.persons) {
@@ -61,14 +66,14 @@ void writePlayerSheet(XlsxBook& book, const MatchFigures& f) {
       sheet.text(row, 3, p.name);
       writeCounts(sheet, row,
                   {p.shots, p.lost, p.penaltiesWon, p.timeOuts, p.warnings, p.suspensions,
-                   p.disqualifications, p.contribution});
+                   p.disqualifications, p.contribution, p.assists});
       ++row;
     }
     sheet.text(row, 0, t.name);
     sheet.text(row, 1, kTotalWord);
     writeCounts(sheet, row,
                 {t.shots, t.lost, t.penaltiesWon, static_cast<int32_t>(t.timeOuts.size()),
-                 t.warnings, t.suspensions, t.disqualifications, t.contribution});
+                 t.warnings, t.suspensions, t.disqualifications, t.contribution, t.assists});
     ++row;
   }
 }

@@ -80,12 +80,27 @@ void writeSummarySheet(XlsxBook& book, const MatchFigures& f) {
   r.numbers("7mシュート", [](const TeamFigures& t) { return t.shots.penalty().shots; });
   r.numbers("7m得点", [](const TeamFigures& t) { return t.shots.penalty().goals; });
   r.rates("7m成功率", [](const TeamFigures& t) { return t.shots.penalty().rate(); });
+  // The team's shots: on target, how the misses ended, assists, attacks.
+  r.numbers("枠内シュート", [](const TeamFigures& t) { return t.shots.onTarget(); });
+  for (int o = 1; o <= kMissOutcomes; ++o)
+    r.numbers("シュートミス(" + std::string(kMissOutcomeWords[o]) + ")",
+              [o](const TeamFigures& t) { return t.shots.missesBy[o]; });
+  r.numbers("アシスト", [](const TeamFigures& t) { return t.assists; });
+  for (int a = 0; a < kAttackKinds; ++a) {
+    const std::string kind(kAttackWords[a]);
+    r.numbers(kind + "シュート", [a](const TeamFigures& t) { return t.shots.byAttack[a].shots; });
+    r.numbers(kind + "得点", [a](const TeamFigures& t) { return t.shots.byAttack[a].goals; });
+  }
+  // The goal the team defends: 失点 is always the other team's 得点.
   r.numbers("被枠内シュート", [](const TeamFigures& t) { return t.goalkeeper.total.onTarget; });
   r.numbers("セーブ", [](const TeamFigures& t) { return t.goalkeeper.total.saves; });
+  r.numbers("失点", [](const TeamFigures& t) { return t.goalkeeper.total.goalsAgainst(); });
   r.rates("セーブ率", [](const TeamFigures& t) { return t.goalkeeper.total.rate(); });
   r.numbers("7m被枠内シュート", [](const TeamFigures& t) { return t.goalkeeper.penalty.onTarget; });
   r.numbers("7mセーブ", [](const TeamFigures& t) { return t.goalkeeper.penalty.saves; });
   r.rates("7mセーブ率", [](const TeamFigures& t) { return t.goalkeeper.penalty.rate(); });
+  r.numbers("被シュートポスト", [](const TeamFigures& t) { return t.goalkeeper.posts; });
+  r.numbers("被シュートブロック", [](const TeamFigures& t) { return t.goalkeeper.blocked; });
   r.numbers("被シュート枠外", [](const TeamFigures& t) { return t.goalkeeper.wide; });
   for (int kind = 1; kind <= kKeepMissKinds; ++kind)
     r.numbers("保持ミス(" + std::string(kKeepMissWords[kind]) + ")",

@@ -1,12 +1,17 @@
 // The sheets of the analysis workbook, each from the match and its figures.
-//  - 概要: per team the totals, the goalkeeper's view, lost possessions by
-//    kind, sanctions, time-outs with their times, each half's goals, shots
-//    and the score at its end; below, the score flow.
-//  - 選手: one row per roster line in use, with the team's totals.
-//  - シュート: goals, shots and rate per place and per goal zone, for each
-//    team and each player who shot.
-//  - ゴールキーパー: per goal defended, shots on target, saves and save rate
-//    per zone, all shots and 7 m throws apart.
+//  - 概要: per team the totals, the shots on target and how the misses
+//    ended, assists, shots and goals per kind of attack, the goalkeepers'
+//    view (失点 always the other team's 得点), lost possessions by kind,
+//    sanctions, time-outs with their times, each half's goals, shots and
+//    the score at its end; below, the score flow.
+//  - 選手: one row per roster line in use, with the team's totals, the
+//    assists and how the misses ended.
+//  - シュート: goals, shots and rate per place, per goal zone and per kind
+//    of attack, for each team and each player who shot.
+//  - ゴールキーパー: per goal defended, for the team and for each of its
+//    goalkeepers, shots on target, saves, goals against and save rate per
+//    zone (and 位置不明), all shots and 7 m throws apart, per position group
+//    and per kind of attack.
 //  - イベント: one row per completed event with the running score.
 #pragma once
 

@@ -28,6 +28,18 @@ QString rateText(const ShotCount& c) {
   return qs(goalsOverShots(c)) + "  " + qs(percentText(c.rate()));
 }
 
+QString savesText(const SaveCount& c) {
+  return QStringLiteral("%1/%2  %3").arg(c.saves).arg(c.onTarget).arg(qs(percentText(c.rate())));
+}
+
+// The shots of a position group, from the places in it.
+ShotCount groupShots(const ShotFigures& s, int group) {
+  ShotCount c;
+  for (int place = 1; place <= kCourtPlaces; ++place)
+    if (static_cast<int>(shotGroupOf(place)) == group) c += s.byPlace[place];
+  return c;
+}
+
 void setCell(QTableWidget* table, int row, int col, const QString& text) {
   QTableWidgetItem* item = table->item(row, col);
   if (!item) {
@@ -95,7 +107,7 @@ AnalysisWindow::AnalysisWindow(Screen& screen) : RecorderWindow(screen, WindowId
   ui.setupUi(this);
   applyStoredAppearance({QStringLiteral("分析"),
                          {40, 40},
-                         {900, 620},
+                         {900, 720},
                          true,
                          palette().color(QPalette::Button),
                          Frame::Sizeable,
@@ -117,6 +129,18 @@ AnalysisWindow::AnalysisWindow(Screen& screen) : RecorderWindow(screen, WindowId
   setHead(ui.halfTable, 0, QStringLiteral("スコア"));
   ui.halfTable->horizontalHeader()->setTextElideMode(Qt::ElideRight);
   setUpFigureTable(ui.halfTable);
+
+  // Per position group and kind of attack: the chosen shooters' goals over
+  // shots, and the goalkeeper's saves over shots on target.
+  QTableWidget* split = ui.splitTable;
+  split->setRowCount(2);
+  split->setColumnCount(kShotGroups + kAttackKinds);
+  QStringList heads;
+  for (std::string_view g : kShotGroupWords) heads << qs(std::string(g));
+  for (std::string_view a : kAttackWords) heads << qs(std::string(a));
+  split->setHorizontalHeaderLabels(heads);
+  split->setVerticalHeaderLabels({QStringLiteral("シュート"), QStringLiteral("GK")});
+  setUpFigureTable(split);
 
   ui.personChoice->addItem(QStringLiteral("チーム全体"));
   for (int slot = 1; slot <= kLastPlayerSlot; ++slot) ui.personChoice->addItem(QString());
@@ -183,13 +207,30 @@ void AnalysisWindow::refresh() {
   setLabel(ui.penaltyLabel, "7m: " + rateText(shots.penalty()));
   ui.zoneMap->setCells(zoneCells(shots.byZone));
 
-  const GoalkeeperFigures& g = t.goalkeeper;
+  const int32_t assists = slot ? t.persons[*slot].assists : t.assists;
+  setLabel(ui.missLabel, QStringLiteral("枠内 %1   被セーブ %2   アシスト %3\n"
+                                        "ポスト %4   ブロック %5   枠外 %6")
+                             .arg(shots.onTarget())
+                             .arg(shots.misses(MissOutcome::Saved))
+                             .arg(assists)
+                             .arg(shots.misses(MissOutcome::Post))
+                             .arg(shots.misses(MissOutcome::Blocked))
+                             .arg(shots.misses(MissOutcome::Wide)));
+
+  // A player who keeps goal shows the shots he faced; anyone else, and the
+  // whole team, the goal the team defends.
+  const PersonFigures* keeper = slot && t.persons[*slot].keeps() ? &t.persons[*slot] : nullptr;
+  const GoalkeeperFigures& g = keeper ? keeper->keeping : t.goalkeeper;
   setLabel(
       ui.keeperTitle,
-      QStringLiteral("ゴールキーパー: %1 のゴール (セーブ/枠内, セーブ率)").arg(teamCaption(t)));
+      keeper
+          ? QStringLiteral("ゴールキーパー: %1 (セーブ/枠内, セーブ率)").arg(personCaption(*keeper))
+          : QStringLiteral("ゴールキーパー: %1 のゴール (セーブ/枠内, セーブ率)")
+                .arg(teamCaption(t)));
   ui.keeperMap->setCells(saveCells(g));
   setLabel(ui.keeperLabel, QStringLiteral("枠内 %1   セーブ %2   失点 %3   セーブ率 %4\n"
-                                          "7m: セーブ %5/%6  %7   被シュート枠外 %8")
+                                          "7m: セーブ %5/%6  %7   %8 %9\n"
+                                          "枠内以外: ポスト %10  ブロック %11  枠外 %12")
                                .arg(g.total.onTarget)
                                .arg(g.total.saves)
                                .arg(g.total.goalsAgainst())
@@ -197,7 +238,19 @@ void AnalysisWindow::refresh() {
                                .arg(g.penalty.saves)
                                .arg(g.penalty.onTarget)
                                .arg(qs(percentText(g.penalty.rate())))
+                               .arg(qs(std::string(kZoneNotKnownWord)))
+                               .arg(g.zoneNotKnown.onTarget)
+                               .arg(g.posts)
+                               .arg(g.blocked)
                                .arg(g.wide));
+  for (int group = 0; group < kShotGroups; ++group) {
+    setCell(ui.splitTable, 0, group, rateText(groupShots(shots, group)));
+    setCell(ui.splitTable, 1, group, savesText(g.byGroup[group]));
+  }
+  for (int a = 0; a < kAttackKinds; ++a) {
+    setCell(ui.splitTable, 0, kShotGroups + a, rateText(shots.byAttack[a]));
+    setCell(ui.splitTable, 1, kShotGroups + a, savesText(g.byAttack[a]));
+  }
   ui.scoreFlow->setFlow(f, flowEnd(m));
   for (TeamId team : kBothTeams) setHead(ui.halfTable, teamNumber(team), teamCaption(f.team(team)));
   showHalves(ui.halfTable, f);

@@ -1,9 +1,11 @@
 // The analysis window "分析": for one team, as a whole or one of its players,
 // the shot chart on the court picture, goals over shots and the success rate
-// per place, the goal-zone map, the goalkeeper's view of the goal the team
-// defends, the score flow of the match with its time-outs, and beside it
-// each half's score and both teams' goals over shots. Opened from
-// the match window, it follows every step like the other windows.
+// per place, how the misses ended and the assists, the goal-zone map, the
+// goalkeeper's view of the goal the team defends (or, for a player who
+// keeps goal, of the shots he faced), the score flow of the match with its
+// time-outs, and beside it each half's score and both teams' goals over
+// shots; below, shots and saves per position group and kind of attack.
+// Opened from the match window, it follows every step like the other windows.
 #pragma once
 
 #include "recorder_window.h"

@@ -1,6 +1,7 @@
 // The figures of matches worked out by hand from their scripts: shots by
-// place and zone with the 7 m throws apart, the goalkeepers' view, the
-// other counts, the score flow; a team and persons with nothing recorded.
+// place and zone with the 7 m throws apart, how misses ended, attacks and
+// assists, the goalkeepers' view per team and per goalkeeper, the other
+// counts, the score flow; a team and persons with nothing recorded.
 #include "figures.h"
 
 #include <gtest/gtest.h>
@@ -65,35 +66,85 @@ TEST_F(AnalysisExample, TeamShotsByPlaceAndZoneWithSevenMetresApart) {
   EXPECT_EQ(west.shots.penaltyByZone[5], shots(1, 0));
 }
 
-TEST_F(AnalysisExample, GoalkeepersSeeTheOtherTeamsShotsOnTarget) {
-  // East's goal: West's miss into 中中 and 7 m miss into 中上 are saves;
-  // the goals into 中中 and (7 m) 左下 are on target; the goal recorded as
-  // 右外 is not.
+TEST_F(AnalysisExample, GoalkeepersSeeEveryGoalAndTheSavedShots) {
+  // East's goal: West's miss into 中中 and 7 m miss into 中上 are saves; its
+  // three goals are on target, the one clicked 右外 in a cell of its own.
+  // Goals against are West's 3 goals: 2 saves of 5 on target, 40 %.
   const GoalkeeperFigures& eastGoal = east.goalkeeper;
-  EXPECT_EQ(eastGoal.total, saves(4, 2));
-  EXPECT_DOUBLE_EQ(*eastGoal.total.rate(), 0.5);
+  EXPECT_EQ(eastGoal.total, saves(5, 2));
+  EXPECT_EQ(eastGoal.total.goalsAgainst(), west.goals);
+  EXPECT_DOUBLE_EQ(*eastGoal.total.rate(), 0.4);
   EXPECT_EQ(eastGoal.penalty, saves(2, 1));
-  EXPECT_EQ(eastGoal.field(), saves(2, 1));
   EXPECT_EQ(eastGoal.byZone[6], saves(2, 1));
-  EXPECT_EQ(eastGoal.byZone[5], saves(1, 1));
-  EXPECT_EQ(eastGoal.byZone[4], saves(1, 0));
   EXPECT_EQ(eastGoal.byZone[11], saves(0, 0));
+  EXPECT_EQ(eastGoal.zoneNotKnown, saves(1, 0));
   EXPECT_EQ(eastGoal.penaltyByZone[5], saves(1, 1));
-  EXPECT_EQ(eastGoal.penaltyByZone[4], saves(1, 0));
-  EXPECT_EQ(eastGoal.wide, 0);
 
   // West's goal: East's two goals into 左上, the 7 m goal into 右下 and the
   // miss into 右上 (saved); the misses 左外 and (7 m) 右外 went wide.
   const GoalkeeperFigures& westGoal = west.goalkeeper;
   EXPECT_EQ(westGoal.total, saves(4, 1));
-  EXPECT_DOUBLE_EQ(*westGoal.total.rate(), 0.25);
-  EXPECT_EQ(westGoal.penalty, saves(1, 0));
-  EXPECT_DOUBLE_EQ(*westGoal.penalty.rate(), 0.0);
-  EXPECT_EQ(westGoal.byZone[2], saves(2, 0));
+  EXPECT_EQ(westGoal.total.goalsAgainst(), east.goals);
   EXPECT_EQ(westGoal.byZone[8], saves(1, 1));
-  EXPECT_EQ(westGoal.byZone[10], saves(1, 0));
-  EXPECT_EQ(westGoal.byZone[1], saves(0, 0));
   EXPECT_EQ(westGoal.wide, 2);
+}
+
+// The same match with what analysts add: a goalkeeper each (line 12), East's
+// changed at 08:00 for line 13; East's miss clicked 左外 blocked, the one
+// into 右上 off the post; fast breaks, breakthroughs and two assists.
+TEST_F(AnalysisExample, WithTheFactsAnalystsAdd) {
+  ScriptedMatch scripted;
+  playMatchScript(scripted.screen, testDataPath("analysis_example.match"));
+  MatchState s = scripted.match.state();
+  for (TeamId team : kBothTeams) s.teams[teamIndex(team)].lines[12].goalkeeper = true;
+  std::vector<Event>& e = s.events;
+  for (Event& shot : e)
+    if (isShot(shot.action))
+      shot.facts.goalkeeper = shot.team == TeamId::Two && shot.clockSeconds > 480 ? 13 : 12;
+  e[0].facts.attack = e[7].facts.attack = AttackKind::FastBreak;
+  e[10].facts.attack = e[14].facts.attack = AttackKind::Breakthrough;
+  e[7].facts.assist = e[14].facts.assist = 2;
+  e[2].facts.outcome = MissOutcome::Blocked;
+  e[11].facts.outcome = MissOutcome::Post;
+  scripted.match.restore(s);
+  const MatchFigures facts = matchFigures(scripted.match);
+  const TeamFigures& e1 = facts.team(TeamId::One);
+  const TeamFigures& w2 = facts.team(TeamId::Two);
+
+  // Line 12 faced West's shots until 08:00: both saves (one a 7 m throw)
+  // and the goal clicked outside; line 13 the two goals after.
+  EXPECT_EQ(e1.goalkeeper.total, saves(5, 2));
+  EXPECT_EQ(e1.persons[12].keeping.total, saves(3, 2));
+  EXPECT_EQ(e1.persons[12].keeping.penalty, saves(1, 1));
+  EXPECT_EQ(e1.persons[12].keeping.zoneNotKnown, saves(1, 0));
+  EXPECT_EQ(e1.persons[13].keeping.total, saves(2, 0));
+  EXPECT_TRUE(e1.persons[13].keeps());
+  EXPECT_FALSE(e1.persons[1].keeps());
+  EXPECT_EQ(e1.goalkeeper.group(ShotGroup::NineMetre), saves(3, 1));
+  EXPECT_EQ(e1.goalkeeper.group(ShotGroup::SevenMetre), saves(2, 1));
+  EXPECT_EQ(e1.goalkeeper.attack(AttackKind::Set), saves(3, 2));
+  EXPECT_EQ(e1.goalkeeper.attack(AttackKind::FastBreak), saves(1, 0));
+
+  // West's goal: the post and the block are not on target, so no save.
+  EXPECT_EQ(w2.goalkeeper.total, saves(3, 0));
+  EXPECT_EQ(w2.goalkeeper.posts, 1);
+  EXPECT_EQ(w2.goalkeeper.blocked, 1);
+  EXPECT_EQ(w2.goalkeeper.wide, 1);
+  EXPECT_EQ(w2.persons[12].keeping.shotsFaced(), 6);
+  EXPECT_EQ(w2.goalkeeper.group(ShotGroup::Wing), saves(2, 0));
+
+  // The shooters.
+  EXPECT_EQ(e1.shots.onTarget(), 3);
+  EXPECT_EQ(e1.shots.misses(MissOutcome::Post), 1);
+  EXPECT_EQ(e1.shots.misses(MissOutcome::Blocked), 1);
+  EXPECT_EQ(e1.shots.misses(MissOutcome::Wide), 1);
+  EXPECT_EQ(e1.persons[2].shots.misses(MissOutcome::Post), 1);
+  EXPECT_EQ(e1.shots.attack(AttackKind::Set), shots(4, 1));
+  EXPECT_EQ(e1.shots.attack(AttackKind::Breakthrough), shots(1, 1));
+  EXPECT_EQ(w2.shots.misses(MissOutcome::Saved), 2);
+  EXPECT_EQ(e1.persons[2].assists, 1);
+  EXPECT_EQ(w2.persons[2].assists, 1);
+  EXPECT_EQ(w2.assists, 1);
 }
 
 TEST_F(AnalysisExample, PersonsWithAndWithoutShots) {
@@ -191,9 +242,11 @@ TEST(MatchFigures, ATeamWithNoEventsFacesTheOthersShots) {
   const TeamFigures& quiet = f.team(TeamId::Two);
   EXPECT_EQ(quiet.shots.total, shots(0, 0));
   EXPECT_EQ(quiet.lost, 3);  // team 2's three lost possessions
+  // A goal is on target wherever it was clicked; the miss outside is wide.
   EXPECT_EQ(quiet.goalkeeper.total, saves(1, 0));
   EXPECT_EQ(quiet.goalkeeper.byZone[8], saves(1, 0));
   EXPECT_EQ(quiet.goalkeeper.wide, 1);
+  EXPECT_EQ(quiet.goalkeeper.total.goalsAgainst(), f.team(TeamId::One).goals);
   EXPECT_FALSE(f.team(TeamId::One).goalkeeper.total.rate());
   EXPECT_EQ(f.team(TeamId::One).persons[3].shots.byPlace[place::kLeftBack], shots(2, 1));
 }

@@ -28,6 +28,12 @@ TIME = "[mm]:ss"
 SITUATIONS = ["リード", "リード→同点", "負→同点", "負け"]
 HALVES = ["前半", "後半"]  # the scripts play two halves of 30 minutes
 HALF_SECONDS = 30 * 60
+OUTCOMES = ["セーブ", "ポスト", "ブロック", "枠外"]
+ATTACKS = ["セット", "速攻", "突破", "空ゴール"]
+# Position groups of the places, as the goalkeeper's view counts them.
+GROUPS = [("6m", {"左ポスト", "中ポスト", "右ポスト"}), ("サイド", {"左サイド", "右サイド"}),
+          ("9m", {"左４５", "センター", "右４５"}), ("7m", {"PT"}), ("相手陣地", {"相手陣地"})]
+NOT_KNOWN = "位置不明"
 
 
 class Rate(float):
@@ -43,6 +49,16 @@ class Event:
         self.team, self.slot, self.clock, self.half = team, slot, clock, half
         self.number, self.name = number, name
         self.play, self.where, self.what = play, where, what
+
+    def outcome(self):
+        """How a miss ended, as nothing more is said of it in the scripts:
+        saved inside the goal, wide outside it; None for anything else."""
+        if self.play != "シュートミス":
+            return None
+        return "セーブ" if self.what not in ("左外", "右外") else "枠外"
+
+    def on_target(self):
+        return self.play == "得点" or self.outcome() == "セーブ"
 
 
 def read_match(mx, path):
@@ -111,6 +127,17 @@ class Figures:
                 + c(plays={"PT(獲得)"}) - c(plays={"反則"}, what="警告")
                 - 2 * c(plays={"反則"}, what="退場") - 3 * c(plays={"反則"}, what="失格"))
 
+    def misses(self, team, slot, outcome):
+        return sum(e.outcome() == outcome for e in self.of(team, slot))
+
+    def faced(self, team, where=None, places=None, zones=None):
+        """The other team's shots at team's goal. The scripts say nothing of
+        goalkeepers, attacks and assists: every shot is a set attack, and
+        the team's view has no goalkeeper of its own."""
+        return [e for e in self.of(2 if team == 1 else 1, plays={"得点", "シュートミス"},
+                                   where=where, zones=zones)
+                if places is None or e.where in places]
+
     def listed(self, team, slot):
         return (self.m.number[team, slot] or self.m.name[team, slot]
                 or self.count(team, slot) > 0)
@@ -125,22 +152,31 @@ def summary_sheet(f):
     def line(label, value):
         rows.append([label] + [value(t) for t in (1, 2)])
 
-    other = {1: 2, 2: 1}
     line("得点", lambda t: f.shots(t)[0])
     line("シュート", lambda t: f.shots(t)[1])
     line("成功率", lambda t: rate(*f.shots(t)))
     line("7mシュート", lambda t: f.shots(t, where="PT")[1])
     line("7m得点", lambda t: f.shots(t, where="PT")[0])
     line("7m成功率", lambda t: rate(*f.shots(t, where="PT")))
-    saves = lambda t, **kw: f.count(other[t], plays={"シュートミス"}, zones=on_target, **kw)
-    aimed = lambda t, **kw: f.shots(other[t], zones=on_target, **kw)[1]
+    line("枠内シュート", lambda t: f.shots(t)[0] + f.misses(t, None, "セーブ"))
+    for o in OUTCOMES:
+        line("シュートミス(%s)" % o, lambda t, o=o: f.misses(t, None, o))
+    line("アシスト", lambda t: 0)
+    for a in ATTACKS:
+        line(a + "シュート", lambda t, a=a: f.shots(t)[1] if a == "セット" else 0)
+        line(a + "得点", lambda t, a=a: f.shots(t)[0] if a == "セット" else 0)
+    aimed = lambda t, **kw: sum(e.on_target() for e in f.faced(t, **kw))
+    saves = lambda t, **kw: sum(e.outcome() == "セーブ" for e in f.faced(t, **kw))
     line("被枠内シュート", lambda t: aimed(t))
     line("セーブ", lambda t: saves(t))
+    line("失点", lambda t: aimed(t) - saves(t))
     line("セーブ率", lambda t: rate(saves(t), aimed(t)))
     line("7m被枠内シュート", lambda t: aimed(t, where="PT"))
     line("7mセーブ", lambda t: saves(t, where="PT"))
     line("7mセーブ率", lambda t: rate(saves(t, where="PT"), aimed(t, where="PT")))
-    line("被シュート枠外", lambda t: f.count(other[t], plays={"シュートミス"}, zones=wide))
+    for label, o in (("被シュートポスト", "ポスト"), ("被シュートブロック", "ブロック"),
+                     ("被シュート枠外", "枠外")):
+        line(label, lambda t, o=o: sum(e.outcome() == o for e in f.faced(t)))
     for kind in mx.KEEP_MISSES:
         line("保持ミス(%s)" % kind, lambda t, k=kind: f.count(t, plays={"保持ミス"}, what=k))
     line("保持ミス", lambda t: f.count(t, plays={"保持ミス"}))
@@ -170,7 +206,11 @@ def summary_sheet(f):
 def player_sheet(f):
     m = f.m
     rows = [["チーム", "区分", "No.", "氏名", "得点", "シュート", "成功率", "7m得点", "7mシュート",
-             "保持ミス", "PT(獲得)", "作戦タイム", "警告", "退場", "失格", "貢献度"]]
+             "保持ミス", "PT(獲得)", "作戦タイム", "警告", "退場", "失格", "貢献度", "アシスト",
+             "被セーブ", "ポスト", "ブロック", "枠外"]]
+
+    def facts(t, slot):
+        return [0] + [f.misses(t, slot, o) for o in OUTCOMES]
 
     def counts(t, slot):
         goals, shots = f.shots(t, slot)
@@ -186,9 +226,9 @@ def player_sheet(f):
             if f.listed(t, slot):
                 rows.append([text(m.team_name[t]), "監督" if slot == 0 else "選手",
                              shirt(m.number[t, slot]), text(m.name[t, slot])]
-                            + counts(t, slot) + [f.contribution(t, slot)])
+                            + counts(t, slot) + [f.contribution(t, slot)] + facts(t, slot))
         rows.append([text(m.team_name[t]), "Total", None, None] + counts(t, None)
-                    + [sum(f.contribution(t, s) for s in range(15))])
+                    + [sum(f.contribution(t, s) for s in range(15))] + facts(t, None))
     return rows
 
 
@@ -204,6 +244,8 @@ def shot_sheet(f):
             put("場所", place, *f.shots(t, slot, where=place))
         for zone in mx.ZONES:
             put("ゾーン", zone, *f.shots(t, slot, zones={zone}))
+        for a in ATTACKS:
+            put("攻撃", a, *(f.shots(t, slot) if a == "セット" else (0, 0)))
         if penalty_zones:
             for zone in mx.ZONES:
                 put("7mゾーン", zone, *f.shots(t, slot, where="PT", zones={zone}))
@@ -218,18 +260,24 @@ def shot_sheet(f):
 
 def goalkeeper_sheet(f):
     mx, m = f.mx, f.m
-    rows = [["守るチーム", "区分", "ゾーン", "枠内シュート", "セーブ", "失点", "セーブ率"]]
+    rows = [["守るチーム", "ゴールキーパー", "No.", "区分", "ゾーン・位置・攻撃", "枠内シュート",
+             "セーブ", "失点", "セーブ率"]]
+    outside = {"左外", "右外"}
     for t in (1, 2):
-        shooter = 2 if t == 1 else 1
+        def put(kind, word, **kw):
+            shots = [e for e in f.faced(t, **kw) if e.on_target()]
+            saved = sum(e.play == "シュートミス" for e in shots)
+            rows.append([text(m.team_name[t]), "Total", None, kind, word, len(shots), saved,
+                         len(shots) - saved, rate(saved, len(shots))])
         for kind, where in (("全シュート", None), ("7m", "PT")):
-            def put(word, zones):
-                aimed = f.shots(shooter, where=where, zones=zones)[1]
-                saved = f.count(shooter, plays={"シュートミス"}, where=where, zones=zones)
-                rows.append([text(m.team_name[t]), kind, word, aimed, saved, aimed - saved,
-                             rate(saved, aimed)])
             for zone in mx.ZONES[1:10]:
-                put(zone, {zone})
-            put("Total", set(mx.ZONES[1:10]))
+                put(kind, zone, where=where, zones={zone})
+            put(kind, NOT_KNOWN, where=where, zones=outside)
+            put(kind, "Total", where=where)
+        for group, places in GROUPS:
+            put("位置", group, places=places)
+        for a in ATTACKS:
+            put("攻撃", a, places=None if a == "セット" else set())
     return rows
 
 
@@ -305,6 +353,12 @@ def check(script, args, mx, folder):
     problems = []
     if book.sheetnames != SHEETS:
         problems.append("sheets %s" % book.sheetnames)
+    # Whatever the account says: a team's 失点 is the other team's 得点.
+    lines = {row[0].value: row for row in book["概要"].iter_rows()}
+    goals, against = lines["得点"], lines["失点"]
+    if (against[1].value, against[2].value) != (goals[2].value, goals[1].value):
+        problems.append("概要: 失点 %s is not the other team's 得点 %s"
+                        % ([c.value for c in against[1:3]], [c.value for c in goals[1:3]]))
     f = Figures(mx, read_match(mx, Path(args.data) / (script + ".match")))
     for name, build in zip(SHEETS, (summary_sheet, player_sheet, shot_sheet, goalkeeper_sheet,
                                      event_sheet)):

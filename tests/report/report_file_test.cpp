@@ -74,13 +74,14 @@ TEST_F(Report, FrontPageAndPlayerLinesOfAWholeMatch) {
   // The event logs with the running score.
   EXPECT_TRUE(hasLine(text, {"02:05", "3", "加藤", "得点", "PT", "右外", "1-1"}));
   EXPECT_TRUE(hasLine(text, {"12:34", "4", "伊藤", "得点", "中ポスト", "中下", "2-1"}));
-  // The goalkeepers. Team 1's goal: two misses saved, 山本's goal, and
-  // 加藤's 7 m goal recorded as 右外 not on target. Team 2's goal: 高橋's
-  // miss into 右下 saved, the goal recorded as 左外 not on target.
+  // The goalkeepers: every goal is a goal against, on target wherever it
+  // was clicked. Team 1's goal: two misses saved, 山本's goal and 加藤's 7 m
+  // goal recorded as 右外. Team 2's goal: 高橋's miss into 右下 saved and the
+  // four goals, one recorded as 左外.
   EXPECT_TRUE(
-      hasLine(text, {"全体:", "枠内シュート", "3", "セーブ", "2", "失点", "1", "セーブ率", "67%"}));
+      hasLine(text, {"全体:", "枠内シュート", "4", "セーブ", "2", "失点", "2", "セーブ率", "50%"}));
   EXPECT_TRUE(
-      hasLine(text, {"全体:", "枠内シュート", "4", "セーブ", "1", "失点", "3", "セーブ率", "25%"}));
+      hasLine(text, {"全体:", "枠内シュート", "5", "セーブ", "1", "失点", "4", "セーブ率", "20%"}));
 }
 
 TEST_F(Report, SevenMetreThrowsAndTheScoreFlow) {
