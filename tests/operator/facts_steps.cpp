@@ -1,0 +1,236 @@
+// The operator says more of the event recorded last, on the facts panel
+// beside the match window or by keys: how a miss ended, the kind of
+// attack, the assist of a goal; and puts goalkeepers in goal by the
+// panel's lists or the goalkeeper keys. Each time the fact must land on
+// the event recorded last and on no other, only where it fits, and the
+// panel must show it chosen; a fact not offered changes nothing.
+#include <QComboBox>
+#include <QTest>
+
+#include "key_input.h"
+#include "random_operator.h"
+
+namespace {
+
+// Kept here rather than taken from the program, so that a wrong word shows.
+const std::vector<std::string> kOutcomeTexts = {"セーブ", "ポスト", "ブロック", "枠外"};
+const std::vector<std::string> kAttackTexts = {"セット", "速攻", "突破", "空ゴール"};
+
+const Keymap& defaults() {
+  static const Keymap keys;
+  return keys;
+}
+
+std::string factsKey(KeyStepKind kind, int code = 0) {
+  return defaults().keys(keyStepOf(KeyGroup::Facts, kind, code)).at(0);
+}
+
+const KeyStep& stepOf(const std::string& key) {
+  return keySteps()[defaults().stepsOn(key).at(0)];
+}
+
+std::string digitKeys(const std::string& digits) {
+  std::string keys;
+  for (char c : digits)
+    keys += " " + defaults().keys(*keyStepIndex("number" + std::string(1, c))).at(0);
+  return keys;
+}
+
+std::string describeFacts(const EventFacts& f) {
+  return say("outcome ", static_cast<int>(f.outcome), ", attack ", static_cast<int>(f.attack),
+             ", assist ", f.assist, ", goalkeeper ", f.goalkeeper);
+}
+
+}  // namespace
+
+std::string RandomOperator::sayFacts(const std::string& pressed) {
+  MatchWindow* matchWindow = windows_->matchWindow();
+  EventFactsPanel* panel = windows_->factsPanel();
+  if (!matchWindow->isVisible()) return "";
+  QWidget* inFront = front();
+  if (inFront == windows_->splash()) return "";
+  if (takesText(inFront->focusWidget())) windows_->teamSheet()->ui.finishInputButton->setFocus();
+  const Match& m = windows_->match();
+  const std::vector<Event> before = m.events();
+  const bool targeted = rules_.openColumn() == 0 && !before.empty();
+  if (targeted == panel->ui.targetPanel->text().isEmpty())
+    return targeted ? "the facts panel names no event after one was recorded"
+                    : "the facts panel names an event while one is being entered";
+  const Event* last = targeted ? &before.back() : nullptr;
+  const Action action = last ? last->action : Action::Goal;
+  const bool personsDue = matchWindow->personButtons[0]->isEnabled();
+  EventFacts expected = last ? last->facts : EventFacts{};
+  std::array<int, 2> inGoal = inGoal_;
+  const size_t errors = fixture_.errorBoxes.size();
+  const size_t questions = fixture_.questions.size();
+
+  // The fact and whether it is offered now, by key or click.
+  std::string keys = pressed;
+  QPushButton* button = nullptr;
+  QPushButton* shownOn = nullptr;  // the button that must show the choice
+  int what = random_.below(5);
+  if (!pressed.empty()) {
+    const KeyStep& step = stepOf(pressed);
+    what = step.kind == KeyStepKind::Outcome  ? 0
+           : step.kind == KeyStepKind::Attack ? 1
+           : step.kind == KeyStepKind::Assist ? 2
+                                              : 4;
+  }
+  const bool byKey = !pressed.empty() || random_.percent(50);
+  bool click = !byKey;
+  if (what == 0) {
+    const int o = 1 + random_.below(kMissOutcomes);
+    const KeyStep* step = pressed.empty() ? nullptr : &stepOf(pressed);
+    const int code = step ? step->code : o;
+    const bool offered = last && action == Action::ShotMiss;
+    button = panel->outcomeButtons[code - 1];
+    if (button->isEnabled() != offered) return "the outcome buttons' use is wrong for the event";
+    if (button->text().toStdString() != kOutcomeTexts[code - 1])
+      return "an outcome button's caption";
+    if (offered) expected.outcome = static_cast<MissOutcome>(code), shownOn = button;
+    if (keys.empty()) keys = factsKey(KeyStepKind::Outcome, code);
+  } else if (what == 1) {
+    const KeyStep* step = pressed.empty() ? nullptr : &stepOf(pressed);
+    const int code = step ? step->code : random_.below(kAttackKinds);
+    const bool offered = last && (action == Action::Goal || action == Action::ShotMiss ||
+                                  action == Action::KeepMiss);
+    button = panel->attackButtons[code];
+    if (button->isEnabled() != offered) return "the attack buttons' use is wrong for the event";
+    if (button->text().toStdString() != kAttackTexts[code]) return "an attack button's caption";
+    if (offered) expected.attack = static_cast<AttackKind>(code), shownOn = button;
+    if (keys.empty()) keys = factsKey(KeyStepKind::Attack, code);
+  } else if (what == 2) {
+    const bool offered = last && action == Action::Goal && personsDue;
+    // The teammates with a shirt number, by their buttons.
+    std::vector<int> mates;
+    for (int slot = 1; slot <= kLastPlayerSlot; ++slot) {
+      const bool mate =
+          offered && slot != last->slot && !m.team(last->team).lines[slot].number.empty();
+      if (panel->assistButtons[slot]->isEnabled() != mate)
+        return say("the assist button of line ", slot, " is wrongly usable or not");
+      if (mate) mates.push_back(slot);
+    }
+    if (!offered) {
+      if (keys.empty()) keys = factsKey(KeyStepKind::Assist);  // refused: nothing typed
+    } else if (mates.empty() || (byKey && random_.percent(15))) {
+      // The assist key and the confirming key alone clear it.
+      expected.assist = 0;
+      keys = factsKey(KeyStepKind::Assist) + " Return";
+    } else {
+      const int slot = random_.pick(mates);
+      button = panel->assistButtons[slot];
+      const std::string number = button->text().toStdString();
+      // By key the first teammate with that number is meant.
+      int meant = slot;
+      for (int s : mates)
+        if (panel->assistButtons[s]->text().toStdString() == number) {
+          meant = s;
+          break;
+        }
+      const bool typable =
+          number.size() <= 4 && number.find_first_not_of("0123456789") == std::string::npos;
+      if (byKey && typable) {
+        keys = factsKey(KeyStepKind::Assist) + digitKeys(number) + " Return";
+        expected.assist = meant;
+      } else {
+        click = true;
+        expected.assist = expected.assist == slot ? 0 : slot;
+      }
+      if (expected.assist != 0) shownOn = panel->assistButtons[expected.assist];
+    }
+  } else if (what == 3 && !byKey) {
+    // A player of a team put in goal from the panel's list.
+    const int team = random_.below(2);
+    QComboBox* box = panel->goalkeeperBoxes[team];
+    if (!box->isEnabled())
+      return "the goalkeeper lists are not usable while the match window shows";
+    const int index = random_.below(box->count());
+    const int slot = box->itemData(index).toInt();
+    note(say("choose line ", slot, " as team ", team + 1, "'s goalkeeper"));
+    const size_t changes = m.goalkeeperChanges().size();
+    box->setCurrentIndex(index);
+    emit box->activated(index);  // as a choice in the open list does
+    if (slot != inGoal[team]) {
+      inGoal_[team] = slot;
+      keepers_[team].insert(slot);
+      if (m.goalkeeperChanges().size() != changes + 1) return "no change of goalkeeper kept";
+    }
+    if (box->currentData().toInt() != inGoal_[team]) return "the list shows another goalkeeper";
+  } else {
+    // The goalkeeper key of a team: its next marked goalkeeper goes in goal.
+    const int team = !pressed.empty() ? stepOf(pressed).code - 1 : random_.below(2);
+    keys = factsKey(KeyStepKind::Goalkeeper, team + 1);
+    if (personsDue) {
+      int next = 0;
+      for (int step = 1; step <= kLastPlayerSlot && next == 0; ++step) {
+        const int slot = (inGoal[team] + step - 1) % kLastPlayerSlot + 1;
+        if (slot != inGoal[team] && keepers_[team].contains(slot)) next = slot;
+      }
+      if (next != 0) inGoal_[team] = next;
+    }
+  }
+  if (what != 3 || byKey) {
+    if (click && button) {
+      if (!button->isEnabled()) return "";  // nothing to click
+      note("click " + panel->objectName().toStdString() + "." + button->objectName().toStdString() +
+           " '" + button->text().toStdString() + "'");
+      QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+      note("keys '" + keys + "' for the facts in " + inFront->objectName().toStdString());
+      sendKeys(keys, inFront);
+    }
+    ++factsSaid_;
+  }
+
+  // Only the event recorded last took the fact; the others are as they were.
+  const std::vector<Event>& after = m.events();
+  if (after.size() != before.size()) return "saying a fact changed the number of events";
+  for (size_t i = 0; i + 1 < after.size(); ++i)
+    if (!(after[i] == before[i])) return say("a fact landed on event ", i + 1, ", not the last");
+  if (last) {
+    Event wanted = *last;
+    wanted.facts = expected;
+    if (!(after.back() == wanted))
+      return "the event recorded last has " + describeFacts(after.back().facts) + ", expected " +
+             describeFacts(expected);
+  }
+  if (shownOn && !shownOn->isChecked()) return "the facts panel does not show the choice as on";
+  for (TeamId team : kBothTeams) {
+    const int t = teamIndex(team);
+    if (m.goalkeeperInGoal(team) != inGoal_[t])
+      return say("team ", t + 1, " has line ", m.goalkeeperInGoal(team), " in goal, expected ",
+                 inGoal_[t]);
+    if (panel->goalkeeperBoxes[t]->currentIndex() >= 0 &&
+        panel->goalkeeperBoxes[t]->currentData().toInt() != inGoal_[t])
+      return say("team ", t + 1, "'s goalkeeper list shows another player");
+  }
+  if (!rules_.unchangedInStep()) return "saying a fact changed the logs";
+  if (!matchWindow->typedPersonPanel->isHidden()) return "a fact's keys left something typed";
+  return newMessage(errors, questions);
+}
+
+std::string RandomOperator::checkFactsPanel(size_t eventsBefore, bool recording) {
+  MatchWindow* matchWindow = windows_->matchWindow();
+  EventFactsPanel* panel = windows_->factsPanel();
+  if (panel->isVisible() != matchWindow->isVisible())
+    return panel->isVisible() ? "the facts panel shows without the match window"
+                              : "the facts panel is hidden while the match window shows";
+  if (panel->isVisible() && panel->frameGeometry().intersects(matchWindow->frameGeometry()))
+    return "the facts panel covers the match window";
+  // An event just completed: said of nothing yet, shot against the player
+  // in goal, a miss shown by where it was clicked.
+  const Match& m = windows_->match();
+  if (!recording || m.events().size() != eventsBefore + 1) return "";
+  const Event& e = m.events().back();
+  const bool shot = e.action == Action::Goal || e.action == Action::ShotMiss;
+  EventFacts fresh;
+  fresh.goalkeeper = shot ? inGoal_[teamIndex(otherTeam(e.team))] : 0;
+  if (!(e.facts == fresh))
+    return "a completed event has " + describeFacts(e.facts) + ", expected " + describeFacts(fresh);
+  if (e.action == Action::ShotMiss) {
+    const bool inGoal = e.detail >= 2 && e.detail <= 10;
+    const QPushButton* on = panel->outcomeButtons[inGoal ? 0 : 3];
+    if (!on->isChecked()) return "the facts panel does not show a miss's outcome by its zone";
+  }
+  return "";
+}
