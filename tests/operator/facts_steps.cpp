@@ -227,10 +227,14 @@ std::string RandomOperator::checkFactsPanel(size_t eventsBefore, bool recording)
   fresh.goalkeeper = shot ? inGoal_[teamIndex(otherTeam(e.team))] : 0;
   if (!(e.facts == fresh))
     return "a completed event has " + describeFacts(e.facts) + ", expected " + describeFacts(fresh);
-  if (e.action == Action::ShotMiss) {
+  // The panel names it and shows how the miss ended, by where it was clicked.
+  if (e.action == Action::ShotMiss && panel->isVisible()) {
     const bool inGoal = e.detail >= 2 && e.detail <= 10;
     const QPushButton* on = panel->outcomeButtons[inGoal ? 0 : 3];
-    if (!on->isChecked()) return "the facts panel does not show a miss's outcome by its zone";
+    if (!on->isChecked())
+      return say("the facts panel does not show a miss in zone ", e.detail, " as ",
+                 on->text().toStdString(), " (panel names '",
+                 panel->ui.targetPanel->text().toStdString(), "')");
   }
   return "";
 }
