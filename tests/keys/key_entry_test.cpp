@@ -283,41 +283,28 @@ TEST_F(KeyEntrySteps, KeysNotOfferedAtAStageChangeNothing) {
 
 // The facts of the event recorded last, keyed until the next person is
 // picked: one key each, the assist typed as a person is, the goalkeepers
-// one key per team.
+// one key per team, round the lines marked.
 TEST_F(KeyEntrySteps, TheFactsOfTheLastEventAreKeyedUntilTheNextPick) {
-  press("Q 7 S Num+3 Num+0");  // team 1's 7 misses, clicked outside left
-  EXPECT_EQ(last().outcome(), MissOutcome::Wide);
-  EXPECT_EQ(press("X"), KeyOutcome::Stepped);  // ポスト
-  EXPECT_EQ(press("I"), KeyOutcome::Stepped);  // 速攻
-  EXPECT_EQ(last().facts.outcome, MissOutcome::Post);
-  EXPECT_EQ(last().facts.attack, AttackKind::FastBreak);
+  press("Q 7 S Num+3 Num+0");                    // team 1's 7 misses, outside left
+  EXPECT_EQ(press("X I"), KeyOutcome::Stepped);  // ポスト, 速攻
+  EXPECT_EQ(last().facts, (EventFacts{MissOutcome::Post, AttackKind::FastBreak, 0, 0}));
   EXPECT_EQ(press("B"), KeyOutcome::Refused);  // no assist on a miss
-
   press("Q 1 2 A Num+3 Num+7");                // 12 scores
-  EXPECT_EQ(press("Z"), KeyOutcome::Refused);  // a goal did not miss
+  EXPECT_EQ(press("Z"), KeyOutcome::Refused);
   EXPECT_EQ(press("B 9 9"), KeyOutcome::Typed);
   EXPECT_EQ(entry.typedPerson(s), "アシスト 99");
   EXPECT_EQ(press("Return"), KeyOutcome::Stepped);
   EXPECT_EQ(last().facts.assist, 9);
   EXPECT_EQ(press("B 1 2 Return"), KeyOutcome::Refused);  // the scorer himself
-  press("Backspace Backspace Backspace");
-  EXPECT_EQ(press("B Return"), KeyOutcome::Stepped);  // cleared
+  press("Backspace Backspace Backspace B Return");        // cleared
   EXPECT_EQ(last().facts.assist, 0);
-  EXPECT_EQ(m.events().front().facts.outcome, MissOutcome::Post);  // the miss kept its own
-
-  // Goalkeepers: the key goes round the lines marked, from the one in goal.
-  EXPECT_EQ(press("M"), KeyOutcome::Refused);  // none marked
   m.markGoalkeeper(TeamId::Two, 1, true);
   m.markGoalkeeper(TeamId::Two, 6, true);
-  EXPECT_EQ(m.goalkeeperInGoal(TeamId::Two), 1);
   EXPECT_EQ(press("M"), KeyOutcome::Stepped);
   EXPECT_EQ(m.goalkeeperInGoal(TeamId::Two), 6);
   EXPECT_EQ(press("M"), KeyOutcome::Stepped);
   EXPECT_EQ(m.goalkeeperInGoal(TeamId::Two), 1);
-
-  press("Q 7");  // typing a person: the facts' keys wait
-  EXPECT_EQ(press("B"), KeyOutcome::Refused);
-  press("S");  // picked: the goal is no longer the one said of
+  press("Q 7 S");  // picked: nothing more is said of the goal
   EXPECT_EQ(press("I"), KeyOutcome::Refused);
   EXPECT_EQ(press("M"), KeyOutcome::Refused);
 }

@@ -6,6 +6,7 @@
 // panel must show it chosen; a fact not offered changes nothing.
 #include <QComboBox>
 #include <QTest>
+#include <algorithm>
 
 #include "key_input.h"
 #include "random_operator.h"
@@ -78,27 +79,23 @@ std::string RandomOperator::sayFacts(const std::string& pressed) {
   }
   const bool byKey = !pressed.empty() || random_.percent(50);
   bool click = !byKey;
-  if (what == 0) {
-    const int o = 1 + random_.below(kMissOutcomes);
-    const KeyStep* step = pressed.empty() ? nullptr : &stepOf(pressed);
-    const int code = step ? step->code : o;
-    const bool offered = last && action == Action::ShotMiss;
-    button = panel->outcomeButtons[code - 1];
-    if (button->isEnabled() != offered) return "the outcome buttons' use is wrong for the event";
-    if (button->text().toStdString() != kOutcomeTexts[code - 1])
-      return "an outcome button's caption";
-    if (offered) expected.outcome = static_cast<MissOutcome>(code), shownOn = button;
-    if (keys.empty()) keys = factsKey(KeyStepKind::Outcome, code);
-  } else if (what == 1) {
-    const KeyStep* step = pressed.empty() ? nullptr : &stepOf(pressed);
-    const int code = step ? step->code : random_.below(kAttackKinds);
-    const bool offered = last && (action == Action::Goal || action == Action::ShotMiss ||
-                                  action == Action::KeepMiss);
-    button = panel->attackButtons[code];
-    if (button->isEnabled() != offered) return "the attack buttons' use is wrong for the event";
-    if (button->text().toStdString() != kAttackTexts[code]) return "an attack button's caption";
-    if (offered) expected.attack = static_cast<AttackKind>(code), shownOn = button;
-    if (keys.empty()) keys = factsKey(KeyStepKind::Attack, code);
+  if (what <= 1) {
+    // How a miss ended or the kind of attack: one button, one key each.
+    const bool outcome = what == 0;
+    const int code = !pressed.empty() ? stepOf(pressed).code
+                     : outcome        ? 1 + random_.below(kMissOutcomes)
+                                      : random_.below(kAttackKinds);
+    const bool offered = last && (outcome ? action == Action::ShotMiss
+                                          : action == Action::Goal || action == Action::ShotMiss ||
+                                                action == Action::KeepMiss);
+    button = outcome ? panel->outcomeButtons[code - 1] : panel->attackButtons[code];
+    if (button->isEnabled() != offered ||
+        button->text().toStdString() != (outcome ? kOutcomeTexts[code - 1] : kAttackTexts[code]))
+      return "the facts panel offers '" + button->text().toStdString() + "' wrongly";
+    if (offered) shownOn = button;
+    if (offered && outcome) expected.outcome = static_cast<MissOutcome>(code);
+    if (offered && !outcome) expected.attack = static_cast<AttackKind>(code);
+    keys = factsKey(outcome ? KeyStepKind::Outcome : KeyStepKind::Attack, code);
   } else if (what == 2) {
     const bool offered = last && action == Action::Goal && personsDue;
     // The teammates with a shirt number, by their buttons.
@@ -121,12 +118,9 @@ std::string RandomOperator::sayFacts(const std::string& pressed) {
       button = panel->assistButtons[slot];
       const std::string number = button->text().toStdString();
       // By key the first teammate with that number is meant.
-      int meant = slot;
-      for (int s : mates)
-        if (panel->assistButtons[s]->text().toStdString() == number) {
-          meant = s;
-          break;
-        }
+      const int meant = *std::find_if(mates.begin(), mates.end(), [&](int s) {
+        return panel->assistButtons[s]->text() == button->text();
+      });
       const bool typable =
           number.size() <= 4 && number.find_first_not_of("0123456789") == std::string::npos;
       if (byKey && typable) {
