@@ -30,16 +30,8 @@ const KeyStep& stepOf(const std::string& key) {
   return keySteps()[defaults().stepsOn(key).at(0)];
 }
 
-std::string digitKeys(const std::string& digits) {
-  std::string keys;
-  for (char c : digits)
-    keys += " " + defaults().keys(*keyStepIndex("number" + std::string(1, c))).at(0);
-  return keys;
-}
-
 std::string describeFacts(const EventFacts& f) {
-  return say("outcome ", static_cast<int>(f.outcome), ", attack ", static_cast<int>(f.attack),
-             ", assist ", f.assist, ", goalkeeper ", f.goalkeeper);
+  return say(int(f.outcome), "|", int(f.attack), "|", f.assist, "|", f.goalkeeper);
 }
 
 }  // namespace
@@ -55,8 +47,7 @@ std::string RandomOperator::sayFacts(const std::string& pressed) {
   const std::vector<Event> before = m.events();
   const bool targeted = rules_.openColumn() == 0 && !before.empty();
   if (targeted == panel->ui.targetPanel->text().isEmpty())
-    return targeted ? "the facts panel names no event after one was recorded"
-                    : "the facts panel names an event while one is being entered";
+    return "the facts panel names an event only while one is being entered";
   const Event* last = targeted ? &before.back() : nullptr;
   const Action action = last ? last->action : Action::Goal;
   const bool personsDue = matchWindow->personButtons[0]->isEnabled();
@@ -69,14 +60,9 @@ std::string RandomOperator::sayFacts(const std::string& pressed) {
   std::string keys = pressed;
   QPushButton* button = nullptr;
   QPushButton* shownOn = nullptr;  // the button that must show the choice
-  int what = random_.below(5);
-  if (!pressed.empty()) {
-    const KeyStep& step = stepOf(pressed);
-    what = step.kind == KeyStepKind::Outcome  ? 0
-           : step.kind == KeyStepKind::Attack ? 1
-           : step.kind == KeyStepKind::Assist ? 2
-                                              : 4;
-  }
+  // 0 outcome, 1 attack, 2 assist, 3 goalkeeper by list or key, 4 by key.
+  const int what =
+      pressed.empty() ? random_.below(5) : int(stepOf(pressed).kind) - int(KeyStepKind::Outcome);
   const bool byKey = !pressed.empty() || random_.percent(50);
   bool click = !byKey;
   if (what <= 1) {
@@ -121,10 +107,10 @@ std::string RandomOperator::sayFacts(const std::string& pressed) {
       const int meant = *std::find_if(mates.begin(), mates.end(), [&](int s) {
         return panel->assistButtons[s]->text() == button->text();
       });
-      const bool typable =
-          number.size() <= 4 && number.find_first_not_of("0123456789") == std::string::npos;
-      if (byKey && typable) {
-        keys = factsKey(KeyStepKind::Assist) + digitKeys(number) + " Return";
+      if (byKey && number.size() <= 4 && number.find_first_not_of("0123456789") == number.npos) {
+        keys = factsKey(KeyStepKind::Assist);
+        for (char c : number) keys += std::string(" ") + c;  // the number row's digits
+        keys += " Return";
         expected.assist = meant;
       } else {
         click = true;
@@ -136,20 +122,14 @@ std::string RandomOperator::sayFacts(const std::string& pressed) {
     // A player of a team put in goal from the panel's list.
     const int team = random_.below(2);
     QComboBox* box = panel->goalkeeperBoxes[team];
-    if (!box->isEnabled())
-      return "the goalkeeper lists are not usable while the match window shows";
+    if (!box->isEnabled()) return "the goalkeeper lists are not usable";
     const int index = random_.below(box->count());
     const int slot = box->itemData(index).toInt();
     note(say("choose line ", slot, " as team ", team + 1, "'s goalkeeper"));
-    const size_t changes = m.goalkeeperChanges().size();
     box->setCurrentIndex(index);
     emit box->activated(index);  // as a choice in the open list does
-    if (slot != inGoal[team]) {
-      inGoal_[team] = slot;
-      keepers_[team].insert(slot);
-      if (m.goalkeeperChanges().size() != changes + 1) return "no change of goalkeeper kept";
-    }
-    if (box->currentData().toInt() != inGoal_[team]) return "the list shows another goalkeeper";
+    inGoal_[team] = slot;
+    keepers_[team].insert(slot);
   } else {
     // The goalkeeper key of a team: its next marked goalkeeper goes in goal.
     const int team = !pressed.empty() ? stepOf(pressed).code - 1 : random_.below(2);
@@ -191,12 +171,11 @@ std::string RandomOperator::sayFacts(const std::string& pressed) {
   if (shownOn && !shownOn->isChecked()) return "the facts panel does not show the choice as on";
   for (TeamId team : kBothTeams) {
     const int t = teamIndex(team);
-    if (m.goalkeeperInGoal(team) != inGoal_[t])
+    const QComboBox* box = panel->goalkeeperBoxes[t];
+    if (m.goalkeeperInGoal(team) != inGoal_[t] ||
+        (box->currentIndex() >= 0 && box->currentData().toInt() != inGoal_[t]))
       return say("team ", t + 1, " has line ", m.goalkeeperInGoal(team), " in goal, expected ",
                  inGoal_[t]);
-    if (panel->goalkeeperBoxes[t]->currentIndex() >= 0 &&
-        panel->goalkeeperBoxes[t]->currentData().toInt() != inGoal_[t])
-      return say("team ", t + 1, "'s goalkeeper list shows another player");
   }
   if (!rules_.unchangedInStep()) return "saying a fact changed the logs";
   if (!matchWindow->typedPersonPanel->isHidden()) return "a fact's keys left something typed";
@@ -207,8 +186,7 @@ std::string RandomOperator::checkFactsPanel(size_t eventsBefore, bool recording)
   MatchWindow* matchWindow = windows_->matchWindow();
   EventFactsPanel* panel = windows_->factsPanel();
   if (panel->isVisible() != matchWindow->isVisible())
-    return panel->isVisible() ? "the facts panel shows without the match window"
-                              : "the facts panel is hidden while the match window shows";
+    return "the facts panel does not show and hide with the match window";
   if (panel->isVisible() && panel->frameGeometry().intersects(matchWindow->frameGeometry()))
     return "the facts panel covers the match window";
   // An event just completed: said of nothing yet, shot against the player
@@ -225,10 +203,7 @@ std::string RandomOperator::checkFactsPanel(size_t eventsBefore, bool recording)
   if (e.action == Action::ShotMiss && panel->isVisible()) {
     const bool inGoal = e.detail >= 2 && e.detail <= 10;
     const QPushButton* on = panel->outcomeButtons[inGoal ? 0 : 3];
-    if (!on->isChecked())
-      return say("the facts panel does not show a miss in zone ", e.detail, " as ",
-                 on->text().toStdString(), " (panel names '",
-                 panel->ui.targetPanel->text().toStdString(), "')");
+    if (!on->isChecked()) return say("a miss in zone ", e.detail, " is not shown as its default");
   }
   return "";
 }

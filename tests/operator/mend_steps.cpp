@@ -232,18 +232,16 @@ std::string RandomOperator::applyEdit(QPushButton* button, const Mend& mend,
   if (placed) {
     // The facts as the window showed them when 変更 was clicked.
     const Event& e = m.teamEvent(team, mend.row);
-    const int outcome = static_cast<int>(e.outcome());
     const int attack = static_cast<int>(e.facts.attack);
-    const std::string outcomeWord = outcome == 0 ? "" : kOutcomeTexts.at(outcome - 1);
-    const bool attackFits =
-        e.action != Action::PenaltyWon && e.action != Action::TimeOut && e.action != Action::Foul;
-    const std::string attackWord = attackFits ? kAttackTexts.at(attack) : "";
-    if (outcomeWord != editFacts_.outcome || attackWord != editFacts_.attack ||
+    const std::string outcome = e.outcome() == MissOutcome::Unsaid
+                                    ? ""
+                                    : kOutcomeTexts.at(static_cast<int>(e.outcome()) - 1);
+    const bool attackFits = takesAttack(e.action);  // checked against the window's list above
+    if (outcome != editFacts_.outcome ||
+        (attackFits ? kAttackTexts.at(attack) : "") != editFacts_.attack ||
         e.facts.assist != editFacts_.assist ||
         (editFacts_.goalkeeper != 0 && e.facts.goalkeeper != editFacts_.goalkeeper))
-      return "the mended event's facts are not those the edit window showed: " + outcomeWord + "|" +
-             attackWord + "|" + std::to_string(e.facts.assist) + "|" +
-             std::to_string(e.facts.goalkeeper);
+      return "the mended event's facts are not those the edit window showed";
   }
   if (changes) {
     rules_.mended(mend);

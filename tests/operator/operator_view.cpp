@@ -97,16 +97,12 @@ std::vector<std::string> whatIsSeen(const WindowSet& windows) {
                                sheet->ui.fileNameEdit, sheet->ui.exportPrefixEdit})
     seen.push_back(say(box->objectName().toStdString(), " '", box->text().toStdString(), "'"));
   const EventFactsPanel* facts = windows.factsPanel();
-  if (facts->isVisible()) {
-    seen.push_back(say("facts panel names '", facts->ui.targetPanel->text().toStdString(), "'"));
-    for (const QPushButton* b : facts->findChildren<QPushButton*>())
-      seen.push_back(say("facts panel ", b->objectName().toStdString(), " '",
-                         b->text().toStdString(), "'", b->isEnabled() ? " usable" : "",
-                         b->isChecked() ? " on" : ""));
-    for (const QComboBox* box : facts->goalkeeperBoxes)
-      seen.push_back(say("facts panel ", box->objectName().toStdString(), " '",
-                         box->currentText().toStdString(), "' of ", box->count()));
-  }
+  seen.push_back(say("facts panel '", facts->ui.targetPanel->text().toStdString(), "'"));
+  for (const QPushButton* b : facts->findChildren<QPushButton*>())
+    seen.push_back(say(b->objectName().toStdString(), " '", b->text().toStdString(), "' ",
+                       b->isEnabled(), b->isChecked()));
+  for (const QComboBox* box : facts->goalkeeperBoxes)
+    seen.push_back(say(box->objectName().toStdString(), " '", box->currentText().toStdString()));
   for (const OperatorButton& b : operatorButtons(windows))
     if (b.button->window()->isVisible())
       seen.push_back(say(b.describe(), b.button->isEnabled() ? " usable" : " not usable"));

@@ -15,25 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // What differs between the match before the cut and the one brought back.
-// The events with what was said of them left out.
-std::vector<Event> withoutFacts(std::vector<Event> events) {
-  for (Event& e : events) e.facts = {};
-  return events;
-}
-std::array<Team, kTeams> withoutMarks(std::array<Team, kTeams> teams) {
-  for (Team& t : teams)
-    for (RosterLine& line : t.lines) line.goalkeeper = false;
-  return teams;
-}
-
 std::string stateDifference(const MatchState& a, const MatchState& b) {
-  // The facts and the goalkeepers are told apart: they come back once the
-  // match file keeps them.
-  if (withoutMarks(a.teams) == withoutMarks(b.teams) && a.teams != b.teams)
-    return "the lines marked as goalkeepers";
   if (a.goalkeeperChanges != b.goalkeeperChanges) return "the changes of goalkeeper";
-  if (withoutFacts(a.events) == withoutFacts(b.events) && a.events != b.events)
-    return "the facts said of the events";
   if (a.teams != b.teams) return "the teams";
   if (a.fileStem != b.fileStem || a.exportPrefix != b.exportPrefix) return "the file boxes";
   if (!(a.settings == b.settings)) return "the settings";

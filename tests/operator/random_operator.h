@@ -112,9 +112,7 @@ class RandomOperator {
   // and the error box it must show into `expectedError`.
   std::string fillEditWindow(class EventEditDialog* dialog, OperatorRules::Mend& mend,
                              std::string& expectedError);
-  // The facts the edit window shows as the operator left them: the words
-  // of how a miss ended and of the attack ("" where none fits), the assist
-  // and the goalkeeper chosen (0 none).
+  // The facts the edit window shows as the operator left them.
   struct EditFacts {
     std::string outcome, attack;
     int assist = 0, goalkeeper = 0;
@@ -129,12 +127,10 @@ class RandomOperator {
   // and a person typed by shirt number or roster line.
   std::string pressKey();
   std::string typePerson();
-  // The facts of the event recorded last and the goalkeepers
-  // (facts_steps.cpp), by the facts panel or by keys; `pressed`, a key of
-  // the facts that pressKey chose, else one chosen here.
+  // The facts of the event recorded last and the goalkeepers, by the facts
+  // panel or by keys (facts_steps.cpp); `pressed`: a facts key pressKey chose.
   std::string sayFacts(const std::string& pressed = "");
-  // After every step: the panel beside the match window, and an event
-  // just completed said of nothing and shot against the player in goal.
+  // The panel beside the match window, and an event just completed.
   std::string checkFactsPanel(size_t eventsBefore, bool recording);
   // The window in front, once due timers and activations have run.
   QWidget* front() const;
