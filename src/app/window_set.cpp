@@ -27,6 +27,7 @@ WindowSet::WindowSet(Showing showing, Keymap keymap)
   timeOutDialog_ = std::make_unique<TimeOutDialog>(s);
   splash_ = std::make_unique<SplashWindow>(s);
   analysisWindow_ = std::make_unique<AnalysisWindow>(s);
+  factsPanel_ = std::make_unique<EventFactsPanel>(s, *matchWindow_);
   s.takeRaised();
   for (int w = 1; w <= kWindowCount; ++w) {
     RecorderWindow* f = window(static_cast<WindowId>(w));
@@ -37,6 +38,11 @@ WindowSet::WindowSet(Showing showing, Keymap keymap)
       legend_.setLegend(keyed.control,
                         keys.empty() ? QString() : QString::fromStdString(shortKeyName(keys[0])));
     }
+  }
+  for (const KeyedControl& keyed : factsPanel_->keyedControls()) {
+    const auto& keys = keys_.keymap().keys(keyed.step);
+    legend_.setLegend(keyed.control,
+                      keys.empty() ? QString() : QString::fromStdString(shortKeyName(keys[0])));
   }
   matchWindow_->setKeyEntry(&keys_, &legend_);
   refresh();
@@ -147,6 +153,15 @@ void WindowSet::refresh() {
       f->hide();
     }
   }
+  // The facts panel follows the match window, placed beside it when it
+  // comes up.
+  factsPanel_->refresh();
+  const bool factsWanted = screen_->visible(WindowId::Match);
+  if (factsWanted && !factsPanel_->isVisible()) {
+    factsPanel_->placeBeside(*matchWindow_);
+    factsPanel_->show();
+  }
+  if (!factsWanted && factsPanel_->isVisible()) factsPanel_->hide();
   const std::vector<WindowId> raised = screen_->takeRaised();
   for (WindowId w : raised) {
     RecorderWindow* f = window(w);
@@ -179,7 +194,7 @@ KeyHelpWindow* WindowSet::keyHelp() {
 bool WindowSet::owns(const QWidget* w) const {
   for (int id = 1; id <= kWindowCount; ++id)
     if (window(static_cast<WindowId>(id)) == w) return true;
-  return w == keyHelp_.get();
+  return w == keyHelp_.get() || w == factsPanel_.get();
 }
 
 void WindowSet::pressKey(QWidget* window, const std::string& key) {

@@ -9,6 +9,7 @@
 
 #include "analysis_window.h"
 #include "court_window.h"
+#include "event_facts_panel.h"
 #include "foul_dialog.h"
 #include "keep_miss_dialog.h"
 #include "key_entry.h"
@@ -59,6 +60,8 @@ class WindowSet {
   TimeOutDialog* timeOutDialog() const { return timeOutDialog_.get(); }
   SplashWindow* splash() const { return splash_.get(); }
   AnalysisWindow* analysisWindow() const { return analysisWindow_.get(); }
+  // The facts panel beside the match window, shown whenever it is.
+  EventFactsPanel* factsPanel() const { return factsPanel_.get(); }
   // The key list, built when first asked for.
   KeyHelpWindow* keyHelp();
   const KeyEntry& keyEntry() const { return keys_; }
@@ -101,7 +104,7 @@ class WindowSet {
   std::unique_ptr<Match> match_;
   std::unique_ptr<Screen> screen_;
   ScreenInFile screenInFile_{*screen_};
-  // Destroyed in the reverse of their creation order, the analysis window first.
+  // Destroyed in the reverse of their creation order, the facts panel first.
   std::unique_ptr<TeamSheetWindow> teamSheet_;
   std::unique_ptr<MatchWindow> matchWindow_;
   std::unique_ptr<CourtDialog> courtDialog_;
@@ -111,6 +114,7 @@ class WindowSet {
   std::unique_ptr<TimeOutDialog> timeOutDialog_;
   std::unique_ptr<SplashWindow> splash_;
   std::unique_ptr<AnalysisWindow> analysisWindow_;
+  std::unique_ptr<EventFactsPanel> factsPanel_;
   std::unique_ptr<MatchSafekeeping> keeping_;
   QuitRequests quitRequests_;
   PressGuard pressGuard_;

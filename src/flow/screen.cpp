@@ -138,6 +138,34 @@ void Screen::chooseAction(Action a) {
   if (match_.chooseAction(a)) show(WindowId::Court);
 }
 
+namespace {
+// The facts of the event recorded last with one of them changed.
+template <typename Change>
+void sayOfLast(Match& m, Change change) {
+  const Event* e = m.factsTarget();
+  if (!e) return;
+  EventFacts f = e->facts;
+  change(f, *e);
+  m.setLastFacts(f);
+}
+}  // namespace
+
+void Screen::chooseOutcome(MissOutcome outcome) {
+  sayOfLast(match_, [&](EventFacts& f, const Event&) { f.outcome = outcome; });
+}
+
+void Screen::chooseAttack(AttackKind attack) {
+  sayOfLast(match_, [&](EventFacts& f, const Event&) { f.attack = attack; });
+}
+
+void Screen::chooseAssist(int slot) {
+  sayOfLast(match_, [&](EventFacts& f, const Event&) { f.assist = f.assist == slot ? 0 : slot; });
+}
+
+void Screen::putInGoal(TeamId team, int slot) {
+  match_.changeGoalkeeper(team, slot);
+}
+
 void Screen::choosePlace(int place) {
   if (!match_.choosePlace(place)) return;
   const WindowId next = dialogFor(match_.entry().event.action);

@@ -64,6 +64,14 @@ class Screen {
   void correctPerson();
   void chooseAction(Action a);
 
+  // The facts panel beside the match window: what is said of the event
+  // recorded last (Match::factsTarget), and who is in goal. The assist
+  // chosen already, chosen again, is cleared.
+  void chooseOutcome(MissOutcome outcome);
+  void chooseAttack(AttackKind attack);
+  void chooseAssist(int slot);
+  void putInGoal(TeamId team, int slot);
+
   // Court dialog.
   void choosePlace(int place);
   void chooseZone(int zone);

@@ -1,5 +1,6 @@
 #include "key_entry.h"
 
+#include "event_facts_view.h"
 #include "views.h"
 
 namespace {
@@ -18,6 +19,7 @@ KeyEntry::Typing KeyEntry::typing() const {
     if (step->kind == Kind::Team) t.team = teamNumbered(step->code);
     if (step->kind == Kind::Official) t.official = true;
     if (step->kind == Kind::Line) t.byLine = true;
+    if (step->kind == Kind::Assist) t.assist = true;
     if (step->kind == Kind::Digit) t.digits += static_cast<char>('0' + step->code);
   }
   return t;
@@ -36,6 +38,7 @@ std::vector<std::pair<TeamId, int>> KeyEntry::typedCandidates(const Screen& s) c
   if (typed_.empty() || !typingLive(s) || entryMark(s.match()) != typedAt_) return {};
   const Typing t = typing();
   const Match& m = s.match();
+  if (t.assist) return {};
   if (t.official) {
     if (!t.team) return {};
     return {{*t.team, kOfficialSlot}};
@@ -59,6 +62,7 @@ std::string KeyEntry::typedPerson(const Screen& s) const {
   const Typing t = typing();
   std::string text = t.team ? "チーム" + std::to_string(teamNumber(*t.team)) : "";
   auto add = [&](const std::string& part) { text += (text.empty() ? "" : " ") + part; };
+  if (t.assist) add("アシスト");
   if (t.official) add(std::string(kOfficialWord));
   if (t.byLine) add("行");
   if (!t.digits.empty()) add(t.digits);
@@ -111,6 +115,7 @@ KeyOutcome KeyEntry::take(Screen& s, const KeyStep& step, bool teamSheetInFront)
     case Kind::Digit:
       return type(s, step);
     case Kind::Confirm: {
+      if (typing().assist) return confirmAssist(s);
       const auto persons = typedCandidates(s);
       if (persons.size() != 1) return KeyOutcome::Refused;
       typed_.clear();
@@ -133,6 +138,11 @@ KeyOutcome KeyEntry::take(Screen& s, const KeyStep& step, bool teamSheetInFront)
         return KeyOutcome::Refused;
       s.chooseZone(step.code);
       return KeyOutcome::Stepped;
+    case Kind::Outcome:
+    case Kind::Attack:
+    case Kind::Assist:
+    case Kind::Goalkeeper:
+      return sayFact(s, step);
     case Kind::Detail: {
       const WindowId dialog = dialogOfGroup(step.group);
       if (!s.visible(dialog) || e.stage != Stage::PlaceChosen ||
@@ -149,10 +159,13 @@ KeyOutcome KeyEntry::type(const Screen& s, const KeyStep& step) {
   if (!typingLive(s)) return KeyOutcome::Refused;
   const Typing t = typing();
   switch (step.kind) {
+    case Kind::Team:
+      if (t.assist) return KeyOutcome::Refused;
+      break;
     case Kind::Official:
     case Kind::Line:
       // Before any digit, once.
-      if (!t.digits.empty() || t.official || t.byLine) return KeyOutcome::Refused;
+      if (!t.digits.empty() || t.official || t.byLine || t.assist) return KeyOutcome::Refused;
       break;
     case Kind::Digit:
       if (t.official) return KeyOutcome::Refused;
@@ -209,5 +222,57 @@ KeyOutcome KeyEntry::act(Screen& s, Action a) {
   typed_.clear();
   s.pickPerson(persons[0].first, persons[0].second);
   s.chooseAction(a);
+  return KeyOutcome::Stepped;
+}
+
+KeyOutcome KeyEntry::sayFact(Screen& s, const KeyStep& step) {
+  Match& m = s.match();
+  // Offered with the person keys, on the match window.
+  if (!typingLive(s)) return KeyOutcome::Refused;
+  if (step.kind == Kind::Goalkeeper) {
+    const TeamId team = teamNumbered(step.code).value_or(TeamId::One);
+    const int next = nextMarkedGoalkeeper(m, team);
+    if (next == 0) return KeyOutcome::Refused;
+    s.putInGoal(team, next);
+    return KeyOutcome::Stepped;
+  }
+  const Event* e = m.factsTarget();
+  if (!e) return KeyOutcome::Refused;
+  switch (step.kind) {
+    case Kind::Outcome:
+      if (!takesOutcome(e->action)) return KeyOutcome::Refused;
+      s.chooseOutcome(static_cast<MissOutcome>(step.code));
+      return KeyOutcome::Stepped;
+    case Kind::Attack:
+      if (!takesAttack(e->action)) return KeyOutcome::Refused;
+      s.chooseAttack(static_cast<AttackKind>(step.code));
+      return KeyOutcome::Stepped;
+    case Kind::Assist:
+      // Before anything else is typed.
+      if (!takesAssist(e->action) || !typed_.empty()) return KeyOutcome::Refused;
+      typedAt_ = entryMark(m);
+      typed_.push_back(&step);
+      return KeyOutcome::Typed;
+    default:
+      return KeyOutcome::Refused;
+  }
+}
+
+KeyOutcome KeyEntry::confirmAssist(Screen& s) {
+  const Event* e = s.match().factsTarget();
+  const Typing t = typing();
+  if (!e || !takesAssist(e->action)) return KeyOutcome::Refused;
+  int slot = 0;
+  if (!t.digits.empty()) {
+    // The scorer's teammate with exactly that shirt number.
+    const Team& team = s.match().team(e->team);
+    for (int line = 1; line <= kLastPlayerSlot && slot == 0; ++line)
+      if (line != e->slot && team.lines[line].number == t.digits) slot = line;
+    if (slot == 0) return KeyOutcome::Refused;
+  }
+  typed_.clear();
+  if (e->facts.assist == slot) return KeyOutcome::Stepped;
+  // chooseAssist takes the one chosen already back: clearing asks for it.
+  s.chooseAssist(slot == 0 ? e->facts.assist : slot);
   return KeyOutcome::Stepped;
 }

@@ -9,6 +9,12 @@
 // key may be left out when only one team has that number. The official is
 // the team's key then the official's key; a line without a number that can
 // be typed is reached by its roster line: team, line key, 1 to 14.
+//
+// The facts of the event recorded last are keyed while a person may be
+// picked: one key each for how a miss ended and the kind of attack, one
+// per team for its next marked goalkeeper, and the assist of a goal typed
+// as a person is: the assist key, the teammate's shirt number and the
+// confirming key (the assist key and the confirming key alone clear it).
 #pragma once
 
 #include <string>
@@ -51,6 +57,7 @@ class KeyEntry {
     std::optional<TeamId> team;  // none until a team's key
     bool official = false;
     bool byLine = false;
+    bool assist = false;  // the digits are the assist's shirt number
     std::string digits;
   };
   Typing typing() const;
@@ -60,6 +67,8 @@ class KeyEntry {
   KeyOutcome take(Screen& s, const KeyStep& step, bool teamSheetInFront);
   KeyOutcome correct(Screen& s);
   KeyOutcome act(Screen& s, Action a);
+  KeyOutcome sayFact(Screen& s, const KeyStep& step);
+  KeyOutcome confirmAssist(Screen& s);
 
   Keymap keymap_;
   // The person keys typed, in order; the correction key takes back the last.

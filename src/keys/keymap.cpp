@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "event_facts.h"
 #include "key_names.h"
 #include "words.h"
 
@@ -49,6 +50,26 @@ std::vector<KeyStep> makeSteps() {
   for (int a = 1; a <= kActions; ++a)
     add(std::string("action.") + actionNames[a - 1], match, Kind::Action, a,
         actionWord(static_cast<Action>(a)), {actionKeys[a - 1]});
+
+  // The facts of the event recorded last, on the rows below and right of
+  // the person and action keys: how a miss ended under the actions, the
+  // kind of attack on the top row's right, the assist and the goalkeepers
+  // on the bottom row's right.
+  const KeyGroup facts = KeyGroup::Facts;
+  const char* outcomeNames[] = {"saved", "post", "blocked", "wide"};
+  const char* outcomeKeys[] = {"Z", "X", "C", "V"};
+  for (int o = 1; o <= kMissOutcomes; ++o)
+    add(std::string("outcome.") + outcomeNames[o - 1], facts, Kind::Outcome, o,
+        "シュートミスの結果: " + std::string(kMissOutcomeWords[o]), {outcomeKeys[o - 1]});
+  const char* attackNames[] = {"set", "fast-break", "breakthrough", "empty-goal"};
+  const char* attackKeys[] = {"U", "I", "O", "P"};
+  for (int a = 0; a < kAttackKinds; ++a)
+    add(std::string("attack.") + attackNames[a], facts, Kind::Attack, a,
+        "攻撃の種類: " + std::string(kAttackWords[a]), {attackKeys[a]});
+  add("assist", facts, Kind::Assist, 0,
+      "得点のアシスト (続けて背番号と確定のキー、番号なしで確定すると取り消し)", {"B"});
+  add("goalkeeper1", facts, Kind::Goalkeeper, 1, "チーム1 の次の GK をゴールに", {"N"});
+  add("goalkeeper2", facts, Kind::Goalkeeper, 2, "チーム2 の次の GK をゴールに", {"M"});
 
   // The number pad as the court picture: the goal at the top, wings and
   // posts beside it, the backs below, the opponent's half at the bottom.
@@ -153,6 +174,8 @@ std::string_view groupTitle(KeyGroup g) {
       return "どの画面でも";
     case KeyGroup::MatchWindow:
       return "試合画面: 人と動作";
+    case KeyGroup::Facts:
+      return "試合画面: 記録した動作の内容と GK";
     case KeyGroup::CourtPlace:
       return "コート: 場所";
     case KeyGroup::CourtZone:
@@ -191,7 +214,9 @@ KeyGroup groupOfDialog(WindowId dialog) {
 }
 
 bool stepsExclusive(const KeyStep& a, const KeyStep& b) {
-  return a.group == b.group || a.group == KeyGroup::Everywhere || b.group == KeyGroup::Everywhere;
+  auto withPersons = [](KeyGroup g) { return g == KeyGroup::MatchWindow || g == KeyGroup::Facts; };
+  return a.group == b.group || a.group == KeyGroup::Everywhere || b.group == KeyGroup::Everywhere ||
+         (withPersons(a.group) && withPersons(b.group));
 }
 
 Keymap::Keymap() {
@@ -384,8 +409,9 @@ std::string keymapText(const Keymap& keymap) {
          "# Return のように書き、テンキーのキーには Num+ を付けます (Num+7, Num+Enter)。\n"
          "# 「操作 =」だけの行は、その操作にキーを割り当てません。# で始まる行は注釈です。\n"
          "#\n"
-         "# 同じ時に使える操作 (同じ見出しの下の操作、または「どの画面でも」の操作と\n"
-         "# ほかの操作) に同じキーは使えません。読めない行や重なるキーの行は起動時に\n"
+         "# 同じ時に使える操作 (同じ見出しの下の操作、「試合画面」の 2 つの見出しの操作、\n"
+         "# または「どの画面でも」の操作とほかの操作) "
+         "に同じキーは使えません。読めない行や重なるキーの行は起動時に\n"
          "# 行番号とともに知らされ、その操作は既定のキーのままになります。\n"
          "# このファイルを消すと、次の起動で既定のキーで作り直されます。\n";
   const auto& steps = keySteps();

@@ -19,6 +19,9 @@
 enum class KeyGroup {
   Everywhere,
   MatchWindow,  // the person (team, shirt number, official) and the action
+  // What is said of the event recorded last, and who is in goal: offered
+  // with the match window's steps, so no key of those two groups is shared.
+  Facts,
   CourtPlace,
   CourtZone,
   KeepMiss,
@@ -34,15 +37,19 @@ enum class KeyStepKind {
   Start,
   Pause,
   Save,
-  Team,      // code: the team
-  Official,  // the official of the typed team
-  Line,      // the digits that follow are the roster line, not the shirt number
-  Confirm,   // picks the typed person
-  Digit,     // code: the digit
-  Action,    // code: the action
-  Place,     // code: the place, the bench included
-  Zone,      // code: the goal zone
-  Detail,    // code: the detail of the group's dialog
+  Team,        // code: the team
+  Official,    // the official of the typed team
+  Line,        // the digits that follow are the roster line, not the shirt number
+  Confirm,     // picks the typed person
+  Digit,       // code: the digit
+  Action,      // code: the action
+  Place,       // code: the place, the bench included
+  Zone,        // code: the goal zone
+  Detail,      // code: the detail of the group's dialog
+  Outcome,     // code: the MissOutcome of the miss recorded last
+  Attack,      // code: the AttackKind of the shot or lost possession recorded last
+  Assist,      // the shirt number that follows, then Confirm: the goal's assist
+  Goalkeeper,  // code: the team whose next marked goalkeeper goes in goal
 };
 
 struct KeyStep {

@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 
 #include "event_editor.h"
+#include "event_facts_view.h"
 #include "fonts.h"
 #include "match_clock.h"
 
@@ -43,6 +44,9 @@ EventEditDialog::EventEditDialog(QWidget* parent) : QDialog(parent) {
   connect(ui.personBox, &QComboBox::currentIndexChanged, this, &EventEditDialog::personChosen);
   connect(ui.actionBox, &QComboBox::currentIndexChanged, this, &EventEditDialog::actionChosen);
   connect(ui.timeEdit, &QLineEdit::textChanged, this, &EventEditDialog::timeTyped);
+  connect(ui.detailBox, &QComboBox::currentIndexChanged, this, &EventEditDialog::factsFit);
+  // Filling the list is quiet (fill): only a choice in it says the outcome.
+  connect(ui.outcomeBox, &QComboBox::currentIndexChanged, this, [this] { outcomeSaid_ = true; });
 }
 
 void EventEditDialog::presentEvent(const Match& m, TeamId team, const Event& e) {
@@ -63,6 +67,15 @@ void EventEditDialog::present(const Match& m, TeamId team, const EventDraft& sho
   const bool acted = ui.actionBox->currentIndex() >= 0;
   fill(ui.placeBox, acted ? placeChoices(shown.action) : std::vector<EditChoice>{}, shown.place);
   fill(ui.detailBox, acted ? detailChoices(shown.action) : std::vector<EditChoice>{}, shown.detail);
+  match_ = &m;
+  team_ = team;
+  outcomeSaid_ = shown.facts.outcome != MissOutcome::Unsaid;
+  // The event's own facts, for factsFit to keep what fits.
+  const int facts[] = {static_cast<int>(shown.facts.outcome), static_cast<int>(shown.facts.attack),
+                       shown.facts.assist, shown.facts.goalkeeper};
+  QComboBox* boxes[] = {ui.outcomeBox, ui.attackBox, ui.assistBox, ui.goalkeeperBox};
+  for (int i = 0; i < 4; ++i) fill(boxes[i], {{facts[i], {}}}, facts[i]);
+  factsFit();
   timeTyped();
   ui.deleteButton->setEnabled(!empty);
   ui.timeEdit->setFocus();
@@ -74,7 +87,10 @@ void EventEditDialog::present(const Match& m, TeamId team, const EventDraft& sho
 void EventEditDialog::personChosen() {
   const int action = chosenCode(ui.actionBox);
   fill(ui.actionBox, actionChoices(chosenCode(ui.personBox)), action);
-  if (chosenCode(ui.actionBox) != action) actionChosen();
+  if (chosenCode(ui.actionBox) != action)
+    actionChosen();
+  else
+    factsFit();  // the assist is the new person's teammate
 }
 
 // Another action: a place it allows stays chosen, and so does a detail
@@ -88,6 +104,30 @@ void EventEditDialog::actionChosen() {
   fill(ui.placeBox, code ? placeChoices(action) : std::vector<EditChoice>{},
        chosenCode(ui.placeBox));
   fill(ui.detailBox, details, detail);
+  factsFit();
+}
+
+void EventEditDialog::factsFit() {
+  if (!match_) return;
+  const auto action = static_cast<Action>(chosenCode(ui.actionBox));
+  const int slot = ui.personBox->currentIndex() < 0 ? -1 : chosenCode(ui.personBox);
+  const bool acted = ui.actionBox->currentIndex() >= 0;
+  auto offered = [&](std::vector<EditChoice> choices) {
+    return acted ? choices : std::vector<EditChoice>{};
+  };
+  // Until one is chosen, how a miss ended follows where it was clicked.
+  const int outcome =
+      outcomeSaid_
+          ? chosenCode(ui.outcomeBox)
+          : static_cast<int>(outcomeOf(action, chosenCode(ui.detailBox), MissOutcome::Unsaid));
+  fill(ui.outcomeBox, offered(outcomeChoices(action)), outcome);
+  fill(ui.attackBox, offered(attackChoices(action)), chosenCode(ui.attackBox));
+  fill(ui.assistBox, offered(assistChoices(*match_, team_, slot, action)),
+       chosenCode(ui.assistBox));
+  fill(ui.goalkeeperBox, offered(shotGoalkeeperChoices(*match_, team_, action)),
+       chosenCode(ui.goalkeeperBox));
+  for (QComboBox* box : {ui.outcomeBox, ui.attackBox, ui.assistBox, ui.goalkeeperBox})
+    box->setEnabled(box->count() > 0);
 }
 
 // The halves the time can lie in, the event's own chosen when it is among
@@ -111,5 +151,9 @@ EventDraft EventEditDialog::draft() const {
   d.place = chosenCode(ui.placeBox);
   d.detail = chosenCode(ui.detailBox);
   d.period = chosenCode(ui.periodBox);
+  if (outcomeSaid_) d.facts.outcome = static_cast<MissOutcome>(chosenCode(ui.outcomeBox));
+  d.facts.attack = static_cast<AttackKind>(chosenCode(ui.attackBox));
+  d.facts.assist = chosenCode(ui.assistBox);
+  d.facts.goalkeeper = chosenCode(ui.goalkeeperBox);
   return d;
 }

@@ -2,7 +2,11 @@
 // empty form for an event forgotten at the time. Each list offers only what
 // entering an event would have offered after the choice above it; the half
 // is a choice only at a time that ends one and starts the next. The window
-// only reads its fields; the match window applies them.
+// only reads its fields; the match window applies them. Below them the
+// facts said of the event: how a miss ended (by where it was clicked until
+// one is chosen), the kind of attack, the assist of a goal and the
+// goalkeeper a shot was taken against, each offered only where it fits
+// the chosen action.
 #pragma once
 
 #include <QDialog>
@@ -36,6 +40,12 @@ class EventEditDialog : public QDialog {
   void personChosen();
   void actionChosen();
   void timeTyped();
+  // The facts' lists for the chosen person and action, keeping what fits.
+  void factsFit();
+
+  const Match* match_ = nullptr;
+  TeamId team_ = TeamId::One;
+  bool outcomeSaid_ = false;  // chosen in the window, or said before
 
   Periods periods_;
   int ownPeriod_ = 1;  // the event's half, or the clock's for an insert

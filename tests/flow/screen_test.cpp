@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "edit_choices.h"
+#include "event_facts_view.h"
 #include "roster_grid.h"
 #include "rules_view.h"
 #include "views.h"
@@ -334,3 +335,30 @@ TEST(PeriodChoices, TwoHalvesOfferedOnlyWhereOneEndsAndTheNextStarts) {
 }
 
 }  // namespace
+
+// The facts panel offers, for the event recorded last and until the next
+// pick, only the facts that fit its action, with the one on shown.
+TEST_F(ScreenSteps, TheFactsPanelOffersWhatFitsTheLastEventUntilTheNextPick) {
+  m.team(TeamId::One).lines[4].number = "12";
+  auto offered = [&](int slot, Action a, int detail) {
+    s.pickPerson(TeamId::One, slot);
+    s.chooseAction(a);
+    s.choosePlace(place::kCentre);
+    isShot(a) ? s.chooseZone(detail) : s.chooseDetail(dialogFor(a), detail);
+    const EventFactsView v = eventFactsView(s);
+    std::string o = std::string() + (v.outcomeOffered ? 'O' : '-') + (v.attackOffered ? 'A' : '-') +
+                    (v.assistOffered ? 'S' : '-');
+    for (const AssistButton& b : v.assists) o += b.shown ? " " + b.caption : "";
+    return o;
+  };
+  EXPECT_EQ(offered(3, Action::ShotMiss, 6), "OA-");
+  EXPECT_EQ(eventFactsView(s).outcome, MissOutcome::Saved);  // in the goal: the default
+  EXPECT_EQ(offered(3, Action::Goal, 6), "-AS 12");          // the numbered teammates
+  s.chooseAssist(4);
+  s.chooseAssist(4);  // the chosen one again clears it
+  EXPECT_EQ(m.events().back().facts.assist, 0);
+  EXPECT_EQ(offered(4, Action::KeepMiss, 1), "-A-");
+  EXPECT_EQ(offered(0, Action::Foul, 1), "---");
+  s.pickPerson(TeamId::One, 3);  // the next pick: nothing is said of the last
+  EXPECT_FALSE(eventFactsView(s).hasTarget);
+}

@@ -280,3 +280,25 @@ TEST_F(KeyEntrySteps, KeysNotOfferedAtAStageChangeNothing) {
 }
 
 }  // namespace
+
+// The facts of the event recorded last, keyed until the next pick: one key
+// each, the assist typed as a person is, a team's goalkeepers in turn.
+TEST_F(KeyEntrySteps, TheFactsOfTheLastEventAreKeyedUntilTheNextPick) {
+  press("Q 7 S Num+3 Num+0 X I");  // team 1's 7 misses: ポスト, 速攻
+  EXPECT_EQ(last().facts, (EventFacts{MissOutcome::Post, AttackKind::FastBreak, 0, 0}));
+  EXPECT_EQ(press("B"), KeyOutcome::Refused);  // no assist on a miss
+  press("Q 1 2 A Num+3 Num+7 B 9 9");          // 12 scores, then the assist typed
+  EXPECT_EQ(entry.typedPerson(s), "アシスト 99");
+  EXPECT_EQ(press("Return"), KeyOutcome::Stepped);
+  EXPECT_EQ(last().facts.assist, 9);
+  EXPECT_EQ(press("B 1 2 Return"), KeyOutcome::Refused);  // the scorer himself
+  press("Backspace Backspace Backspace B Return");        // cleared
+  EXPECT_EQ(last().facts.assist, 0);
+  m.markGoalkeeper(TeamId::Two, 1, true);
+  m.markGoalkeeper(TeamId::Two, 6, true);
+  press("M");
+  EXPECT_EQ(m.goalkeeperInGoal(TeamId::Two), 6);
+  press("Q 7 S");  // picked: nothing more is said of the goal
+  EXPECT_EQ(press("I"), KeyOutcome::Refused);
+  EXPECT_EQ(press("M"), KeyOutcome::Refused);
+}

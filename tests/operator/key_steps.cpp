@@ -119,6 +119,12 @@ std::string RandomOperator::pressKey() {
     if (keySteps()[i].kind != KeyStepKind::Save)
       for (const std::string& key : keymap().keys(static_cast<int>(i))) keys.push_back(key);
   const std::string key = random_.pick(keys);
+  // The facts' keys are checked with the facts' own rules.
+  for (int i : keymap().stepsOn(key))
+    if (keySteps()[i].group == KeyGroup::Facts) {
+      ++keysPressed_;
+      return sayFacts(key);
+    }
 
   // The step offered now, if the key has one, and its button.
   const OperatorButton* acting = nullptr;

@@ -9,6 +9,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
+#include <utility>
 
 #include "event_edit_dialog.h"
 #include "random_operator.h"
@@ -16,6 +17,9 @@
 namespace {
 
 using Mend = OperatorRules::Mend;
+
+const std::vector<std::string> kOutcomeTexts = {"セーブ", "ポスト", "ブロック", "枠外"};
+const std::vector<std::string> kAttackTexts = {"セット", "速攻", "突破", "空ゴール"};
 
 // Times that are not mm:ss from 00:00 to 99:59.
 const std::vector<std::string> kBadTimes = {"", "ab:cd", "99:60", "100:00", "12:345", "12-34"};
@@ -126,6 +130,7 @@ std::string RandomOperator::editRow(int team, int row) {
     return applyEdit(ui.deleteButton, mend, rules_.expectedErrorOfMend(mend, true), true);
   }
   mend.kind = Mend::Kind::Replace;
+  factsBefore_ = windows_->match().teamEvent(operatorTeam(team), row).facts;
   std::string expectedError;
   const std::string broken = fillEditWindow(dialog, mend, expectedError);
   if (!broken.empty()) return broken;
@@ -162,8 +167,8 @@ std::string RandomOperator::fillEditWindow(EventEditDialog* dialog, Mend& mend,
   change(ui.actionBox);
   change(ui.placeBox);
   change(ui.detailBox);
-
-  // Only what entering an event offers, after the choice above.
+  for (QComboBox* box : {ui.outcomeBox, ui.attackBox, ui.assistBox, ui.goalkeeperBox})
+    if (random_.percent(60)) change(box);
   const int slot = ui.personBox->currentIndex();
   if (ui.personBox->count() != kRosterLines || slot < 0)
     return "the edit window offers " + std::to_string(ui.personBox->count()) + " persons";
@@ -174,8 +179,21 @@ std::string RandomOperator::fillEditWindow(EventEditDialog* dialog, Mend& mend,
   const int play = codeIn(kPlays, text(ui.actionBox));
   if (items(ui.placeBox) != placesOf(play) || items(ui.detailBox) != detailsOf(play))
     return "the edit window offers other places or details for " + text(ui.actionBox);
+  // The facts that fit the play, and no others.
+  const bool shot = play == kGoal || play == kShotMiss;
+  if (items(ui.outcomeBox) != (play == kShotMiss ? kOutcomeTexts : std::vector<std::string>{}) ||
+      items(ui.attackBox) !=
+          (shot || play == kKeepMiss ? kAttackTexts : std::vector<std::string>{}) ||
+      ui.assistBox->count() != (play == kGoal ? kLastPlayerSlot : 0) ||
+      ui.goalkeeperBox->count() != (shot ? kLastPlayerSlot : 0))
+    return "the edit window offers facts that do not fit " + text(ui.actionBox);
+  editFacts_ = {text(ui.outcomeBox), text(ui.attackBox),
+                ui.assistBox->currentIndex() < 0 ? 0 : ui.assistBox->currentData().toInt(),
+                ui.goalkeeperBox->currentIndex() < 0 ? 0 : ui.goalkeeperBox->currentData().toInt()};
   note(std::string(inserting ? "  insert '" : "  change to '") + time + "|" + text(ui.personBox) +
-       "|" + text(ui.actionBox) + "|" + text(ui.placeBox) + "|" + text(ui.detailBox) + "'");
+       "|" + text(ui.actionBox) + "|" + text(ui.placeBox) + "|" + text(ui.detailBox) + "|" +
+       editFacts_.outcome + "|" + editFacts_.attack + "|" + std::to_string(editFacts_.assist) +
+       "|" + std::to_string(editFacts_.goalkeeper) + "'");
 
   mend.slotAfter = slot;
   mend.after =
@@ -187,6 +205,8 @@ std::string RandomOperator::fillEditWindow(EventEditDialog* dialog, Mend& mend,
 
 std::string RandomOperator::applyEdit(QPushButton* button, const Mend& mend,
                                       const std::string& expectedError, bool changes) {
+  if (mend.kind == Mend::Kind::Remove) editFacts_ = {};
+  const std::optional<EventFacts> factsBefore = std::exchange(factsBefore_, std::nullopt);
   EventEditDialog* dialog = editDialog(*windows_);
   const size_t errors = fixture_.errorBoxes.size();
   const size_t questions = fixture_.questions.size();
@@ -203,6 +223,26 @@ std::string RandomOperator::applyEdit(QPushButton* button, const Mend& mend,
     return newMessage(errors + 1, questions);
   }
   if (dialog->isVisible()) return "the edit window stayed open after the edit";
+  const Match& m = windows_->match();
+  const TeamId team = operatorTeam(mend.team);
+  const bool placed = mend.kind != Mend::Kind::Remove && mend.row < m.teamEventCount(team);
+  // Facts alone changed make an edit as well, with its undo.
+  if (!changes && placed && factsBefore && m.teamEvent(team, mend.row).facts != *factsBefore)
+    changes = true;
+  if (placed) {
+    // The facts as the window showed them when 変更 was clicked.
+    const Event& e = m.teamEvent(team, mend.row);
+    const int attack = static_cast<int>(e.facts.attack);
+    const std::string outcome = e.outcome() == MissOutcome::Unsaid
+                                    ? ""
+                                    : kOutcomeTexts.at(static_cast<int>(e.outcome()) - 1);
+    const bool attackFits = takesAttack(e.action);  // checked against the window's list above
+    if (outcome != editFacts_.outcome ||
+        (attackFits ? kAttackTexts.at(attack) : "") != editFacts_.attack ||
+        e.facts.assist != editFacts_.assist ||
+        (editFacts_.goalkeeper != 0 && e.facts.goalkeeper != editFacts_.goalkeeper))
+      return "the mended event's facts are not those the edit window showed";
+  }
   if (changes) {
     rules_.mended(mend);
     ++edits_;

@@ -1,5 +1,6 @@
 #include "operator_view.h"
 
+#include <QComboBox>
 #include <QLabel>
 
 #include "grid_view.h"
@@ -95,6 +96,13 @@ std::vector<std::string> whatIsSeen(const WindowSet& windows) {
   for (const QLineEdit* box : {sheet->ui.teamOneNameEdit, sheet->ui.teamTwoNameEdit,
                                sheet->ui.fileNameEdit, sheet->ui.exportPrefixEdit})
     seen.push_back(say(box->objectName().toStdString(), " '", box->text().toStdString(), "'"));
+  const EventFactsPanel* facts = windows.factsPanel();
+  seen.push_back(say("facts panel '", facts->ui.targetPanel->text().toStdString(), "'"));
+  for (const QPushButton* b : facts->findChildren<QPushButton*>())
+    seen.push_back(say(b->objectName().toStdString(), " '", b->text().toStdString(), "' ",
+                       b->isEnabled(), b->isChecked()));
+  for (const QComboBox* box : facts->goalkeeperBoxes)
+    seen.push_back(say(box->objectName().toStdString(), " '", box->currentText().toStdString()));
   for (const OperatorButton& b : operatorButtons(windows))
     if (b.button->window()->isVisible())
       seen.push_back(say(b.describe(), b.button->isEnabled() ? " usable" : " not usable"));

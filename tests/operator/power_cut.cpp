@@ -16,6 +16,7 @@ namespace fs = std::filesystem;
 
 // What differs between the match before the cut and the one brought back.
 std::string stateDifference(const MatchState& a, const MatchState& b) {
+  if (a.goalkeeperChanges != b.goalkeeperChanges) return "the changes of goalkeeper";
   if (a.teams != b.teams) return "the teams";
   if (a.fileStem != b.fileStem || a.exportPrefix != b.exportPrefix) return "the file boxes";
   if (!(a.settings == b.settings)) return "the settings";

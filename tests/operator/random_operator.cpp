@@ -87,7 +87,8 @@ std::string RandomOperator::summary() const {
          std::to_string(keysPressed_) + " single keys taking a step, " +
          std::to_string(personsTyped_) + " persons typed; " + std::to_string(powerCuts_) +
          " power cuts; " + std::to_string(edits_) + " edits, " + std::to_string(editsRefused_) +
-         " refused, " + std::to_string(undos_) + " undone, " + std::to_string(redos_) + " redone";
+         " refused, " + std::to_string(undos_) + " undone, " + std::to_string(redos_) +
+         " redone; " + std::to_string(factsSaid_) + " facts said";
 }
 
 std::string RandomOperator::recentSteps() const {
@@ -123,17 +124,21 @@ std::string RandomOperator::step() {
   rules_.beforeStep();
   ticked_ = false;
   const int roll = random_.below(100);
+  const size_t eventsBefore = windows_->match().events().size();
   std::string broken;
+  bool recording = false;  // a step that may complete an event
   if (random_.percent(1))
     broken = powerCut();
   else if (random_.percent(6))
     broken = mendEvent();
+  else if (random_.percent(8))
+    broken = sayFacts();
   else if (roll < 54)
-    broken = clickButton();
+    broken = clickButton(), recording = true;
   else if (roll < 62)
-    broken = pressKey();
+    broken = pressKey(), recording = true;
   else if (roll < 70)
-    broken = typePerson();
+    broken = typePerson(), recording = true;
   else if (roll < 76)
     broken = closeWindow();
   else if (roll < 79)
@@ -150,7 +155,10 @@ std::string RandomOperator::step() {
     broken = clickSplash();
   if (!broken.empty()) return broken;
   if (windows_->analysisWindow()->isVisible()) ++analysisSteps_;
-  return rules_.check(fixture_.clockSeconds, ticked_);
+  broken = rules_.check(fixture_.clockSeconds, ticked_);
+  if (!broken.empty()) return broken;
+  // Clicks and keys may complete an event; edits and power cuts do not.
+  return checkFactsPanel(eventsBefore, recording);
 }
 
 std::string RandomOperator::clickButton() {

@@ -7,10 +7,12 @@
 
 #include <QPoint>
 #include <QPushButton>
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -110,6 +112,14 @@ class RandomOperator {
   // and the error box it must show into `expectedError`.
   std::string fillEditWindow(class EventEditDialog* dialog, OperatorRules::Mend& mend,
                              std::string& expectedError);
+  // The facts the edit window shows as the operator left them.
+  struct EditFacts {
+    std::string outcome, attack;
+    int assist = 0, goalkeeper = 0;
+  };
+  EditFacts editFacts_;
+  // The facts of the event a change is asked of, before it.
+  std::optional<EventFacts> factsBefore_;
   std::string applyEdit(QPushButton* button, const OperatorRules::Mend& mend,
                         const std::string& expectedError, bool changes);
   QPoint rowPoint(int team, int row) const;
@@ -117,6 +127,11 @@ class RandomOperator {
   // and a person typed by shirt number or roster line.
   std::string pressKey();
   std::string typePerson();
+  // The facts of the event recorded last and the goalkeepers, by the facts
+  // panel or by keys (facts_steps.cpp); `pressed`: a facts key pressKey chose.
+  std::string sayFacts(const std::string& pressed = "");
+  // The panel beside the match window, and an event just completed.
+  std::string checkFactsPanel(size_t eventsBefore, bool recording);
   // The window in front, once due timers and activations have run.
   QWidget* front() const;
   // Keys pressed in `window`, to its control in focus.
@@ -158,6 +173,11 @@ class RandomOperator {
   int editsRefused_ = 0;  // refused with an error box
   int undos_ = 0;
   int redos_ = 0;
+  int factsSaid_ = 0;
+  // Who the operator put in goal (0 none yet) and the lines it marked so,
+  // by team index.
+  std::array<int, 2> inGoal_{};
+  std::array<std::set<int>, 2> keepers_;
   // The files this match's saves wrote, by inode.
   std::set<ino_t> ownFiles_;
 };

@@ -150,8 +150,12 @@ TEST_F(Keyboard, TheClockBoxTakesDigitsOnlyWhileClickedIntoAndLetsGoOnceTheTimeI
 
 TEST_F(Keyboard, EveryKeyedButtonShowsItsKeyInACornerAndNothingElseOfItChanges) {
   int checked = 0;
-  for (int w = 1; w <= kWindowCount; ++w) {
-    for (const KeyedControl& keyed : windows->window(static_cast<WindowId>(w))->keyedControls()) {
+  std::vector<KeyedControl> all = windows->factsPanel()->keyedControls();
+  for (int w = 1; w <= kWindowCount; ++w)
+    for (const KeyedControl& keyed : windows->window(static_cast<WindowId>(w))->keyedControls())
+      all.push_back(keyed);
+  {
+    for (const KeyedControl& keyed : all) {
       QWidget* control = keyed.control;
       const QString legend = windows->keyLegend().legend(control);
       const auto& keys = windows->keyEntry().keymap().keys(keyed.step);
@@ -180,8 +184,28 @@ TEST_F(Keyboard, EveryKeyedButtonShowsItsKeyInACornerAndNothingElseOfItChanges) 
       ++checked;
     }
   }
-  // The action, place, zone and detail buttons, starts and corrections.
-  EXPECT_EQ(checked, 2 + 14 + 23 + 8 + 5 + 4 + 5);
+  // The action, place, zone and detail buttons, starts and corrections;
+  // the facts panel's outcomes, attacks, assist and goalkeepers.
+  EXPECT_EQ(checked, 2 + 14 + 23 + 8 + 5 + 4 + 5 + 11);
+}
+
+// The facts panel: beside the match window whenever it shows, covering
+// none of it; it takes no focus, so the keys go on to the match window.
+TEST_F(Keyboard, TheFactsPanelSitsBesideTheMatchWindowAndLeavesItTheKeys) {
+  EventFactsPanel* panel = windows->factsPanel();
+  startByKeys();
+  ASSERT_TRUE(panel->isVisible());
+  EXPECT_FALSE(panel->frameGeometry().intersects(matchWindow()->frameGeometry()));
+  EXPECT_EQ(panel->y(), matchWindow()->frameGeometry().top());
+  keys("Q 7 S Num+2 Num+0");  // a miss outside left: 枠外 shown as chosen
+  EXPECT_TRUE(panel->ui.wideButton->isChecked());
+  click(panel->ui.postButton);
+  EXPECT_EQ(front(), matchWindow());
+  keys("U");
+  EXPECT_EQ(match().events().back().facts.outcome, MissOutcome::Post);
+  EXPECT_TRUE(panel->ui.setAttackButton->isChecked());
+  matchWindow()->close();  // nothing open needs it: it goes, and the panel with it
+  EXPECT_FALSE(panel->isVisible());
 }
 
 TEST_F(Keyboard, TheKeyListOpensFromEveryWindowAndTheSameKeyClosesIt) {
