@@ -87,8 +87,10 @@ Event EventEditor::eventFrom(TeamId team, const EventDraft& d, const Event* reco
   e.place = d.place;
   e.detail = d.detail;
   e.facts = fittingFacts(d.action, d.slot, d.facts);
-  // A shot said of no goalkeeper was taken against the one in goal then.
-  if (takesGoalkeeper(e.action) && e.facts.goalkeeper == 0)
+  // A shot put in, or made a shot, was taken against the one in goal then;
+  // a shot mended keeps the goalkeeper it was said to face, even none.
+  if (takesGoalkeeper(e.action) && e.facts.goalkeeper == 0 &&
+      !(recorded && takesGoalkeeper(recorded->action)))
     e.facts.goalkeeper = m_.goalkeeperAt(otherTeam(team), e.period, e.clockSeconds);
   return e;
 }

@@ -662,6 +662,41 @@ std::string OperatorRules::checkAnalysis() const {
   if (ui.scoreLabel->text().toStdString() != score)
     return "the analysis window's score reads " + ui.scoreLabel->text().toStdString() +
            ", the logs say " + score;
+  return checkGoalkeeperFigures(completedGoals[analysisTeam_ == 1 ? 2 : 1]);
+}
+
+// The goal the chosen team defends, or the chosen goalkeeper's part of it
+// (a player whose line is marked or who faced a shot), counted here from
+// the events and what was said of them: every goal is on target, a miss
+// only when it was saved, said so or, with nothing said, clicked inside the
+// goal. The team's goals against are the other team's goals in its log.
+std::string OperatorRules::checkGoalkeeperFigures(int64_t otherTeamsGoals) const {
+  const TeamId defending = operatorTeam(analysisTeam_);
+  const int slot = analysisSlot_;
+  auto faced = [&](const Event& e) { return e.team != defending && isShot(e.action); };
+  bool keeps = slot != 0 && m_->team(defending).lines[slot].goalkeeper;
+  for (const Event& e : m_->events()) keeps = keeps || (faced(e) && e.facts.goalkeeper == slot);
+  int64_t onTarget = 0, saves = 0, against = 0;
+  for (const Event& e : m_->events()) {
+    if (!faced(e) || (keeps && e.facts.goalkeeper != slot)) continue;
+    const bool clickedInside = e.detail >= 2 && e.detail <= 10;
+    if (e.action == Action::Goal) {
+      ++onTarget;
+      ++against;
+    } else if (e.facts.outcome == MissOutcome::Saved ||
+               (e.facts.outcome == MissOutcome::Unsaid && clickedInside)) {
+      ++onTarget;
+      ++saves;
+    }
+  }
+  if (!keeps && against != otherTeamsGoals)
+    return say("the goals against team ", analysisTeam_, " are ", against, ", its log says ",
+               otherTeamsGoals);
+  const std::string expected = say("枠内 ", onTarget, "   セーブ ", saves, "   失点 ", against);
+  const std::string shown = windows_->analysisWindow()->ui.keeperLabel->text().toStdString();
+  if (shown.rfind(expected, 0) != 0)
+    return say("the goalkeeper's figures read '", shown.substr(0, shown.find('\n')),
+               "', expected '", expected, "'");
   return "";
 }
 

@@ -138,6 +138,7 @@ class OperatorRules {
   std::string checkClock(double nowSeconds) const;
   std::string checkCarried() const;
   std::string checkAnalysis() const;
+  std::string checkGoalkeeperFigures(int64_t otherTeamsGoals) const;
   Derived derive() const;
 
   WindowSet* windows_;
