@@ -9,9 +9,10 @@ std::string periodName(int period) {
   return std::string(kPeriodWords[period >= 1 && period <= kMostPeriods ? period : kMostPeriods]);
 }
 
-std::string periodText(const MatchClock& clock) {
+std::string periodText(const Match& m) {
+  const MatchClock& clock = m.clock();
   if (!clock.started()) return "試合前";
-  if (clock.matchOver()) return "試合終了";
+  if (m.matchOver()) return "試合終了";
   if (clock.periodOver())
     return clock.period() == 1 ? "ハーフタイム" : periodName(clock.period()) + "終了";
   return periodName(clock.period());
@@ -26,7 +27,7 @@ std::string countdownText(int seconds) {
 
 RulesView rulesView(const Match& m) {
   RulesView v;
-  v.period = periodText(m.clock());
+  v.period = periodText(m);
   for (TeamId team : kBothTeams) {
     TeamStrengthView& t = v.teams[teamIndex(team)];
     const std::vector<Countdown> running = runningCountdowns(m, team);

@@ -12,7 +12,7 @@ struct Event {
   TeamId team = TeamId::One;
   int slot = 0;          // 0 the official, 1..14 players
   int clockSeconds = 0;  // the match clock shown when the person was first picked
-  int period = 1;        // the half (3 and 4: overtime) the clock was in then
+  int period = 1;        // the half (3 to 6: overtime) the clock was in then
   // The roster line as it read when the person was picked.
   std::string number;
   std::string name;

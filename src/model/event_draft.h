@@ -15,7 +15,7 @@ struct EventDraft {
   Action action = Action::Goal;
   int place = 0;
   int detail = 0;
-  // The half (3 and 4: overtime) when the time could end one and start the
+  // The half (3 to 6: overtime) when the time could end one and start the
   // next, as 30:00 can; 0, or a half the time is not in, means the one the
   // time falls in.
   int period = 0;

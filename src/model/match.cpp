@@ -15,7 +15,11 @@ void Match::startClock() {
 }
 
 void Match::togglePause() {
-  clock_.togglePause(timeOfDay());
+  clock_.togglePause(timeOfDay(), score(TeamId::One) == score(TeamId::Two));
+}
+
+bool Match::matchOver() const {
+  return clock_.matchOver(score(TeamId::One) == score(TeamId::Two));
 }
 
 void Match::tickClock() {

@@ -35,8 +35,11 @@ class Match {
   std::function<double()> timeOfDay;
 
   const MatchClock& clock() const { return clock_; }
-  void startClock();             // kick-off
-  void togglePause();            // pause or continue
+  void startClock();   // kick-off
+  void togglePause();  // pause or continue
+  // Whether the clock stopped at the end of the match's last period: the
+  // first overtime ends it unless the score is level.
+  bool matchOver() const;
   void tickClock();              // the panel catches up with the time
   void nudgeClock(int seconds);  // to keep in step with the hall clock
   void setClock(int seconds);

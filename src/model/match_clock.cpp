@@ -21,7 +21,7 @@ void MatchClock::restore(const State& s) {
   periodOver_ = s.periodOver;
 }
 
-void MatchClock::togglePause(double now) {
+void MatchClock::togglePause(double now, bool scoreLevel) {
   if (!started_) return;
   if (running_) {
     // Past the end of the period the clock stops there, not later.
@@ -34,7 +34,7 @@ void MatchClock::togglePause(double now) {
     return;
   }
   if (periodOver_) {
-    if (period_ >= periods_.count()) return;  // the match is over
+    if (periods_.endsMatch(period_, scoreLevel)) return;  // the match is over
     ++period_;
     periodOver_ = false;
   }

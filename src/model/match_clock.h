@@ -1,7 +1,8 @@
 // The match clock: playing time from the wall clock less the pauses, and the
 // time the clock panel shows, which moves on at each tick and at a restart.
 // At the end of a half it stops by itself at exactly the half's length; the
-// next "中断/続行" starts the next half from there.
+// next "中断/続行" starts the next half from there. After the first overtime
+// the second is played only when the score is level, which the match tells.
 #pragma once
 
 #include <string>
@@ -33,8 +34,9 @@ class MatchClock {
   void start(double now);
   // Pauses a running clock, or continues a paused one and shows the time;
   // after the end of a half, starts the next. After the last period the
-  // clock stays stopped.
-  void togglePause(double now);
+  // clock stays stopped; `scoreLevel` says whether the first overtime ended
+  // level, so that the second follows it.
+  void togglePause(double now, bool scoreLevel = false);
   // Shows the playing time at `now` while the clock runs, stopping it at
   // the end of the period.
   void tick(double now);
@@ -50,7 +52,9 @@ class MatchClock {
   int period() const { return period_; }
   // Whether the clock stopped itself at the end of the current period.
   bool periodOver() const { return periodOver_; }
-  bool matchOver() const { return periodOver_ && period_ >= periods_.count(); }
+  bool matchOver(bool scoreLevel = false) const {
+    return periodOver_ && periods_.endsMatch(period_, scoreLevel);
+  }
 
   bool started() const { return started_; }
   bool running() const { return running_; }

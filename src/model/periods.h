@@ -1,15 +1,23 @@
 // The playing periods of a match: two halves of a set length and, when
-// asked, two periods of overtime of five minutes each. Times are seconds of
-// play counted on from the start, as the clock shows them.
+// asked, overtime of two periods of five minutes (3 and 4); when that ends
+// level, a second overtime of two more (5 and 6). Times are seconds of play
+// counted on from the start, as the clock shows them.
 #pragma once
 
 struct Periods {
   static constexpr int kOvertimeMinutes = 5;
+  static constexpr int kFirstOvertimeEnd = 4;  // the period that ends the first overtime
 
   int halfMinutes = 30;  // 25 and 20 for youth
   bool overtime = false;
 
-  int count() const { return overtime ? 4 : 2; }
+  // The periods the match can have: 2, or 6 with overtime.
+  int count() const { return overtime ? 6 : 2; }
+  // Whether the match ends with the period: the last it can have, or the
+  // first overtime's second half when the score is not level then.
+  bool endsMatch(int period, bool scoreLevel) const {
+    return period >= count() || (period == kFirstOvertimeEnd && !scoreLevel);
+  }
   int startSeconds(int period) const;
   int endSeconds(int period) const;
   // The period a time of play falls in; the end of a period belongs to it.

@@ -28,18 +28,32 @@ class NoticeCounter {
     notices_.push_back({e.team, e.clockSeconds, m_.team(e.team).name + ": " + text});
   }
 
+  // A player's third 退場 is a disqualification, and so is an official's
+  // second; a warning after a person's 退場 is one the rules do not give.
+  // The players' three warnings are counted apart from the official's one.
   void sanction(const Event& e) {
     const auto key = std::pair{e.team, e.slot};
-    if (e.detail == static_cast<int>(Sanction::Suspension) && ++suspensions_[key] == 3)
-      say(e, personOf(m_, e) + " 3回目の退場 (失格)");
+    const bool official = e.slot == kOfficialSlot;
+    if (e.detail == static_cast<int>(Sanction::Suspension)) {
+      const int n = ++suspensions_[key];
+      if (official && n == 2) say(e, personOf(m_, e) + " 2回目の退場 (失格)");
+      if (!official && n == 3) say(e, personOf(m_, e) + " 3回目の退場 (失格)");
+    }
     if (e.detail != static_cast<int>(Sanction::Warning)) return;
+    if (suspensions_[key] > 0) say(e, personOf(m_, e) + " 退場の後の警告 (退場の後に警告はない)");
     if (++warnings_[key] == 2) say(e, personOf(m_, e) + " 2回目の警告 (警告は1人1回まで)");
-    if (++teamWarnings_[teamIndex(e.team)] == 4) say(e, "4回目の警告 (警告はチーム3回まで)");
+    if (!official && ++teamWarnings_[teamIndex(e.team)] == 4)
+      say(e, "4回目の警告 (警告はチーム3回まで)");
   }
 
   void timeOut(const Event& e) {
     const Periods& p = m_.settings().periods;
     const int half = e.period;
+    // No team time-out in overtime under either rule; not counted further.
+    if (half > 2) {
+      say(e, "延長戦では作戦タイムは取れない");
+      return;
+    }
     const int inHalf = ++timeOutsInHalf_[{e.team, half}];
     if (m_.settings().timeOutRule == TimeOutRule::OnePerHalf) {
       if (inHalf == 2) say(e, "作戦タイムは各ハーフ1回まで");

@@ -2,6 +2,13 @@
 // takes the team one short for two minutes of play. The countdowns run only
 // while the match clock runs and carry over into the next half, since they
 // are counted in playing time from the event's time.
+//
+// As the rules apply them (IHF rule 16): one person's suspensions run one
+// after another, so two given together keep the team one short for four
+// minutes, not two short for two; a 退場 and a 失格 of one person at the
+// same time of play are one suspension of two minutes (the third 退場 and
+// the disqualification it brings); a person's running suspensions show as
+// one countdown to the end of the last.
 #pragma once
 
 #include <string>
@@ -21,8 +28,8 @@ struct Countdown {
   int remaining = 0;   // seconds of play
 };
 
-// The countdowns of a team still running at the clock's shown time, the
-// one ending first first.
+// The countdowns of a team still running at the clock's shown time, one
+// for each person, the one ending first first.
 std::vector<Countdown> runningCountdowns(const Match& m, TeamId team);
-// Players on court: seven less the running countdowns.
+// Players on court: seven less the persons whose suspensions run.
 int courtPlayers(const Match& m, TeamId team);

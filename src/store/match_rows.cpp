@@ -253,7 +253,7 @@ class Reader {
     m.settings.timeOutRule = static_cast<TimeOutRule>(ranged(s, 31, 0, 1, "time-out rule"));
     m.clock.period = static_cast<int>(ranged(s, 32, 1, m.settings.periods.count(), "period"));
     m.clock.periodOver = s.integer(33) != 0;
-    m.entry.event.period = static_cast<int>(ranged(s, 34, 1, 4, "period"));
+    m.entry.event.period = static_cast<int>(ranged(s, 34, 1, kMostPeriods, "period"));
     st.screen.analysisTeam = *teamNumbered(ranged(s, 35, 1, kTeams, "analysis team"));
     st.screen.analysisSlot = static_cast<int>(ranged(s, 36, 0, kLastPlayerSlot, "analysis person"));
     s.reset();
@@ -281,7 +281,7 @@ class Reader {
         damaged("more than " + std::to_string(kMaxEvents) + " events");
       if (s.integer(0) != expected) damaged("event " + std::to_string(expected) + " missing");
       st.match.events.push_back(event(s, 1, true));
-      st.match.events.back().period = static_cast<int>(ranged(s, 9, 1, 4, "period"));
+      st.match.events.back().period = static_cast<int>(ranged(s, 9, 1, kMostPeriods, "period"));
       facts(s, 10, st.match.events.back());
     }
     Statement g =
@@ -306,8 +306,8 @@ class Reader {
       edit.at = static_cast<int>(ranged(s, 3, 0, INT32_MAX, "edit position"));
       if (edit.kind != EditKind::Insert) edit.before = event(s, 4, true);
       if (edit.kind != EditKind::Remove) edit.after = event(s, 12, true);
-      edit.before.period = static_cast<int>(ranged(s, 20, 1, 4, "period"));
-      edit.after.period = static_cast<int>(ranged(s, 21, 1, 4, "period"));
+      edit.before.period = static_cast<int>(ranged(s, 20, 1, kMostPeriods, "period"));
+      edit.after.period = static_cast<int>(ranged(s, 21, 1, kMostPeriods, "period"));
       if (edit.kind != EditKind::Insert) facts(s, 22, edit.before);
       if (edit.kind != EditKind::Remove) facts(s, 26, edit.after);
       auto& stack =

@@ -281,8 +281,9 @@ TEST(RulesOnTheMatchWindow, PeriodStrengthAndNotices) {
     s.chooseDetail(WindowId::Foul, static_cast<int>(Sanction::Suspension));
   }
   RulesView v = rulesView(m);
-  EXPECT_EQ(v.teams[0].courtPlayers, 4);
-  EXPECT_EQ(v.teams[0].text, "4人 7 2:00 7 2:00 7 2:00");
+  // One player's suspensions run one after another: one short for six minutes.
+  EXPECT_EQ(v.teams[0].courtPlayers, 6);
+  EXPECT_EQ(v.teams[0].text, "6人 7 6:00");
   EXPECT_TRUE(v.teams[0].suspended[7]);
   EXPECT_FALSE(v.teams[0].suspended[6]);
   EXPECT_EQ(v.teams[1].text, "7人");
@@ -330,7 +331,8 @@ TEST(PeriodChoices, TwoHalvesOfferedOnlyWhereOneEndsAndTheNextStarts) {
   EXPECT_EQ(periodChoices(youth, 1800), (C{{2, "後半"}}));
   EXPECT_EQ(periodChoices(youth, 3000), (C{{2, "後半"}, {3, "延長前半"}}));
   EXPECT_EQ(periodChoices(youth, 3300), (C{{3, "延長前半"}, {4, "延長後半"}}));
-  EXPECT_EQ(periodChoices(youth, 5999), (C{{4, "延長後半"}}));
+  EXPECT_EQ(periodChoices(youth, 3600), (C{{4, "延長後半"}, {5, "第2延長前半"}}));
+  EXPECT_EQ(periodChoices(youth, 5999), (C{{6, "第2延長後半"}}));
   EXPECT_EQ(periodChoices(Periods{}, 3600), (C{{2, "後半"}}));  // no overtime: the match ends
 }
 

@@ -135,4 +135,65 @@ TEST_F(Rules, TimeOutsUnderTheClassicRule) {
   EXPECT_EQ(notices(), std::vector<std::string>{"B: 作戦タイムは各ハーフ1回まで"});
 }
 
+// One person's suspensions run one after another, across half-time too; a
+// 退場 and a 失格 at one time are one.
+TEST_F(Rules, SuspensionsByTheBook) {
+  m.startClock();
+  at(1750);
+  sanction(TeamId::Two, 3, Sanction::Suspension);
+  sanction(TeamId::Two, 3, Sanction::Suspension);  // before the restart: to 33:10
+  sanction(TeamId::Two, 4, Sanction::Suspension);
+  sanction(TeamId::Two, 4, Sanction::Disqualification);  // to 31:10
+  at(1900);                                              // half-time at 30:00
+  EXPECT_EQ(courtPlayers(m, TeamId::Two), 5);
+  EXPECT_EQ(runningCountdowns(m, TeamId::Two)[1].remaining, 190);
+  m.togglePause();
+  at(1971);  // 31:11
+  EXPECT_EQ(courtPlayers(m, TeamId::Two), 6);
+  at(2090);
+  EXPECT_EQ(courtPlayers(m, TeamId::Two), 7);
+}
+
+TEST_F(Rules, WarningsOfPlayersAndOfficialApartAndAfterASuspension) {
+  m.startClock();
+  for (int slot : {2, 3, 4, 0}) sanction(TeamId::One, slot, Sanction::Warning);
+  EXPECT_TRUE(notices().empty());  // three for the players, one for the official
+  for (int slot : {0, 5, 0}) sanction(TeamId::One, slot, Sanction::Suspension);
+  sanction(TeamId::One, 5, Sanction::Warning);
+  EXPECT_EQ(notices(), (std::vector<std::string>{"A: 監督 2回目の退場 (失格)",
+                                                 "A: 5番 退場の後の警告 (退場の後に警告はない)",
+                                                 "A: 4回目の警告 (警告はチーム3回まで)"}));
+}
+
+// A level first overtime brings the second (periods 5 and 6); a time-out in
+// overtime is flagged under either rule.
+TEST_F(Rules, TwoOvertimesWhenTheFirstEndsLevelAndNoTimeOutsInThem) {
+  m.setSettings({{.halfMinutes = 20, .overtime = true}, TimeOutRule::ThreePerMatch});
+  m.startClock();
+  double paused = 0;
+  for (int end : {1200, 2400, 2700, 3000, 3300}) {
+    at(paused + end + 1);  // the clock stopped at the end, continued a second later
+    if (end == 3000) {
+      ASSERT_TRUE(m.pickPerson(TeamId::One, 5) && m.chooseAction(Action::Goal));
+      EXPECT_TRUE(m.matchOver());  // 1-0
+      ASSERT_TRUE(m.takeBackAction());
+      EXPECT_FALSE(m.matchOver());  // 0-0
+      ASSERT_TRUE(m.chooseAction(Action::KeepMiss) && m.choosePlace(1) && m.chooseDetail(1));
+      timeOut(TeamId::Two);
+    }
+    m.togglePause();
+    paused += 1;
+  }
+  at(paused + 3400);
+  timeOut(TeamId::One);
+  EXPECT_EQ(m.events().back().period, 6);
+  at(paused + 3601);
+  EXPECT_TRUE(m.matchOver());
+  const std::vector<std::string> flagged{"B: 延長戦では作戦タイムは取れない",
+                                         "A: 延長戦では作戦タイムは取れない"};
+  EXPECT_EQ(notices(), flagged);
+  m.setSettings({m.settings().periods, TimeOutRule::OnePerHalf});  // the classic rule
+  EXPECT_EQ(notices(), flagged);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include "operator_rules.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QTableWidget>
 #include <algorithm>
 #include <cmath>
@@ -582,6 +583,109 @@ std::string OperatorRules::checkCarried() const {
   return "";
 }
 
+namespace {
+
+// The seconds of a time text, "mm：ss" in a log or "mm:ss" on the clock.
+int secondsOf(const std::string& text, const std::string& colon) {
+  const size_t at = text.find(colon);
+  if (at == std::string::npos) return 0;
+  return std::stoi(text.substr(0, at)) * 60 + std::stoi(text.substr(at + colon.size()));
+}
+
+// When a person is off the court, by the rules (16:9): their suspensions
+// one after another, a 退場 and a 失格 at one time as one.
+struct Off {
+  int from = 0, to = 0;
+  size_t row = 0;  // the log row that began it
+};
+
+}  // namespace
+
+// The strength under each team's name and the notices of sanctions,
+// worked out from the logs, the roster and the time the clock panel shows.
+std::string OperatorRules::checkRules() const {
+  const std::string clock = windows_->matchWindow()->ui.clockPanel->text().toStdString();
+  const int now = secondsOf(clock, ":");
+  std::vector<std::string> expected;
+  for (int team = 1; team <= 2; ++team) {
+    const std::string teamName = m_->team(operatorTeam(team)).name;
+    auto person = [&](int slot, const LogRow& row) -> std::string {
+      if (slot == 0) return "監督";
+      const std::string number = rosterCell(team == 2 ? 8 : 1, slot + 1);
+      return number.empty() ? row[2] : number + "番";
+    };
+    // Each person's sanctions that take a player: (time, 退場 or 失格, row).
+    std::map<int, std::vector<std::array<int, 3>>> taken;
+    std::map<int, int> suspensions, warnings;
+    int playerWarnings = 0;
+    for (size_t i = 0; i < completed_[team].size(); ++i) {
+      const LogRow& row = completed_[team][i];
+      if (row[3] != kPlays[kFoul - 1]) continue;
+      const int slot = rowSlot_[team].at(static_cast<int>(i) + 1);
+      const int sanction = codeIn(kSanctions, row[5]);
+      const std::string said = clockCaption(secondsOf(row[0], "：")) + " " + teamName + ": ";
+      if (sanction != 1) taken[slot].push_back({secondsOf(row[0], "："), sanction, int(i)});
+      if (sanction == 2 && ++suspensions[slot] == (slot == 0 ? 2 : 3))
+        expected.push_back(said + person(slot, row) + (slot == 0 ? " 2回目" : " 3回目") +
+                           "の退場 (失格)");
+      if (sanction != 1) continue;
+      if (suspensions[slot] > 0)
+        expected.push_back(said + person(slot, row) + " 退場の後の警告 (退場の後に警告はない)");
+      if (++warnings[slot] == 2)
+        expected.push_back(said + person(slot, row) + " 2回目の警告 (警告は1人1回まで)");
+      if (slot != 0 && ++playerWarnings == 4)
+        expected.push_back(said + "4回目の警告 (警告はチーム3回まで)");
+    }
+    // The running stretch of each person: the first not over by now.
+    std::vector<std::pair<std::array<int, 2>, std::string>> running;  // ((left, row), text)
+    for (auto& [slot, list] : taken) {
+      std::stable_sort(list.begin(), list.end(),
+                       [](const auto& a, const auto& b) { return a[0] < b[0]; });
+      std::vector<Off> offs;
+      for (size_t i = 0; i < list.size();) {
+        int suspended = 0, disqualified = 0;
+        const size_t first = i;
+        for (; i < list.size() && list[i][0] == list[first][0]; ++i)
+          (list[i][1] == 2 ? suspended : disqualified) += 1;
+        if (offs.empty() || list[first][0] > offs.back().to)
+          offs.push_back({list[first][0], list[first][0], size_t(list[first][2])});
+        offs.back().to += 120 * std::max(suspended, disqualified);
+      }
+      for (const Off& off : offs) {
+        if (off.to <= now) continue;
+        const int left = std::min(off.to - off.from, off.to - now);
+        char text[16];
+        std::snprintf(text, sizeof text, "%d:%02d", left / 60, left % 60);
+        const std::string who = slot == 0 ? "監督" : rosterCell(team == 2 ? 8 : 1, slot + 1);
+        running.push_back({{left, int(off.row)}, " " + who + " " + text});
+        break;
+      }
+    }
+    std::sort(running.begin(), running.end());
+    std::string strength = std::to_string(7 - static_cast<int>(running.size())) + "人";
+    for (const auto& r : running) strength += r.second;
+    const QLabel* label = team == 2 ? windows_->matchWindow()->ui.teamTwoStrengthLabel
+                                    : windows_->matchWindow()->ui.teamOneStrengthLabel;
+    if (label->text().toStdString() != strength)
+      return say("team ", team, "'s strength reads '", label->text().toStdString(), "', expected '",
+                 strength, "' at ", clock);
+  }
+  // The notices of sanctions, both teams' together; those of time-outs are
+  // left to the rules' tests.
+  std::vector<std::string> shown;
+  const QListWidget* list = windows_->matchWindow()->ui.noticesList;
+  for (int i = 0; i < list->count(); ++i) {
+    const std::string text = list->item(i)->text().toStdString();
+    if (text.find("作戦タイム") == std::string::npos) shown.push_back(text);
+  }
+  std::sort(shown.begin(), shown.end());
+  std::sort(expected.begin(), expected.end());
+  if (shown != expected)
+    return say("the notices of sanctions are ", shown.size(), ", expected ", expected.size(),
+               expected.empty() ? std::string() : ", the first '" + expected[0] + "'");
+  return "";
+}
+
 std::string OperatorRules::check(double nowSeconds, bool afterTick) {
   for (const auto& part : {&OperatorRules::checkCursorsAndLogs, &OperatorRules::checkCounts}) {
     const std::string broken = (this->*part)();
@@ -598,8 +702,10 @@ std::string OperatorRules::check(double nowSeconds, bool afterTick) {
   }
   // Once carried over, the person buttons and team panels follow every
   // later edit of the roster and the names; before, they are blank.
-  const std::string broken = checkCarried();
-  if (!broken.empty()) return broken;
+  for (const auto& part : {&OperatorRules::checkCarried, &OperatorRules::checkRules}) {
+    const std::string broken = (this->*part)();
+    if (!broken.empty()) return broken;
+  }
   return checkAnalysis();
 }
 

@@ -1,7 +1,9 @@
 // The rules every step of an operator must leave intact, checked on the real
 // windows: which buttons are usable in the state the open event is in, that
 // every log row is well formed, that every counter, panel and count cell
-// equals what the two logs imply, and that the operator is never stuck.
+// equals what the two logs imply (the strength under each team's name and
+// the notices of sanctions among them, by the rules), and that the operator
+// is never stuck.
 //
 // The expected state is derived from the log cursors, the log cells and the
 // visible windows, and from what the operator did, never from the program's
@@ -137,6 +139,7 @@ class OperatorRules {
   std::string checkCounts();
   std::string checkClock(double nowSeconds) const;
   std::string checkCarried() const;
+  std::string checkRules() const;
   std::string checkAnalysis() const;
   std::string checkGoalkeeperFigures(int64_t otherTeamsGoals) const;
   Derived derive() const;

@@ -79,8 +79,11 @@ TEST_F(RulesOnTheWindows, SuspensionsShowWithTeamStrengthAndNotices) {
   matchWindow()->tick();
   EXPECT_EQ(text(matchWindow()->ui.teamOneStrengthLabel), "6人 7 0:45");
   suspend(TeamId::One, 7);
-  suspend(TeamId::One, 7);
+  suspend(TeamId::One, 7);  // one after another: to 16:00
   advance(200);
+  matchWindow()->tick();
+  EXPECT_EQ(text(matchWindow()->ui.teamOneStrengthLabel), "6人 7 1:25");
+  advance(85);
   matchWindow()->tick();
   EXPECT_EQ(text(matchWindow()->ui.teamOneStrengthLabel), "7人");
   EXPECT_NE(person(TeamId::One, 7)->palette().color(QPalette::ButtonText), QColor(Qt::red));
