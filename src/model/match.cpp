@@ -36,7 +36,9 @@ void Match::setClock(int seconds) {
 
 void Match::setSettings(const MatchSettings& s) {
   settings_ = s;
-  clock_.setPeriods(s.periods);
+  // Overtime under way stays: the clock and the events are in its periods.
+  if (clock_.period() > settings_.periods.count()) settings_.periods.overtime = true;
+  clock_.setPeriods(settings_.periods);
 }
 
 bool Match::canPickPerson() const {

@@ -194,6 +194,10 @@ TEST_F(Rules, TwoOvertimesWhenTheFirstEndsLevelAndNoTimeOutsInThem) {
   EXPECT_EQ(notices(), flagged);
   m.setSettings({m.settings().periods, TimeOutRule::OnePerHalf});  // the classic rule
   EXPECT_EQ(notices(), flagged);
+  // Overtime played cannot be switched off: the clock stays in its period.
+  m.setSettings({{.halfMinutes = 20, .overtime = false}, TimeOutRule::OnePerHalf});
+  EXPECT_TRUE(m.settings().periods.overtime);
+  EXPECT_EQ(m.clock().period(), 6);
 }
 
 }  // namespace
