@@ -28,9 +28,28 @@ void clickEvent(const WindowSet& windows, int n) {
   press(windows.courtDialog()->zoneButtons[n % 11]);
 }
 
-std::unique_ptr<WindowSet> matchUnderWay(int events, const TempFolder* kept) {
+// The same event and then, on the facts panel, its kind of attack and how
+// the miss ended or who gave the assist.
+void clickEventWithFacts(const WindowSet& windows, int n) {
+  clickEvent(windows, n);
+  const EventFactsPanel* panel = windows.factsPanel();
+  press(panel->attackButtons[1 + n % 3]);
+  if (n % 2 == 0)
+    press(panel->assistButtons[1 + (n + 1) % 14]);
+  else
+    press(panel->outcomeButtons[n % kMissOutcomes]);
+}
+
+// With `numbered`, the players have shirt numbers, so that the facts panel
+// offers them as the assist.
+std::unique_ptr<WindowSet> matchUnderWay(int events, const TempFolder* kept,
+                                         bool numbered = false) {
   auto windows = std::make_unique<WindowSet>();
   windows->match().timeOfDay = [] { return 0.5; };
+  if (numbered)
+    for (TeamId t : kBothTeams)
+      for (int slot = 1; slot <= kLastPlayerSlot; ++slot)
+        windows->match().team(t).lines[slot].number = std::to_string(slot + 1);
   windows->start();
   if (kept) windows->keepIn(kept->path());
   press(windows->teamSheet()->ui.finishInputButton);
@@ -43,24 +62,29 @@ void BM_EventThroughTheWindows(benchmark::State& state) {
   const int before = static_cast<int>(state.range(0));
   const TempFolder folder;
   const TempFolder* kept = state.range(1) ? &folder : nullptr;
-  auto windows = matchUnderWay(before, kept);
+  const bool facts = state.range(2) != 0;
+  auto windows = matchUnderWay(before, kept, facts);
   int n = before;
   for (auto _ : state) {
-    clickEvent(*windows, n);
+    if (facts)
+      clickEventWithFacts(*windows, n);
+    else
+      clickEvent(*windows, n);
     // Keep the logs near the size under test.
     if (++n == before + 100) {
       state.PauseTiming();
       windows.reset();
-      windows = matchUnderWay(before, kept);
+      windows = matchUnderWay(before, kept, facts);
       n = before;
       state.ResumeTiming();
     }
   }
   state.counters["events in the logs"] = before;
-  state.SetLabel(kept ? "kept in the match file" : "not kept");
+  state.SetLabel(std::string(kept ? "kept in the match file" : "not kept") +
+                 (facts ? ", two facts clicked" : ""));
 }
 BENCHMARK(BM_EventThroughTheWindows)
-    ->ArgsProduct({{0, 400}, {0, 1}})
+    ->ArgsProduct({{0, 400}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMicrosecond)
     ->UseRealTime();
 

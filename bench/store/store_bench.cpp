@@ -1,7 +1,7 @@
 // The match file: one event entered click by click with the file kept after
-// each click, under both journal settings, and with facts said of it; an edit, which writes every event
-// again; bringing back and opening a long match; looking for matches to
-// bring back at start-up; the copy beside the saved tables.
+// each click, under both journal settings, and with facts said of it; an edit, which writes every
+// event again; bringing back and opening a long match; looking for matches to bring back at
+// start-up; the copy beside the saved tables.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>

@@ -781,7 +781,8 @@ std::string OperatorRules::checkGoalkeeperFigures(int64_t otherTeamsGoals) const
   const int slot = analysisSlot_;
   auto faced = [&](const Event& e) { return e.team != defending && isShot(e.action); };
   bool keeps = slot != 0 && m_->team(defending).lines[slot].goalkeeper;
-  for (const Event& e : m_->events()) keeps = keeps || (faced(e) && e.facts.goalkeeper == slot);
+  for (const Event& e : m_->events())
+    keeps = keeps || (slot != 0 && faced(e) && e.facts.goalkeeper == slot);
   int64_t onTarget = 0, saves = 0, against = 0;
   for (const Event& e : m_->events()) {
     if (!faced(e) || (keeps && e.facts.goalkeeper != slot)) continue;
