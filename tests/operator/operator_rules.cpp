@@ -662,7 +662,8 @@ std::string OperatorRules::checkRules() const {
       }
     }
     std::sort(running.begin(), running.end());
-    std::string strength = std::to_string(7 - static_cast<int>(running.size())) + "人";
+    // Never fewer than nobody on court, however many sit out.
+    std::string strength = std::to_string(std::max(0, 7 - static_cast<int>(running.size()))) + "人";
     for (const auto& r : running) strength += r.second;
     const QLabel* label = team == 2 ? windows_->matchWindow()->ui.teamTwoStrengthLabel
                                     : windows_->matchWindow()->ui.teamOneStrengthLabel;
