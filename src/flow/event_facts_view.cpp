@@ -37,7 +37,9 @@ EventFactsView eventFactsView(const Screen& s) {
   }
   v.goalkeepersUsable = s.visible(WindowId::Match);
   const Event* e = m.factsTarget();
-  if (!e || !s.visible(WindowId::Match)) return v;
+  // Offered while a person may be picked, as the keys are: an event put in
+  // by a mend before the kick-off takes its facts in the edit window.
+  if (!e || !s.visible(WindowId::Match) || !m.canPickPerson()) return v;
   v.hasTarget = true;
   v.target = clockText(e->clockSeconds) + " " + e->number;
   if (!e->name.empty()) v.target += " " + e->name;

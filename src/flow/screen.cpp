@@ -143,7 +143,7 @@ namespace {
 template <typename Change>
 void sayOfLast(Match& m, Change change) {
   const Event* e = m.factsTarget();
-  if (!e) return;
+  if (!e || !m.canPickPerson()) return;
   EventFacts f = e->facts;
   change(f, *e);
   m.setLastFacts(f);

@@ -45,12 +45,12 @@ std::string RandomOperator::sayFacts(const std::string& pressed) {
   if (takesText(inFront->focusWidget())) windows_->teamSheet()->ui.finishInputButton->setFocus();
   const Match& m = windows_->match();
   const std::vector<Event> before = m.events();
-  const bool targeted = rules_.openColumn() == 0 && !before.empty();
+  const bool personsDue = matchWindow->personButtons[0]->isEnabled();
+  const bool targeted = rules_.openColumn() == 0 && !before.empty() && personsDue;
   if (targeted == panel->ui.targetPanel->text().isEmpty())
     return "the facts panel names an event only while one is being entered";
   const Event* last = targeted ? &before.back() : nullptr;
   const Action action = last ? last->action : Action::Goal;
-  const bool personsDue = matchWindow->personButtons[0]->isEnabled();
   EventFacts expected = last ? last->facts : EventFacts{};
   std::array<int, 2> inGoal = inGoal_;
   const size_t errors = fixture_.errorBoxes.size();
