@@ -26,7 +26,7 @@ Event eventAt(int n, int total) {
   e.period = e.clockSeconds < 1800 ? 1 : 2;
   e.action = kinds[(n / 2) % 8];
   e.place = 1 + n % 10;
-  e.detail = e.action == Action::Foul        ? 1 + n % 3
+  e.detail = e.action == Action::Foul         ? 1 + n % 3
              : e.action == Action::KeepMiss   ? 1 + n % 7
              : e.action == Action::PenaltyWon ? 1 + n % 4
                                               : 1 + n % 11;

@@ -21,7 +21,7 @@ struct PenaltyReasonFigures {
 };
 
 struct LostAndPenalties {
-  std::array<int32_t, kCourtPlaces + 1> lostByPlace{};                             // [1..10]
+  std::array<int32_t, kCourtPlaces + 1> lostByPlace{};                               // [1..10]
   std::array<PenaltyReasonFigures, kPenaltyReasonWords.size()> penaltiesByReason{};  // [1..4]
 };
 

@@ -14,9 +14,9 @@ class Match;
 
 struct GoalRun {
   TeamId team = TeamId::One;
-  int goals = 0;          // 0: no goal in the match
-  int fromSeconds = 0;    // the run's first goal
-  int toSeconds = 0;      // its last
+  int goals = 0;        // 0: no goal in the match
+  int fromSeconds = 0;  // the run's first goal
+  int toSeconds = 0;    // its last
 };
 
 struct GoalGap {
@@ -26,7 +26,7 @@ struct GoalGap {
 };
 
 struct Lead {
-  int goals = 0;    // the biggest lead the team held; 0 never led
+  int goals = 0;      // the biggest lead the team held; 0 never led
   int atSeconds = 0;  // when it was first reached
 };
 

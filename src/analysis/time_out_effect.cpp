@@ -13,8 +13,8 @@ std::vector<TimeOutEffect> timeOutEffects(const Match& match) {
       const Event& g = events[j];
       if (g.action != Action::Goal) continue;
       const bool own = g.team == t.team;
-      const bool before = j < i ? g.clockSeconds <= t.clockSeconds
-                                : g.clockSeconds < t.clockSeconds;
+      const bool before =
+          j < i ? g.clockSeconds <= t.clockSeconds : g.clockSeconds < t.clockSeconds;
       if (before && g.clockSeconds >= t.clockSeconds - kTimeOutWindowSeconds)
         ++(own ? x.goalsForBefore : x.goalsAgainstBefore);
       else if (!before && g.clockSeconds <= t.clockSeconds + kTimeOutWindowSeconds)

@@ -123,8 +123,8 @@ void writeRunSheet(XlsxBook& book, const Match& m, const MatchFigures& f) {
 
 void writeAttackSheet(XlsxBook& book, const MatchFigures& f) {
   XlsxSheet& sheet = book.addSheet("攻撃");
-  sheet.heads(0, {"チーム", "攻撃", "得点", "シュートミス", "保持ミス", "得点/攻撃",
-                  "保持ミス/攻撃"});
+  sheet.heads(0,
+              {"チーム", "攻撃", "得点", "シュートミス", "保持ミス", "得点/攻撃", "保持ミス/攻撃"});
   int row = 1;
   for (const TeamFigures& t : f.teams) {
     const AttackFigures a = attackFigures(t);

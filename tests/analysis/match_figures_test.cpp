@@ -4,6 +4,8 @@
 // situations to its events, the stretches of play to the match.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "attacks.h"
 #include "federation_shots.h"
 #include "figures.h"
@@ -139,10 +141,10 @@ TEST_F(Example, RunsGapsLeadsAndAttacks) {
   EXPECT_EQ(r.timesLevel, 2);
   // A run across half-time, two lead changes.
   auto p = [](int at, TeamId t, int a, int b) { return ScorePoint{at, t, {a, b}}; };
-  const RunFigures x = runFigures({p(100, T1, 1, 0), p(1700, T2, 1, 1), p(1790, T2, 1, 2),
-                                   p(1850, T2, 1, 3), p(2000, T1, 2, 3), p(2100, T1, 3, 3),
-                                   p(2200, T1, 4, 3)},
-                                  3600);
+  const RunFigures x =
+      runFigures({p(100, T1, 1, 0), p(1700, T2, 1, 1), p(1790, T2, 1, 2), p(1850, T2, 1, 3),
+                  p(2000, T1, 2, 3), p(2100, T1, 3, 3), p(2200, T1, 4, 3)},
+                 3600);
   EXPECT_EQ(x.longestRun.goals, 3);
   EXPECT_EQ(x.longestRun.fromSeconds, 1700);
   EXPECT_EQ(x.leadChanges, 2);
