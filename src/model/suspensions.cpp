@@ -46,15 +46,28 @@ std::vector<Stretch> stretchesOf(std::vector<const Event*> sanctions) {
   return stretches;
 }
 
-}  // namespace
-
-std::vector<Countdown> runningCountdowns(const Match& m, TeamId team) {
-  const int now = m.clock().shownSeconds();
+std::array<std::vector<const Event*>, kRosterLines> sanctionsBySlot(const Match& m, TeamId team) {
   std::array<std::vector<const Event*>, kRosterLines> bySlot;
   for (int i = 0; i < m.teamEventCount(team); ++i) {
     const Event& e = m.teamEvent(team, i);
     if (takesAPlayer(e) && e.slot >= 0 && e.slot < kRosterLines) bySlot[e.slot].push_back(&e);
   }
+  return bySlot;
+}
+
+}  // namespace
+
+std::vector<SuspensionStretch> suspensionStretches(const Match& m, TeamId team) {
+  const auto bySlot = sanctionsBySlot(m, team);
+  std::vector<SuspensionStretch> all;
+  for (int slot = 0; slot < kRosterLines; ++slot)
+    for (const Stretch& s : stretchesOf(bySlot[slot])) all.push_back({team, slot, s.start, s.end});
+  return all;
+}
+
+std::vector<Countdown> runningCountdowns(const Match& m, TeamId team) {
+  const int now = m.clock().shownSeconds();
+  const auto bySlot = sanctionsBySlot(m, team);
   std::vector<std::pair<Countdown, const Event*>> running;
   for (int slot = 0; slot < kRosterLines; ++slot) {
     for (const Stretch& s : stretchesOf(bySlot[slot])) {

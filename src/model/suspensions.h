@@ -33,3 +33,16 @@ struct Countdown {
 std::vector<Countdown> runningCountdowns(const Match& m, TeamId team);
 // Players on court: seven less the persons whose suspensions run.
 int courtPlayers(const Match& m, TeamId team);
+
+// One person's time keeping the team one short, in seconds of play
+// [start, end): from the first suspension to the end of the last run after
+// it, by the rules above. A person's stretches never overlap.
+struct SuspensionStretch {
+  TeamId team = TeamId::One;
+  int slot = 0;
+  int start = 0;
+  int end = 0;
+  bool operator==(const SuspensionStretch&) const = default;
+};
+// Every stretch of a team over the whole match, person by person.
+std::vector<SuspensionStretch> suspensionStretches(const Match& m, TeamId team);

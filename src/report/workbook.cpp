@@ -33,6 +33,7 @@ void writeWorkbook(const Match& m, const std::string& path, FileFaults* faults) 
   writeShotSheet(book, figures);
   writeGoalkeeperSheet(book, figures);
   writeEventSheet(book, m);
+  writeMatchFigureSheets(book, m, figures);
   book.close();
   if (!endsLikeAWorkbook(file.tempPath())) throw SaveError(EIO, path);
   file.commit();

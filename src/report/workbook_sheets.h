@@ -13,6 +13,13 @@
 //    zone (and 位置不明), all shots and 7 m throws apart, per position group
 //    and per kind of attack.
 //  - イベント: one row per completed event with the running score.
+//  - The figures of issue 22, a sheet per table (match_figure_sheets.cpp):
+//    連盟形式 (shots and saves in the federations' groups, per team and
+//    player), 数的状況 (per situation on court), 退場中 (goals for and
+//    against during each suspension), 時間帯 (ten- or five-minute stretches
+//    and overtime), 流れ (runs, gaps, leads), 攻撃 (attacks and efficiency),
+//    タイムアウト効果, 保持ミス位置 (lost possessions by place) and 7m獲得
+//    (7 m throws won by reason, thrown and scored).
 #pragma once
 
 #include "figures.h"
@@ -24,3 +31,4 @@ void writePlayerSheet(XlsxBook& book, const MatchFigures& f);
 void writeShotSheet(XlsxBook& book, const MatchFigures& f);
 void writeGoalkeeperSheet(XlsxBook& book, const MatchFigures& f);
 void writeEventSheet(XlsxBook& book, const Match& m);
+void writeMatchFigureSheets(XlsxBook& book, const Match& m, const MatchFigures& f);

@@ -22,7 +22,13 @@ import openpyxl
 
 SCRIPTS = ["analysis_example", "full_match", "shot_example", "odd_names", "long_match",
            "blank_stem", "empty"]
-SHEETS = ["概要", "選手", "シュート", "ゴールキーパー", "イベント"]
+SHEETS = ["概要", "選手", "シュート", "ゴールキーパー", "イベント", "連盟形式", "数的状況", "退場中",
+          "時間帯", "流れ", "攻撃", "タイムアウト効果", "保持ミス位置", "7m獲得"]
+# The federations' groups: the scripts say no kind of attack, so every shot
+# goes by its place, 相手陣地 with 9 m.
+FEDERATION = [("6m", {"左ポスト", "中ポスト", "右ポスト"}), ("サイド", {"左サイド", "右サイド"}),
+              ("9m", {"左４５", "センター", "右４５", "相手陣地"}), ("7m", {"PT"}),
+              ("速攻", set()), ("突破", set()), ("空ゴール", set())]
 PERCENT = "0.0%"
 TIME = "[mm]:ss"
 SITUATIONS = ["リード", "リード→同点", "負→同点", "負け"]
@@ -293,6 +299,36 @@ def event_sheet(f):
     return rows
 
 
+def attack_sheet(f):
+    rows = [["チーム", "攻撃", "得点", "シュートミス", "保持ミス", "得点/攻撃", "保持ミス/攻撃"]]
+    for t in (1, 2):
+        goals, shots = f.shots(t)
+        lost = f.count(t, plays={"保持ミス"})
+        attacks = shots + lost
+        rows.append([text(f.m.team_name[t]), attacks, goals, shots - goals, lost,
+                     rate(goals, attacks), rate(lost, attacks)])
+    return rows
+
+
+def lost_place_sheet(f):
+    rows = [["場所", text(f.m.team_name[1]), text(f.m.team_name[2])]]
+    for place in f.mx.LOCATIONS:
+        rows.append([place] + [f.count(t, plays={"保持ミス"}, where=place) for t in (1, 2)])
+    return rows
+
+
+def federation_cells(ws, f, problems):
+    """A few cells: each team's Total rows, goals and shots per group."""
+    rows = [r for r in ws.iter_rows(min_row=2, values_only=True) if r[1] == "Total"]
+    for t, first in ((1, 0), (2, len(FEDERATION))):
+        for i, (group, places) in enumerate(FEDERATION):
+            got = rows[first + i][3:6] if first + i < len(rows) else None
+            goals, shots = (sum(f.shots(t, where=p)[k] for p in places) for k in (0, 1))
+            if got is None or got[0] != group or tuple(got[1:3]) != (goals, shots):
+                problems.append("連盟形式 team %d %s: %r, expected %r"
+                                % (t, group, got, (group, goals, shots)))
+
+
 def excel_text(value):
     """Text as a spreadsheet shows it: "_xHHHH_" stands for the character
     HHHH (how the file holds a carriage return, for example)."""
@@ -364,6 +400,11 @@ def check(script, args, mx, folder):
                                      event_sheet)):
         if name in book.sheetnames:
             compare_sheet(book[name], build(f), problems)
+    for name, build in (("攻撃", attack_sheet), ("保持ミス位置", lost_place_sheet)):
+        if name in book.sheetnames:
+            compare_sheet(book[name], build(f), problems)
+    if "連盟形式" in book.sheetnames:
+        federation_cells(book["連盟形式"], f, problems)
     return problems
 
 
