@@ -122,8 +122,9 @@ void drawFrontPage(ReportPages& pages, const Match& m, const MatchFigures& f, co
   pages.moveDown(7);
 
   pages.heading("得点経過", 10);
-  drawScoreFlow(pages.painter(), pages.box(0, pages.top(), pages.width(), kFlowChartMm), f,
-                lastEventSecond(m), pages.font(7));
+  const int last = lastEventSecond(m);
+  drawScoreFlow(pages.painter(), pages.box(0, pages.top(), pages.width(), kFlowChartMm), f, last,
+                scoreFlowAxis(m.settings().periods, m.clock().period(), last), pages.font(7));
   pages.moveDown(kFlowChartMm + 1);
   drawFlowList(pages, f);
   drawHalves(pages, f);

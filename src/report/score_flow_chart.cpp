@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int kMinutesShown = 60;  // two halves of 30 minutes at least
 constexpr int kGridMinutes = 10;
 
 void drawTeamMark(QPainter& p, QPointF c, double r, TeamId team) {
@@ -52,13 +51,32 @@ struct ChartLayout {
 
 }  // namespace
 
+ScoreFlowAxis scoreFlowAxis(const Periods& periods, int lastPeriod, int lastSecond) {
+  lastSecond = std::max(lastSecond, 0);
+  const int shown =
+      std::min(periods.count(), std::max({2, lastPeriod, periods.periodAt(lastSecond)}));
+  ScoreFlowAxis axis;
+  axis.periodEnds.clear();
+  for (int period = 1; period <= shown; ++period)
+    axis.periodEnds.push_back(periods.endSeconds(period));
+  axis.seconds = std::max(axis.periodEnds.back(), lastSecond);
+  // Every ten minutes, and each period's end between them.
+  axis.labels.clear();
+  const int minutes = axis.seconds / 60;
+  for (int m = 0; m <= minutes; m += kGridMinutes) axis.labels.push_back(m);
+  for (int end : axis.periodEnds)
+    if (end % 60 == 0 && (end / 60) % kGridMinutes != 0) axis.labels.push_back(end / 60);
+  std::sort(axis.labels.begin(), axis.labels.end());
+  return axis;
+}
+
 QRectF scoreFlowLegend(const QRectF& target, const MatchFigures& f, const QFont& font,
                        QPaintDevice* device) {
   return ChartLayout(target, font, device).legend(f);
 }
 
 void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int lastSecond,
-                   const QFont& font, bool markTimeOuts) {
+                   const ScoreFlowAxis& axis, const QFont& font, bool markTimeOuts) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setFont(font);
@@ -67,7 +85,7 @@ void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int
   const double labelW = layout.labelW, labelH = layout.labelH;
   const QRectF& plot = layout.plot;
 
-  const int minutes = std::max(kMinutesShown, (lastSecond / 60 / kGridMinutes + 1) * kGridMinutes);
+  const double axisSeconds = std::max(axis.seconds, 1);
   // Grid lines every 1, 2, 5, 10, 20, 50 ... goals: ten at most.
   int most = 0;
   for (const TeamFigures& t : f.teams) most = std::max(most, t.goals);
@@ -77,14 +95,14 @@ void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int
       if (most > 10 * goalStep) goalStep = base * factor;
   const int top = std::max(5, (most + goalStep - 1) / goalStep * goalStep);
   auto point = [&](double seconds, double goals) {
-    return QPointF(plot.left() + plot.width() * seconds / (minutes * 60.0),
+    return QPointF(plot.left() + plot.width() * seconds / axisSeconds,
                    plot.bottom() - plot.height() * goals / top);
   };
 
   // Grid and axis labels.
   const double thin = layout.thin;
   p.setPen(QPen(QColor(150, 150, 150), thin, Qt::DotLine));
-  for (int m = 0; m <= minutes; m += kGridMinutes) {
+  for (int m : axis.labels) {
     p.drawLine(point(m * 60, 0), point(m * 60, top));
     p.setPen(Qt::black);
     p.drawText(QRectF(point(m * 60, 0).x() - labelW, plot.bottom(), 2 * labelW, labelH),
@@ -92,12 +110,15 @@ void drawScoreFlow(QPainter& p, const QRectF& target, const MatchFigures& f, int
     p.setPen(QPen(QColor(150, 150, 150), thin, Qt::DotLine));
   }
   for (int g = 0; g <= top; g += goalStep) {
-    p.drawLine(point(0, g), point(minutes * 60, g));
+    p.drawLine(point(0, g), point(axisSeconds, g));
     p.setPen(Qt::black);
     p.drawText(QRectF(target.left(), point(0, g).y() - labelH / 2, labelW * 0.9, labelH),
                Qt::AlignRight | Qt::AlignVCenter, QString::number(g));
     p.setPen(QPen(QColor(150, 150, 150), thin, Qt::DotLine));
   }
+  // Each period's end, a solid line over the grid.
+  p.setPen(QPen(QColor(90, 90, 90), thin * 3));
+  for (int end : axis.periodEnds) p.drawLine(point(end, 0), point(end, top));
   p.setPen(QPen(Qt::black, thin * 2));
   p.setBrush(Qt::NoBrush);
   p.drawRect(plot);

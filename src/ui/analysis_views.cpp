@@ -73,10 +73,12 @@ ScoreFlowView::ScoreFlowView(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ScoreFlowView::setFlow(const MatchFigures& figures, int lastSecond) {
-  if (lastSecond == lastSecond_ && sameFlow(figures, figures_)) return;
+void ScoreFlowView::setFlow(const MatchFigures& figures, int lastSecond,
+                            const ScoreFlowAxis& axis) {
+  if (lastSecond == lastSecond_ && axis == axis_ && sameFlow(figures, figures_)) return;
   figures_ = figures;
   lastSecond_ = lastSecond;
+  axis_ = axis;
   update();
 }
 
@@ -86,5 +88,6 @@ void ScoreFlowView::paintEvent(QPaintEvent*) {
   // The minutes' caption sits half a line below the chart's box.
   const QFont font = pictureFont();
   const double below = QFontMetricsF(font).height() / 2 + 2;
-  drawScoreFlow(p, QRectF(rect()).adjusted(2, 2, -4, -below), figures_, lastSecond_, font, true);
+  drawScoreFlow(p, QRectF(rect()).adjusted(2, 2, -4, -below), figures_, lastSecond_, axis_, font,
+                true);
 }

@@ -9,6 +9,7 @@
 
 #include "court_drawing.h"
 #include "figures.h"
+#include "score_flow_chart.h"
 #include "shot_chart.h"
 
 // The court picture with one mark per shot, kept in the picture's shape,
@@ -53,7 +54,8 @@ class ScoreFlowView : public QWidget {
  public:
   explicit ScoreFlowView(QWidget* parent = nullptr);
   // `lastSecond`: the time of the last event, where the lines end.
-  void setFlow(const MatchFigures& figures, int lastSecond);
+  void setFlow(const MatchFigures& figures, int lastSecond, const ScoreFlowAxis& axis);
+  const ScoreFlowAxis& axis() const { return axis_; }
   const std::vector<ScorePoint>& flow() const { return figures_.scoreFlow; }
   const std::vector<TimeOutFigure>& timeOuts(TeamId team) const {
     return figures_.team(team).timeOuts;
@@ -65,4 +67,5 @@ class ScoreFlowView : public QWidget {
  private:
   MatchFigures figures_;
   int lastSecond_ = 0;
+  ScoreFlowAxis axis_;
 };

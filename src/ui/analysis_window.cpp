@@ -251,7 +251,8 @@ void AnalysisWindow::refresh() {
     setCell(ui.splitTable, 0, kShotGroups + a, rateText(shots.byAttack[a]));
     setCell(ui.splitTable, 1, kShotGroups + a, savesText(g.byAttack[a]));
   }
-  ui.scoreFlow->setFlow(f, flowEnd(m));
+  const int last = flowEnd(m);
+  ui.scoreFlow->setFlow(f, last, scoreFlowAxis(m.settings().periods, m.clock().period(), last));
   for (TeamId team : kBothTeams) setHead(ui.halfTable, teamNumber(team), teamCaption(f.team(team)));
   showHalves(ui.halfTable, f);
 }
