@@ -179,6 +179,9 @@ std::string RandomOperator::sayFacts(const std::string& pressed) {
   }
   if (!rules_.unchangedInStep()) return "saying a fact changed the logs";
   if (!matchWindow->typedPersonPanel->isHidden()) return "a fact's keys left something typed";
+  // A fact or a goalkeeper that changed is in the workbook and the report:
+  // closing before the next save must ask.
+  if (inGoal_ != inGoal || (last && !(after.back().facts == last->facts))) rules_.edited();
   return newMessage(errors, questions);
 }
 
