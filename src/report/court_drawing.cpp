@@ -62,9 +62,7 @@ void drawPlaceCounts(QPainter& p, const QRectF& target,
   const double scale = target.width() / kCourtPictureWidth;
   const double r = kDiscRadius * scale;
   QFont font = p.font();
-  font.setPixelSize(std::max(1, static_cast<int>(r * 1.3)));
   font.setBold(true);
-  p.setFont(font);
   for (int place = 1; place <= kCourtPlaces; ++place) {
     const CourtPoint a = placeAnchor(place);
     const QPointF c = target.topLeft() + QPointF(a.x * scale, a.y * scale);
@@ -73,9 +71,14 @@ void drawPlaceCounts(QPainter& p, const QRectF& target,
     p.setBrush(Qt::white);
     p.drawEllipse(c, r, r);
     if (!some) continue;
+    // Smaller for a count too wide for the disc, so it stays inside.
+    const QString text = QString::number(counts[place]);
+    font.setPixelSize(std::max(1, static_cast<int>(r * 1.3)));
+    const double wide = QFontMetricsF(font, p.device()).horizontalAdvance(text);
+    if (wide > 1.6 * r) font.setPixelSize(std::max(1, static_cast<int>(r * 1.3 * 1.6 * r / wide)));
+    p.setFont(font);
     p.setPen(Qt::black);
-    p.drawText(QRectF(c.x() - 2 * r, c.y() - r, 4 * r, 2 * r), Qt::AlignCenter,
-               QString::number(counts[place]));
+    p.drawText(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), Qt::AlignCenter, text);
   }
   p.restore();
 }

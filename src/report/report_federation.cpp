@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr double kPoints = 6.5;
+
 QString shotsText(const ShotCount& c) {
   return qs(goalsOverShots(c)) + " " + qs(percentText(c.rate()));
 }
@@ -16,8 +18,9 @@ QString savesText(const SaveCount& c) {
 
 std::vector<TableColumn> groupColumns(const QString& who) {
   constexpr int R = Qt::AlignRight;
-  std::vector<TableColumn> columns = {{"No.", 9, R}, {who, 31}};
-  for (std::string_view g : kFederationGroupWords) columns.push_back({qs(g), 17.5, R});
+  // Room in each group for "125/125 100%" at the tables' 6.5 points.
+  std::vector<TableColumn> columns = {{"No.", 8, R}, {who, 26}};
+  for (std::string_view g : kFederationGroupWords) columns.push_back({qs(g), 19, R});
   columns.push_back({"合計", 19, R});
   return columns;
 }
@@ -56,8 +59,8 @@ void drawFederationPage(ReportPages& pages, const Match& m, const TeamFigures& t
   }
   shots.push_back(groupRow("", qs(kTotalWord), fed.team.shots, shotsText, true));
   saves.push_back(groupRow("", qs(kTotalWord), fed.team.saves, savesText, true));
-  drawTable(pages, groupColumns("氏名"), shots);
+  drawTable(pages, groupColumns("氏名"), shots, kPoints);
   pages.moveDown(6);
   caption(pages, "ゴールキーパー (セーブ/枠内シュート セーブ率)");
-  drawTable(pages, groupColumns("GK"), saves);
+  drawTable(pages, groupColumns("GK"), saves, kPoints);
 }
