@@ -1,6 +1,7 @@
 #include "court_drawing.h"
 
 #include <QPainterPath>
+#include <algorithm>
 
 #include "goalkeeper.h"
 
@@ -47,6 +48,38 @@ void drawShotChart(QPainter& p, const QRectF& target, const std::vector<ShotMark
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(at({box.left, box.top}), at({box.right, box.bottom})));
   for (const ShotMark& m : marks) drawMark(p, at(m.at), kMarkRadius * scale, m.goal);
+  p.restore();
+}
+
+void drawPlaceCounts(QPainter& p, const QRectF& target,
+                     const std::array<int32_t, kCourtPlaces + 1>& counts) {
+  // Discs of 11 pixels of the picture: the centre post's and the 7 m box's
+  // anchors, the closest pair, are 24 apart.
+  constexpr double kDiscRadius = 11;
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.drawImage(target, courtPicture());
+  const double scale = target.width() / kCourtPictureWidth;
+  const double r = kDiscRadius * scale;
+  QFont font = p.font();
+  font.setBold(true);
+  for (int place = 1; place <= kCourtPlaces; ++place) {
+    const CourtPoint a = placeAnchor(place);
+    const QPointF c = target.topLeft() + QPointF(a.x * scale, a.y * scale);
+    const bool some = counts[place] > 0;
+    p.setPen(QPen(some ? Qt::black : Qt::gray, r * 0.12));
+    p.setBrush(Qt::white);
+    p.drawEllipse(c, r, r);
+    if (!some) continue;
+    // Smaller for a count too wide for the disc, so it stays inside.
+    const QString text = QString::number(counts[place]);
+    font.setPixelSize(std::max(1, static_cast<int>(r * 1.3)));
+    const double wide = QFontMetricsF(font, p.device()).horizontalAdvance(text);
+    if (wide > 1.6 * r) font.setPixelSize(std::max(1, static_cast<int>(r * 1.3 * 1.6 * r / wide)));
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), Qt::AlignCenter, text);
+  }
   p.restore();
 }
 

@@ -22,6 +22,12 @@ QImage courtPicture();
 // The court picture scaled into `target` (which should have its shape),
 // the 7 m throws' box outlined, and one mark per shot.
 void drawShotChart(QPainter& p, const QRectF& target, const std::vector<ShotMark>& marks);
+// The court picture scaled into `target` with a count in a disc at each
+// place's anchor ([1..10]; [0] unused), for counts that have no position of
+// their own within a place, such as lost possessions. A place with none
+// shows an empty grey disc, so that the eye goes to the places that count.
+void drawPlaceCounts(QPainter& p, const QRectF& target,
+                     const std::array<int32_t, kCourtPlaces + 1>& counts);
 // One goal's mark and one miss's with their words, from `at` to the right.
 void drawMarkLegend(QPainter& p, QPointF at, double markRadius, const QFont& font);
 

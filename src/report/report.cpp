@@ -30,6 +30,8 @@ std::string reportPdf(const Match& m) {
     pages.newPage();
     for (TeamId team : kBothTeams) drawTeamTables(pages, f.team(team));
     drawRuleNotices(pages, m);
+    for (TeamId team : kBothTeams) drawFederationPage(pages, m, f.team(team));
+    drawMatchFigures(pages, m, f);
     for (TeamId team : kBothTeams) {
       pages.newPage();
       drawEventLog(pages, m, team);

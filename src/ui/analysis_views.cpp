@@ -24,6 +24,14 @@ bool sameFlow(const MatchFigures& a, const MatchFigures& b) {
   return true;
 }
 
+// The court picture's shape, as large as `room` allows, centred across it.
+QRectF courtIn(const QRectF& room) {
+  const double scale =
+      std::min(room.width() / kCourtPictureWidth, room.height() / kCourtPictureHeight);
+  const QSizeF size(kCourtPictureWidth * scale, kCourtPictureHeight * scale);
+  return {QPointF(room.left() + (room.width() - size.width()) / 2, room.top()), size};
+}
+
 }  // namespace
 
 ShotChartView::ShotChartView(QWidget* parent) : QWidget(parent) {
@@ -37,11 +45,7 @@ void ShotChartView::setMarks(std::vector<ShotMark> marks) {
 }
 
 QRectF ShotChartView::courtRect() const {
-  const QRectF room(0, 0, width(), height() - kLegendHeight);
-  const double scale =
-      std::min(room.width() / kCourtPictureWidth, room.height() / kCourtPictureHeight);
-  const QSizeF size(kCourtPictureWidth * scale, kCourtPictureHeight * scale);
-  return {QPointF((room.width() - size.width()) / 2, 0), size};
+  return courtIn(QRectF(0, 0, width(), height() - kLegendHeight));
 }
 
 void ShotChartView::paintEvent(QPaintEvent*) {
@@ -53,6 +57,23 @@ void ShotChartView::paintEvent(QPaintEvent*) {
   const double r = kMarkRadius * court.width() / kCourtPictureWidth;
   drawMarkLegend(p, QPointF(court.left() + 2, court.bottom() + kLegendHeight / 2.0), r,
                  pictureFont());
+}
+
+PlaceCountView::PlaceCountView(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PlaceCountView::setCounts(const Counts& counts) {
+  if (counts == counts_) return;
+  counts_ = counts;
+  update();
+}
+
+void PlaceCountView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), palette().color(QPalette::Window));
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  drawPlaceCounts(p, courtIn(rect()), counts_);
 }
 
 GoalMapView::GoalMapView(QWidget* parent) : QWidget(parent) {}

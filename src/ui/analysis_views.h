@@ -31,6 +31,23 @@ class ShotChartView : public QWidget {
   std::vector<ShotMark> marks_;
 };
 
+// The court picture with a count at each place, kept in the picture's shape.
+class PlaceCountView : public QWidget {
+  Q_OBJECT
+
+ public:
+  using Counts = std::array<int32_t, kCourtPlaces + 1>;  // [1..10]
+  explicit PlaceCountView(QWidget* parent = nullptr);
+  void setCounts(const Counts& counts);
+  const Counts& counts() const { return counts_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Counts counts_{};
+};
+
 // A goal as 3 x 3 zones with outside left and right, a figure in each.
 class GoalMapView : public QWidget {
   Q_OBJECT

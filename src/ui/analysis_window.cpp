@@ -5,24 +5,14 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "analysis_pages.h"
 #include "analysis_views.h"
+#include "figure_table.h"
 #include "fonts.h"
 
 namespace {
 
 constexpr int kTotalRow = kCourtPlaces;  // below the ten places
-
-QString teamCaption(const TeamFigures& t) {
-  return t.name.empty() ? QStringLiteral("チーム%1").arg(teamNumber(t.team)) : qs(t.name);
-}
-
-// A player's line as the team sheet reads it: "7 佐藤", or the line's number
-// when it is still empty.
-QString personCaption(const PersonFigures& p) {
-  std::string text = p.number;
-  if (!p.name.empty()) text += (text.empty() ? "" : " ") + p.name;
-  return text.empty() ? QStringLiteral("%1行").arg(p.slot) : qs(text);
-}
 
 QString rateText(const ShotCount& c) {
   return qs(goalsOverShots(c)) + "  " + qs(percentText(c.rate()));
@@ -40,58 +30,17 @@ ShotCount groupShots(const ShotFigures& s, int group) {
   return c;
 }
 
-void setCell(QTableWidget* table, int row, int col, const QString& text) {
-  QTableWidgetItem* item = table->item(row, col);
-  if (!item) {
-    item = new QTableWidgetItem;
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    table->setItem(row, col, item);
-  }
-  if (item->text() != text) item->setText(text);
-}
-
-void setHead(QTableWidget* table, int col, const QString& text) {
-  QTableWidgetItem* item = table->horizontalHeaderItem(col);
-  if (!item) table->setHorizontalHeaderItem(col, item = new QTableWidgetItem);
-  if (item->text() != text) item->setText(text);
-}
-
-// A read-only table of figures that fits its box without scrolling.
-void setUpFigureTable(QTableWidget* table) {
-  table->verticalHeader()->setDefaultSectionSize(20);
-  table->horizontalHeader()->setFixedHeight(22);
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setSelectionMode(QAbstractItemView::NoSelection);
-  table->setFocusPolicy(Qt::NoFocus);
-  table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-}
-
 // Each half played: the score at its end, and each team's goals over shots.
 void showHalves(QTableWidget* table, const MatchFigures& f) {
   const int rows = static_cast<int>(f.halves.size());
-  if (table->rowCount() != rows) {
-    table->setRowCount(rows);
-    // As high as its rows, so no empty rows show below the last half.
-    table->setFixedHeight(table->horizontalHeader()->height() +
-                          rows * table->verticalHeader()->defaultSectionSize() +
-                          2 * table->frameWidth());
-  }
+  setRows(table, rows);
   for (int row = 0; row < rows; ++row) {
     const HalfFigures& h = f.halves[row];
-    QTableWidgetItem* head = table->verticalHeaderItem(row);
-    if (!head) table->setVerticalHeaderItem(row, head = new QTableWidgetItem);
-    const QString half = qs(std::string(kPeriodWords[h.period]));
-    if (head->text() != half) head->setText(half);
+    setRowHead(table, row, qs(std::string(kPeriodWords[h.period])));
     setCell(table, row, 0, qs(scoreText(h.score)));
     for (TeamId team : kBothTeams)
       setCell(table, row, teamNumber(team), qs(goalsOverShots(h.team(team))));
   }
-}
-
-void setLabel(QLabel* label, const QString& text) {
-  if (label->text() != text) label->setText(text);
 }
 
 // Where the score lines end: the clock panel's time, or a later event's.
@@ -148,6 +97,10 @@ AnalysisWindow::AnalysisWindow(Screen& screen) : RecorderWindow(screen, WindowId
   connect(ui.teamOneButton, &QPushButton::clicked, this, [this] { chooseTeam(TeamId::One); });
   connect(ui.teamTwoButton, &QPushButton::clicked, this, [this] { chooseTeam(TeamId::Two); });
   connect(ui.personChoice, &QComboBox::activated, this, &AnalysisWindow::choosePerson);
+
+  setUpFigurePages(ui);
+  // Only the page shown is kept up to date, so a page is filled as it comes up.
+  connect(ui.pageTabs, &QTabWidget::currentChanged, this, [this] { refresh(); });
 }
 
 void AnalysisWindow::showEvent(QShowEvent* event) {
@@ -177,7 +130,6 @@ void AnalysisWindow::refresh() {
   const TeamId team = screen().analysisTeam();
   const std::optional<int> slot = screen().analysisSlot();
   const TeamFigures& t = f.team(team);
-  const ShotFigures& shots = slot ? t.persons[*slot].shots : t.shots;
 
   ui.teamOneButton->setText(teamCaption(f.team(TeamId::One)));
   ui.teamTwoButton->setText(teamCaption(f.team(TeamId::Two)));
@@ -193,6 +145,29 @@ void AnalysisWindow::refresh() {
   }
   setLabel(ui.scoreLabel,
            QStringLiteral("%1 - %2").arg(f.team(TeamId::One).goals).arg(f.team(TeamId::Two).goals));
+
+  switch (static_cast<AnalysisPage>(ui.pageTabs->currentIndex())) {
+    case AnalysisPage::Overview:
+      return showOverview(f);
+    case AnalysisPage::Federation:
+      return showFederationPage(ui, m, f, team);
+    case AnalysisPage::Numbers:
+      return showNumbersPage(ui, m, f);
+    case AnalysisPage::Stretches:
+      return showStretchPage(ui, m, f);
+    case AnalysisPage::Flow:
+      return showFlowPage(ui, m, f);
+    case AnalysisPage::Lost:
+      return showLostPage(ui, m, f);
+  }
+}
+
+void AnalysisWindow::showOverview(const MatchFigures& f) {
+  const Match& m = match();
+  const TeamId team = screen().analysisTeam();
+  const std::optional<int> slot = screen().analysisSlot();
+  const TeamFigures& t = f.team(team);
+  const ShotFigures& shots = slot ? t.persons[*slot].shots : t.shots;
 
   ui.shotChart->setMarks(shotChart(m, team, slot));
   setLabel(ui.shotSummaryLabel, QStringLiteral("シュート %1   得点 %2   成功率 %3")

@@ -5,9 +5,14 @@
 // keeps goal, of the shots he faced), the score flow of the match with its
 // time-outs, and beside it each half's score and both teams' goals over
 // shots; below, shots and saves per position group and kind of attack.
-// Opened from the match window, it follows every step like the other windows.
+// Further pages show the figures of the federations' layout, numbers on
+// court, the stretches of play, runs, attacks and the time-outs' effect, and
+// lost possessions with the 7 m throws won (analysis_pages.h). Opened from
+// the match window, it follows every step like the other windows; of its
+// pages, only the one shown.
 #pragma once
 
+#include "figures.h"
 #include "recorder_window.h"
 #include "ui_analysis_window.h"
 
@@ -29,5 +34,7 @@ class AnalysisWindow : public RecorderWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void showOverview(const MatchFigures& f);
+
   bool placed_ = false;
 };

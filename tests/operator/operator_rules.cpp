@@ -731,6 +731,11 @@ std::string OperatorRules::checkAnalysis() const {
   if (ui.personChoice->currentIndex() != analysisSlot_)
     return say("the analysis window's person choice is at ", ui.personChoice->currentIndex(),
                ", not ", analysisSlot_);
+  if (ui.pageTabs->currentIndex() != analysisPage_)
+    return say("the analysis window shows page ", ui.pageTabs->currentIndex(), ", not ",
+               analysisPage_);
+  // Only the page shown follows the steps.
+  if (analysisPage_ != 0) return checkAnalysisPage();
   const Derived d = derive();
   int64_t goals = 0, shots = 0;
   for (int place = 1; place <= 10; ++place) {

@@ -42,6 +42,7 @@ class OperatorRules {
   void rebind(WindowSet& windows) {
     windows_ = &windows;
     m_ = &windows.match();
+    analysisPage_ = 0;
   }
 
   // Called before each step.
@@ -72,6 +73,9 @@ class OperatorRules {
   // team, else the player's line), and its close box clicked.
   void analysisPersonChosen(int index) { analysisSlot_ = index; }
   void analysisClosed() { analysisShown_ = false; }
+  // The analysis window's tab `index` clicked; windows built anew after a
+  // power cut show the first.
+  void analysisPageChosen(int index) { analysisPage_ = index; }
 
   // An edit of a recorded event as the operator asked for it: row `row`
   // (from 0) of team `team`'s log changed, removed, or inserted before.
@@ -142,6 +146,7 @@ class OperatorRules {
   std::string checkRules() const;
   std::string checkAnalysis() const;
   std::string checkGoalkeeperFigures(int64_t otherTeamsGoals) const;
+  std::string checkAnalysisPage() const;  // analysis_page_rules.cpp
   Derived derive() const;
 
   WindowSet* windows_;
@@ -197,4 +202,5 @@ class OperatorRules {
   bool analysisShown_ = false;
   int analysisTeam_ = 1;
   int analysisSlot_ = 0;  // 0 the whole team
+  int analysisPage_ = 0;  // the tab shown, 0 the first
 };

@@ -82,9 +82,9 @@ std::string RandomOperator::summary() const {
          std::to_string(fixture_.errorBoxes.size()) + " error boxes, " +
          std::to_string(quickClicks_) + " quick clicks, " +
          std::to_string(fixture_.notices.size()) + " notices; " + std::to_string(analysisSteps_) +
-         " steps with the analysis window, " + std::to_string(personChoices_) +
-         " persons chosen there; " + std::to_string(keysActing_) + " of " +
-         std::to_string(keysPressed_) + " single keys taking a step, " +
+         " steps with the analysis window, " + std::to_string(personChoices_) + " persons and " +
+         std::to_string(pageChoices_) + " pages chosen there; " + std::to_string(keysActing_) +
+         " of " + std::to_string(keysPressed_) + " single keys taking a step, " +
          std::to_string(personsTyped_) + " persons typed; " + std::to_string(powerCuts_) +
          " power cuts; " + std::to_string(edits_) + " edits, " + std::to_string(editsRefused_) +
          " refused, " + std::to_string(undos_) + " undone, " + std::to_string(redos_) +
@@ -146,7 +146,7 @@ std::string RandomOperator::step() {
   else if (roll < 86)
     broken = typeInRoster();
   else if (roll < 88)
-    broken = chooseAnalysisPerson();
+    broken = random_.percent(50) ? chooseAnalysisPerson() : chooseAnalysisPage();
   else if (roll < 90)
     broken = typeTeamName();
   else if (roll < 97)
@@ -446,6 +446,21 @@ std::string RandomOperator::chooseAnalysisPerson() {
   for (int i = 0; i < index; ++i) QTest::keyClick(analysis->ui.personChoice, Qt::Key_Down);
   rules_.analysisPersonChosen(index);
   ++personChoices_;
+  return newMessage(errors, questions);
+}
+
+// Clicks a tab of the analysis window.
+std::string RandomOperator::chooseAnalysisPage() {
+  AnalysisWindow* analysis = windows_->analysisWindow();
+  if (!analysis->isVisible()) return "";
+  QTabBar* tabs = analysis->ui.pageTabs->tabBar();
+  const int index = random_.below(tabs->count());
+  note("click the analysis window's tab " + std::to_string(index));
+  const size_t errors = fixture_.errorBoxes.size();
+  const size_t questions = fixture_.questions.size();
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+  rules_.analysisPageChosen(index);
+  ++pageChoices_;
   return newMessage(errors, questions);
 }
 

@@ -92,6 +92,7 @@ class RandomOperator {
   std::string typeInRoster();
   std::string typeTeamName();
   std::string chooseAnalysisPerson();
+  std::string chooseAnalysisPage();
   std::string letTimePass();
   std::string clickSplash();
   // The power goes (power_cut.cpp): the windows go without their close box,
@@ -165,6 +166,7 @@ class RandomOperator {
   int reportFailures_ = 0;  // saves that wrote the tables but not the report
   int analysisSteps_ = 0;   // steps checked with the analysis window shown
   int personChoices_ = 0;
+  int pageChoices_ = 0;
   int keysPressed_ = 0;
   int keysActing_ = 0;  // keys whose step was offered
   int personsTyped_ = 0;

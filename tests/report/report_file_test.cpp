@@ -151,4 +151,22 @@ TEST_F(Report, TheRulesNoticesWithTheirTimes) {
   EXPECT_TRUE(hasLine(text, {"12:30", "東高校:", "8番", "2回目の警告", "(警告は1人1回まで)"}));
 }
 
+// The federation page of each team and the match's further figures, read
+// back for the match whose figures the analysis tests work out by hand.
+TEST_F(Report, FederationPagesAndTheMatchsFurtherFigures) {
+  const std::string text = reportText("analysis_example");
+  for (const char* heading :
+       {"東高校 連盟形式の統計", "西高校 連盟形式の統計", "数的状況", "退場中の得点・失点",
+        "時間帯", "流れ", "攻撃と効率", "作戦タイムの効果", "保持ミスの位置", "7mスロー獲得"})
+    EXPECT_NE(text.find(heading), std::string::npos) << heading << "\n" << text;
+  // East's shots: 6m, wing, 9m, 7m, fast break, breakthrough, empty goal, in all.
+  EXPECT_TRUE(hasLine(text, {"Total", "0/0 -", "2/2 100%", "0/2 0%", "1/2 50%", "0/0 -", "0/0 -",
+                             "0/0 -", "3/6 50%"}));
+  // East's goal against West's shots: 9 m 1 saved of 3, 7 m 1 of 2.
+  EXPECT_TRUE(hasLine(text, {"Total", "0/0 -", "0/0 -", "1/3 33%", "1/2 50%"}));
+  EXPECT_TRUE(hasLine(text, {"東高校", "同数", "8", "2/5", "40%", "1", "6", "33%"}));
+  // West's 退場 at 12:00: East scored once in its two minutes.
+  EXPECT_TRUE(hasLine(text, {"西高校", "2", "岡本", "12:00", "14:00", "0", "1"}));
+}
+
 }  // namespace

@@ -3,14 +3,16 @@
 #include "analysis_window.h"
 
 #include <QComboBox>
+#include <QTabBar>
 #include <QTableWidget>
 
+#include "analysis_pages.h"
 #include "analysis_views.h"
 #include "event_steps.h"
 
 namespace {
 
-constexpr int kGoal = 1, kShotMiss = 2, kTimeOut = 5;
+constexpr int kGoal = 1, kShotMiss = 2, kKeepMiss = 3, kPenaltyWon = 4, kTimeOut = 5;
 constexpr int kLeftWing = 1, kCentre = 7, kPenalty = 10;
 constexpr int kTopLeft = 2, kTopCentre = 5, kOutsideRight = 11;
 
@@ -52,6 +54,19 @@ class AnalysisWindowTest : public EventTest {
     const QPointF centre = court.topLeft() + QPointF(mark.at.x, mark.at.y) * scale;
     const QPointF aside = centre + QPointF(kMarkRadius * scale / 2, 0);
     return {drawn.pixelColor(centre.toPoint()), drawn.pixelColor(aside.toPoint())};
+  }
+  // A row of a figure table, its cells joined with "|".
+  static std::string tableRow(QTableWidget* t, int row) {
+    std::string text;
+    for (int col = 0; col < t->columnCount(); ++col) {
+      QTableWidgetItem* item = t->item(row, col);
+      text += (col ? "|" : "") + (item ? item->text().toStdString() : std::string("(none)"));
+    }
+    return text;
+  }
+  void showPage(AnalysisPage page) {
+    QTabBar* tabs = view().pageTabs->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(static_cast<int>(page)).center());
   }
   void choosePersonByKeyboard(int downs) {
     for (int i = 0; i < downs; ++i) QTest::keyClick(view().personChoice, Qt::Key_Down);
@@ -241,6 +256,51 @@ TEST_F(AnalysisWindowTest, EachHalfShowsItsScoreAndBothTeamsGoalsOverShots) {
   click(view().teamTwoButton);
   EXPECT_EQ(halfRow(1), "後半 1-1 0/1 0/0");
   EXPECT_EQ(halves->rowCount(), 2);
+}
+
+// The further pages are filled as they come up and then follow each step;
+// the page shown is the window's own, whatever the team chosen.
+TEST_F(AnalysisWindowTest, FurtherPagesShowTheModelsFiguresOnceShownAndFollowEachStep) {
+  typeRoster(1, 4, "7");
+  typeRoster(2, 4, "佐藤");
+  startMatch();
+  recordShot(TeamId::One, 3, kGoal, kLeftWing, kTopLeft);
+  recordShot(TeamId::One, 3, kShotMiss, kCentre, kTopCentre);
+  pickAndAct(TeamId::One, 5, kKeepMiss);
+  click(location(kCentre));
+  click(keepMiss()->ui.passButton);
+  pickAndAct(TeamId::One, 5, kPenaltyWon);
+  click(location(kPenalty));
+  click(penaltyThrow()->ui.insideLineButton);
+  recordShot(TeamId::One, 5, kGoal, kPenalty, kTopCentre);
+  click(matchWindow()->ui.analysisButton);
+  EXPECT_EQ(view().pageTabs->tabText(1).toStdString(), "連盟形式");
+
+  showPage(AnalysisPage::Federation);
+  QTableWidget* fed = view().federationShotTable;
+  ASSERT_EQ(fed->rowCount(), 3);  // the two lines that did something, and the team
+  EXPECT_EQ(tableRow(fed, 0),
+            "7|佐藤|0/0  -|1/1  100%|0/1  0%|0/0  -|0/0  -|0/0  -|0/0  -|1/2  50%");
+  EXPECT_EQ(tableRow(fed, 2),
+            "|Total|0/0  -|1/1  100%|0/1  0%|1/1  100%|0/0  -|0/0  -|0/0  -|2/3  67%");
+  recordShot(TeamId::One, 3, kGoal, kLeftWing, kTopLeft);
+  EXPECT_EQ(fed->item(0, 3)->text().toStdString(), "2/2  100%");
+  // The team chosen picks the federation page's team.
+  click(view().teamTwoButton);
+  ASSERT_EQ(fed->rowCount(), 1);
+  EXPECT_EQ(tableRow(fed, 0), "|Total|0/0  -|0/0  -|0/0  -|0/0  -|0/0  -|0/0  -|0/0  -|0/0  -");
+  EXPECT_EQ(view().pageTabs->currentIndex(), static_cast<int>(AnalysisPage::Federation));
+
+  showPage(AnalysisPage::Lost);
+  PlaceCountView::Counts lost{};
+  lost[kCentre] = 1;
+  EXPECT_EQ(view().lostCourtOne->counts(), lost);
+  EXPECT_EQ(view().lostCourtTwo->counts(), PlaceCountView::Counts{});
+  EXPECT_EQ(tableRow(view().penaltyWonTable, 0), "1|1|1|0|0|0");  // ライン内: won, thrown, goal
+  pickAndAct(TeamId::Two, 2, kKeepMiss);
+  click(location(kLeftWing));
+  click(keepMiss()->ui.passButton);
+  EXPECT_EQ(view().lostCourtTwo->counts()[kLeftWing], 1);
 }
 
 }  // namespace

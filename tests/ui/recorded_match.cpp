@@ -1,9 +1,9 @@
 // The program with a match script already recorded through the screen's
 // steps, for looking at the windows as the operator sees them (the pictures
 // in docs/ are taken from it):
-//   recorded_match SCRIPT [--analysis [TEAM [SLOT]]]
-// --analysis opens the analysis window on TEAM (1 or 2), as a whole or on
-// the player of roster SLOT (1..14).
+//   recorded_match SCRIPT [--analysis [TEAM [SLOT [PAGE]]]]
+// --analysis opens the analysis window on TEAM (1 or 2), as a whole (SLOT
+// 0) or on the player of roster SLOT (1..14), at its tab PAGE (from 0).
 #include <QApplication>
 #include <QIcon>
 #include <cstdlib>
@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
   app.setQuitOnLastWindowClosed(false);
   registerFontSubstitutions();
   if (argc < 2) {
-    std::cerr << "usage: recorded_match SCRIPT [--analysis [TEAM [SLOT]]]\n";
+    std::cerr << "usage: recorded_match SCRIPT [--analysis [TEAM [SLOT [PAGE]]]]\n";
     return 2;
   }
   WindowSet windows;
@@ -39,7 +39,8 @@ int main(int argc, char* argv[]) {
       }
       screen.chooseAnalysisTeam(*team);
     }
-    if (argc > 4) screen.chooseAnalysisPerson(std::atoi(argv[4]));
+    if (argc > 4 && std::atoi(argv[4]) > 0) screen.chooseAnalysisPerson(std::atoi(argv[4]));
+    if (argc > 5) windows.analysisWindow()->ui.pageTabs->setCurrentIndex(std::atoi(argv[5]));
     screen.showAnalysis();
   }
   windows.refresh();
