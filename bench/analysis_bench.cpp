@@ -45,7 +45,7 @@ std::unique_ptr<WindowSet> analysedMatch(int events, bool open = true) {
 }
 
 // range(0): events before, both teams in turn (4,000: 2,000 per team, the
-// issue's mark); range(1): whether the analysis window is open.
+// target's size); range(1): whether the analysis window is open.
 void BM_StepAndRepaint(benchmark::State& state) {
   const int before = static_cast<int>(state.range(0));
   const bool open = state.range(1) != 0;

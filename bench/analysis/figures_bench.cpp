@@ -1,6 +1,6 @@
 // Every figure of the analysis recomputed over a match of range(0) events
 // per team, spread over every action, place, zone, fact and both halves,
-// with suspensions running: the figures of figures.h and those of issue 22.
+// with suspensions running: the figures of figures.h and the match statistics.
 #include <benchmark/benchmark.h>
 
 #include "attacks.h"
@@ -63,7 +63,7 @@ void BM_AllFigures(benchmark::State& state) {
 }
 BENCHMARK(BM_AllFigures)->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond);
 
-// The figures of issue 22 alone.
+// The match statistics alone.
 void BM_NewFigures(benchmark::State& state) {
   const int perTeam = static_cast<int>(state.range(0));
   Match match;

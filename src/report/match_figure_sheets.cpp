@@ -1,4 +1,4 @@
-// The sheets of the figures of issue 22, one per table (workbook_sheets.h).
+// The sheets of the match statistics, one per table (workbook_sheets.h).
 #include "attacks.h"
 #include "federation_shots.h"
 #include "lost_and_penalties.h"

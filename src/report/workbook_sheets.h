@@ -13,7 +13,7 @@
 //    zone (and 位置不明), all shots and 7 m throws apart, per position group
 //    and per kind of attack.
 //  - イベント: one row per completed event with the running score.
-//  - The figures of issue 22, a sheet per table (match_figure_sheets.cpp):
+//  - The match statistics, a sheet per table (match_figure_sheets.cpp):
 //    連盟形式 (shots and saves in the federations' groups, per team and
 //    player), 数的状況 (per situation on court), 退場中 (goals for and
 //    against during each suspension), 時間帯 (ten- or five-minute stretches

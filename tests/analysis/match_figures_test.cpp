@@ -1,4 +1,4 @@
-// The figures of issue 22 worked out by hand from analysis_example (see
+// The match statistics worked out by hand from analysis_example (see
 // figures_test.cpp for its events, numbered here as in match.events()), and
 // the properties: the groups of shots sum to the team's shots, the
 // situations to its events, the stretches of play to the match.
