@@ -71,6 +71,7 @@ std::string RandomOperator::powerCut() {
   windows_->match().timeOfDay = fixture_.timeOfDay;
   windows_->setQuitAction([] {});
   windows_->start();
+  holdClockTimer(*windows_);
   windows_->teamSheet()->setFileFaults(&faults_);
   buttons_ = operatorButtons(*windows_);
   rules_.rebind(*windows_);

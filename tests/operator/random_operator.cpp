@@ -55,6 +55,7 @@ RandomOperator::RandomOperator(std::unique_ptr<WindowSet>& windows, OperatorFixt
       rules_(*windows),
       buttons_(operatorButtons(*windows)) {
   windows_->teamSheet()->setFileFaults(&faults_);
+  holdClockTimer(*windows_);
   // As at the program's start with nothing left to restore.
   if (!beginKeeping(*windows_, dataFolder_, std::nullopt, std::nullopt))
     throw std::runtime_error("the match file is in use");

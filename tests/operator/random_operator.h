@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <set>
@@ -48,6 +49,13 @@ struct OperatorFixture {
   // The time of day the program reads, handed to a match brought back.
   std::function<double()> timeOfDay;
 };
+
+// The match window's clock ticks only when the operator lets time pass:
+// its timer, started and stopped by the program as ever, never fires on its
+// own, so how busy the machine is cannot change what a seed does.
+inline void holdClockTimer(WindowSet& windows) {
+  windows.matchWindow()->clockTimer.setInterval(std::numeric_limits<int>::max());
+}
 
 class RandomOperator {
  public:
