@@ -2,6 +2,7 @@
 
 #include "goalkeeper.h"
 #include "match.h"
+#include "shoot_out.h"
 #include "tallies.h"
 
 FederationGroup federationGroupOf(const Event& shot) {
@@ -37,7 +38,7 @@ bool onTargetForKeeper(const Event& shot) {
 std::array<TeamFederationShots, kTeams> federationShots(const Match& match) {
   std::array<TeamFederationShots, kTeams> all;
   for (const Event& e : match.events()) {
-    if (!countsAsShot(e)) continue;
+    if (!countsAsShot(e) || isShootOutThrow(e)) continue;
     const int g = static_cast<int>(federationGroupOf(e));
     const bool goal = e.action == Action::Goal;
     TeamFederationShots& attackers = all[teamIndex(e.team)];

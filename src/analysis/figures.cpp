@@ -3,6 +3,7 @@
 #include "goalkeeper.h"
 #include "match.h"
 #include "match_clock.h"
+#include "shoot_out.h"
 #include "tallies.h"
 
 namespace {
@@ -67,7 +68,7 @@ TeamFigures teamFigures(const Match& match, const Tallies& tallies, TeamId team)
 // misses ended, the kind of attack, the assists, and the goalkeepers' view.
 void addShotFacts(MatchFigures& f, const Match& match) {
   for (const Event& e : match.events()) {
-    if (!countsAsShot(e)) continue;
+    if (!countsAsShot(e) || isShootOutThrow(e)) continue;
     TeamFigures& attackers = f.teams[teamIndex(e.team)];
     PersonFigures& shooter = attackers.persons[e.slot];
     const bool goal = e.action == Action::Goal;
@@ -110,11 +111,12 @@ std::string TimeOutFigure::time() const {
 }
 
 MatchFigures matchFigures(const Match& match) {
-  const Tallies tallies = countCompletedEvents(match);
+  const Tallies tallies = countMatchPlay(match);
   MatchFigures f;
   for (TeamId team : kBothTeams) f.teams[teamIndex(team)] = teamFigures(match, tallies, team);
   addShotFacts(f, match);
   f.scoreFlow = scoreFlow(match);
   f.halves = halfFigures(match);
+  f.shootOut = shootOut(match);
   return f;
 }

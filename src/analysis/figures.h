@@ -14,6 +14,7 @@
 #include "goalkeeper.h"
 #include "halves.h"
 #include "score_flow.h"
+#include "shoot_out.h"
 #include "shot_count.h"
 #include "words.h"
 
@@ -101,6 +102,7 @@ struct MatchFigures {
   std::array<TeamFigures, kTeams> teams;
   std::vector<ScorePoint> scoreFlow;  // after every goal
   std::vector<HalfFigures> halves;    // each half played, in order
+  ShootOut shootOut;                  // the match's goals do not hold its goals
 
   const TeamFigures& team(TeamId t) const { return teams[teamIndex(t)]; }
 };

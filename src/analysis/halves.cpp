@@ -3,12 +3,14 @@
 #include <algorithm>
 
 #include "match.h"
+#include "shoot_out.h"
 #include "tallies.h"
 
 namespace {
 
 int periodOf(int period) {
-  return std::clamp(period, 1, kMostPeriods);
+  // Whatever the shoot-out holds besides its throws counts in the last overtime.
+  return std::clamp(period, 1, Periods::kShootOut - 1);
 }
 
 }  // namespace
@@ -21,6 +23,7 @@ std::vector<HalfFigures> halfFigures(const Match& match) {
   std::vector<HalfFigures> halves(static_cast<size_t>(last));
   for (int p = 1; p <= last; ++p) halves[p - 1].period = p;
   for (const Event& e : match.events()) {
+    if (isShootOutThrow(e)) continue;
     ShotCount& c = halves[periodOf(e.period) - 1].shots[teamIndex(e.team)];
     // Goals as the score counts them, shots as the shot figures do.
     if (e.action == Action::Goal) ++c.goals;
@@ -31,6 +34,14 @@ std::vector<HalfFigures> halfFigures(const Match& match) {
     running.team1 += h.team(TeamId::One).goals;
     running.team2 += h.team(TeamId::Two).goals;
     h.score = running;
+  }
+  // The shoot-out last, with its throws as shots and its own score.
+  const ShootOut s = shootOut(match);
+  if (s.taken()) {
+    HalfFigures& h = halves.emplace_back();
+    h.period = Periods::kShootOut;
+    for (int t = 0; t < kTeams; ++t) h.shots[t] = {s.throws[t], s.goals[t]};
+    h.score = {s.goals[0], s.goals[1]};
   }
   return halves;
 }

@@ -13,7 +13,7 @@
 class Match;
 
 struct HalfFigures {
-  int period = 1;                       // 1, 2; 3 and 4 the halves of overtime
+  int period = 1;                       // 1, 2; 3 to 6 overtime; 7 the shoot-out
   std::array<ShotCount, kTeams> shots;  // by team: the half's shots and goals
   Score score;                          // at the end of the half, halves before included
 
@@ -21,5 +21,6 @@ struct HalfFigures {
 };
 
 // The two halves always, then each half of overtime once it has been
-// reached: it holds an event, a later half does, or the clock has got there.
+// reached: it holds an event, a later half does, or the clock has got there;
+// last the shoot-out once a throw was taken, its score its own.
 std::vector<HalfFigures> halfFigures(const Match& match);

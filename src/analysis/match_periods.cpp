@@ -3,12 +3,14 @@
 #include <algorithm>
 
 #include "match.h"
+#include "shoot_out.h"
 #include "tallies.h"
 
 namespace {
 
 int periodOf(int period) {
-  return std::clamp(period, 1, kMostPeriods);
+  // Whatever the shoot-out holds besides its throws counts in the last overtime.
+  return std::clamp(period, 1, Periods::kShootOut - 1);
 }
 
 }  // namespace
@@ -45,6 +47,7 @@ std::vector<MatchStretch> matchStretches(const Match& match) {
   }
 
   for (const Event& e : match.events()) {
+    if (isShootOutThrow(e)) continue;
     const int p = periodOf(e.period);
     size_t index;
     if (p <= 2) {

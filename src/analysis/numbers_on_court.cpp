@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "match.h"
+#include "shoot_out.h"
 #include "tallies.h"
 
 namespace {
@@ -37,6 +38,7 @@ NumbersOnCourt numbersOnCourt(const Match& match) {
   for (TeamId t : kBothTeams)
     for (const SuspensionStretch& s : stretches[teamIndex(t)]) n.suspensions.push_back({s});
   for (const Event& e : match.events()) {
+    if (isShootOutThrow(e)) continue;
     const int s = static_cast<int>(situationAt(stretches, e.team, e.clockSeconds));
     SituationFigures& f = n.teams[teamIndex(e.team)][s];
     ++f.events;

@@ -1,13 +1,15 @@
 #include "score_flow.h"
 
 #include "match.h"
+#include "shoot_out.h"
 
 std::vector<Score> scoresAfterEvents(const Match& match) {
   std::vector<Score> scores;
   scores.reserve(match.events().size());
   Score now;
   for (const Event& e : match.events()) {
-    if (e.action == Action::Goal) ++(e.team == TeamId::Two ? now.team2 : now.team1);
+    if (e.action == Action::Goal && !inShootOut(e))
+      ++(e.team == TeamId::Two ? now.team2 : now.team1);
     scores.push_back(now);
   }
   return scores;
@@ -18,7 +20,8 @@ std::vector<ScorePoint> scoreFlow(const Match& match) {
   const std::vector<Score> scores = scoresAfterEvents(match);
   for (size_t i = 0; i < scores.size(); ++i) {
     const Event& e = match.events()[i];
-    if (e.action == Action::Goal) flow.push_back({e.clockSeconds, e.team, scores[i]});
+    if (e.action == Action::Goal && !inShootOut(e))
+      flow.push_back({e.clockSeconds, e.team, scores[i]});
   }
   return flow;
 }

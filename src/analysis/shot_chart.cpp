@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "match.h"
+#include "shoot_out.h"
 
 namespace {
 
@@ -75,7 +76,8 @@ std::vector<ShotMark> shotChart(const Match& match, TeamId team, std::optional<i
   const std::vector<Event>& events = match.events();
   for (std::size_t n = 0; n < events.size(); ++n) {
     const Event& e = events[n];
-    if (e.team != team || !isShot(e.action) || (slot && e.slot != *slot)) continue;
+    if (e.team != team || !isShot(e.action) || isShootOutThrow(e) || (slot && e.slot != *slot))
+      continue;
     if (e.place < 1 || e.place > kCourtPlaces) continue;
     marks.push_back({{}, e.action == Action::Goal, e.place, e.detail, e.slot, n});
     ++perPlace[e.place];

@@ -1,6 +1,7 @@
 #include "time_out_effect.h"
 
 #include "match.h"
+#include "shoot_out.h"
 
 std::vector<TimeOutEffect> timeOutEffects(const Match& match) {
   const std::vector<Event>& events = match.events();
@@ -11,7 +12,7 @@ std::vector<TimeOutEffect> timeOutEffects(const Match& match) {
     TimeOutEffect x{t.team, t.clockSeconds};
     for (size_t j = 0; j < events.size(); ++j) {
       const Event& g = events[j];
-      if (g.action != Action::Goal) continue;
+      if (g.action != Action::Goal || inShootOut(g)) continue;
       const bool own = g.team == t.team;
       const bool before =
           j < i ? g.clockSeconds <= t.clockSeconds : g.clockSeconds < t.clockSeconds;

@@ -36,7 +36,7 @@ std::vector<EditChoice> detailChoices(Action a) {
 
 std::vector<EditChoice> periodChoices(const Periods& p, int seconds) {
   std::vector<EditChoice> choices;
-  for (int period = 1; period <= p.count(); ++period)
+  for (int period = 1; period <= p.last(); ++period)
     if (p.holds(period, seconds)) choices.push_back({period, std::string(kPeriodWords[period])});
   return choices;
 }

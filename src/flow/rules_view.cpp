@@ -1,6 +1,7 @@
 #include "rules_view.h"
 
 #include "rule_notices.h"
+#include "shoot_out.h"
 #include "suspensions.h"
 
 namespace {
@@ -12,6 +13,12 @@ std::string periodName(int period) {
 std::string periodText(const Match& m) {
   const MatchClock& clock = m.clock();
   if (!clock.started()) return "試合前";
+  // The shoot-out's goals stand where its period's name would.
+  if (clock.inShootOut()) {
+    const ShootOut s = shootOut(m);
+    return "7mTC " + std::to_string(s.goals[0]) + "-" + std::to_string(s.goals[1]) +
+           (s.decided() ? " 終了" : "");
+  }
   if (m.matchOver()) return "試合終了";
   if (clock.periodOver())
     return clock.period() == 1 ? "ハーフタイム" : periodName(clock.period()) + "終了";

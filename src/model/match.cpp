@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "shoot_out.h"
 #include "user_error.h"
 
 Match::Match() : timeOfDay(wallTimeOfDay) {
@@ -19,6 +20,7 @@ void Match::togglePause() {
 }
 
 bool Match::matchOver() const {
+  if (clock_.inShootOut()) return shootOut(*this).decided();
   return clock_.matchOver(score(TeamId::One) == score(TeamId::Two));
 }
 
@@ -215,9 +217,10 @@ void Match::restore(MatchState s) {
 
 int Match::score(TeamId team) const {
   int goals = 0;
-  for (const Event& e : events_) goals += e.team == team && e.action == Action::Goal;
+  for (const Event& e : events_)
+    goals += e.team == team && e.action == Action::Goal && !inShootOut(e);
   if (entry_.reached(Stage::ActionChosen) && entry_.event.team == team &&
-      entry_.event.action == Action::Goal)
+      entry_.event.action == Action::Goal && !inShootOut(entry_.event))
     ++goals;
   return goals;
 }

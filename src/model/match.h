@@ -37,8 +37,8 @@ class Match {
   const MatchClock& clock() const { return clock_; }
   void startClock();   // kick-off
   void togglePause();  // pause or continue
-  // Whether the clock stopped at the end of the match's last period: the
-  // first overtime ends it unless the score is level.
+  // Whether the clock stopped at the end of the match's last period (an
+  // overtime ends it unless the score is level), or the shoot-out is decided.
   bool matchOver() const;
   void tickClock();              // the panel catches up with the time
   void nudgeClock(int seconds);  // to keep in step with the hall clock
@@ -98,7 +98,8 @@ class Match {
   // events kept elsewhere then has to write that one again.
   uint64_t lastFactsChanges() const { return factsChanges_; }
 
-  // Goals of a team, the open event's included once its action is chosen.
+  // Goals of a team, the open event's included once its action is chosen;
+  // goals of the shoot-out are not the match's.
   int score(TeamId team) const;
   // Warnings given to a team's persons.
   int warnings(TeamId team) const;

@@ -33,10 +33,13 @@ void MatchClock::togglePause(double now, bool scoreLevel) {
     running_ = false;
     return;
   }
+  if (period_ == Periods::kShootOut) return;  // no playing time left
   if (periodOver_) {
     if (periods_.endsMatch(period_, scoreLevel)) return;  // the match is over
     ++period_;
     periodOver_ = false;
+    // The shoot-out is taken with the clock standing where it ended.
+    if (period_ == Periods::kShootOut) return;
   }
   double paused = now - pausedAt_;
   if (paused < 0) paused += 1;  // paused across midnight

@@ -34,8 +34,9 @@ class MatchClock {
   void start(double now);
   // Pauses a running clock, or continues a paused one and shows the time;
   // after the end of a half, starts the next. After the last period the
-  // clock stays stopped; `scoreLevel` says whether the first overtime ended
-  // level, so that the second follows it.
+  // clock stays stopped; `scoreLevel` says whether an overtime ended level,
+  // so that the second overtime or the shoot-out follows it. The shoot-out
+  // begins with the clock stopped, and there it stays.
   void togglePause(double now, bool scoreLevel = false);
   // Shows the playing time at `now` while the clock runs, stopping it at
   // the end of the period.
@@ -52,6 +53,7 @@ class MatchClock {
   int period() const { return period_; }
   // Whether the clock stopped itself at the end of the current period.
   bool periodOver() const { return periodOver_; }
+  bool inShootOut() const { return period_ == Periods::kShootOut; }
   bool matchOver(bool scoreLevel = false) const {
     return periodOver_ && periods_.endsMatch(period_, scoreLevel);
   }

@@ -19,6 +19,7 @@ int Periods::periodAt(int seconds) const {
 }
 
 bool Periods::holds(int period, int seconds) const {
+  if (period == kShootOut && overtime) return seconds == endSeconds(count());
   if (period < 1 || period > count()) return false;
   return seconds >= startSeconds(period) && (period == count() || seconds <= endSeconds(period));
 }

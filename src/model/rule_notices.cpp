@@ -4,6 +4,7 @@
 #include <map>
 
 #include "match.h"
+#include "shoot_out.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ class NoticeCounter {
   void add(const Event& e) {
     if (e.action == Action::Foul) sanction(e);
     if (e.action == Action::TimeOut) timeOut(e);
+    if (inShootOut(e) && isShot(e.action)) shootOutThrow(e);
   }
   std::vector<RuleNotice> take() { return std::move(notices_); }
 
@@ -66,7 +68,17 @@ class NoticeCounter {
       say(e, "最後の5分間の作戦タイムは1回まで");
   }
 
+  // The teams take turns; once the winner is known nobody throws again.
+  void shootOutThrow(const Event& e) {
+    if (shootOut_.decided())
+      say(e, "7mTC 決着後の投球");
+    else if (shootOut_.outOfTurn(e.team))
+      say(e, "7mTC 順番違い (交互に投げる)");
+    shootOut_.add(e);
+  }
+
   const Match& m_;
+  ShootOut shootOut_;
   std::vector<RuleNotice> notices_;
   std::map<std::pair<TeamId, int>, int> suspensions_, warnings_, timeOutsInHalf_;
   std::array<int, kTeams> teamWarnings_{}, timeOuts_{}, lastFive_{};

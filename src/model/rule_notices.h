@@ -6,7 +6,8 @@
 //    official's one is counted apart), or a 警告 after the person's 退場;
 //  - team time-outs: any in overtime; under the three-per-match rule more
 //    than two in a half, more than three in the match, or a second one in
-//    the last five minutes; under the classic rule more than one in a half.
+//    the last five minutes; under the classic rule more than one in a half;
+//  - a shoot-out throw out of turn, or after the winner is known.
 #pragma once
 
 #include <string>

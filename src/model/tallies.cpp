@@ -1,6 +1,7 @@
 #include "tallies.h"
 
 #include "match.h"
+#include "shoot_out.h"
 
 namespace {
 
@@ -42,14 +43,16 @@ bool countsAsShot(const Event& e) {
          e.detail >= 1 && e.detail <= kGoalZones;
 }
 
-Tallies countCompletedEvents(const Match& match) {
+Tallies countMatchPlay(const Match& match) {
   Tallies tallies;
-  for (const Event& e : match.events()) countCompleted(tallies.teams[teamIndex(e.team)], e);
+  for (const Event& e : match.events())
+    if (!isShootOutThrow(e)) countCompleted(tallies.teams[teamIndex(e.team)], e);
   return tallies;
 }
 
 Tallies countEvents(const Match& match) {
-  Tallies tallies = countCompletedEvents(match);
+  Tallies tallies;
+  for (const Event& e : match.events()) countCompleted(tallies.teams[teamIndex(e.team)], e);
   const Entry& open = match.entry();
   if (open.reached(Stage::ActionChosen))
     countChosenAction(tallies.teams[teamIndex(open.event.team)], open.event);

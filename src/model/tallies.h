@@ -48,10 +48,11 @@ struct Tallies {
 // a missed shot of a player, with its court place and goal zone.
 bool countsAsShot(const Event& e);
 
+// Every event as recorded, the one being entered included: the tables' counts.
 Tallies countEvents(const Match& match);
-// The same counts of the completed events alone, as figures of a match
-// that leave the event being entered aside read them.
-Tallies countCompletedEvents(const Match& match);
+// The counts of the match's play alone, as its figures read them: the
+// completed events without the shoot-out's throws.
+Tallies countMatchPlay(const Match& match);
 
 // 2 x goals - missed shots - lost possessions + penalty throws won - warnings
 // - 2 x suspensions - 3 x disqualifications; time-outs count nothing.

@@ -79,11 +79,11 @@ enum class Sanction : int { Warning = 1, Suspension = 2, Disqualification = 3 };
 inline constexpr std::array<std::string_view, 4> kSanctionWords = {"", "警告", "退場", "失格"};
 
 // The periods of play by number: the two halves, the two of overtime, then
-// the two of the second overtime. Numbers kept in match files (an event's
-// half): never renumber.
-inline constexpr std::array<std::string_view, 7> kPeriodWords = {
-    "", "前半", "後半", "延長前半", "延長後半", "第2延長前半", "第2延長後半"};
-inline constexpr int kMostPeriods = 6;
+// the two of the second overtime, and the 7 m shoot-out. Numbers kept in
+// match files (an event's half): never renumber.
+inline constexpr std::array<std::string_view, 8> kPeriodWords = {
+    "", "前半", "後半", "延長前半", "延長後半", "第2延長前半", "第2延長後半", "7mTC"};
+inline constexpr int kMostPeriods = 7;  // the 7 m shoot-out
 
 inline constexpr std::array<std::string_view, 5> kSituationWords = {"", "リード", "リード→同点",
                                                                     "負→同点", "負け"};

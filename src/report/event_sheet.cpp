@@ -1,5 +1,6 @@
 // イベント: the completed events in recorded order, both teams together.
 #include "score_flow.h"
+#include "shoot_out.h"
 #include "workbook_sheets.h"
 
 void writeEventSheet(XlsxBook& book, const Match& m) {
@@ -12,7 +13,10 @@ void writeEventSheet(XlsxBook& book, const Match& m) {
     const int row = static_cast<int>(n) + 1;
     sheet.number(row, 0, row);
     sheet.text(row, 1, m.team(e.team).name);
-    sheet.time(row, 2, e.clockSeconds);
+    if (inShootOut(e))
+      sheet.text(row, 2, kPeriodWords[e.period]);
+    else
+      sheet.time(row, 2, e.clockSeconds);
     sheet.shirtNumber(row, 3, e.number);
     sheet.text(row, 4, e.name);
     sheet.text(row, 5, actionWord(e.action));

@@ -1,7 +1,9 @@
-// A team's event log with the score of the match after each event.
+// A team's event log with the score of the match after each event; the
+// shoot-out's throws have its name for a time.
 #include "match_clock.h"
 #include "report_sections.h"
 #include "score_flow.h"
+#include "shoot_out.h"
 
 void drawEventLog(ReportPages& pages, const Match& m, TeamId team) {
   const std::vector<TableColumn> columns = {
@@ -19,8 +21,9 @@ void drawEventLog(ReportPages& pages, const Match& m, TeamId team) {
     const Event& e = m.events()[n];
     if (e.team != team) continue;
     rows.push_back(
-        {{qs(clockText(e.clockSeconds)), qs(e.number), qs(e.name), qs(actionWord(e.action)),
-          qs(kPlaceWords[e.place]), qs(detailWord(e.action, e.detail)), qs(scoreText(scores[n]))},
+        {{qs(inShootOut(e) ? std::string(kPeriodWords[e.period]) : clockText(e.clockSeconds)),
+          qs(e.number), qs(e.name), qs(actionWord(e.action)), qs(kPlaceWords[e.place]),
+          qs(detailWord(e.action, e.detail)), qs(scoreText(scores[n]))},
          e.action == Action::Goal});
   }
   pages.heading(qs(m.team(team).name) + " イベント記録");

@@ -117,6 +117,8 @@ void drawFrontPage(ReportPages& pages, const Match& m, const MatchFigures& f, co
   pages.text(pages.box(pages.width() * 0.58, 0, pages.width() * 0.42, 10), qs(t2.name), 16,
              Qt::AlignLeft, true);
   pages.moveDown(11);
+  pages.text(pages.box(0, pages.top(), pages.width(), 5), qs(shootOutText(f.shootOut)), 9,
+             Qt::AlignCenter, true);
   pages.text(pages.box(0, pages.top(), pages.width(), 5), qs(m.fileStem), 9);
   pages.text(pages.box(0, pages.top(), pages.width(), 5), date, 9, Qt::AlignRight);
   pages.moveDown(7);

@@ -251,7 +251,7 @@ class Reader {
     m.settings.periods.halfMinutes = static_cast<int>(ranged(s, 29, 1, 90, "half"));
     m.settings.periods.overtime = s.integer(30) != 0;
     m.settings.timeOutRule = static_cast<TimeOutRule>(ranged(s, 31, 0, 1, "time-out rule"));
-    m.clock.period = static_cast<int>(ranged(s, 32, 1, m.settings.periods.count(), "period"));
+    m.clock.period = static_cast<int>(ranged(s, 32, 1, m.settings.periods.last(), "period"));
     m.clock.periodOver = s.integer(33) != 0;
     m.entry.event.period = static_cast<int>(ranged(s, 34, 1, kMostPeriods, "period"));
     st.screen.analysisTeam = *teamNumbered(ranged(s, 35, 1, kTeams, "analysis team"));

@@ -143,8 +143,10 @@ void AnalysisWindow::refresh() {
     const QSignalBlocker quiet(ui.personChoice);
     ui.personChoice->setCurrentIndex(slot.value_or(0));
   }
+  const std::string shootOut = shootOutText(f.shootOut);
   setLabel(ui.scoreLabel,
-           QStringLiteral("%1 - %2").arg(f.team(TeamId::One).goals).arg(f.team(TeamId::Two).goals));
+           QStringLiteral("%1 - %2").arg(f.team(TeamId::One).goals).arg(f.team(TeamId::Two).goals) +
+               qs(shootOut.empty() ? "" : " " + shootOut));
 
   switch (static_cast<AnalysisPage>(ui.pageTabs->currentIndex())) {
     case AnalysisPage::Overview:

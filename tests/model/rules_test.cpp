@@ -188,7 +188,11 @@ TEST_F(Rules, TwoOvertimesWhenTheFirstEndsLevelAndNoTimeOutsInThem) {
   timeOut(TeamId::One);
   EXPECT_EQ(m.events().back().period, 6);
   at(paused + 3601);
-  EXPECT_TRUE(m.matchOver());
+  EXPECT_FALSE(m.matchOver());  // level again: the shoot-out follows, the clock stays
+  m.togglePause();
+  at(paused + 3700);
+  EXPECT_TRUE(m.clock().inShootOut());
+  EXPECT_EQ(m.clock().shownSeconds(), 3600);
   const std::vector<std::string> flagged{"B: 延長戦では作戦タイムは取れない",
                                          "A: 延長戦では作戦タイムは取れない"};
   EXPECT_EQ(notices(), flagged);
@@ -197,7 +201,7 @@ TEST_F(Rules, TwoOvertimesWhenTheFirstEndsLevelAndNoTimeOutsInThem) {
   // Overtime played cannot be switched off: the clock stays in its period.
   m.setSettings({{.halfMinutes = 20, .overtime = false}, TimeOutRule::OnePerHalf});
   EXPECT_TRUE(m.settings().periods.overtime);
-  EXPECT_EQ(m.clock().period(), 6);
+  EXPECT_EQ(m.clock().period(), 7);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ std::string expectOver(const std::string& what, const std::string& shown, int64_
 
 std::string OperatorRules::checkAnalysisPage() const {
   const Ui::AnalysisWindow& ui = windows_->analysisWindow()->ui;
-  const LogCounts logs[2] = {countsOf(completed_[1]), countsOf(completed_[2])};
+  const LogCounts logs[2] = {countsOf(matchPlayRows(1)), countsOf(matchPlayRows(2))};
   const LogCounts& chosen = logs[analysisTeam_ - 1];
   const LogCounts& other = logs[2 - analysisTeam_];
   switch (analysisPage_) {

@@ -178,13 +178,15 @@ void OperatorRules::clicked(const OperatorButton& b, bool wasEnabled, double now
       startSeconds_ = nowSeconds;
       break;
     case R::Pause:
+      if (half_ == kShootOut) break;  // no playing time left
       if (running_) {
         // Past the end of the half the clock has stopped there already.
         if (stopAtEndOfHalf(nowSeconds)) break;
         pauseBegan_ = nowSeconds;
         running_ = false;
-      } else if (!halfOver_ || half_ < kHalves) {
-        if (halfOver_) ++half_;  // the next half starts from where the last ended
+      } else if (!halfOver_ || nextPeriodFollows()) {
+        if (halfOver_) ++half_;         // the next half starts from where the last ended
+        if (half_ == kShootOut) break;  // taken with the clock standing
         halfOver_ = false;
         pausedSeconds_ += nowSeconds - pauseBegan_;
         running_ = true;
@@ -242,7 +244,7 @@ int OperatorRules::lastFilledLogRow() const {
   return last;
 }
 
-OperatorRules::Derived OperatorRules::derive() const {
+OperatorRules::Derived OperatorRules::derive(bool matchPlay) const {
   Derived d;
   for (int team = 1; team <= 2; ++team) {
     for (size_t i = 0; i < completed_[team].size(); ++i) {
@@ -250,8 +252,9 @@ OperatorRules::Derived OperatorRules::derive() const {
       const int slot = rowSlot_[team].at(static_cast<int>(i) + 1);
       const int play = codeIn(kPlays, row[3]);
       if (play <= kTimeOut) d.team[team].at(play - 1, slot) += 1;
-      if (play == kGoal) d.score[team] += 1;
+      if (play == kGoal && !shootOutThrow(team, i)) d.score[team] += 1;
       const int place = codeIn(kPlaces, row[4]);
+      if (matchPlay && shootOutThrow(team, i)) continue;
       if (play == kGoal) d.goals.at(team, slot, place, codeIn(kZones, row[5])) += 1;
       if (play == kShotMiss) d.misses.at(team, slot, place, codeIn(kZones, row[5])) += 1;
       if (play == kKeepMiss) d.keepMisses.at(team, slot, codeIn(kKinds, row[5])) += 1;
@@ -266,7 +269,7 @@ OperatorRules::Derived OperatorRules::derive() const {
   const int play = openAction();
   if (play >= kGoal && play <= kTimeOut) {
     d.team[activeTeam()].at(play - 1, openSlot()) += 1;
-    if (play == kGoal) d.score[activeTeam()] += 1;
+    if (play == kGoal && m_->entry().event.period != kShootOut) d.score[activeTeam()] += 1;
   }
   return d;
 }
@@ -539,8 +542,39 @@ std::string OperatorRules::checkCounts() {
   return "";
 }
 
+std::string OperatorRules::periodsReached() const {
+  const ShootOutReckoning s(*m_);
+  return say("period ", half_, " reached, ", s.throws[1] + s.throws[2], " shoot-out throws");
+}
+
+int OperatorRules::endOf(int period) {
+  if (period <= 2) return period * 30 * 60;
+  return 60 * 60 + (std::min(period, 6) - 2) * 5 * 60;
+}
+
+bool OperatorRules::nextPeriodFollows() const {
+  const Derived d = derive();
+  const bool level = d.score[1] == d.score[2];
+  return half_ == 1 || (overtime_ && (half_ == 2 || half_ == 3 || half_ == 5 ||
+                                      ((half_ == 4 || half_ == 6) && level)));
+}
+
+bool OperatorRules::shootOutThrow(int team, size_t i) const {
+  const TeamId t = operatorTeam(team);
+  if (static_cast<int>(i) >= m_->teamEventCount(t)) return false;
+  const Event& e = m_->teamEvent(t, static_cast<int>(i));
+  return e.period == kShootOut && isShot(e.action);
+}
+
+std::vector<LogRow> OperatorRules::matchPlayRows(int team) const {
+  std::vector<LogRow> rows;
+  for (size_t i = 0; i < completed_[team].size(); ++i)
+    if (!shootOutThrow(team, i)) rows.push_back(completed_[team][i]);
+  return rows;
+}
+
 bool OperatorRules::stopAtEndOfHalf(double nowSeconds) {
-  const double end = half_ * kHalfSeconds;
+  const double end = endOf(half_);
   const double played = nowSeconds - startSeconds_ - pausedSeconds_;
   if (!running_ || played < end) return false;
   running_ = false;
@@ -556,7 +590,7 @@ void OperatorRules::clockTicked(double nowSeconds) {
 std::string OperatorRules::checkClock(double nowSeconds) const {
   const std::string caption = windows_->matchWindow()->ui.clockPanel->text().toStdString();
   if (halfOver_) {
-    const std::string end = clockCaption(half_ * kHalfSeconds);
+    const std::string end = clockCaption(endOf(half_));
     return caption == end ? "" : "the clock reads " + caption + " at the end of the half";
   }
   if (!running_) return "";
@@ -679,12 +713,44 @@ std::string OperatorRules::checkRules() const {
     const std::string text = list->item(i)->text().toStdString();
     if (text.find("作戦タイム") == std::string::npos) shown.push_back(text);
   }
+  // The shoot-out's notices, and its goals where the period is named.
+  const ShootOutReckoning shootOut(*m_);
+  for (const auto& [e, text] : shootOut.flagged)
+    expected.push_back(clockCaption(e->clockSeconds) + " " + m_->team(e->team).name + ": " + text);
   std::sort(shown.begin(), shown.end());
   std::sort(expected.begin(), expected.end());
   if (shown != expected)
     return say("the notices of sanctions are ", shown.size(), ", expected ", expected.size(),
                expected.empty() ? std::string() : ", the first '" + expected[0] + "'");
+  if (half_ == kShootOut) {
+    const std::string period = windows_->matchWindow()->ui.periodLabel->text().toStdString();
+    const std::string reckoned =
+        say("7mTC ", shootOut.goals[1], "-", shootOut.goals[2]) + (shootOut.over ? " 終了" : "");
+    if (period != reckoned) return "the period reads '" + period + "', expected '" + reckoned + "'";
+  }
   return "";
+}
+
+// The shoot-out reckoned from the events in the order recorded: the teams
+// alternate, the first to throw leading each round; five rounds, then one
+// each until one is ahead after equal throws, over once out of reach.
+OperatorRules::ShootOutReckoning::ShootOutReckoning(const Match& m) {
+  for (const Event& e : m.events()) {
+    if (e.period != kShootOut || !isShot(e.action)) continue;
+    const int t = teamNumber(e.team), o = 3 - t;
+    if (over)
+      flagged.push_back({&e, "7mTC 決着後の投球"});
+    else if (first != 0 && (throws[t] > throws[o] || (throws[t] == throws[o] && t != first)))
+      flagged.push_back({&e, "7mTC 順番違い (交互に投げる)"});
+    if (first == 0) first = t;
+    ++throws[t];
+    goals[t] += e.action == Action::Goal;
+    const int a = throws[1], b = throws[2];
+    if (a <= 5 && b <= 5)
+      over = goals[1] > goals[2] + (5 - b) || goals[2] > goals[1] + (5 - a);
+    else
+      over = a == b && goals[1] != goals[2];
+  }
 }
 
 std::string OperatorRules::check(double nowSeconds, bool afterTick) {
@@ -736,7 +802,7 @@ std::string OperatorRules::checkAnalysis() const {
                analysisPage_);
   // Only the page shown follows the steps.
   if (analysisPage_ != 0) return checkAnalysisPage();
-  const Derived d = derive();
+  const Derived d = derive(true);
   int64_t goals = 0, shots = 0;
   for (int place = 1; place <= 10; ++place) {
     int64_t g = 0, s = 0;
@@ -769,8 +835,12 @@ std::string OperatorRules::checkAnalysis() const {
                shots, " shots and ", goals, " goals");
   int64_t completedGoals[3] = {};
   for (int team = 1; team <= 2; ++team)
-    for (const LogRow& row : completed_[team]) completedGoals[team] += row[3] == kPlays[0];
-  const std::string score = say(completedGoals[1], " - ", completedGoals[2]);
+    for (const LogRow& row : matchPlayRows(team)) completedGoals[team] += row[3] == kPlays[0];
+  const ShootOutReckoning shootOut(*m_);
+  const std::string score = say(completedGoals[1], " - ", completedGoals[2]) +
+                            (shootOut.throws[1] + shootOut.throws[2] == 0
+                                 ? ""
+                                 : say(" (7mTC ", shootOut.goals[1], "-", shootOut.goals[2], ")"));
   if (ui.scoreLabel->text().toStdString() != score)
     return "the analysis window's score reads " + ui.scoreLabel->text().toStdString() +
            ", the logs say " + score;
@@ -785,7 +855,9 @@ std::string OperatorRules::checkAnalysis() const {
 std::string OperatorRules::checkGoalkeeperFigures(int64_t otherTeamsGoals) const {
   const TeamId defending = operatorTeam(analysisTeam_);
   const int slot = analysisSlot_;
-  auto faced = [&](const Event& e) { return e.team != defending && isShot(e.action); };
+  auto faced = [&](const Event& e) {
+    return e.team != defending && isShot(e.action) && e.period != kShootOut;
+  };
   bool keeps = slot != 0 && m_->team(defending).lines[slot].goalkeeper;
   for (const Event& e : m_->events())
     keeps = keeps || (slot != 0 && faced(e) && e.facts.goalkeeper == slot);

@@ -122,7 +122,15 @@ class OperatorRules {
   // A roster cell, team name or box the files hold was typed into with a
   // new text since the last whole save.
   void edited() { editedSinceSave_ = true; }
+  // The settings chosen with OK: overtime set or not; once the clock is in
+  // overtime it stays set.
+  void settingsChosen(bool overtime) {
+    overtime_ = overtime || half_ > 2;
+    edited();
+  }
   bool editedSinceSave() const { return editedSinceSave_; }
+  // How far the clock got and how many shoot-out throws were taken.
+  std::string periodsReached() const;
   // Whether a text the saved files hold has a character CP932 cannot
   // hold: the stem, the team names, the players' names and the numbers and
   // names in the logs. Of what the operator types, only emoji are such.
@@ -147,7 +155,8 @@ class OperatorRules {
   std::string checkAnalysis() const;
   std::string checkGoalkeeperFigures(int64_t otherTeamsGoals) const;
   std::string checkAnalysisPage() const;  // analysis_page_rules.cpp
-  Derived derive() const;
+  // `matchPlay`: the shots without the shoot-out's throws, as figures count.
+  Derived derive(bool matchPlay = false) const;
 
   WindowSet* windows_;
   Match* m_;
@@ -183,12 +192,28 @@ class OperatorRules {
   double pausedSeconds_ = 0;
   double pauseBegan_ = 0;
   bool running_ = false;
-  // Two halves of 30 minutes: the clock stops itself at the end of each.
-  static constexpr int kHalves = 2;
-  static constexpr double kHalfSeconds = 30 * 60;
+  // Two halves of 30 minutes and, with overtime set, two overtimes of two
+  // periods of 5 minutes, each played when the one before ended level, then
+  // the shoot-out (7), where the clock stands still. The clock stops itself
+  // at the end of each period.
+  static constexpr int kShootOut = 7;
   int half_ = 1;
   bool halfOver_ = false;
+  bool overtime_ = false;
+  static int endOf(int period);
+  bool nextPeriodFollows() const;
   bool stopAtEndOfHalf(double nowSeconds);
+  // Whether row i of a team's log is a throw of the shoot-out, which the
+  // logs do not tell: by the period the program gave its event.
+  bool shootOutThrow(int team, size_t i) const;
+  std::vector<LogRow> matchPlayRows(int team) const;
+  struct ShootOutReckoning {
+    explicit ShootOutReckoning(const Match& m);
+    std::array<int, 3> throws{}, goals{};
+    int first = 0;
+    bool over = false;
+    std::vector<std::pair<const Event*, std::string>> flagged;
+  };
 
   std::vector<std::vector<std::string>> logsAtSave_;
 

@@ -1,6 +1,7 @@
 #include "random_operator.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMouseEvent>
 #include <QTest>
 #include <algorithm>
@@ -9,8 +10,10 @@
 #include <fstream>
 
 #include "file_faults.h"
+#include "match_settings_dialog.h"
 #include "saved_files.h"
 #include "start_up.h"
+#include "team_sheet_window.h"
 
 namespace {
 
@@ -89,7 +92,7 @@ std::string RandomOperator::summary() const {
          std::to_string(personsTyped_) + " persons typed; " + std::to_string(powerCuts_) +
          " power cuts; " + std::to_string(edits_) + " edits, " + std::to_string(editsRefused_) +
          " refused, " + std::to_string(undos_) + " undone, " + std::to_string(redos_) +
-         " redone; " + std::to_string(factsSaid_) + " facts said";
+         " redone; " + std::to_string(factsSaid_) + " facts said; " + rules_.periodsReached();
 }
 
 std::string RandomOperator::recentSteps() const {
@@ -149,7 +152,7 @@ std::string RandomOperator::step() {
   else if (roll < 88)
     broken = random_.percent(50) ? chooseAnalysisPerson() : chooseAnalysisPage();
   else if (roll < 90)
-    broken = typeTeamName();
+    broken = random_.percent(75) ? typeTeamName() : chooseSettings();
   else if (roll < 97)
     broken = letTimePass();
   else
@@ -491,6 +494,28 @@ std::string RandomOperator::typeTeamName() {
                            : windows_->teamSheet()->ui.teamOneNameEdit;
   if (edit->text().toStdString() != text) rules_.edited();
   edit->setText(QString::fromStdString(text));
+  return "";
+}
+
+// The settings from the team sheet: overtime set or not, the halves kept at
+// 30 minutes; now and then cancelled. The dialog is modal: answered at once.
+std::string RandomOperator::chooseSettings() {
+  TeamSheetWindow* sheet = windows_->teamSheet();
+  const bool overtime = random_.percent(80);
+  const bool cancel = random_.percent(10);
+  note(std::string(cancel ? "open the settings and cancel" : "set overtime ") + (cancel ? ""
+                                                                                 : overtime
+                                                                                     ? "on"
+                                                                                     : "off"));
+  QTest::mouseClick(sheet->ui.settingsButton, Qt::LeftButton);
+  MatchSettingsDialog* dialog = sheet->settingsDialog;
+  if (!dialog->isVisible()) return "the settings did not show";
+  dialog->ui.overtimeBox->setChecked(overtime);
+  QTest::mouseClick(
+      dialog->ui.buttons->button(cancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok),
+      Qt::LeftButton);
+  if (dialog->isVisible()) return "the settings stayed open";
+  if (!cancel) rules_.settingsChosen(overtime);
   return "";
 }
 

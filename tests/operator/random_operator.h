@@ -99,6 +99,7 @@ class RandomOperator {
                           bool& tablesWritten);
   std::string typeInRoster();
   std::string typeTeamName();
+  std::string chooseSettings();
   std::string chooseAnalysisPerson();
   std::string chooseAnalysisPage();
   std::string letTimePass();

@@ -43,8 +43,9 @@ TEST(MatchFileNumbers, StayAsEarlierVersionsWroteThem) {
   EXPECT_EQ(joined(kPenaltyReasonWords), "ライン内 シュート阻止 GKへのパス その他");
   EXPECT_EQ(joined(kSanctionWords), "警告 退場 失格");
   EXPECT_EQ(joined(kSituationWords), "リード リード→同点 負→同点 負け");
-  EXPECT_EQ(joined(kPeriodWords), "前半 後半 延長前半 延長後半 第2延長前半 第2延長後半");
-  EXPECT_EQ(kMostPeriods, 6);  // the second overtime's halves are 5 and 6
+  EXPECT_EQ(joined(kPeriodWords), "前半 後半 延長前半 延長後半 第2延長前半 第2延長後半 7mTC");
+  EXPECT_EQ(kMostPeriods, 7);  // the second overtime's halves are 5 and 6
+  EXPECT_EQ(Periods::kShootOut, 7);
 
   EXPECT_EQ(n(TeamId::One), 1);
   EXPECT_EQ(n(TeamId::Two), 2);
