@@ -20,7 +20,7 @@ void drawEventLog(ReportPages& pages, const Match& m, TeamId team) {
     if (e.team != team) continue;
     rows.push_back(
         {{qs(clockText(e.clockSeconds)), qs(e.number), qs(e.name), qs(actionWord(e.action)),
-          qs(kPlaceWords[e.place]), qs(detailWord(e.action, e.detail)), qs(scoreText(scores[n]))},
+          qs(kPlaceWords[e.place]), qs(detailText(e)), qs(scoreText(scores[n]))},
          e.action == Action::Goal});
   }
   pages.heading(qs(m.team(team).name) + " イベント記録");
