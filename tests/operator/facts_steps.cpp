@@ -161,7 +161,8 @@ std::string RandomOperator::sayFacts(const std::string& pressed) {
       if (!button->isEnabled()) return "";  // nothing to click
       note("click " + panel->objectName().toStdString() + "." + button->objectName().toStdString() +
            " '" + button->text().toStdString() + "'");
-      QTest::mouseClick(button, Qt::LeftButton);
+      // On the left, where a check box has its box.
+      QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     } else {
       note("keys '" + keys + "' for the facts in " + inFront->objectName().toStdString());
       sendKeys(keys, inFront);

@@ -188,8 +188,12 @@ std::string RandomOperator::fillEditWindow(EventEditDialog* dialog, Mend& mend,
       ui.goalkeeperBox->count() != (shot ? kLastPlayerSlot : 0) ||
       ui.writtenReportBox->isEnabled() != (play == kFoul && text(ui.detailBox) == "失格"))
     return "the edit window offers facts that do not fit " + text(ui.actionBox);
-  if (ui.writtenReportBox->isEnabled() && random_.percent(40))
-    QTest::mouseClick(ui.writtenReportBox, Qt::LeftButton);
+  if (ui.writtenReportBox->isEnabled() && random_.percent(40)) {
+    const bool was = ui.writtenReportBox->isChecked();
+    QTest::mouseClick(ui.writtenReportBox, Qt::LeftButton, {},
+                      QPoint(6, ui.writtenReportBox->height() / 2));  // on the box itself
+    if (ui.writtenReportBox->isChecked() == was) return "the check box 報告書（青） took no click";
+  }
   editFacts_ = {text(ui.outcomeBox), text(ui.attackBox),
                 ui.assistBox->currentIndex() < 0 ? 0 : ui.assistBox->currentData().toInt(),
                 ui.goalkeeperBox->currentIndex() < 0 ? 0 : ui.goalkeeperBox->currentData().toInt(),
