@@ -36,7 +36,7 @@ Event eventAt(int n, int total) {
     e.detail = 1;
     e.slot = 0;
   }
-  e.facts = fittingFacts(e.action, e.slot,
+  e.facts = fittingFacts(e.action, e.slot, e.detail,
                          {static_cast<MissOutcome>(n % 5), static_cast<AttackKind>(n % 4),
                           1 + (n + 3) % 14, 1 + n % 2});
   return e;

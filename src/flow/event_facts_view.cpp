@@ -57,6 +57,8 @@ EventFactsView eventFactsView(const Screen& s) {
       b.caption = line.number;
       b.on = e->facts.assist == slot;
     }
+  v.writtenReportOffered = takesWrittenReport(e->action, e->detail);
+  v.writtenReport = e->facts.writtenReport;
   return v;
 }
 

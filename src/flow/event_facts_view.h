@@ -1,8 +1,9 @@
 // What the facts panel beside the match window offers: the event recorded
 // last, while no event is being entered, and of its facts only those that
 // fit its action (how a miss ended, the kind of attack, the assist on a
-// goal), with the choice that is on; and per team who is in goal. Also
-// the choices the edit window "記録の修正" offers for the same facts.
+// goal, the written report of a disqualification), with the choice that
+// is on; and per team who is in goal. Also the choices the edit window
+// "記録の修正" offers for the same facts.
 #pragma once
 
 #include <array>
@@ -27,6 +28,8 @@ struct EventFactsView {
   AttackKind attack = AttackKind::Set;
   bool assistOffered = false;
   std::array<AssistButton, kRosterLines> assists{};  // by roster slot, 0 unused
+  bool writtenReportOffered = false;                 // a 失格
+  bool writtenReport = false;
   // Per team (by teamIndex): its players, and the one in goal (0 none).
   std::array<std::vector<EditChoice>, 2> goalkeeperChoices;
   std::array<int, 2> inGoal{};

@@ -162,6 +162,10 @@ void Screen::chooseAssist(int slot) {
   sayOfLast(match_, [&](EventFacts& f, const Event&) { f.assist = f.assist == slot ? 0 : slot; });
 }
 
+void Screen::toggleWrittenReport() {
+  sayOfLast(match_, [](EventFacts& f, const Event&) { f.writtenReport = !f.writtenReport; });
+}
+
 void Screen::putInGoal(TeamId team, int slot) {
   match_.changeGoalkeeper(team, slot);
 }

@@ -66,10 +66,12 @@ class Screen {
 
   // The facts panel beside the match window: what is said of the event
   // recorded last (Match::factsTarget), and who is in goal. The assist
-  // chosen already, chosen again, is cleared.
+  // chosen already, chosen again, is cleared; the written report of a
+  // disqualification is said or taken back.
   void chooseOutcome(MissOutcome outcome);
   void chooseAttack(AttackKind attack);
   void chooseAssist(int slot);
+  void toggleWrittenReport();
   void putInGoal(TeamId team, int slot);
 
   // Court dialog.

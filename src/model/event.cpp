@@ -21,3 +21,9 @@ LogRow partialLogRow(const Entry& entry) {
   for (int col = filled; col < 6; ++col) row[col].clear();
   return row;
 }
+
+std::string detailText(const Event& e) {
+  std::string text(detailWord(e.action, e.detail));
+  if (e.facts.writtenReport) text += "（" + std::string(kWrittenReportWord) + "）";
+  return text;
+}

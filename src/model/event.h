@@ -57,3 +57,6 @@ using LogRow = std::array<std::string, 6>;
 LogRow logRow(const Event& e);
 // The row of the event being entered: only the cells its stage has reached.
 LogRow partialLogRow(const Entry& entry);
+// The detail as the report and the workbook write it, with what the saved
+// tables have no room for: 「失格（報告書）」 for a written report.
+std::string detailText(const Event& e);

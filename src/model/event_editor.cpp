@@ -86,7 +86,7 @@ Event EventEditor::eventFrom(TeamId team, const EventDraft& d, const Event* reco
   e.action = d.action;
   e.place = d.place;
   e.detail = d.detail;
-  e.facts = fittingFacts(d.action, d.slot, d.facts);
+  e.facts = fittingFacts(d.action, d.slot, d.detail, d.facts);
   // A shot put in, or made a shot, was taken against the one in goal then;
   // a shot mended keeps the goalkeeper it was said to face, even none.
   if (takesGoalkeeper(e.action) && e.facts.goalkeeper == 0 &&

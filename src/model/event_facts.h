@@ -1,6 +1,7 @@
 // What analysts add to a recorded event beyond the four clicks that record
-// it: how a missed shot ended, the kind of attack, the assist on a goal and
-// the goalkeeper the shot was taken against. None of it is in the saved
+// it: how a missed shot ended, the kind of attack, the assist on a goal,
+// the goalkeeper the shot was taken against, and whether a disqualification
+// came with the referees' written report. None of it is in the saved
 // tables; the analysis, the workbook and the report count by it. Every fact
 // is optional: an event nobody said anything more of has the defaults.
 #pragma once
@@ -28,6 +29,9 @@ struct EventFacts {
   AttackKind attack = AttackKind::Set;        // a shot or a lost possession
   int assist = 0;      // a goal: the roster slot of the teammate who gave the last pass; 0 none
   int goalkeeper = 0;  // a shot: the other team's player in goal (slot); 0 not known
+  // A disqualification the referees report in writing (shown with the blue
+  // card since 2016): the disciplinary body may add to the sanction.
+  bool writtenReport = false;
   bool operator==(const EventFacts&) const = default;
 };
 
@@ -43,6 +47,11 @@ inline bool takesAssist(Action a) {
 inline bool takesGoalkeeper(Action a) {
   return isShot(a);
 }
+// Only a foul's 失格: the report is the referees' word on a disqualification.
+inline bool takesWrittenReport(Action a, int detail) {
+  return a == Action::Foul && detail == static_cast<int>(Sanction::Disqualification);
+}
+inline constexpr std::string_view kWrittenReportWord = "報告書";
 
 // A zone inside the goal: the three columns of three (2..10).
 inline bool zoneInGoal(int zone) {
@@ -57,9 +66,10 @@ inline MissOutcome outcomeOf(Action a, int zone, MissOutcome said) {
   return zoneInGoal(zone) ? MissOutcome::Saved : MissOutcome::Wide;
 }
 
-// The facts with those that do not fit the action taken away, and those out
-// of range (an assist by the scorer himself or by no player) too.
-inline EventFacts fittingFacts(Action a, int slot, EventFacts f) {
+// The facts with those that do not fit the action and its detail taken
+// away, and those out of range (an assist by the scorer himself or by no
+// player) too.
+inline EventFacts fittingFacts(Action a, int slot, int detail, EventFacts f) {
   const int outcome = static_cast<int>(f.outcome);
   if (!takesOutcome(a) || outcome < 0 || outcome > kMissOutcomes) f.outcome = MissOutcome::Unsaid;
   const int attack = static_cast<int>(f.attack);
@@ -67,5 +77,6 @@ inline EventFacts fittingFacts(Action a, int slot, EventFacts f) {
   if (!takesAssist(a) || f.assist < 1 || f.assist > kLastPlayerSlot || f.assist == slot)
     f.assist = 0;
   if (!takesGoalkeeper(a) || f.goalkeeper < 1 || f.goalkeeper > kLastPlayerSlot) f.goalkeeper = 0;
+  if (!takesWrittenReport(a, detail)) f.writtenReport = false;
   return f;
 }

@@ -296,7 +296,7 @@ const Event* Match::factsTarget() const {
 bool Match::setLastFacts(const EventFacts& f) {
   if (!factsTarget()) return false;
   Event& e = events_.back();
-  const EventFacts fitting = fittingFacts(e.action, e.slot, f);
+  const EventFacts fitting = fittingFacts(e.action, e.slot, e.detail, f);
   if (fitting == e.facts) return false;
   e.facts = fitting;
   ++factsChanges_;

@@ -21,7 +21,7 @@ void writeEventSheet(XlsxBook& book, const Match& m) {
     sheet.text(row, 4, e.name);
     sheet.text(row, 5, actionWord(e.action));
     sheet.text(row, 6, kPlaceWords[e.place]);
-    sheet.text(row, 7, detailWord(e.action, e.detail));
+    sheet.text(row, 7, detailText(e));
     sheet.number(row, 8, scores[n].team1);
     sheet.number(row, 9, scores[n].team2);
   }

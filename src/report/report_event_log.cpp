@@ -23,7 +23,7 @@ void drawEventLog(ReportPages& pages, const Match& m, TeamId team) {
     rows.push_back(
         {{qs(inShootOut(e) ? std::string(kPeriodWords[e.period]) : clockText(e.clockSeconds)),
           qs(e.number), qs(e.name), qs(actionWord(e.action)), qs(kPlaceWords[e.place]),
-          qs(detailWord(e.action, e.detail)), qs(scoreText(scores[n]))},
+          qs(detailText(e)), qs(scoreText(scores[n]))},
          e.action == Action::Goal});
   }
   pages.heading(qs(m.team(team).name) + " イベント記録");

@@ -21,12 +21,13 @@ const char* const kRosterColumns =
 const char* const kNoteColumns = "line, text";
 const char* const kEventColumns =
     "position, team, slot, clock, number, name, action, place, detail, period, "
-    "outcome, attack, assist, goalkeeper";
+    "outcome, attack, assist, goalkeeper, written_report";
 const char* const kEditColumns =
     "stack, position, kind, at, "
     "b_team, b_slot, b_clock, b_number, b_name, b_action, b_place, b_detail, "
     "a_team, a_slot, a_clock, a_number, a_name, a_action, a_place, a_detail, b_period, a_period, "
-    "b_outcome, b_attack, b_assist, b_goalkeeper, a_outcome, a_attack, a_assist, a_goalkeeper";
+    "b_outcome, b_attack, b_assist, b_goalkeeper, a_outcome, a_attack, a_assist, a_goalkeeper, "
+    "b_written_report, a_written_report";
 const char* const kGoalkeeperChangeColumns = "position, team, slot, clock, period";
 const char* const kSavedFileColumns = "device, inode, path";
 
@@ -144,6 +145,7 @@ void bindEvent(Statement& s, int position, const Event& e) {
   bindEventAt(s, 2, e, true);
   s.bind(10, e.period);
   bindFactsAt(s, 11, e.facts);
+  s.bind(15, e.facts.writtenReport);  // added by version 5
 }
 
 void bindEdit(Statement& s, int stack, int position, const EventEdit& edit) {
@@ -153,6 +155,7 @@ void bindEdit(Statement& s, int stack, int position, const EventEdit& edit) {
   s.bind(21, edit.before.period).bind(22, edit.after.period);
   bindFactsAt(s, 23, edit.before.facts);
   bindFactsAt(s, 27, edit.after.facts);
+  s.bind(31, edit.before.facts.writtenReport).bind(32, edit.after.facts.writtenReport);
 }
 
 void bindGoalkeeperChange(Statement& s, int position, const GoalkeeperChange& c) {
@@ -206,14 +209,16 @@ class Reader {
     return e;
   }
 
-  // The four facts from `first`, which must be those the event could have.
-  void facts(const Statement& s, int first, Event& e) const {
+  // The four facts from `first` and the written report at `report`, which
+  // must be those the event could have.
+  void facts(const Statement& s, int first, int report, Event& e) const {
     EventFacts& f = e.facts;
     f.outcome = static_cast<MissOutcome>(ranged(s, first, 0, kMissOutcomes, "outcome"));
     f.attack = static_cast<AttackKind>(ranged(s, first + 1, 0, kAttackKinds - 1, "attack"));
     f.assist = static_cast<int>(ranged(s, first + 2, 0, kLastPlayerSlot, "assist"));
     f.goalkeeper = static_cast<int>(ranged(s, first + 3, 0, kLastPlayerSlot, "goalkeeper"));
-    if (fittingFacts(e.action, e.slot, f) != f) damaged("facts");
+    f.writtenReport = ranged(s, report, 0, 1, "written report") != 0;
+    if (fittingFacts(e.action, e.slot, e.detail, f) != f) damaged("facts");
   }
 
   void match(StoredMatch& st) {
@@ -282,7 +287,7 @@ class Reader {
       if (s.integer(0) != expected) damaged("event " + std::to_string(expected) + " missing");
       st.match.events.push_back(event(s, 1, true));
       st.match.events.back().period = static_cast<int>(ranged(s, 9, 1, kMostPeriods, "period"));
-      facts(s, 10, st.match.events.back());
+      facts(s, 10, 14, st.match.events.back());
     }
     Statement g =
         db_.prepare(selecting(kGoalkeeperChangeColumns, "goalkeeper_changes ORDER BY position"));
@@ -308,8 +313,8 @@ class Reader {
       if (edit.kind != EditKind::Remove) edit.after = event(s, 12, true);
       edit.before.period = static_cast<int>(ranged(s, 20, 1, kMostPeriods, "period"));
       edit.after.period = static_cast<int>(ranged(s, 21, 1, kMostPeriods, "period"));
-      if (edit.kind != EditKind::Insert) facts(s, 22, edit.before);
-      if (edit.kind != EditKind::Remove) facts(s, 26, edit.after);
+      if (edit.kind != EditKind::Insert) facts(s, 22, 30, edit.before);
+      if (edit.kind != EditKind::Remove) facts(s, 26, 31, edit.after);
       auto& stack =
           ranged(s, 0, 0, 1, "edit stack") == 0 ? st.match.history.done : st.match.history.undone;
       stack.push_back(std::move(edit));

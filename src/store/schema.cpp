@@ -130,6 +130,13 @@ CREATE TABLE goalkeeper_changes (
   team INTEGER NOT NULL, slot INTEGER NOT NULL, clock INTEGER NOT NULL, period INTEGER NOT NULL
 );
 )sql",
+    // Version 5. Whether a disqualification came with the referees' written
+    // report (in events and edits).
+    R"sql(
+ALTER TABLE events ADD COLUMN written_report INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE edits ADD COLUMN b_written_report INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE edits ADD COLUMN a_written_report INTEGER NOT NULL DEFAULT 0;
+)sql",
 };
 
 // Version 1 kept no halves: after the step to version 2 every time is put

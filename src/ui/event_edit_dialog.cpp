@@ -75,6 +75,7 @@ void EventEditDialog::present(const Match& m, TeamId team, const EventDraft& sho
                        shown.facts.assist, shown.facts.goalkeeper};
   QComboBox* boxes[] = {ui.outcomeBox, ui.attackBox, ui.assistBox, ui.goalkeeperBox};
   for (int i = 0; i < 4; ++i) fill(boxes[i], {{facts[i], {}}}, facts[i]);
+  ui.writtenReportBox->setChecked(shown.facts.writtenReport);
   factsFit();
   timeTyped();
   ui.deleteButton->setEnabled(!empty);
@@ -128,6 +129,10 @@ void EventEditDialog::factsFit() {
        chosenCode(ui.goalkeeperBox));
   for (QComboBox* box : {ui.outcomeBox, ui.attackBox, ui.assistBox, ui.goalkeeperBox})
     box->setEnabled(box->count() > 0);
+  // Offered for a 失格; anything else clears it, as the lists above drop theirs.
+  const bool reportable = acted && takesWrittenReport(action, chosenCode(ui.detailBox));
+  ui.writtenReportBox->setEnabled(reportable);
+  if (!reportable) ui.writtenReportBox->setChecked(false);
 }
 
 // The halves the time can lie in, the event's own chosen when it is among
@@ -155,5 +160,6 @@ EventDraft EventEditDialog::draft() const {
   d.facts.attack = static_cast<AttackKind>(chosenCode(ui.attackBox));
   d.facts.assist = chosenCode(ui.assistBox);
   d.facts.goalkeeper = chosenCode(ui.goalkeeperBox);
+  d.facts.writtenReport = ui.writtenReportBox->isChecked();
   return d;
 }

@@ -4,9 +4,9 @@
 // is a choice only at a time that ends one and starts the next. The window
 // only reads its fields; the match window applies them. Below them the
 // facts said of the event: how a miss ended (by where it was clicked until
-// one is chosen), the kind of attack, the assist of a goal and the
-// goalkeeper a shot was taken against, each offered only where it fits
-// the chosen action.
+// one is chosen), the kind of attack, the assist of a goal, the
+// goalkeeper a shot was taken against and the written report of a 失格,
+// each offered only where it fits the chosen action.
 #pragma once
 
 #include <QDialog>

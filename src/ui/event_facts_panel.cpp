@@ -41,6 +41,8 @@ EventFactsPanel::EventFactsPanel(Screen& screen, RecorderWindow& host)
   for (int slot = 1; slot <= kLastPlayerSlot; ++slot)
     connect(assistButtons[slot], &QPushButton::clicked, this,
             [this, slot] { step([&] { screen_.chooseAssist(slot); }); });
+  connect(ui.writtenReportBox, &QCheckBox::clicked, this,
+          [this] { step([&] { screen_.toggleWrittenReport(); }); });
   for (TeamId team : kBothTeams) {
     QComboBox* box = goalkeeperBoxes[teamIndex(team)];
     connect(box, &QComboBox::activated, this, [this, team, box](int index) {
@@ -85,6 +87,8 @@ void EventFactsPanel::refresh() {
     b->setText(v.assistOffered && a.shown ? qs(a.caption) : QString());
     b->setChecked(v.assistOffered && a.on);
   }
+  ui.writtenReportBox->setEnabled(v.writtenReportOffered);
+  ui.writtenReportBox->setChecked(v.writtenReportOffered && v.writtenReport);
   QLabel* captions[] = {ui.teamOneGoalkeeperCaption, ui.teamTwoGoalkeeperCaption};
   for (TeamId team : kBothTeams) {
     const int t = teamIndex(team);

@@ -1,10 +1,11 @@
 // "記録の内容": a small window beside the match window, shown whenever it is.
 // It names the event recorded last and offers, one click each, only the
 // facts that fit it (how a miss ended, the kind of attack, the assist of
-// a goal), with the choice that is on pressed in; and per team who is in
-// goal. Its clicks go through the match window's handler, so a step here
-// is kept and redrawn as any other; it never takes the keyboard's focus,
-// so the keys keep going to the match window.
+// a goal, the written report of a disqualification), with the choice that
+// is on pressed in; and per team who is in goal. Its clicks go through the
+// match window's handler, so a step here is kept and redrawn as any
+// other; it never takes the keyboard's focus, so the keys keep going to
+// the match window.
 #pragma once
 
 #include <QComboBox>

@@ -71,10 +71,23 @@ TEST(LastFacts, GoToTheEventJustRecordedUntilTheNextPickAndOnlyWhereTheyFit) {
   editor.undo();
   EXPECT_EQ(m.events()[0].facts.assist, 7);
 
+  // The written report belongs to a 失格 alone, the official's too; a 失格
+  // mended into a 退場 loses it, and the undo brings it back.
+  c.record(TeamId::Two, 3, Action::Foul, place::kCentre, 2);
+  EXPECT_FALSE(m.setLastFacts({.writtenReport = true}));
+  c.record(TeamId::Two, kOfficialSlot, Action::Foul, place::kCentre, 3);
+  EXPECT_TRUE(m.setLastFacts({.writtenReport = true}));
+  EventDraft suspension = draftOf(m.events().back());
+  suspension.detail = static_cast<int>(Sanction::Suspension);
+  editor.replace(TeamId::Two, 3, suspension);
+  EXPECT_FALSE(m.events().back().facts.writtenReport);
+  editor.undo();
+  EXPECT_TRUE(m.events().back().facts.writtenReport);
+
   m.pickPerson(TeamId::One, 2);
   EXPECT_EQ(m.factsTarget(), nullptr);
   EXPECT_FALSE(m.setLastFacts({MissOutcome::Post}));
-  EXPECT_EQ(m.events().back().outcome(), MissOutcome::Saved);
+  EXPECT_TRUE(m.events().back().facts.writtenReport);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The operator says more of the event recorded last, on the facts panel
 // beside the match window or by keys: how a miss ended, the kind of
-// attack, the assist of a goal; and puts goalkeepers in goal by the
+// attack, the assist of a goal, the written report of a 失格 (by its check
+// box); and puts goalkeepers in goal by the
 // panel's lists or the goalkeeper keys. Each time the fact must land on
 // the event recorded last and on no other, only where it fits, and the
 // panel must show it chosen; a fact not offered changes nothing.
@@ -16,6 +17,7 @@ namespace {
 // Kept here rather than taken from the program, so that a wrong word shows.
 const std::vector<std::string> kOutcomeTexts = {"セーブ", "ポスト", "ブロック", "枠外"};
 const std::vector<std::string> kAttackTexts = {"セット", "速攻", "突破", "空ゴール"};
+const std::string kWrittenReportText = "報告書（青）";
 
 const Keymap& defaults() {
   static const Keymap keys;
@@ -31,7 +33,8 @@ const KeyStep& stepOf(const std::string& key) {
 }
 
 std::string describeFacts(const EventFacts& f) {
-  return say(int(f.outcome), "|", int(f.attack), "|", f.assist, "|", f.goalkeeper);
+  return say(int(f.outcome), "|", int(f.attack), "|", f.assist, "|", f.goalkeeper, "|",
+             f.writtenReport);
 }
 
 }  // namespace
@@ -58,11 +61,12 @@ std::string RandomOperator::sayFacts(const std::string& pressed) {
 
   // The fact and whether it is offered now, by key or click.
   std::string keys = pressed;
-  QPushButton* button = nullptr;
-  QPushButton* shownOn = nullptr;  // the button that must show the choice
-  // 0 outcome, 1 attack, 2 assist, 3 goalkeeper by list or key, 4 by key.
+  QAbstractButton* button = nullptr;
+  QAbstractButton* shownOn = nullptr;  // the button that must show the choice
+  // 0 outcome, 1 attack, 2 assist, 3 goalkeeper by list or key, 4 by key,
+  // 5 the written report.
   const int what =
-      pressed.empty() ? random_.below(5) : int(stepOf(pressed).kind) - int(KeyStepKind::Outcome);
+      pressed.empty() ? random_.below(6) : int(stepOf(pressed).kind) - int(KeyStepKind::Outcome);
   const bool byKey = !pressed.empty() || random_.percent(50);
   bool click = !byKey;
   if (what <= 1) {
@@ -118,6 +122,15 @@ std::string RandomOperator::sayFacts(const std::string& pressed) {
       }
       if (expected.assist != 0) shownOn = panel->assistButtons[expected.assist];
     }
+  } else if (what == 5) {
+    // A 失格 alone takes the written report; a click says it or takes it back.
+    const bool offered = last && action == Action::Foul && last->detail == 3;
+    button = panel->ui.writtenReportBox;
+    if (button->isEnabled() != offered || button->text().toStdString() != kWrittenReportText)
+      return "the facts panel offers the written report wrongly";
+    click = true;
+    if (offered) expected.writtenReport = !expected.writtenReport;
+    if (expected.writtenReport) shownOn = button;
   } else if (what == 3 && !byKey) {
     // A player of a team put in goal from the panel's list.
     const int team = random_.below(2);
@@ -148,7 +161,8 @@ std::string RandomOperator::sayFacts(const std::string& pressed) {
       if (!button->isEnabled()) return "";  // nothing to click
       note("click " + panel->objectName().toStdString() + "." + button->objectName().toStdString() +
            " '" + button->text().toStdString() + "'");
-      QTest::mouseClick(button, Qt::LeftButton);
+      // On the left, where a check box has its box.
+      QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     } else {
       note("keys '" + keys + "' for the facts in " + inFront->objectName().toStdString());
       sendKeys(keys, inFront);

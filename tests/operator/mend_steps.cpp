@@ -185,15 +185,24 @@ std::string RandomOperator::fillEditWindow(EventEditDialog* dialog, Mend& mend,
       items(ui.attackBox) !=
           (shot || play == kKeepMiss ? kAttackTexts : std::vector<std::string>{}) ||
       ui.assistBox->count() != (play == kGoal ? kLastPlayerSlot : 0) ||
-      ui.goalkeeperBox->count() != (shot ? kLastPlayerSlot : 0))
+      ui.goalkeeperBox->count() != (shot ? kLastPlayerSlot : 0) ||
+      ui.writtenReportBox->isEnabled() != (play == kFoul && text(ui.detailBox) == "失格"))
     return "the edit window offers facts that do not fit " + text(ui.actionBox);
+  if (ui.writtenReportBox->isEnabled() && random_.percent(40)) {
+    const bool was = ui.writtenReportBox->isChecked();
+    QTest::mouseClick(ui.writtenReportBox, Qt::LeftButton, {},
+                      QPoint(6, ui.writtenReportBox->height() / 2));  // on the box itself
+    if (ui.writtenReportBox->isChecked() == was) return "the check box 報告書（青） took no click";
+  }
   editFacts_ = {text(ui.outcomeBox), text(ui.attackBox),
                 ui.assistBox->currentIndex() < 0 ? 0 : ui.assistBox->currentData().toInt(),
-                ui.goalkeeperBox->currentIndex() < 0 ? 0 : ui.goalkeeperBox->currentData().toInt()};
+                ui.goalkeeperBox->currentIndex() < 0 ? 0 : ui.goalkeeperBox->currentData().toInt(),
+                ui.writtenReportBox->isChecked()};
   note(std::string(inserting ? "  insert '" : "  change to '") + time + "|" + text(ui.personBox) +
        "|" + text(ui.actionBox) + "|" + text(ui.placeBox) + "|" + text(ui.detailBox) + "|" +
        editFacts_.outcome + "|" + editFacts_.attack + "|" + std::to_string(editFacts_.assist) +
-       "|" + std::to_string(editFacts_.goalkeeper) + "'");
+       "|" + std::to_string(editFacts_.goalkeeper) + (editFacts_.writtenReport ? "|報告書" : "") +
+       "'");
 
   mend.slotAfter = slot;
   mend.after =
@@ -239,7 +248,7 @@ std::string RandomOperator::applyEdit(QPushButton* button, const Mend& mend,
     const bool attackFits = takesAttack(e.action);  // checked against the window's list above
     if (outcome != editFacts_.outcome ||
         (attackFits ? kAttackTexts.at(attack) : "") != editFacts_.attack ||
-        e.facts.assist != editFacts_.assist ||
+        e.facts.assist != editFacts_.assist || e.facts.writtenReport != editFacts_.writtenReport ||
         (editFacts_.goalkeeper != 0 && e.facts.goalkeeper != editFacts_.goalkeeper))
       return "the mended event's facts are not those the edit window showed";
   }

@@ -126,6 +126,7 @@ class RandomOperator {
   struct EditFacts {
     std::string outcome, attack;
     int assist = 0, goalkeeper = 0;
+    bool writtenReport = false;
   };
   EditFacts editFacts_;
   // The facts of the event a change is asked of, before it.

@@ -3,6 +3,8 @@
 // version could not keep at their defaults.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "match_file.h"
 #include "schema.h"
 #include "scratch_folder.h"
@@ -12,7 +14,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Takes a file back to version 3: without the facts analysts add to an
+// Takes a file back to version 4: without the written report of a
+// disqualification.
+constexpr const char* kBackToVersion4 =
+    "ALTER TABLE events DROP COLUMN written_report;"
+    "ALTER TABLE edits DROP COLUMN b_written_report; ALTER TABLE edits DROP COLUMN "
+    "a_written_report;"
+    "PRAGMA user_version = 4;";
+// And on to version 3: without the facts analysts add to an
 // event, the goalkeepers and their changes.
 constexpr const char* kBackToVersion3 =
     "ALTER TABLE events DROP COLUMN outcome; ALTER TABLE events DROP COLUMN attack;"
@@ -59,11 +68,28 @@ int64_t versionOf(const fs::path& path) {
   return db.queryInteger("PRAGMA user_version");
 }
 
+// Takes a file of this version back to `version`, one version at a time.
+void backTo(const fs::path& path, int version) {
+  const char* const steps[] = {kBackToVersion4, kBackToVersion3, kBackToVersion2, kBackToVersion1};
+  for (int v = 4; v >= version; --v) tamper(path, steps[4 - v]);
+}
+
 TEST(OlderMatchFiles, AreBroughtUpToDateAndTheMatchComesBack) {
   ScratchFolder folder;
-  const fs::path path = leftMatch(folder.path() / "data", 60);
+  const fs::path path = leftMatch(folder.path() / "data", 90);
   const auto now = restore(path);
   ASSERT_FALSE(now->match.events().empty());
+
+  // A written report of a disqualification, gone with version 4.
+  tamper(path, "UPDATE events SET written_report = 1 WHERE action = 6 AND detail = 3;");
+  {
+    const auto reported = restore(path);
+    EXPECT_TRUE(std::ranges::any_of(reported->match.events(),
+                                    [](const Event& e) { return e.facts.writtenReport; }));
+  }
+  backTo(path, 4);
+  EXPECT_TRUE(restore(path)->match.state() == now->match.state());
+  EXPECT_EQ(versionOf(path), kSchemaVersion);
 
   // Facts said of events, a goalkeeper and a change, gone with version 3:
   // the match comes back with the defaults.
@@ -72,12 +98,11 @@ TEST(OlderMatchFiles, AreBroughtUpToDateAndTheMatchComesBack) {
          "UPDATE roster SET goalkeeper = 1 WHERE slot = 1;"
          "INSERT INTO goalkeeper_changes VALUES (0, 1, 2, 100, 1);");
   EXPECT_FALSE(restore(path)->match.state() == now->match.state());
-  tamper(path, kBackToVersion3);
+  backTo(path, 3);
   EXPECT_TRUE(restore(path)->match.state() == now->match.state());
   EXPECT_EQ(versionOf(path), kSchemaVersion);
 
-  tamper(path, kBackToVersion3);
-  tamper(path, kBackToVersion2);
+  backTo(path, 2);
   {
     const auto fromVersion2 = restore(path);
     EXPECT_TRUE(fromVersion2->match.state() == now->match.state());
@@ -85,9 +110,7 @@ TEST(OlderMatchFiles, AreBroughtUpToDateAndTheMatchComesBack) {
   }
   EXPECT_EQ(versionOf(path), kSchemaVersion);
 
-  tamper(path, kBackToVersion3);
-  tamper(path, kBackToVersion2);
-  tamper(path, kBackToVersion1);
+  backTo(path, 1);
   // Version 1 knew no halves, only times: every third event is moved on
   // into the second half, one of them to the end of the first, 30:00,
   // which belongs to the first.
@@ -120,8 +143,7 @@ TEST(OlderMatchFiles, ACopyFromAnEarlierVersionOpensAndIsOnlyRead) {
     MatchFile file = MatchFile::open(path);
     file.backupTo(copy.string());
   }
-  tamper(copy, kBackToVersion3);
-  tamper(copy, kBackToVersion2);
+  backTo(copy, 2);
 
   Restored opened;
   fs::path kept;

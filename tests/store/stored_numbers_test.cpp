@@ -69,6 +69,8 @@ TEST(MatchFileNumbers, StayAsEarlierVersionsWroteThem) {
   EXPECT_EQ(n(AttackKind::FastBreak), 1);
   EXPECT_EQ(n(AttackKind::Breakthrough), 2);
   EXPECT_EQ(n(AttackKind::EmptyGoal), 3);
+  // A file's written report (1) belongs to action 6 with detail 3 alone.
+  EXPECT_TRUE(takesWrittenReport(static_cast<Action>(6), 3));
 
   // The windows, as numbers of the front order and bits of the shown ones.
   const StoredWindow windows[] = {

@@ -70,6 +70,7 @@ class ClockedMatch {
     else
       record(team, slot, action, 1 + n % kCourtPlaces, 1 + n % detailCount(action));
     m.setLastFacts({static_cast<MissOutcome>(n % (kMissOutcomes + 1)),
-                    static_cast<AttackKind>(n % kAttackKinds), 1 + (slot + n) % kLastPlayerSlot});
+                    static_cast<AttackKind>(n % kAttackKinds), 1 + (slot + n) % kLastPlayerSlot, 0,
+                    n % 4 == 1});
   }
 };

@@ -89,12 +89,30 @@ class Planner : public ScriptOperator {
       add("detail " + std::string(actionWord(a)),
           [a, detail](Screen& s) { s.chooseDetail(dialogFor(a), detail); });
     event_.clear();
+    if (detours_ && takesWrittenReport(a, detail)) writtenReport(team);
     if (detours_) afterEvent(n, team);
   }
 
  private:
   void add(std::string kind, std::function<void(Screen&)> take) {
     plan_.steps.push_back({std::move(kind), event_, std::move(take), clock_});
+  }
+
+  // A disqualification reported in writing, and an edit that takes the
+  // report back undone again: the edit keeps it on both sides.
+  void writtenReport(TeamId team) {
+    add("written report", [](Screen& s) {
+      EventFacts f = s.match().events().back().facts;
+      f.writtenReport = true;
+      s.match().setLastFacts(f);
+    });
+    add("edit written report", [team](Screen& s) {
+      const int row = s.match().teamEventCount(team) - 1;
+      EventDraft d = draftOf(s.match().teamEvent(team, row));
+      d.facts.writtenReport = false;
+      EventEditor(s.match()).replace(team, row, d);
+    });
+    add("undo", [](Screen& s) { EventEditor(s.match()).undo(); });
   }
 
   // Facts said of the event, goalkeepers changed, edits that are undone
