@@ -13,11 +13,11 @@ std::string periodName(int period) {
 std::string periodText(const Match& m) {
   const MatchClock& clock = m.clock();
   if (!clock.started()) return "試合前";
-  // The shoot-out's goals stand where its period's name would.
+  // The shoot-out's goals stand where its period's name would; a throw
+  // after it is decided is a notice of its own.
   if (clock.inShootOut()) {
     const ShootOut s = shootOut(m);
-    return "7mTC " + std::to_string(s.goals[0]) + "-" + std::to_string(s.goals[1]) +
-           (s.decided() ? " 終了" : "");
+    return "7mTC " + std::to_string(s.goals[0]) + "-" + std::to_string(s.goals[1]);
   }
   if (m.matchOver()) return "試合終了";
   if (clock.periodOver())

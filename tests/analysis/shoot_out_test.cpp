@@ -56,7 +56,7 @@ TEST_F(ShootOuts, DecidedAfterFiveRounds) {
       "AgBm");
   EXPECT_TRUE(m.matchOver());
   EXPECT_EQ(shootOutText(shootOut(m)), "(7mTC 4-3)");
-  EXPECT_EQ(rulesView(m).period, "7mTC 4-3 終了");
+  EXPECT_EQ(rulesView(m).period, "7mTC 4-3");
   EXPECT_EQ(m.score(TeamId::One), 0);
   EXPECT_EQ(m.events().back().period, Periods::kShootOut);
   EXPECT_EQ(m.events().back().clockSeconds, 3600);

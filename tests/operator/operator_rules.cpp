@@ -724,8 +724,7 @@ std::string OperatorRules::checkRules() const {
                expected.empty() ? std::string() : ", the first '" + expected[0] + "'");
   if (half_ == kShootOut) {
     const std::string period = windows_->matchWindow()->ui.periodLabel->text().toStdString();
-    const std::string reckoned =
-        say("7mTC ", shootOut.goals[1], "-", shootOut.goals[2]) + (shootOut.over ? " 終了" : "");
+    const std::string reckoned = say("7mTC ", shootOut.goals[1], "-", shootOut.goals[2]);
     if (period != reckoned) return "the period reads '" + period + "', expected '" + reckoned + "'";
   }
   return "";
