@@ -20,6 +20,11 @@ struct Event {
   int place = 0;     // court place 1..10, or the bench for a time-out
   int detail = 0;    // goal zone, or the code of the action's detail
   EventFacts facts;  // what was said of it once recorded
+  // The time of day of the first pick (in days, as the clock counts), and
+  // the video's position then when the clock followed a video; -1 when not
+  // known (kept before these were, or put in afterwards).
+  double pickedAt = -1;
+  double videoAt = -1;
 
   MissOutcome outcome() const { return outcomeOf(action, detail, facts.outcome); }
 

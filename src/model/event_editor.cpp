@@ -1,5 +1,6 @@
 #include "event_editor.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -92,6 +93,12 @@ Event EventEditor::eventFrom(TeamId team, const EventDraft& d, const Event* reco
   if (takesGoalkeeper(e.action) && e.facts.goalkeeper == 0 &&
       !(recorded && takesGoalkeeper(recorded->action)))
     e.facts.goalkeeper = m_.goalkeeperAt(otherTeam(team), e.period, e.clockSeconds);
+  // Its moment in the day and in the video moves with a mended time.
+  if (recorded) {
+    const int moved = e.clockSeconds - recorded->clockSeconds;
+    if (recorded->pickedAt >= 0) e.pickedAt = recorded->pickedAt + moved / 86400.0;
+    if (recorded->videoAt >= 0) e.videoAt = std::max(0.0, recorded->videoAt + moved);
+  }
   return e;
 }
 

@@ -5,6 +5,7 @@
 
 #include "shoot_out.h"
 #include "user_error.h"
+#include "video_sync.h"
 
 Match::Match() : timeOfDay(wallTimeOfDay) {
   team(TeamId::One).name = "ルビナ大学";
@@ -12,11 +13,16 @@ Match::Match() : timeOfDay(wallTimeOfDay) {
 }
 
 void Match::startClock() {
-  if (!clock_.started()) clock_.start(timeOfDay());
+  if (clock_.started()) return;
+  const double now = timeOfDay();
+  clock_.start(now);
+  noteClockRun(now, false);
 }
 
 void Match::togglePause() {
-  clock_.togglePause(timeOfDay(), score(TeamId::One) == score(TeamId::Two));
+  const double now = timeOfDay();
+  clock_.togglePause(now, score(TeamId::One) == score(TeamId::Two));
+  noteClockRun(now, false);
 }
 
 bool Match::matchOver() const {
@@ -25,15 +31,68 @@ bool Match::matchOver() const {
 }
 
 void Match::tickClock() {
-  clock_.tick(timeOfDay());
+  const double now = timeOfDay();
+  clock_.tick(now);
+  noteClockRun(now, false);
 }
 
 void Match::nudgeClock(int seconds) {
-  clock_.nudge(timeOfDay(), seconds);
+  if (video_.clockFollows && clock_.started())
+    return retieVideo(clock_.playedSecondsAt(timeOfDay()) + seconds);
+  const double now = timeOfDay();
+  clock_.nudge(now, seconds);
+  noteClockRun(now, true);
 }
 
 void Match::setClock(int seconds) {
-  clock_.setTo(timeOfDay(), seconds);
+  if (video_.clockFollows && clock_.started()) return retieVideo(seconds);
+  const double now = timeOfDay();
+  clock_.setTo(now, seconds);
+  noteClockRun(now, true);
+}
+
+// A run ends when the clock stops or is moved, and a new one begins when it
+// runs on. While the clock follows a video its time is the video's.
+void Match::noteClockRun(double now, bool moved) {
+  if (video_.clockFollows) return;
+  const bool open = !clockRuns_.empty() && clockRuns_.back().stoppedAt < 0;
+  if (open && (moved || !clock_.ticking())) {
+    ClockRun& r = clockRuns_.back();
+    // Stopped by the end of its period: at that moment, not at the tick.
+    r.stoppedAt = clock_.periodOver() && r.period == clock_.period()
+                      ? r.startedAt + (clock_.shownSeconds() - r.fromSeconds) / 86400.0
+                      : now;
+  }
+  if (clock_.ticking() && (!open || moved))
+    clockRuns_.push_back({clock_.period(), clock_.playedSecondsAt(now), now, -1});
+}
+
+void Match::setVideo(VideoLink v) {
+  video_ = std::move(v);
+  videoAt(video_.position, videoPlaying_);
+}
+
+void Match::videoAt(double seconds, bool playing) {
+  video_.position = seconds;
+  videoPlaying_ = playing;
+  if (!video_.clockFollows || video_.path.empty()) return;
+  const auto t = matchTimeAt(seconds, video_, settings_.periods);
+  if (!t || t->period > settings_.periods.last()) return;  // before the kick-off's mark
+  clock_.follow(timeOfDay(), t->period, t->seconds, playing);
+}
+
+void Match::retieVideo(double seconds) {
+  const auto now = matchTimeAt(video_.position, video_, settings_.periods);
+  if (!now) return;
+  for (auto p = video_.points.rbegin(); p != video_.points.rend(); ++p)
+    if (p->videoSeconds <= video_.position) {
+      const double start = settings_.periods.startSeconds(p->period);
+      const double end = settings_.periods.endSeconds(p->period);
+      const double target = std::clamp(seconds, start, end);
+      p->videoSeconds += now->seconds - target;
+      break;
+    }
+  videoAt(video_.position, videoPlaying_);
 }
 
 void Match::setSettings(const MatchSettings& s) {
@@ -56,6 +115,8 @@ bool Match::pickPerson(TeamId team, int slot) {
     e = Event{};
     e.clockSeconds = clock_.shownSeconds();
     e.period = clock_.period();
+    e.pickedAt = timeOfDay();
+    if (video_.clockFollows && !video_.path.empty()) e.videoAt = video_.position;
   }
   const RosterLine& line = this->team(team).lines[slot];
   e.team = team;
@@ -196,8 +257,8 @@ void Match::reindex() {
 }
 
 MatchState Match::state() const {
-  return {teams_, fileStem, exportPrefix, settings_, clock_.state(),    events_,
-          entry_, unsaved_, savedFiles_,  history_,  goalkeeperChanges_};
+  return {teams_,   fileStem,    exportPrefix, settings_,          clock_.state(), events_, entry_,
+          unsaved_, savedFiles_, history_,     goalkeeperChanges_, clockRuns_,     video_};
 }
 
 void Match::restore(MatchState s) {
@@ -211,6 +272,8 @@ void Match::restore(MatchState s) {
   savedFiles_ = std::move(s.savedFiles);
   history_ = std::move(s.history);
   goalkeeperChanges_ = std::move(s.goalkeeperChanges);
+  clockRuns_ = std::move(s.clockRuns);
+  video_ = std::move(s.video);
   reindex();
   unsaved_ = s.unsaved;  // after reindex, which counts as a change
 }

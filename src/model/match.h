@@ -43,6 +43,18 @@ class Match {
   void tickClock();              // the panel catches up with the time
   void nudgeClock(int seconds);  // to keep in step with the hall clock
   void setClock(int seconds);
+  // The stretches the clock ran, each with its time of day: where a moment
+  // of the match lies in a video that ran through the pauses.
+  const std::vector<ClockRun>& clockRuns() const { return clockRuns_; }
+
+  // The video of the match, and the points that tie it to the match time.
+  const VideoLink& video() const { return video_; }
+  void setVideo(VideoLink v);
+  // The video shows `seconds`, playing or not. While the clock follows the
+  // video, the clock takes the match time there (nudging and setting the
+  // clock then move the video's tie to the match instead), and a person
+  // picked keeps the video's position.
+  void videoAt(double seconds, bool playing);
 
   const MatchSettings& settings() const { return settings_; }
   void setSettings(const MatchSettings& s);
@@ -144,6 +156,9 @@ class Match {
   void complete();
   void changeEvents(const EventEdit& e);
   void reindex();
+  void noteClockRun(double now, bool moved);
+  // Moves the point the video shows now so the match time there is `seconds`.
+  void retieVideo(double seconds);
   const std::vector<int>& positions(TeamId team) const { return teamEvents_[teamIndex(team)]; }
 
   std::array<Team, kTeams> teams_;
@@ -158,4 +173,7 @@ class Match {
   uint64_t rewrites_ = 0;
   uint64_t factsChanges_ = 0;
   std::vector<GoalkeeperChange> goalkeeperChanges_;
+  std::vector<ClockRun> clockRuns_;
+  VideoLink video_;
+  bool videoPlaying_ = false;
 };

@@ -79,6 +79,19 @@ void MatchClock::setTo(double now, int seconds) {
   periodOver_ = !running_ && target == last;
 }
 
+void MatchClock::follow(double now, int period, double seconds, bool running) {
+  if (!started_) start(now);
+  period_ = period;
+  const int end = periods_.endSeconds(period);
+  if (seconds > end) seconds = end;
+  if (seconds < 0) seconds = 0;
+  pausedTotal_ = now - startedAt_ - seconds / 86400.0;
+  pausedAt_ = now;
+  periodOver_ = seconds >= end;
+  running_ = running && !periodOver_;
+  shown_ = wholeSecondsOfDay(seconds / 86400.0);
+}
+
 double MatchClock::playedAt(double now) const {
   const double at = running_ || !started_ ? now : pausedAt_;
   return playingTime(at, startedAt_, pausedTotal_);

@@ -46,6 +46,9 @@ class MatchClock {
   // hall clock; it stays within the current period. Only once started.
   void nudge(double now, int seconds);
   void setTo(double now, int seconds);
+  // Puts the clock at `seconds` of `period`, running or not, as a video
+  // the clock follows shows it; starts it if need be.
+  void follow(double now, int period, double seconds, bool running);
 
   const Periods& periods() const { return periods_; }
   void setPeriods(const Periods& p) { periods_ = p; }
@@ -70,6 +73,8 @@ class MatchClock {
 
   // Playing time in seconds at `now`.
   int secondsAt(double now) const;
+  // The same, not rounded.
+  double playedSecondsAt(double now) const { return playedAt(now) * 86400.0; }
 
  private:
   // Playing time at `now` in days, not rounded.

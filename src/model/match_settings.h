@@ -15,5 +15,9 @@ enum class TimeOutRule : int {
 struct MatchSettings {
   Periods periods;
   TimeOutRule timeOutRule = TimeOutRule::ThreePerMatch;
+  // A video clip of an event: from this long before its moment to this long
+  // after, in seconds.
+  int clipLeadSeconds = 5;
+  int clipTailSeconds = 3;
   bool operator==(const MatchSettings&) const = default;
 };

@@ -12,6 +12,7 @@
 #include "match_clock.h"
 #include "match_settings.h"
 #include "team.h"
+#include "video_link.h"
 
 // A player put in goal, from the time on the match clock then.
 struct GoalkeeperChange {
@@ -34,5 +35,7 @@ struct MatchState {
   std::vector<SavedFile> savedFiles;
   EditHistory history;
   std::vector<GoalkeeperChange> goalkeeperChanges;  // in the order made
+  std::vector<ClockRun> clockRuns;                  // in the order run
+  VideoLink video;
   bool operator==(const MatchState&) const = default;
 };

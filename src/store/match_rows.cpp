@@ -15,21 +15,24 @@ const char* const kMatchColumns =
     "entry_team, entry_slot, entry_clock, entry_number, entry_name, entry_action, entry_place, "
     "entry_detail, screen_visible, screen_front, roster_carried, splash_shown, "
     "half_minutes, overtime, time_out_rule, clock_period, clock_period_over, entry_period, "
-    "analysis_team, analysis_slot";
+    "analysis_team, analysis_slot, entry_picked_at, entry_video_at, video_path, video_position, "
+    "clock_follows_video, clip_lead, clip_tail";
 const char* const kRosterColumns =
     "team, slot, number, name, goals, warnings, suspensions, disqualifications, goalkeeper";
 const char* const kNoteColumns = "line, text";
 const char* const kEventColumns =
     "position, team, slot, clock, number, name, action, place, detail, period, "
-    "outcome, attack, assist, goalkeeper, written_report";
+    "outcome, attack, assist, goalkeeper, written_report, picked_at, video_at";
 const char* const kEditColumns =
     "stack, position, kind, at, "
     "b_team, b_slot, b_clock, b_number, b_name, b_action, b_place, b_detail, "
     "a_team, a_slot, a_clock, a_number, a_name, a_action, a_place, a_detail, b_period, a_period, "
     "b_outcome, b_attack, b_assist, b_goalkeeper, a_outcome, a_attack, a_assist, a_goalkeeper, "
-    "b_written_report, a_written_report";
+    "b_written_report, a_written_report, b_picked_at, a_picked_at, b_video_at, a_video_at";
 const char* const kGoalkeeperChangeColumns = "position, team, slot, clock, period";
 const char* const kSavedFileColumns = "device, inode, path";
+const char* const kClockRunColumns = "position, period, from_clock, started_at, stopped_at";
+const char* const kSyncPointColumns = "position, video, period, clock, time_of_day";
 
 // "`verb` INTO `table` (`key`, columns) VALUES (`keyValue`, ?1, ?2, ...)".
 std::string writing(const char* verb, const char* table, const char* columns,
@@ -62,6 +65,8 @@ const std::string kInsertGoalkeeperChange =
     writing("INSERT", "goalkeeper_changes", kGoalkeeperChangeColumns);
 const std::string kInsertEdit = writing("INSERT", "edits", kEditColumns);
 const std::string kInsertSavedFile = writing("INSERT", "saved_files", kSavedFileColumns);
+const std::string kReplaceClockRun = writing("REPLACE", "clock_runs", kClockRunColumns);
+const std::string kInsertSyncPoint = writing("INSERT", "sync_points", kSyncPointColumns);
 
 namespace {
 
@@ -132,6 +137,15 @@ void bindMatch(Statement& s, const Header& h, const Match& m, const StoredScreen
       .bind(34, entry.event.period);
   // Added by version 3.
   s.bind(35, teamNumber(screen.analysisTeam)).bind(36, screen.analysisSlot);
+  // Added by version 6.
+  const VideoLink& video = m.video();
+  s.bind(37, entry.event.pickedAt)
+      .bind(38, entry.event.videoAt)
+      .bind(39, video.path)
+      .bind(40, video.position)
+      .bind(41, video.clockFollows)
+      .bind(42, settings.clipLeadSeconds)
+      .bind(43, settings.clipTailSeconds);
 }
 
 void bindRosterLine(Statement& s, TeamId team, int slot, const RosterLine& line) {
@@ -145,7 +159,8 @@ void bindEvent(Statement& s, int position, const Event& e) {
   bindEventAt(s, 2, e, true);
   s.bind(10, e.period);
   bindFactsAt(s, 11, e.facts);
-  s.bind(15, e.facts.writtenReport);  // added by version 5
+  s.bind(15, e.facts.writtenReport);           // added by version 5
+  s.bind(16, e.pickedAt).bind(17, e.videoAt);  // version 6
 }
 
 void bindEdit(Statement& s, int stack, int position, const EventEdit& edit) {
@@ -156,6 +171,26 @@ void bindEdit(Statement& s, int stack, int position, const EventEdit& edit) {
   bindFactsAt(s, 23, edit.before.facts);
   bindFactsAt(s, 27, edit.after.facts);
   s.bind(31, edit.before.facts.writtenReport).bind(32, edit.after.facts.writtenReport);
+  s.bind(33, edit.before.pickedAt)
+      .bind(34, edit.after.pickedAt)
+      .bind(35, edit.before.videoAt)
+      .bind(36, edit.after.videoAt);
+}
+
+void bindClockRun(Statement& s, int position, const ClockRun& r) {
+  s.bind(1, position)
+      .bind(2, r.period)
+      .bind(3, r.fromSeconds)
+      .bind(4, r.startedAt)
+      .bind(5, r.stoppedAt);
+}
+
+void bindSyncPoint(Statement& s, int position, const SyncPoint& p) {
+  s.bind(1, position)
+      .bind(2, p.videoSeconds)
+      .bind(3, p.period)
+      .bind(4, p.clockSeconds)
+      .bind(5, p.timeOfDay);
 }
 
 void bindGoalkeeperChange(Statement& s, int position, const GoalkeeperChange& c) {
@@ -183,6 +218,29 @@ class Reader {
     std::string t = s.text(col);
     if (t.size() > kMaxTextBytes) damaged("text of " + std::to_string(t.size()) + " bytes");
     return t;
+  }
+
+  double real(const Statement& s, int col, double low, double high, const char* what) const {
+    const double v = s.real(col);
+    if (!(v >= low && v <= high)) damaged(std::string(what) + " " + std::to_string(v));
+    return v;
+  }
+
+  // A time of day in days, or -1 for none.
+  double timeOfDay(const Statement& s, int col, const char* what) const {
+    const double v = s.real(col);
+    return v == -1 ? v : real(s, col, 0, 2, what);
+  }
+
+  double videoAt(const Statement& s, int col) const {
+    const double v = s.real(col);
+    return v == -1 ? v : real(s, col, 0, kLongestVideo, "video position");
+  }
+
+  // The pick's time of day and the video position from `first`.
+  void moments(const Statement& s, int first, Event& e) const {
+    e.pickedAt = timeOfDay(s, first, "time of pick");
+    e.videoAt = videoAt(s, first + 1);
   }
 
   int64_t ranged(const Statement& s, int col, int64_t low, int64_t high, const char* what) const {
@@ -261,6 +319,12 @@ class Reader {
     m.entry.event.period = static_cast<int>(ranged(s, 34, 1, kMostPeriods, "period"));
     st.screen.analysisTeam = *teamNumbered(ranged(s, 35, 1, kTeams, "analysis team"));
     st.screen.analysisSlot = static_cast<int>(ranged(s, 36, 0, kLastPlayerSlot, "analysis person"));
+    moments(s, 37, m.entry.event);
+    m.video.path = text(s, 39);
+    m.video.position = real(s, 40, 0, kLongestVideo, "video position");
+    m.video.clockFollows = s.integer(41) != 0;
+    m.settings.clipLeadSeconds = static_cast<int>(ranged(s, 42, 0, kLongestClipPart, "clip lead"));
+    m.settings.clipTailSeconds = static_cast<int>(ranged(s, 43, 0, kLongestClipPart, "clip tail"));
     s.reset();
   }
 
@@ -288,6 +352,7 @@ class Reader {
       st.match.events.push_back(event(s, 1, true));
       st.match.events.back().period = static_cast<int>(ranged(s, 9, 1, kMostPeriods, "period"));
       facts(s, 10, 14, st.match.events.back());
+      moments(s, 15, st.match.events.back());
     }
     Statement g =
         db_.prepare(selecting(kGoalkeeperChangeColumns, "goalkeeper_changes ORDER BY position"));
@@ -315,6 +380,14 @@ class Reader {
       edit.after.period = static_cast<int>(ranged(s, 21, 1, kMostPeriods, "period"));
       if (edit.kind != EditKind::Insert) facts(s, 22, 30, edit.before);
       if (edit.kind != EditKind::Remove) facts(s, 26, 31, edit.after);
+      if (edit.kind != EditKind::Insert) {
+        edit.before.pickedAt = timeOfDay(s, 32, "time of pick");
+        edit.before.videoAt = videoAt(s, 34);
+      }
+      if (edit.kind != EditKind::Remove) {
+        edit.after.pickedAt = timeOfDay(s, 33, "time of pick");
+        edit.after.videoAt = videoAt(s, 35);
+      }
       auto& stack =
           ranged(s, 0, 0, 1, "edit stack") == 0 ? st.match.history.done : st.match.history.undone;
       stack.push_back(std::move(edit));
@@ -327,12 +400,39 @@ class Reader {
     }
   }
 
+  void video(StoredMatch& st);
+
  private:
   Database& db_;
   const std::string& path_;
 };
 
 }  // namespace
+
+void Reader::video(StoredMatch& st) {
+  MatchState& m = st.match;
+  Statement r = db_.prepare(selecting(kClockRunColumns, "clock_runs ORDER BY position"));
+  for (int64_t expected = 0; r.step(); ++expected) {
+    if (m.clockRuns.size() == kMaxClockRuns) damaged("clock runs");
+    if (r.integer(0) != expected) damaged("clock run missing");
+    ClockRun run;
+    run.period = static_cast<int>(ranged(r, 1, 1, kMostPeriods, "period"));
+    run.fromSeconds = real(r, 2, 0, INT32_MAX, "clock");
+    run.startedAt = real(r, 3, 0, 2, "run start");
+    run.stoppedAt = timeOfDay(r, 4, "run stop");
+    m.clockRuns.push_back(run);
+  }
+  Statement p = db_.prepare(selecting(kSyncPointColumns, "sync_points ORDER BY position"));
+  while (p.step()) {
+    if (m.video.points.size() == kMostSyncPoints) damaged("sync points");
+    SyncPoint point;
+    point.videoSeconds = real(p, 1, 0, kLongestVideo, "video position");
+    point.period = static_cast<int>(ranged(p, 2, 1, kMostPeriods, "period"));
+    point.clockSeconds = real(p, 3, 0, INT32_MAX, "clock");
+    point.timeOfDay = timeOfDay(p, 4, "time of day");
+    m.video.points.push_back(point);
+  }
+}
 
 StoredMatch readStoredMatch(Database& db, const std::string& path) {
   StoredMatch st;
@@ -341,5 +441,6 @@ StoredMatch readStoredMatch(Database& db, const std::string& path) {
   r.roster(st);
   r.events(st);
   r.edits(st);
+  r.video(st);
   return st;
 }

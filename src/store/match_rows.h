@@ -30,6 +30,8 @@ extern const std::string kReplaceEvent;
 extern const std::string kInsertGoalkeeperChange;
 extern const std::string kInsertEdit;
 extern const std::string kInsertSavedFile;
+extern const std::string kReplaceClockRun;
+extern const std::string kInsertSyncPoint;
 
 struct Header {
   std::string started;
@@ -41,6 +43,8 @@ void bindRosterLine(Statement& s, TeamId team, int slot, const RosterLine& line)
 void bindEvent(Statement& s, int position, const Event& e);
 void bindEdit(Statement& s, int stack, int position, const EventEdit& edit);
 void bindGoalkeeperChange(Statement& s, int position, const GoalkeeperChange& c);
+void bindClockRun(Statement& s, int position, const ClockRun& r);
+void bindSyncPoint(Statement& s, int position, const SyncPoint& p);
 }  // namespace rows
 
 // Bounds on what is read from a match file, far above any real match (a
@@ -55,6 +59,9 @@ inline constexpr size_t kMaxEvents = 10'000;
 inline constexpr size_t kMaxEdits = 10'000;  // undoable and redoable, together
 inline constexpr size_t kMaxSavedFiles = 1'000;
 inline constexpr size_t kMaxGoalkeeperChanges = 10'000;
+inline constexpr size_t kMaxClockRuns = 10'000;
+inline constexpr double kLongestVideo = 7 * 86400.0;  // seconds
+inline constexpr int kLongestClipPart = 600;          // a clip's lead or tail, seconds
 
 // Reads the whole file; a value out of range, or beyond the bounds above,
 // throws StoreError (Damaged).

@@ -77,6 +77,7 @@ void MatchWriter::write(const Match& m, const StoredScreen& screen) {
     rows::bindGoalkeeperChange(insertGoalkeeperChange_, static_cast<int>(i), changes[i]);
     insertGoalkeeperChange_.run();
   }
+  writeVideo(m);
   if (!mirror_.valid || mirror_.savedFiles != m.savedFiles()) {
     deleteSavedFiles_.run();
     for (const SavedFile& f : m.savedFiles())
@@ -108,6 +109,30 @@ void MatchWriter::writeEvents(const Match& m, size_t from) {
   }
 }
 
+// Runs are added, and the last one is closed: written from the first that
+// differs. The few sync points are written again whenever they change.
+void MatchWriter::writeVideo(const Match& m) {
+  const auto& runs = m.clockRuns();
+  const auto& kept = mirror_.clockRuns;
+  size_t from = 0;
+  if (mirror_.valid && kept.size() <= runs.size()) {
+    while (from < kept.size() && kept[from] == runs[from]) ++from;
+  } else {
+    deleteClockRuns_.run();
+  }
+  for (size_t i = from; i < runs.size(); ++i) {
+    rows::bindClockRun(replaceClockRun_, static_cast<int>(i), runs[i]);
+    replaceClockRun_.run();
+  }
+  const auto& points = m.video().points;
+  if (mirror_.valid && mirror_.syncPoints == points) return;
+  deleteSyncPoints_.run();
+  for (size_t i = 0; i < points.size(); ++i) {
+    rows::bindSyncPoint(insertSyncPoint_, static_cast<int>(i), points[i]);
+    insertSyncPoint_.run();
+  }
+}
+
 void MatchWriter::assumeWritten(const Match& m, const StoredScreen& screen) {
   for (TeamId t : kBothTeams)
     if (!mirror_.valid || !(mirror_.teams[teamIndex(t)] == m.team(t)))
@@ -119,6 +144,8 @@ void MatchWriter::assumeWritten(const Match& m, const StoredScreen& screen) {
   mirror_.factsChanges = m.lastFactsChanges();
   mirror_.events = m.events().size();
   mirror_.goalkeeperChanges = m.goalkeeperChanges().size();
+  if (mirror_.clockRuns != m.clockRuns()) mirror_.clockRuns = m.clockRuns();
+  if (mirror_.syncPoints != m.video().points) mirror_.syncPoints = m.video().points;
   mirror_.valid = true;
 }
 

@@ -39,6 +39,7 @@ class MatchWriter {
   void chooseSync(const Match& m);
   void write(const Match& m, const StoredScreen& screen);
   void writeEvents(const Match& m, size_t from);
+  void writeVideo(const Match& m);
 
   Database db_;
   Durability durability_;
@@ -57,6 +58,10 @@ class MatchWriter {
   Statement deleteEvents_{db_.handle(), "DELETE FROM events"};
   Statement deleteEdits_{db_.handle(), "DELETE FROM edits"};
   Statement deleteSavedFiles_{db_.handle(), "DELETE FROM saved_files"};
+  Statement replaceClockRun_{db_.handle(), rows::kReplaceClockRun};
+  Statement deleteClockRuns_{db_.handle(), "DELETE FROM clock_runs"};
+  Statement insertSyncPoint_{db_.handle(), rows::kInsertSyncPoint};
+  Statement deleteSyncPoints_{db_.handle(), "DELETE FROM sync_points"};
   Statement markEnded_{db_.handle(), "UPDATE match SET ended = 1, last_step = ?"};
   // Stops, after the sync in flight, before the statements and the file close.
   std::unique_ptr<BackgroundSync> flusher_;
@@ -75,5 +80,7 @@ class MatchWriter {
     std::array<Team, kTeams> teams;
     std::array<std::string, kRosterLines> notes;
     std::vector<SavedFile> savedFiles;
+    std::vector<ClockRun> clockRuns;
+    std::vector<SyncPoint> syncPoints;
   } mirror_;
 };

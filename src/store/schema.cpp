@@ -137,6 +137,36 @@ ALTER TABLE events ADD COLUMN written_report INTEGER NOT NULL DEFAULT 0;
 ALTER TABLE edits ADD COLUMN b_written_report INTEGER NOT NULL DEFAULT 0;
 ALTER TABLE edits ADD COLUMN a_written_report INTEGER NOT NULL DEFAULT 0;
 )sql",
+    // Version 6. The match's video: each event's time of day at its pick and
+    // its video position when recorded from the video (-1: not known, in
+    // events, edits and the event being entered); the video file, where it
+    // was left, whether the clock follows it, and the clip's lead and tail
+    // (seconds); the clock's runs with their times of day (in days; stopped
+    // -1 while running); the points that tie the video to the match time.
+    R"sql(
+ALTER TABLE events ADD COLUMN picked_at REAL NOT NULL DEFAULT -1;
+ALTER TABLE events ADD COLUMN video_at REAL NOT NULL DEFAULT -1;
+ALTER TABLE edits ADD COLUMN b_picked_at REAL NOT NULL DEFAULT -1;
+ALTER TABLE edits ADD COLUMN a_picked_at REAL NOT NULL DEFAULT -1;
+ALTER TABLE edits ADD COLUMN b_video_at REAL NOT NULL DEFAULT -1;
+ALTER TABLE edits ADD COLUMN a_video_at REAL NOT NULL DEFAULT -1;
+ALTER TABLE match ADD COLUMN entry_picked_at REAL NOT NULL DEFAULT -1;
+ALTER TABLE match ADD COLUMN entry_video_at REAL NOT NULL DEFAULT -1;
+ALTER TABLE match ADD COLUMN video_path TEXT NOT NULL DEFAULT '';
+ALTER TABLE match ADD COLUMN video_position REAL NOT NULL DEFAULT 0;
+ALTER TABLE match ADD COLUMN clock_follows_video INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE match ADD COLUMN clip_lead INTEGER NOT NULL DEFAULT 5;
+ALTER TABLE match ADD COLUMN clip_tail INTEGER NOT NULL DEFAULT 3;
+CREATE TABLE clock_runs (
+  position INTEGER PRIMARY KEY,
+  period INTEGER NOT NULL, from_clock REAL NOT NULL,
+  started_at REAL NOT NULL, stopped_at REAL NOT NULL
+);
+CREATE TABLE sync_points (
+  position INTEGER PRIMARY KEY,
+  video REAL NOT NULL, period INTEGER NOT NULL, clock REAL NOT NULL, time_of_day REAL NOT NULL
+);
+)sql",
 };
 
 // Version 1 kept no halves: after the step to version 2 every time is put

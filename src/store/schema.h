@@ -8,7 +8,7 @@
 
 class Database;
 
-inline constexpr int kSchemaVersion = 5;
+inline constexpr int kSchemaVersion = 6;
 inline constexpr int32_t kMatchFileId = 0x48424d46;  // "HBMF"
 
 // Runs inside the caller's transaction: the steps from `fromVersion` up to

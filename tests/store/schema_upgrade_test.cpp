@@ -14,7 +14,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Takes a file back to version 4: without the written report of a
+// Takes a file back to version 5: without times of day, the video and the
+// clock's runs.
+constexpr const char* kBackToVersion5 =
+    "ALTER TABLE events DROP COLUMN picked_at; ALTER TABLE events DROP COLUMN video_at;"
+    "ALTER TABLE edits DROP COLUMN b_picked_at; ALTER TABLE edits DROP COLUMN a_picked_at;"
+    "ALTER TABLE edits DROP COLUMN b_video_at; ALTER TABLE edits DROP COLUMN a_video_at;"
+    "ALTER TABLE match DROP COLUMN entry_picked_at; ALTER TABLE match DROP COLUMN entry_video_at;"
+    "ALTER TABLE match DROP COLUMN video_path; ALTER TABLE match DROP COLUMN video_position;"
+    "ALTER TABLE match DROP COLUMN clock_follows_video;"
+    "ALTER TABLE match DROP COLUMN clip_lead; ALTER TABLE match DROP COLUMN clip_tail;"
+    "DROP TABLE clock_runs; DROP TABLE sync_points;"
+    "PRAGMA user_version = 5;";
+// And on to version 4: without the written report of a
 // disqualification.
 constexpr const char* kBackToVersion4 =
     "ALTER TABLE events DROP COLUMN written_report;"
@@ -51,6 +63,14 @@ constexpr const char* kBackToVersion1 =
     "ALTER TABLE saved_files DROP COLUMN path;"
     "PRAGMA user_version = 1;";
 
+// What version 6 added, left out of a file of this version, so that the
+// match is the one an earlier version would have kept.
+constexpr const char* kWithoutVersion6 =
+    "UPDATE events SET picked_at = -1;"
+    "UPDATE edits SET b_picked_at = -1, a_picked_at = -1;"
+    "UPDATE match SET entry_picked_at = -1, video_path = '', video_position = 0;"
+    "DELETE FROM clock_runs; DELETE FROM sync_points;";
+
 struct Restored {
   Match match;
   Screen screen{match};
@@ -70,15 +90,30 @@ int64_t versionOf(const fs::path& path) {
 
 // Takes a file of this version back to `version`, one version at a time.
 void backTo(const fs::path& path, int version) {
-  const char* const steps[] = {kBackToVersion4, kBackToVersion3, kBackToVersion2, kBackToVersion1};
-  for (int v = 4; v >= version; --v) tamper(path, steps[4 - v]);
+  const char* const steps[] = {kBackToVersion5, kBackToVersion4, kBackToVersion3, kBackToVersion2,
+                               kBackToVersion1};
+  for (int v = 5; v >= version; --v) tamper(path, steps[5 - v]);
 }
 
 TEST(OlderMatchFiles, AreBroughtUpToDateAndTheMatchComesBack) {
   ScratchFolder folder;
   const fs::path path = leftMatch(folder.path() / "data", 90);
+  // The times of day of picks and runs, and the video, gone with version 5.
+  {
+    const auto timed = restore(path);
+    ASSERT_FALSE(timed->match.clockRuns().empty());
+    ASSERT_GE(timed->match.events().front().pickedAt, 0);
+  }
+  tamper(path, kWithoutVersion6);
   const auto now = restore(path);
   ASSERT_FALSE(now->match.events().empty());
+  tamper(path,
+         "UPDATE match SET video_path = 'a.mp4', clip_lead = 9;"
+         "INSERT INTO sync_points VALUES (0, 12.5, 1, 0, -1);");
+  EXPECT_FALSE(restore(path)->match.state() == now->match.state());
+  backTo(path, 5);
+  EXPECT_TRUE(restore(path)->match.state() == now->match.state());
+  EXPECT_EQ(versionOf(path), kSchemaVersion);
 
   // A written report of a disqualification, gone with version 4.
   tamper(path, "UPDATE events SET written_report = 1 WHERE action = 6 AND detail = 3;");
@@ -137,6 +172,7 @@ TEST(OlderMatchFiles, AreBroughtUpToDateAndTheMatchComesBack) {
 TEST(OlderMatchFiles, ACopyFromAnEarlierVersionOpensAndIsOnlyRead) {
   ScratchFolder folder;
   const fs::path path = leftMatch(folder.path() / "data", 60);
+  tamper(path, kWithoutVersion6);
   const auto now = restore(path);
   const fs::path copy = folder.path() / "saved.hbmatch";
   {

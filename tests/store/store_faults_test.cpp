@@ -220,7 +220,7 @@ TEST(FullDisk, NothingCommittedIsLostAndTheNextStepWritesWhatIsMissing) {
   const StepPlan plan = planOf(testDataPath("long_match.match"), false);
   ScriptedMatch live;
   plan.attach(live.match);
-  gPageLimit = 8;  // a new file takes 8 pages; the events outgrow their first
+  gPageLimit = 12;  // a new file fits in 12 pages; the events soon outgrow them
   sqlite3_auto_extension(reinterpret_cast<void (*)()>(limitPages));
   struct Lifted {
     ~Lifted() { sqlite3_reset_auto_extension(); }

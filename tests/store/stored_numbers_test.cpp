@@ -9,6 +9,7 @@
 #include "event.h"
 #include "match_settings.h"
 #include "stored_screen.h"
+#include "video_link.h"
 #include "words.h"
 
 namespace {
@@ -71,6 +72,14 @@ TEST(MatchFileNumbers, StayAsEarlierVersionsWroteThem) {
   EXPECT_EQ(n(AttackKind::EmptyGoal), 3);
   // A file's written report (1) belongs to action 6 with detail 3 alone.
   EXPECT_TRUE(takesWrittenReport(static_cast<Action>(6), 3));
+  // Times of day are fractions of a day; -1 is "not known" (a pick's time,
+  // a video position, a run still running, a point set on the video alone).
+  EXPECT_EQ(Event{}.pickedAt, -1);
+  EXPECT_EQ(Event{}.videoAt, -1);
+  EXPECT_EQ(ClockRun{}.stoppedAt, -1);
+  EXPECT_EQ(SyncPoint{}.timeOfDay, -1);
+  EXPECT_EQ(MatchSettings{}.clipLeadSeconds, 5);
+  EXPECT_EQ(MatchSettings{}.clipTailSeconds, 3);
 
   // The windows, as numbers of the front order and bits of the shown ones.
   const StoredWindow windows[] = {

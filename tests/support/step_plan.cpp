@@ -4,6 +4,7 @@
 #include "match_script.h"
 #include "roster_grid.h"
 #include "save_match.h"
+#include "video_sync.h"
 
 namespace {
 
@@ -37,9 +38,17 @@ class Planner : public ScriptOperator {
     }
     add("finish input", [](Screen& s) { s.finishInput(); });
     add("start", [](Screen& s) { s.startMatch(); });
-    if (detours_)
+    if (detours_) {
       for (TeamId t : kBothTeams)
         add("goalkeeper", [t](Screen& s) { s.match().changeGoalkeeper(t, 1); });
+      // A video of the match, tied to it at the kick-off.
+      add("video", [](Screen& s) {
+        VideoLink v;
+        v.path = "videos/match.mp4";
+        setSyncPoint(v, kickOffMoment(s.match().clockRuns()), 12.5);
+        s.match().setVideo(v);
+      });
+    }
   }
   void setClock(int seconds) override {
     // Past the end of a half the clock stops there; the operator starts the
@@ -156,6 +165,12 @@ class Planner : public ScriptOperator {
       add("close match window", [](Screen& s) { s.requestClose(WindowId::Match); });
       add("switch to match", [](Screen& s) { s.finishInput(); });
       add("save", [](Screen& s) { s.match().markSaved(saveMatch(s.match())); });
+      add("sync at event", [n](Screen& s) {
+        VideoLink v = s.match().video();
+        setSyncPoint(v, momentOf(s.match().events().back(), s.match().clockRuns()), 100.0 + n);
+        s.match().videoAt(90.0 + n, n % 2 == 0);
+        s.match().setVideo(v);
+      });
     }
   }
 
