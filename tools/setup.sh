@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   libxlsxwriter-dev               # the analysis workbook
   python3-openpyxl poppler-utils  # the tests read the workbook and the report back
+  libmpv-dev ffmpeg               # the video player (libmpv, loaded at the first video) and the test videos
   # the Debian package (dpkg-shlibdeps) and the install checks: validators,
   # MIME and menu databases, GIO's file-type look-up
   dpkg-dev python3 desktop-file-utils appstream shared-mime-info libglib2.0-bin
