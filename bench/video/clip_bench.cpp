@@ -30,34 +30,12 @@ QString matchVideo(const TempFolder& folder, bool bFrames) {
   const auto file = folder.path() / (bFrames ? "b-frames.mp4" : "no-b-frames.mp4");
   if (std::filesystem::exists(file)) return path(file);
   const QString seconds = QString::number(kClips * kEvery + kLength);
+  const QString arguments =
+      "-v error -f lavfi -i testsrc2=size=1280x720:rate=25:duration=%1 -f lavfi -i "
+      "sine=duration=%1 -c:v libx264 -preset veryfast -g 50 -keyint_min 50 -sc_threshold 0 "
+      "-pix_fmt yuv420p -c:a aac -bf %2";
   QProcess ffmpeg;
-  ffmpeg.start("ffmpeg", {"-v",
-                          "error",
-                          "-f",
-                          "lavfi",
-                          "-i",
-                          "testsrc2=size=1280x720:rate=25:duration=" + seconds,
-                          "-f",
-                          "lavfi",
-                          "-i",
-                          "sine=duration=" + seconds,
-                          "-c:v",
-                          "libx264",
-                          "-preset",
-                          "veryfast",
-                          "-g",
-                          "50",
-                          "-keyint_min",
-                          "50",
-                          "-sc_threshold",
-                          "0",
-                          "-bf",
-                          bFrames ? "3" : "0",
-                          "-pix_fmt",
-                          "yuv420p",
-                          "-c:a",
-                          "aac",
-                          path(file)});
+  ffmpeg.start("ffmpeg", arguments.arg(seconds, bFrames ? "3" : "0").split(u' ') << path(file));
   ffmpeg.waitForFinished(-1);
   return ffmpeg.exitCode() == 0 ? path(file) : QString();
 }
