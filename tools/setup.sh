@@ -10,6 +10,7 @@ packages=(
   libsqlite3-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   libxlsxwriter-dev               # the analysis workbook
+  ffmpeg                          # clips cut from the match video, and their tests
   python3-openpyxl poppler-utils  # the tests read the workbook and the report back
   libmpv-dev ffmpeg               # the video player (libmpv, loaded at the first video) and the test videos
   # the Debian package (dpkg-shlibdeps) and the install checks: validators,
