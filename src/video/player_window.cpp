@@ -37,13 +37,13 @@ PlayerWindow::PlayerWindow(const QString& videoOutput, QWidget* parent)
   ui_->videoArea->setPalette(black);
   player_ = new VideoPlayer(videoWindow(ui_->videoArea), videoOutput, this);
 
-  connect(ui_->playButton, &QPushButton::clicked, this, &PlayerWindow::playPause);
-  connect(ui_->back10Button, &QPushButton::clicked, this, &PlayerWindow::back10);
-  connect(ui_->back2Button, &QPushButton::clicked, this, &PlayerWindow::back2);
-  connect(ui_->forward2Button, &QPushButton::clicked, this, &PlayerWindow::forward2);
-  connect(ui_->forward10Button, &QPushButton::clicked, this, &PlayerWindow::forward10);
-  connect(ui_->frameBackButton, &QPushButton::clicked, this, &PlayerWindow::frameBack);
-  connect(ui_->frameForwardButton, &QPushButton::clicked, this, &PlayerWindow::frameForward);
+  connect(ui_->playButton, &QToolButton::clicked, this, &PlayerWindow::playPause);
+  connect(ui_->back10Button, &QToolButton::clicked, this, &PlayerWindow::back10);
+  connect(ui_->back2Button, &QToolButton::clicked, this, &PlayerWindow::back2);
+  connect(ui_->forward2Button, &QToolButton::clicked, this, &PlayerWindow::forward2);
+  connect(ui_->forward10Button, &QToolButton::clicked, this, &PlayerWindow::forward10);
+  connect(ui_->frameBackButton, &QToolButton::clicked, this, &PlayerWindow::frameBack);
+  connect(ui_->frameForwardButton, &QToolButton::clicked, this, &PlayerWindow::frameForward);
   ui_->speedBox->setCurrentIndex(3);  // 1×
   connect(ui_->speedBox, &QComboBox::activated, this,
           [this](int index) { player_->setSpeed(kSpeeds[index]); });

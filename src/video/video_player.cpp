@@ -208,6 +208,14 @@ qint64 VideoPlayer::droppedFrames() const {
   return dropped;
 }
 
+QString VideoPlayer::videoOutputInUse() const {
+  char* name = nullptr;
+  if (!mpv_ || mpv_lib_->getProperty(mpv_, "current-vo", MPV_FORMAT_STRING, &name) < 0) return {};
+  const QString result = QString::fromUtf8(name);
+  mpv_lib_->free(name);
+  return result;
+}
+
 void VideoPlayer::playSpan(double from, double to, const QString& caption) {
   playSpans({Span{from, to, caption}});
 }
