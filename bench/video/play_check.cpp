@@ -56,6 +56,11 @@ int main(int argc, char** argv) {
       QTimer::singleShot(500, &app, &QApplication::quit);
     });
   });
-  if (!player.open(QString::fromLocal8Bit(argv[1]))) return 1;
+  if (!player.open(QString::fromLocal8Bit(argv[1]))) {
+    // Long enough to see the window's message.
+    QTimer::singleShot(3000, &app, &QApplication::quit);
+    app.exec();
+    return 1;
+  }
   return app.exec();
 }
