@@ -275,7 +275,10 @@ void VideoPlayer::seekExact(double seconds) {
     pendingSeek_ = seconds;
     return;
   }
-  // Past the end mpv shows the last frame: the seek is known to land there.
+  // To the nearest frame: mpv would show the first frame at or after the
+  // time, up to a frame later. Past the end mpv shows the last frame.
+  const double rate = frameRate();
+  seconds = std::round(seconds * rate) / rate;
   const double last = duration() - frameDuration();
   if (last > 0) seconds = std::min(seconds, last);
   seekTarget_ = seconds;
@@ -341,8 +344,9 @@ void VideoPlayer::handle(const mpv_event& event) {
       }
       return;
     case MPV_EVENT_PLAYBACK_RESTART:
-      // A seek has landed; one asked earlier may land first, so the place is checked.
-      if (!seekTarget_ || std::abs(position() - *seekTarget_) > frameDuration() / 2) return;
+      // A seek has landed; one asked earlier may land first, so the place is
+      // checked, allowing a frame where the frames are off the rate's grid.
+      if (!seekTarget_ || std::abs(position() - *seekTarget_) > frameDuration() + 1e-3) return;
       seekTarget_.reset();
       if (spanIndex_ < 0) return;
       if (spanStage_ == SpanStage::Seeking) {
