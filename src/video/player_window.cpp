@@ -51,6 +51,7 @@ PlayerWindow::PlayerWindow(const QString& videoOutput, QWidget* parent)
 
   connect(player_, &VideoPlayer::positionChanged, this, &PlayerWindow::showPosition);
   connect(player_, &VideoPlayer::speedChanged, this, &PlayerWindow::showSpeed);
+  connect(player_, &VideoPlayer::durationChanged, ui_->positionBar, &PositionBar::setDuration);
   connect(player_, &VideoPlayer::pausedChanged, this, [this](bool paused) {
     ui_->playButton->setText(paused ? QStringLiteral("再生") : QStringLiteral("一時停止"));
   });

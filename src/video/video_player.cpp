@@ -10,8 +10,8 @@
 
 namespace {
 
-// Reply ids of the observed properties.
-enum Observed : uint64_t { TimePos = 1, Pause, Speed, Duration, FrameNumber, EndReached };
+// Reply ids of the observed properties; the frame number is read when asked.
+enum Observed : uint64_t { TimePos = 1, Pause, Speed, Duration, EndReached };
 
 QByteArray number(double value) {
   return QByteArray::number(value, 'f', 6);
@@ -77,7 +77,6 @@ bool VideoPlayer::start() {
   mpv_lib_->observeProperty(mpv_, Pause, "pause", MPV_FORMAT_FLAG);
   mpv_lib_->observeProperty(mpv_, Speed, "speed", MPV_FORMAT_DOUBLE);
   mpv_lib_->observeProperty(mpv_, Duration, "duration", MPV_FORMAT_DOUBLE);
-  mpv_lib_->observeProperty(mpv_, FrameNumber, "estimated-frame-number", MPV_FORMAT_INT64);
   mpv_lib_->observeProperty(mpv_, EndReached, "eof-reached", MPV_FORMAT_FLAG);
 
   // Called on any of mpv's threads: only a queued call to the Qt thread,
@@ -326,6 +325,8 @@ void VideoPlayer::handle(const mpv_event& event) {
         emit pausedChanged(*static_cast<int*>(property.data) != 0);
       } else if (event.reply_userdata == Speed) {
         emit speedChanged(*static_cast<double*>(property.data));
+      } else if (event.reply_userdata == Duration) {
+        emit durationChanged(*static_cast<double*>(property.data));
       } else if (event.reply_userdata == EndReached) {
         // The end of the video ends a span that reaches past it.
         if (*static_cast<int*>(property.data) && spanIndex_ >= 0 &&

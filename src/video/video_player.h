@@ -78,6 +78,8 @@ class VideoPlayer : public QObject {
   void positionChanged(double seconds);
   void pausedChanged(bool paused);
   void speedChanged(double speed);
+  // Known at loaded(); it changes only for a file still being written.
+  void durationChanged(double seconds);
   void loaded(double duration);
   void failed(const QString& message);
   void spanStarted(int index);
