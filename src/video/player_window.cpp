@@ -63,7 +63,10 @@ PlayerWindow::PlayerWindow(const QString& videoOutput, QWidget* parent)
   connect(player_, &VideoPlayer::failed, this, &PlayerWindow::showFailure);
 }
 
-PlayerWindow::~PlayerWindow() = default;
+PlayerWindow::~PlayerWindow() {
+  // mpv stops drawing before the window it draws into goes.
+  delete player_;
+}
 
 PositionBar& PlayerWindow::positionBar() {
   return *ui_->positionBar;
