@@ -38,7 +38,8 @@ Loaded load() {
                    resolve(library, "mpv_observe_property", f.observeProperty) &&
                    resolve(library, "mpv_wait_event", f.waitEvent) &&
                    resolve(library, "mpv_set_wakeup_callback", f.setWakeupCallback) &&
-                   resolve(library, "mpv_error_string", f.errorString);
+                   resolve(library, "mpv_error_string", f.errorString) &&
+                   resolve(library, "mpv_free", f.free);
   if (!all) {
     result.error = QStringLiteral("映像を再生するライブラリ (libmpv) の版が合いません");
     return result;

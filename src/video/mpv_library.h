@@ -21,6 +21,7 @@ struct MpvLibrary {
   decltype(&mpv_wait_event) waitEvent;
   decltype(&mpv_set_wakeup_callback) setWakeupCallback;
   decltype(&mpv_error_string) errorString;
+  decltype(&mpv_free) free;
 
   // The library's functions, loaded once; null when libmpv is missing, with
   // the operator's message in `error`.

@@ -37,13 +37,13 @@ PlayerWindow::PlayerWindow(const QString& videoOutput, QWidget* parent)
   ui_->videoArea->setPalette(black);
   player_ = new VideoPlayer(videoWindow(ui_->videoArea), videoOutput, this);
 
-  connect(ui_->playButton, &QPushButton::clicked, this, &PlayerWindow::playPause);
-  connect(ui_->back10Button, &QPushButton::clicked, this, &PlayerWindow::back10);
-  connect(ui_->back2Button, &QPushButton::clicked, this, &PlayerWindow::back2);
-  connect(ui_->forward2Button, &QPushButton::clicked, this, &PlayerWindow::forward2);
-  connect(ui_->forward10Button, &QPushButton::clicked, this, &PlayerWindow::forward10);
-  connect(ui_->frameBackButton, &QPushButton::clicked, this, &PlayerWindow::frameBack);
-  connect(ui_->frameForwardButton, &QPushButton::clicked, this, &PlayerWindow::frameForward);
+  connect(ui_->playButton, &QToolButton::clicked, this, &PlayerWindow::playPause);
+  connect(ui_->back10Button, &QToolButton::clicked, this, &PlayerWindow::back10);
+  connect(ui_->back2Button, &QToolButton::clicked, this, &PlayerWindow::back2);
+  connect(ui_->forward2Button, &QToolButton::clicked, this, &PlayerWindow::forward2);
+  connect(ui_->forward10Button, &QToolButton::clicked, this, &PlayerWindow::forward10);
+  connect(ui_->frameBackButton, &QToolButton::clicked, this, &PlayerWindow::frameBack);
+  connect(ui_->frameForwardButton, &QToolButton::clicked, this, &PlayerWindow::frameForward);
   ui_->speedBox->setCurrentIndex(3);  // 1×
   connect(ui_->speedBox, &QComboBox::activated, this,
           [this](int index) { player_->setSpeed(kSpeeds[index]); });
@@ -51,6 +51,7 @@ PlayerWindow::PlayerWindow(const QString& videoOutput, QWidget* parent)
 
   connect(player_, &VideoPlayer::positionChanged, this, &PlayerWindow::showPosition);
   connect(player_, &VideoPlayer::speedChanged, this, &PlayerWindow::showSpeed);
+  connect(player_, &VideoPlayer::durationChanged, ui_->positionBar, &PositionBar::setDuration);
   connect(player_, &VideoPlayer::pausedChanged, this, [this](bool paused) {
     ui_->playButton->setText(paused ? QStringLiteral("再生") : QStringLiteral("一時停止"));
   });
@@ -62,7 +63,10 @@ PlayerWindow::PlayerWindow(const QString& videoOutput, QWidget* parent)
   connect(player_, &VideoPlayer::failed, this, &PlayerWindow::showFailure);
 }
 
-PlayerWindow::~PlayerWindow() = default;
+PlayerWindow::~PlayerWindow() {
+  // mpv stops drawing before the window it draws into goes.
+  delete player_;
+}
 
 PositionBar& PlayerWindow::positionBar() {
   return *ui_->positionBar;

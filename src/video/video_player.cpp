@@ -10,8 +10,8 @@
 
 namespace {
 
-// Reply ids of the observed properties.
-enum Observed : uint64_t { TimePos = 1, Pause, Speed, Duration, FrameNumber, EndReached };
+// Reply ids of the observed properties; the frame number is read when asked.
+enum Observed : uint64_t { TimePos = 1, Pause, Speed, Duration, EndReached };
 
 QByteArray number(double value) {
   return QByteArray::number(value, 'f', 6);
@@ -77,7 +77,6 @@ bool VideoPlayer::start() {
   mpv_lib_->observeProperty(mpv_, Pause, "pause", MPV_FORMAT_FLAG);
   mpv_lib_->observeProperty(mpv_, Speed, "speed", MPV_FORMAT_DOUBLE);
   mpv_lib_->observeProperty(mpv_, Duration, "duration", MPV_FORMAT_DOUBLE);
-  mpv_lib_->observeProperty(mpv_, FrameNumber, "estimated-frame-number", MPV_FORMAT_INT64);
   mpv_lib_->observeProperty(mpv_, EndReached, "eof-reached", MPV_FORMAT_FLAG);
 
   // Called on any of mpv's threads: only a queued call to the Qt thread,
@@ -208,6 +207,14 @@ qint64 VideoPlayer::droppedFrames() const {
   return dropped;
 }
 
+QString VideoPlayer::videoOutputInUse() const {
+  char* name = nullptr;
+  if (!mpv_ || mpv_lib_->getProperty(mpv_, "current-vo", MPV_FORMAT_STRING, &name) < 0) return {};
+  const QString result = QString::fromUtf8(name);
+  mpv_lib_->free(name);
+  return result;
+}
+
 void VideoPlayer::playSpan(double from, double to, const QString& caption) {
   playSpans({Span{from, to, caption}});
 }
@@ -267,7 +274,10 @@ void VideoPlayer::seekExact(double seconds) {
     pendingSeek_ = seconds;
     return;
   }
-  // Past the end mpv shows the last frame: the seek is known to land there.
+  // To the nearest frame: mpv would show the first frame at or after the
+  // time, up to a frame later. Past the end mpv shows the last frame.
+  const double rate = frameRate();
+  seconds = std::round(seconds * rate) / rate;
   const double last = duration() - frameDuration();
   if (last > 0) seconds = std::min(seconds, last);
   seekTarget_ = seconds;
@@ -315,6 +325,8 @@ void VideoPlayer::handle(const mpv_event& event) {
         emit pausedChanged(*static_cast<int*>(property.data) != 0);
       } else if (event.reply_userdata == Speed) {
         emit speedChanged(*static_cast<double*>(property.data));
+      } else if (event.reply_userdata == Duration) {
+        emit durationChanged(*static_cast<double*>(property.data));
       } else if (event.reply_userdata == EndReached) {
         // The end of the video ends a span that reaches past it.
         if (*static_cast<int*>(property.data) && spanIndex_ >= 0 &&
@@ -333,8 +345,9 @@ void VideoPlayer::handle(const mpv_event& event) {
       }
       return;
     case MPV_EVENT_PLAYBACK_RESTART:
-      // A seek has landed; one asked earlier may land first, so the place is checked.
-      if (!seekTarget_ || std::abs(position() - *seekTarget_) > frameDuration() / 2) return;
+      // A seek has landed; one asked earlier may land first, so the place is
+      // checked, allowing a frame where the frames are off the rate's grid.
+      if (!seekTarget_ || std::abs(position() - *seekTarget_) > frameDuration() + 1e-3) return;
       seekTarget_.reset();
       if (spanIndex_ < 0) return;
       if (spanStage_ == SpanStage::Seeking) {

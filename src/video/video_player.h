@@ -61,6 +61,8 @@ class VideoPlayer : public QObject {
   double frameRate() const;
   qint64 frameNumber() const;
   qint64 droppedFrames() const;
+  // The video output mpv took from its list, once the video shows.
+  QString videoOutputInUse() const;
 
   // Plays from `from` to `to` with `caption` over the picture, then pauses
   // on `to`: a list of one span (spanStarted(0), spanEnded(), spansEnded()).
@@ -76,6 +78,8 @@ class VideoPlayer : public QObject {
   void positionChanged(double seconds);
   void pausedChanged(bool paused);
   void speedChanged(double speed);
+  // Known at loaded(); it changes only for a file still being written.
+  void durationChanged(double seconds);
   void loaded(double duration);
   void failed(const QString& message);
   void spanStarted(int index);
