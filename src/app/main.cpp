@@ -24,6 +24,10 @@ int main(int argc, char* argv[]) {
   QCommandLineParser options;
   options.addHelpOption();
   options.addPositionalArgument(QStringLiteral("file"), QStringLiteral("a match file (.hbmatch)"));
+  const QCommandLineOption video(QStringLiteral("video"),
+                                 QStringLiteral("the match's video, opened beside it"),
+                                 QStringLiteral("FILE"));
+  options.addOption(video);
   options.process(app);
   std::optional<std::filesystem::path> file;
   if (!options.positionalArguments().isEmpty())
@@ -44,5 +48,6 @@ int main(int argc, char* argv[]) {
   windows.start();
   if (!beginKeeping(windows, dataFolder, restore, file)) return 1;
   windows.reportKeymapProblems(keymapPath, keymap.problems);
+  if (options.isSet(video)) windows.openVideo(options.value(video).toStdString());
   return app.exec();
 }

@@ -6,6 +6,8 @@
 #include <QWindow>
 
 #include "key_names.h"
+#include "log_edits.h"
+#include "player_window.h"
 #include "message_box.h"
 
 WindowSet::WindowSet(Showing showing, Keymap keymap)
@@ -45,6 +47,14 @@ WindowSet::WindowSet(Showing showing, Keymap keymap)
                       keys.empty() ? QString() : QString::fromStdString(shortKeyName(keys[0])));
   }
   matchWindow_->setKeyEntry(&keys_, &legend_);
+  video_ = std::make_unique<VideoDesk>(
+      *match_, *matchWindow_, [this] { refresh(); }, [this] { afterStep(); });
+  matchWindow_->videoRequest = [this] { video_->choose(); };
+  matchWindow_->logEdits->setVideoHooks(
+      {[this] { return video_->isOpen(); },
+       [this](TeamId t, int row) { video_->watch(match_->teamEvent(t, row)); },
+       [this](TeamId t, int row) { video_->tie(match_->teamEvent(t, row)); }});
+  teamSheet_->setVideoRequest([this](const std::filesystem::path& file) { video_->open(file); });
   refresh();
   quitRequests_.teamSheet = teamSheet_.get();
   QCoreApplication::instance()->installEventFilter(&quitRequests_);
@@ -68,6 +78,7 @@ void WindowSet::setQuitAction(std::function<void()> quit) {
 }
 
 void WindowSet::keepIn(std::filesystem::path folder) {
+  video_->setFolder(folder);
   keeping_ = std::make_unique<MatchSafekeeping>(*match_, screenInFile_, std::move(folder));
   teamSheet_->setMatchCopy([this] { keeping_->copyBeside(match_->fileStem); });
   teamSheet_->setOpenRequest([this](const std::filesystem::path& file) { openDropped(file); });
@@ -179,6 +190,7 @@ void WindowSet::refresh() {
                                : teamSheet_.get();
     next->activateWindow();
   }
+  video_->matchChanged();
   reportWhenDue();
 }
 
@@ -194,7 +206,7 @@ KeyHelpWindow* WindowSet::keyHelp() {
 bool WindowSet::owns(const QWidget* w) const {
   for (int id = 1; id <= kWindowCount; ++id)
     if (window(static_cast<WindowId>(id)) == w) return true;
-  return w == keyHelp_.get() || w == factsPanel_.get();
+  return w == keyHelp_.get() || w == factsPanel_.get() || (w && w == video_->window());
 }
 
 void WindowSet::pressKey(QWidget* window, const std::string& key) {
@@ -206,6 +218,7 @@ void WindowSet::pressKey(QWidget* window, const std::string& key) {
   handler->handle([&] { outcome = keys_.press(*screen_, key, onTeamSheet); });
   if (outcome == KeyOutcome::Save) teamSheet_->saveMatch();
   if (outcome == KeyOutcome::Help) keyHelp()->toggle();
+  if (outcome == KeyOutcome::Video) video_->command(keys_.videoCommand());
 }
 
 void WindowSet::reportKeymapProblems(const std::string& path,

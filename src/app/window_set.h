@@ -24,6 +24,7 @@
 #include "splash_window.h"
 #include "team_sheet_window.h"
 #include "time_out_dialog.h"
+#include "video_desk.h"
 
 // A request to end the program from outside it (the session ending, the
 // platform's quit) goes the way of the team sheet's close box, which asks
@@ -85,6 +86,10 @@ class WindowSet {
   // once the operator agrees to leave unsaved steps behind.
   void openDropped(const std::filesystem::path& file);
 
+  // The match's video, and its player window once a video is open.
+  VideoDesk& video() { return *video_; }
+  void openVideo(const std::filesystem::path& file) { video_->open(file); }
+
   // What the team sheet's close box finally does: ends the program, unless
   // a test puts something else here.
   void setQuitAction(std::function<void()> quit);
@@ -116,6 +121,7 @@ class WindowSet {
   std::unique_ptr<AnalysisWindow> analysisWindow_;
   std::unique_ptr<EventFactsPanel> factsPanel_;
   std::unique_ptr<MatchSafekeeping> keeping_;
+  std::unique_ptr<VideoDesk> video_;
   QuitRequests quitRequests_;
   PressGuard pressGuard_;
   KeyEntry keys_;

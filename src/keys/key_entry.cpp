@@ -89,6 +89,9 @@ KeyOutcome KeyEntry::take(Screen& s, const KeyStep& step, bool teamSheetInFront)
   switch (step.kind) {
     case Kind::Help:
       return KeyOutcome::Help;
+    case Kind::Video:
+      video_ = static_cast<VideoCommand>(step.code);
+      return KeyOutcome::Video;
     case Kind::Save:
       return KeyOutcome::Save;
     case Kind::Correct:

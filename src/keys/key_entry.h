@@ -32,6 +32,7 @@ enum class KeyOutcome {
   Stepped,   // a step of the screen was taken
   Save,      // the team sheet's save is due
   Help,      // the key list is due
+  Video,     // a command for the video: videoCommand()
 };
 
 class KeyEntry {
@@ -39,6 +40,8 @@ class KeyEntry {
   explicit KeyEntry(Keymap keymap = {}) : keymap_(std::move(keymap)) {}
 
   const Keymap& keymap() const { return keymap_; }
+  // The command of the last key whose outcome was Video.
+  VideoCommand videoCommand() const { return video_; }
   bool maps(std::string_view key) const { return !keymap_.stepsOn(key).empty(); }
 
   // A key (its canonical name) pressed while the team sheet or another
@@ -71,6 +74,7 @@ class KeyEntry {
   KeyOutcome confirmAssist(Screen& s);
 
   Keymap keymap_;
+  VideoCommand video_ = VideoCommand::PlayPause;
   // The person keys typed, in order; the correction key takes back the last.
   std::vector<const KeyStep*> typed_;
   // The event's stage and the number of events when typing began: a step

@@ -34,6 +34,27 @@ std::vector<KeyStep> makeSteps() {
   add("start", all, Kind::Start, 0, "試合開始", {"F5"});
   add("pause", all, Kind::Pause, 0, "中断/続行", {"F6", "Pause"});
   add("save", all, Kind::Save, 0, "データ保存", {"Ctrl+S"});
+  // The video with Ctrl and the arrows, away from the keys of entry.
+  const struct {
+    const char* name;
+    VideoCommand command;
+    const char* caption;
+    const char* key;
+  } video[] = {
+      {"play-pause", VideoCommand::PlayPause, "映像: 再生 / 一時停止", "Ctrl+Space"},
+      {"back-2", VideoCommand::Back2, "映像: 2 秒戻す", "Ctrl+Left"},
+      {"forward-2", VideoCommand::Forward2, "映像: 2 秒進める", "Ctrl+Right"},
+      {"back-10", VideoCommand::Back10, "映像: 10 秒戻す", "Ctrl+Shift+Left"},
+      {"forward-10", VideoCommand::Forward10, "映像: 10 秒進める", "Ctrl+Shift+Right"},
+      {"frame-back", VideoCommand::FrameBack, "映像: 1 コマ戻す", "Alt+Left"},
+      {"frame-forward", VideoCommand::FrameForward, "映像: 1 コマ進める", "Alt+Right"},
+      {"slower", VideoCommand::Slower, "映像: 遅く", "Ctrl+Down"},
+      {"faster", VideoCommand::Faster, "映像: 速く", "Ctrl+Up"},
+      {"show-last", VideoCommand::ShowLast, "映像: 最後の記録を見る", "Ctrl+Return"},
+  };
+  for (const auto& v : video)
+    add(std::string("video.") + v.name, all, Kind::Video, static_cast<int>(v.command), v.caption,
+        {v.key});
 
   const KeyGroup match = KeyGroup::MatchWindow;
   add("team1", match, Kind::Team, 1, "チーム1 (続けて背番号)", {"Q"});

@@ -50,6 +50,22 @@ enum class KeyStepKind {
   Attack,      // code: the AttackKind of the shot or lost possession recorded last
   Assist,      // the shirt number that follows, then Confirm: the goal's assist
   Goalkeeper,  // code: the team whose next marked goalkeeper goes in goal
+  Video,       // code: the VideoCommand, for the match's video
+};
+
+// What the video keys do. They are offered everywhere, beside the keys of
+// entry and sharing none, so that the operator can watch and type at once.
+enum class VideoCommand : int {
+  PlayPause = 1,
+  Back2,
+  Forward2,
+  Back10,
+  Forward10,
+  FrameBack,
+  FrameForward,
+  Slower,
+  Faster,
+  ShowLast,  // the event recorded last, from its lead to its tail
 };
 
 struct KeyStep {

@@ -41,6 +41,14 @@ LogEdits::LogEdits(RecorderWindow& window, std::array<QTableView*, 2> logs)
   menu->addActions({editAction, deleteAction, insertAction});
   menu->addSeparator();
   menu->addActions({undoAction, redoAction});
+  watchAction = entry("watchEventAction", QStringLiteral("映像で見る"), [this] {
+    if (video_.watch) video_.watch(team_, row_);
+  });
+  tieAction = entry("tieEventAction", QStringLiteral("この記録を映像の今の位置に合わせる"), [this] {
+    if (video_.tie) video_.tie(team_, row_);
+  });
+  menu->addSeparator();
+  menu->addActions({watchAction, tieAction});
 
   for (TeamId team : kBothTeams) {
     QTableView* view = logs_[teamIndex(team)];
@@ -75,6 +83,9 @@ void LogEdits::showMenu(TeamId team, const QPoint& pos) {
   editAction->setEnabled(editable && recorded(team, row_));
   deleteAction->setEnabled(editable && recorded(team, row_));
   insertAction->setEnabled(editable);
+  const bool watchable = video_.open && video_.open() && recorded(team, row_);
+  watchAction->setEnabled(watchable);
+  tieAction->setEnabled(watchable);
   refresh();
   menu->popup(view->viewport()->mapToGlobal(pos));
 }

@@ -2,12 +2,14 @@
 // recorded row opens the edit window "記録の修正" on it; a right-click offers
 // 修正…, 削除, この前に挿入… and undo and redo, which Ctrl+Z, Ctrl+Y and
 // Ctrl+Shift+Z also reach. Nothing is offered while an event is being
-// entered. Each edit runs as a step of the match window, so every window is
-// redrawn and whatever follows a step follows it.
+// entered. With a video open, it also offers 映像で見る and tying the row's
+// event to the video's position now, at any time. Each edit runs as a step of the match window, so
+// every window is redrawn and whatever follows a step follows it.
 #pragma once
 
 #include <QObject>
 #include <array>
+#include <functional>
 
 #include "team_id.h"
 
@@ -44,6 +46,16 @@ class LogEdits : public QObject {
   QAction* insertAction = nullptr;
   QAction* undoAction = nullptr;
   QAction* redoAction = nullptr;
+  QAction* watchAction = nullptr;  // 映像で見る
+  QAction* tieAction = nullptr;    // この記録を映像の今の位置に合わせる
+
+  // What the video items do with a row; none until a video is open.
+  struct VideoHooks {
+    std::function<bool()> open;
+    std::function<void(TeamId, int)> watch;
+    std::function<void(TeamId, int)> tie;
+  };
+  void setVideoHooks(VideoHooks hooks) { video_ = std::move(hooks); }
 
  private:
   void applyShown();   // 変更 in the edit window
@@ -56,4 +68,5 @@ class LogEdits : public QObject {
   TeamId team_ = TeamId::One;
   int row_ = 0;
   bool inserting_ = false;
+  VideoHooks video_;
 };

@@ -28,6 +28,8 @@ void MatchSettingsDialog::present(const MatchSettings& settings, bool started) {
   ui.overtimeBox->setChecked(settings.periods.overtime);
   ui.threePerMatchButton->setChecked(settings.timeOutRule == TimeOutRule::ThreePerMatch);
   ui.onePerHalfButton->setChecked(settings.timeOutRule == TimeOutRule::OnePerHalf);
+  ui.clipLeadBox->setValue(settings.clipLeadSeconds);
+  ui.clipTailBox->setValue(settings.clipTailSeconds);
 }
 
 MatchSettings MatchSettingsDialog::chosen() const {
@@ -36,5 +38,7 @@ MatchSettings MatchSettingsDialog::chosen() const {
   s.periods.overtime = ui.overtimeBox->isChecked();
   s.timeOutRule =
       ui.onePerHalfButton->isChecked() ? TimeOutRule::OnePerHalf : TimeOutRule::ThreePerMatch;
+  s.clipLeadSeconds = ui.clipLeadBox->value();
+  s.clipTailSeconds = ui.clipTailBox->value();
   return s;
 }

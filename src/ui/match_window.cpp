@@ -64,6 +64,9 @@ MatchWindow::MatchWindow(Screen& screen) : RecorderWindow(screen, WindowId::Matc
   connect(ui.teamSheetButton, &QPushButton::clicked, this, &MatchWindow::showTeamSheet);
   connect(ui.correctionButton, &QPushButton::clicked, this, &MatchWindow::correctPerson);
   connect(ui.analysisButton, &QPushButton::clicked, this, &MatchWindow::showAnalysis);
+  connect(ui.videoButton, &QPushButton::clicked, this, [this] {
+    if (videoRequest) videoRequest();
+  });
   // Nudges keep the clock in step with the hall clock or a video.
   const std::pair<QPushButton*, int> nudges[] = {{ui.minusTenButton, -10},
                                                  {ui.minusOneButton, -1},

@@ -7,6 +7,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ class MatchWindow : public RecorderWindow {
   QShortcut* analysisKey = nullptr;
   // Mending recorded events from the logs, with undo and redo.
   class LogEdits* logEdits = nullptr;
+  // What the 映像 button does: the window set opens or shows the video.
+  std::function<void()> videoRequest;
 
   void pickPerson(TeamId team, int slot);
   void chooseAction(Action action);

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 
 #include "grid_view.h"
@@ -116,29 +117,43 @@ void TeamSheetWindow::saveMatch() {
 
 namespace {
 
-// The one local match file a drag carries, if it carries one.
-std::optional<std::filesystem::path> droppedMatchFile(const QMimeData* data) {
+// The one local file a drag carries, if it carries one.
+std::optional<std::filesystem::path> droppedFile(const QMimeData* data) {
   if (!data->hasUrls() || data->urls().size() != 1) return std::nullopt;
   const QUrl url = data->urls().front();
   if (!url.isLocalFile()) return std::nullopt;
-  const std::filesystem::path path = url.toLocalFile().toStdString();
-  if (path.extension() != kMatchFileExtension) return std::nullopt;
-  return path;
+  return std::filesystem::path(url.toLocalFile().toStdString());
+}
+
+bool isVideoFile(const std::filesystem::path& path) {
+  static const QStringList kVideoSuffixes = {"mp4", "m4v",  "mov", "mkv",  "avi", "mts", "m2ts",
+                                             "ts",  "webm", "mpg", "mpeg", "wmv", "3gp"};
+  return kVideoSuffixes.contains(QFileInfo(QString::fromStdString(path.string())).suffix(),
+                                 Qt::CaseInsensitive);
 }
 
 }  // namespace
 
+std::function<void(const std::filesystem::path&)> TeamSheetWindow::dropTarget(
+    const std::optional<std::filesystem::path>& path) const {
+  if (!path) return nullptr;
+  if (path->extension() == kMatchFileExtension) return open_;
+  if (isVideoFile(*path)) return video_;
+  return nullptr;
+}
+
 void TeamSheetWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (open_ && droppedMatchFile(event->mimeData())) event->acceptProposedAction();
+  if (dropTarget(droppedFile(event->mimeData()))) event->acceptProposedAction();
 }
 
 void TeamSheetWindow::dropEvent(QDropEvent* event) {
-  const auto path = droppedMatchFile(event->mimeData());
-  if (!open_ || !path) return;
+  const auto path = droppedFile(event->mimeData());
+  const auto target = dropTarget(path);
+  if (!target) return;
   event->acceptProposedAction();
   // Out of the drop: opening may ask first, and a box in the middle of a
   // drag leaves the platform's drag hanging.
-  QTimer::singleShot(0, this, [this, file = *path] { open_(file); });
+  QTimer::singleShot(0, this, [target, file = *path] { target(file); });
 }
 
 void TeamSheetWindow::showSplash() {

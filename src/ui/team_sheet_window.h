@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "recorder_window.h"
 #include "roster_grid.h"
@@ -39,6 +40,10 @@ class TeamSheetWindow : public RecorderWindow {
   void setOpenRequest(std::function<void(const std::filesystem::path&)> open) {
     open_ = std::move(open);
   }
+  // A video file dropped on the window: the match's video.
+  void setVideoRequest(std::function<void(const std::filesystem::path&)> open) {
+    video_ = std::move(open);
+  }
   // Makes the save's file operations fail on purpose; tests only.
   void setFileFaults(class FileFaults* faults) { faults_ = faults; }
 
@@ -46,11 +51,14 @@ class TeamSheetWindow : public RecorderWindow {
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  std::function<void(const std::filesystem::path&)> dropTarget(
+      const std::optional<std::filesystem::path>& path) const;
 
  private:
   std::function<void()> quit_;
   std::function<void()> copyMatch_;
   std::function<void(const std::filesystem::path&)> open_;
+  std::function<void(const std::filesystem::path&)> video_;
   FileFaults* faults_ = nullptr;
   RosterGrid rosterGrid_;
   class RosterTableModel* rosterModel_ = nullptr;

@@ -2,8 +2,11 @@
 // steps, for looking at the windows as the operator sees them (the pictures
 // in docs/ are taken from it):
 //   recorded_match SCRIPT [--analysis [TEAM [SLOT [PAGE]]]]
+//   recorded_match SCRIPT --video FILE KICKOFF
 // --analysis opens the analysis window on TEAM (1 or 2), as a whole (SLOT
 // 0) or on the player of roster SLOT (1..14), at its tab PAGE (from 0).
+// --video opens FILE with the kick-off at KICKOFF seconds of it; the script
+// is played in an instant, so its events are placed by their match time.
 #include <QApplication>
 #include <QIcon>
 #include <cstdlib>
@@ -12,6 +15,7 @@
 
 #include "fonts.h"
 #include "match_script.h"
+#include "video_sync.h"
 #include "window_set.h"
 
 int main(int argc, char* argv[]) {
@@ -30,6 +34,16 @@ int main(int argc, char* argv[]) {
   screen.showSplashOnce();  // and closed at once: it would cover the windows
   screen.closeSplash();
   playMatchScript(screen, argv[1]);
+  if (argc > 4 && std::string(argv[2]) == "--video") {
+    MatchState played = windows.match().state();
+    played.clockRuns.clear();
+    for (Event& e : played.events) e.pickedAt = -1;
+    windows.match().restore(played);
+    windows.openVideo(argv[3]);
+    VideoLink link = windows.match().video();
+    setSyncPoint(link, kickOffMoment({}), std::atof(argv[4]));
+    windows.match().setVideo(link);
+  }
   if (argc > 2 && std::string(argv[2]) == "--analysis") {
     if (argc > 3) {
       const std::optional<TeamId> team = teamNumbered(std::atoi(argv[3]));
