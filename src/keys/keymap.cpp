@@ -34,14 +34,15 @@ std::vector<KeyStep> makeSteps() {
   add("start", all, Kind::Start, 0, "試合開始", {"F5"});
   add("pause", all, Kind::Pause, 0, "中断/続行", {"F6", "Pause"});
   add("save", all, Kind::Save, 0, "データ保存", {"Ctrl+S"});
-  // The video with Ctrl and the arrows, away from the keys of entry.
+  // The video with Ctrl and the arrows, away from the keys of entry; not
+  // with Space, which a button in focus takes as a click even with Ctrl.
   const struct {
     const char* name;
     VideoCommand command;
     const char* caption;
     const char* key;
   } video[] = {
-      {"play-pause", VideoCommand::PlayPause, "映像: 再生 / 一時停止", "Ctrl+Space"},
+      {"play-pause", VideoCommand::PlayPause, "映像: 再生 / 一時停止", "Ctrl+P"},
       {"back-2", VideoCommand::Back2, "映像: 2 秒戻す", "Ctrl+Left"},
       {"forward-2", VideoCommand::Forward2, "映像: 2 秒進める", "Ctrl+Right"},
       {"back-10", VideoCommand::Back10, "映像: 10 秒戻す", "Ctrl+Shift+Left"},
