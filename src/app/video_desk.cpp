@@ -13,6 +13,9 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "clip_export.h"
+#include "clip_progress_dialog.h"
+#include "event_choice.h"
 #include "message_box.h"
 #include "player_window.h"
 #include "position_bar.h"
@@ -21,18 +24,10 @@
 namespace {
 
 const QString kGeometryKey = QStringLiteral("video/geometry");
+const QString kClipFolderKey = QStringLiteral("video/clipFolder");
 
 QString qs(const std::string& s) {
   return QString::fromStdString(s);
-}
-
-// What the picture shows over an event's clip, as its log row reads.
-QString captionOf(const Match& m, const Event& e) {
-  const LogRow row = logRow(e);
-  QString text = qs(m.team(e.team).name);
-  for (const std::string& cell : row)
-    if (!cell.empty()) text += QLatin1Char(' ') + qs(cell);
-  return text;
 }
 
 QColor teamColour(TeamId team) {
@@ -202,19 +197,56 @@ void VideoDesk::askWhereVideoIs(const std::filesystem::path& file) {
 }
 
 void VideoDesk::watch(const Event& e) {
-  if (!isOpen()) return;
-  const auto at = videoPositionOf(e, match_.video(), match_.clockRuns());
-  if (!at) {
+  // The logs hand out references into the match's events.
+  playEvents({static_cast<std::size_t>(&e - match_.events().data())});
+}
+
+std::vector<EventClip> VideoDesk::clipsOf(const std::vector<std::size_t>& events) {
+  if (events.empty()) {
+    showNotice(window_.get(), QStringLiteral("選んだ記録がありません。"));
+    return {};
+  }
+  std::vector<EventClip> clips = eventClips(match_, events);
+  if (clips.empty())
     showNotice(window_.get(),
                QStringLiteral("映像と試合がまだ合わせてありません。キックオフの場面で"
                               "「キックオフ」を押すか、記録の行のメニューで"
                               "「この記録を映像の今の位置に合わせる」を選んでください。"));
-    return;
-  }
-  const MatchSettings& s = match_.settings();
+  return clips;
+}
+
+void VideoDesk::playEvents(const std::vector<std::size_t>& events) {
+  if (!isOpen()) return;
+  const std::vector<EventClip> clips = clipsOf(events);
+  if (clips.empty()) return;
+  std::vector<VideoPlayer::Span> spans;
+  for (const EventClip& c : clips) spans.push_back({c.from, c.to, qs(c.caption)});
   window_->show();
-  window_->player().playSpan(std::max(0.0, *at - s.clipLeadSeconds), *at + s.clipTailSeconds,
-                             captionOf(match_, e));
+  window_->raise();
+  window_->player().playSpans(std::move(spans));
+}
+
+void VideoDesk::exportClips(const std::vector<std::size_t>& events) {
+  if (!isOpen()) return;
+  const std::vector<EventClip> clips = clipsOf(events);
+  if (clips.empty()) return;
+  QSettings settings;
+  const QString video = window_->player().path();
+  const QString folder = QFileDialog::getExistingDirectory(
+      window_.get(), QStringLiteral("クリップの書き出し先"),
+      settings.value(kClipFolderKey, QFileInfo(video).absolutePath()).toString());
+  if (folder.isEmpty()) return;
+  settings.setValue(kClipFolderKey, folder);
+  std::vector<Clip> list;
+  for (const EventClip& c : clips) list.push_back({c.from, c.to, qs(c.name), qs(c.caption)});
+  ClipExport clipExport;
+  ClipProgressDialog progress(clipExport, window_.get());
+  QString outcome;
+  connect(&clipExport, &ClipExport::finished, this,
+          [&outcome](bool, const QString& message) { outcome = message; });
+  clipExport.start(video, folder, std::move(list));
+  progress.exec();
+  if (!outcome.isEmpty()) showNotice(window_.get(), outcome);
 }
 
 void VideoDesk::tie(const Event& e) {
@@ -284,7 +316,7 @@ void VideoDesk::refreshMarks() {
   std::vector<PositionMark> marks;
   for (const Event& e : match_.events())
     if (const auto at = videoPositionOf(e, link, match_.clockRuns()))
-      marks.push_back({*at, teamColour(e.team), captionOf(match_, e)});
+      marks.push_back({*at, teamColour(e.team), qs(eventCaption(match_, e))});
   window_->positionBar().setMarks(std::move(marks));
 }
 

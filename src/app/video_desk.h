@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "keymap.h"
 #include "match.h"
@@ -43,6 +44,11 @@ class VideoDesk : public QObject {
   PlayerWindow* window() const { return window_.get(); }
   // Plays the event from the lead before it to the tail after it.
   void watch(const Event& e);
+  // Plays the events (indices into match.events()) one after another, in
+  // the order of the video.
+  void playEvents(const std::vector<std::size_t>& events);
+  // Cuts the events out of the video into a folder the operator chooses.
+  void exportClips(const std::vector<std::size_t>& events);
   // The event is where the video is now: a sync point.
   void tie(const Event& e);
   void command(VideoCommand c);
@@ -52,6 +58,9 @@ class VideoDesk : public QObject {
   void askWhereVideoIs(const std::filesystem::path& file);
   void openFile(const QString& file, double at);
   void setTie(VideoLink link);
+  // The clips of `events`; empty, with a box saying why, when none can be
+  // placed in the video.
+  std::vector<struct EventClip> clipsOf(const std::vector<std::size_t>& events);
   void showPosition(double seconds);
   void refreshMarks();
   void showTie();

@@ -7,8 +7,8 @@
 
 #include "key_names.h"
 #include "log_edits.h"
-#include "player_window.h"
 #include "message_box.h"
+#include "player_window.h"
 
 WindowSet::WindowSet(Showing showing, Keymap keymap)
     : match_(std::make_unique<Match>()),
@@ -54,6 +54,10 @@ WindowSet::WindowSet(Showing showing, Keymap keymap)
       {[this] { return video_->isOpen(); },
        [this](TeamId t, int row) { video_->watch(match_->teamEvent(t, row)); },
        [this](TeamId t, int row) { video_->tie(match_->teamEvent(t, row)); }});
+  analysisWindow_->setVideoHooks(
+      {[this] { return video_->isOpen(); },
+       [this](const std::vector<std::size_t>& events) { video_->playEvents(events); },
+       [this](const std::vector<std::size_t>& events) { video_->exportClips(events); }});
   teamSheet_->setVideoRequest([this](const std::filesystem::path& file) { video_->open(file); });
   refresh();
   quitRequests_.teamSheet = teamSheet_.get();

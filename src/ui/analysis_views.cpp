@@ -1,5 +1,6 @@
 #include "analysis_views.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "fonts.h"
@@ -57,6 +58,28 @@ void ShotChartView::paintEvent(QPaintEvent*) {
   const double r = kMarkRadius * court.width() / kCourtPictureWidth;
   drawMarkLegend(p, QPointF(court.left() + 2, court.bottom() + kLegendHeight / 2.0), r,
                  pictureFont());
+}
+
+std::optional<ShotMark> ShotChartView::markAt(QPointF point) const {
+  const QRectF court = courtRect();
+  const double scale = court.width() / kCourtPictureWidth;
+  // A little more than the mark, so a quick click on its edge counts.
+  const double reach = (kMarkRadius + 1.5) * scale;
+  for (auto m = marks_.rbegin(); m != marks_.rend(); ++m) {
+    const QPointF centre(court.left() + m->at.x * scale, court.top() + m->at.y * scale);
+    const QPointF d = point - centre;
+    if (QPointF::dotProduct(d, d) <= reach * reach) return *m;
+  }
+  return std::nullopt;
+}
+
+void ShotChartView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton)
+    if (const std::optional<ShotMark> mark = markAt(event->position())) {
+      emit markClicked(mark->event);
+      return;
+    }
+  QWidget::mousePressEvent(event);
 }
 
 PlaceCountView::PlaceCountView(QWidget* parent) : QWidget(parent) {

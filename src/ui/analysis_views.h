@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "court_drawing.h"
@@ -23,9 +24,17 @@ class ShotChartView : public QWidget {
   const std::vector<ShotMark>& marks() const { return marks_; }
   // Where the court picture is drawn inside the widget.
   QRectF courtRect() const;
+  // The mark under a point of the widget, the one drawn last where marks
+  // overlap.
+  std::optional<ShotMark> markAt(QPointF point) const;
+
+ signals:
+  // A click on a mark: its event's index in match.events().
+  void markClicked(std::size_t event);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   std::vector<ShotMark> marks_;

@@ -98,6 +98,7 @@ AnalysisWindow::AnalysisWindow(Screen& screen) : RecorderWindow(screen, WindowId
   connect(ui.teamTwoButton, &QPushButton::clicked, this, [this] { chooseTeam(TeamId::Two); });
   connect(ui.personChoice, &QComboBox::activated, this, &AnalysisWindow::choosePerson);
 
+  setUpVideoBar();
   setUpFigurePages(ui);
   // Only the page shown is kept up to date, so a page is filled as it comes up.
   connect(ui.pageTabs, &QTabWidget::currentChanged, this, [this] { refresh(); });
@@ -122,9 +123,61 @@ void AnalysisWindow::choosePerson(int index) {
       [&] { screen().chooseAnalysisPerson(index > 0 ? std::optional<int>(index) : std::nullopt); });
 }
 
+void AnalysisWindow::setUpVideoBar() {
+  for (std::string_view w : kActionChoiceWords) ui.actionChoice->addItem(qs(std::string(w)));
+  ui.zoneChoice->addItem(QStringLiteral("全ゾーン"));
+  for (int zone = 1; zone <= kGoalZones; ++zone)
+    ui.zoneChoice->addItem(qs(std::string(kZoneWords[zone])));
+  ui.attackChoice->addItem(QStringLiteral("全攻撃"));
+  for (std::string_view w : kAttackWords) ui.attackChoice->addItem(qs(std::string(w)));
+  ui.groupChoice->addItem(QStringLiteral("全位置"));
+  for (std::string_view w : kShotGroupWords) ui.groupChoice->addItem(qs(std::string(w)));
+  for (QComboBox* c : {ui.actionChoice, ui.zoneChoice, ui.attackChoice, ui.groupChoice})
+    connect(c, &QComboBox::activated, this, &AnalysisWindow::showVideoBar);
+  ui.videoBar->hide();
+  auto chosen = [this] { return chosenEvents(match(), videoChoice()); };
+  connect(ui.playChosenButton, &QPushButton::clicked, this, [this, chosen] {
+    if (video_.play) video_.play(chosen());
+  });
+  connect(ui.exportClipsButton, &QPushButton::clicked, this, [this, chosen] {
+    if (video_.exportClips) video_.exportClips(chosen());
+  });
+  connect(ui.shotChart, &ShotChartView::markClicked, this, [this](std::size_t event) {
+    if (video_.open && video_.open() && video_.play) video_.play({event});
+  });
+}
+
+void AnalysisWindow::setVideoHooks(VideoHooks hooks) {
+  video_ = std::move(hooks);
+}
+
+EventChoice AnalysisWindow::videoChoice() {
+  EventChoice c;
+  c.team = screen().analysisTeam();
+  c.slot = screen().analysisSlot();
+  c.action = static_cast<ActionChoice>(std::max(0, ui.actionChoice->currentIndex()));
+  if (const int zone = ui.zoneChoice->currentIndex(); zone > 0) c.zone = zone;
+  if (const int attack = ui.attackChoice->currentIndex(); attack > 0)
+    c.attack = static_cast<AttackKind>(attack - 1);
+  if (const int group = ui.groupChoice->currentIndex(); group > 0)
+    c.group = static_cast<ShotGroup>(group - 1);
+  return c;
+}
+
+// Shown only while the match's video is open; without one the window is
+// as it always was.
+void AnalysisWindow::showVideoBar() {
+  const bool open = video_.open && video_.open();
+  ui.videoBar->setVisible(open);
+  if (open)
+    setLabel(ui.chosenLabel,
+             QStringLiteral("%1 件").arg(chosenEvents(match(), videoChoice()).size()));
+}
+
 void AnalysisWindow::refresh() {
   // Hidden, it costs the steps nothing: showing it refreshes it first.
   if (!screen().visible(WindowId::Analysis)) return;
+  showVideoBar();
   const Match& m = match();
   const MatchFigures f = matchFigures(m);
   const TeamId team = screen().analysisTeam();

@@ -12,6 +12,10 @@
 // pages, only the one shown.
 #pragma once
 
+#include <functional>
+#include <vector>
+
+#include "event_choice.h"
 #include "figures.h"
 #include "recorder_window.h"
 #include "ui_analysis_window.h"
@@ -30,11 +34,26 @@ class AnalysisWindow : public RecorderWindow {
   // The person choice's entry: 0 the whole team, 1..14 the players' lines.
   void choosePerson(int index);
 
+  // The match's video, while one is open: a click on a shot mark plays that
+  // shot, and the video bar plays or exports the events chosen by the team
+  // and person above and by its own choices.
+  struct VideoHooks {
+    std::function<bool()> open;
+    std::function<void(const std::vector<std::size_t>&)> play;
+    std::function<void(const std::vector<std::size_t>&)> exportClips;
+  };
+  void setVideoHooks(VideoHooks hooks);
+  EventChoice videoChoice();
+
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
   void showOverview(const MatchFigures& f);
+  void setUpVideoBar();
+  void showVideoBar();
+
+  VideoHooks video_;
 
   bool placed_ = false;
 };

@@ -2,7 +2,7 @@
 // steps, for looking at the windows as the operator sees them (the pictures
 // in docs/ are taken from it):
 //   recorded_match SCRIPT [--analysis [TEAM [SLOT [PAGE]]]]
-//   recorded_match SCRIPT --video FILE KICKOFF
+//   recorded_match SCRIPT --video FILE KICKOFF [--analysis ...]
 // --analysis opens the analysis window on TEAM (1 or 2), as a whole (SLOT
 // 0) or on the player of roster SLOT (1..14), at its tab PAGE (from 0).
 // --video opens FILE with the kick-off at KICKOFF seconds of it; the script
@@ -34,7 +34,9 @@ int main(int argc, char* argv[]) {
   screen.showSplashOnce();  // and closed at once: it would cover the windows
   screen.closeSplash();
   playMatchScript(screen, argv[1]);
+  int next = 2;  // the first argument after the script's options so far
   if (argc > 4 && std::string(argv[2]) == "--video") {
+    next = 5;
     MatchState played = windows.match().state();
     played.clockRuns.clear();
     for (Event& e : played.events) e.pickedAt = -1;
@@ -44,17 +46,19 @@ int main(int argc, char* argv[]) {
     setSyncPoint(link, kickOffMoment({}), std::atof(argv[4]));
     windows.match().setVideo(link);
   }
-  if (argc > 2 && std::string(argv[2]) == "--analysis") {
-    if (argc > 3) {
-      const std::optional<TeamId> team = teamNumbered(std::atoi(argv[3]));
+  if (argc > next && std::string(argv[next]) == "--analysis") {
+    if (argc > next + 1) {
+      const std::optional<TeamId> team = teamNumbered(std::atoi(argv[next + 1]));
       if (!team) {
-        std::cerr << "no such team: " << argv[3] << "\n";
+        std::cerr << "no such team: " << argv[next + 1] << "\n";
         return 2;
       }
       screen.chooseAnalysisTeam(*team);
     }
-    if (argc > 4 && std::atoi(argv[4]) > 0) screen.chooseAnalysisPerson(std::atoi(argv[4]));
-    if (argc > 5) windows.analysisWindow()->ui.pageTabs->setCurrentIndex(std::atoi(argv[5]));
+    if (argc > next + 2 && std::atoi(argv[next + 2]) > 0)
+      screen.chooseAnalysisPerson(std::atoi(argv[next + 2]));
+    if (argc > next + 3)
+      windows.analysisWindow()->ui.pageTabs->setCurrentIndex(std::atoi(argv[next + 3]));
     screen.showAnalysis();
   }
   windows.refresh();
