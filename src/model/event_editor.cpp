@@ -96,7 +96,13 @@ Event EventEditor::eventFrom(TeamId team, const EventDraft& d, const Event* reco
   // Its moment in the day and in the video moves with a mended time.
   if (recorded) {
     const int moved = e.clockSeconds - recorded->clockSeconds;
-    if (recorded->pickedAt >= 0) e.pickedAt = recorded->pickedAt + moved / 86400.0;
+    if (recorded->pickedAt >= 0) {
+      // Moved before the day began (a pick just after midnight mended
+      // earlier), the time of day is no longer known: the clock's runs
+      // place the event, as one put in afterwards.
+      const double at = recorded->pickedAt + moved / 86400.0;
+      e.pickedAt = at >= 0 && at <= kLatestTimeOfDay ? at : -1;
+    }
     if (recorded->videoAt >= 0) e.videoAt = std::max(0.0, recorded->videoAt + moved);
   }
   return e;

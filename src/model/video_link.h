@@ -46,3 +46,6 @@ struct VideoLink {
 
 // Bounds on what a match file may hold of these.
 inline constexpr size_t kMostSyncPoints = 8;
+// Times of day run from the day the match began (0) past midnight into
+// the next (up to 2); -1 is a time not known.
+inline constexpr double kLatestTimeOfDay = 2;

@@ -229,7 +229,10 @@ class Reader {
   // A time of day in days, or -1 for none.
   double timeOfDay(const Statement& s, int col, const char* what) const {
     const double v = s.real(col);
-    return v == -1 ? v : real(s, col, 0, 2, what);
+    // Between -1 and 0: a pick an earlier build moved before the day began
+    // when its time was mended; not known, as that build should have kept it.
+    if (v > -1 && v < 0) return -1;
+    return v == -1 ? v : real(s, col, 0, kLatestTimeOfDay, what);
   }
 
   double videoAt(const Statement& s, int col) const {

@@ -66,6 +66,26 @@ TEST(VideoSync, ALiveMatchTiedAtTheKickOffFollowsTheRealTimeThroughPauses) {
   EXPECT_NEAR(videoOf(m, m.teamEvent(TeamId::One, 1)), 42 + 104, 1e-3);
 }
 
+TEST(VideoSync, APickJustAfterMidnightMendedEarlierIsPlacedByTheClock) {
+  ClockedMatch g;
+  g.fillRoster(TeamId::One, 1);
+  g.at(10);  // 00:00:10
+  g.m.startClock();
+  g.m.setClock(20 * 60);
+  g.at(15);
+  g.record(TeamId::One, 3, Action::Goal, 4, 1);
+  EventDraft earlier = draftOf(g.m.events()[0]);
+  earlier.clockSeconds = 5 * 60;  // 15 minutes before a pick at 00:00:15
+  EventEditor(g.m).replace(TeamId::One, 0, earlier);
+  const Event& mended = g.m.events()[0];
+  EXPECT_EQ(mended.pickedAt, -1);
+  VideoLink v{"m.mp4"};
+  setSyncPoint(v, kickOffMoment(g.m.clockRuns()), 30);
+  g.m.setVideo(v);
+  // No run covers 05:00, so it goes by match time from the kick-off.
+  EXPECT_NEAR(videoOf(g.m, mended), 30 + 300, 1e-3);
+}
+
 TEST(VideoSync, APointAtAnEventAndASecondForAVideoCutAtHalfTime) {
   LiveMatch g;
   const Match& m = g.m;

@@ -107,6 +107,10 @@ TEST(OlderMatchFiles, AreBroughtUpToDateAndTheMatchComesBack) {
   tamper(path, kWithoutVersion6);
   const auto now = restore(path);
   ASSERT_FALSE(now->match.events().empty());
+  // A pick's time of day moved before midnight by a mended time, as one
+  // build kept it: read as not known, and the match still comes back.
+  tamper(path, "UPDATE events SET picked_at = -0.0035 WHERE position = 0;");
+  EXPECT_TRUE(restore(path)->match.state() == now->match.state());
   tamper(path,
          "UPDATE match SET video_path = 'a.mp4', clip_lead = 9;"
          "INSERT INTO sync_points VALUES (0, 12.5, 1, 0, -1);");
