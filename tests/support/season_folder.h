@@ -9,6 +9,7 @@
 #include <string>
 
 #include "match_file.h"
+#include "match_fixture.h"
 #include "match_script.h"
 
 // The script data/<script>.match played straight through, its teams then
@@ -46,4 +47,19 @@ inline std::filesystem::path keepMatch(const Match& m, const std::filesystem::pa
   if (!ended) return path;
   file.markEndedCleanly();
   return folder / kEndedFolder / path.filename();
+}
+
+// A season of `matches` long matches of 東高校 against four opponents, a
+// week apart, each of about 2 x `eventsPerTeam` events of every kind with
+// every kind of fact (ClockedMatch::recordMixed), a little shorter match by
+// match so that the rates move.
+inline void keepMixedSeason(const std::filesystem::path& folder, int matches, int eventsPerTeam) {
+  static const std::array<std::string, 4> opponents = {"西高校", "北方クラブ", "南高校", "港中央"};
+  for (int i = 0; i < matches; ++i) {
+    ClockedMatch c;
+    c.recordMixed(eventsPerTeam - i % 7);
+    c.m.team(TeamId::One).name = "東高校";
+    c.m.team(TeamId::Two).name = opponents[i % opponents.size()];
+    keepMatch(c.m, folder, 7 * (i % 52) + i / 52);
+  }
 }
