@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "save_error.h"
+#include "season_model.h"
 #include "season_report.h"
 
 namespace fs = std::filesystem;
@@ -98,28 +99,25 @@ int runSeasonCommand(const std::vector<std::string>& args, const fs::path& dataF
     err << e.message << '\n' << kUsage << '\n';
     return kSeasonBadArguments;
   }
-  const std::vector<SeasonFile> files = listSeasonFiles(a.folders);
-  if (a.filter.team.empty()) a.filter.team = mostFrequentTeam(files);
-  std::vector<const SeasonFile*> season;
-  for (const SeasonFile& f : files) {
-    if (!f.readable()) {
+  // The window's season, from the folders given.
+  SeasonModel season(dataFolder, a.folders);
+  season.setFilter(a.filter);
+  for (const std::string& p : season.choiceProblems()) err << p << '\n';
+  const SeasonFigures& figures = season.figures();
+  for (size_t i = 0; i < season.files().size(); ++i) {
+    const SeasonFile& f = season.files()[i];
+    if (!f.readable())
       out << "除外 (読み取れません): " << f.problem << '\n';
-    } else if (!a.filter.admits(f)) {
+    else if (!season.chosen(i) || f.sideOf(figures.team) == 0)
       out << "除外 (条件外): " << describe(f) << '\n';
-    } else {
+    else
       out << "読み込み: " << describe(f) << '\n';
-      season.push_back(&f);
-    }
   }
-  if (season.empty()) {
-    err << "シーズンの試合がありません" << (a.filter.team.empty() ? "" : " (" + a.filter.team + ")")
+  if (figures.matches.empty()) {
+    err << "シーズンの試合がありません" << (figures.team.empty() ? "" : " (" + figures.team + ")")
         << '\n';
     return kSeasonFailed;
   }
-  std::vector<std::string> problems;
-  const PlayerChoices choices = readPlayerChoices(dataFolder / kPlayerChoicesFile, &problems);
-  for (const std::string& p : problems) err << p << '\n';
-  const SeasonFigures figures = seasonFigures(season, a.filter.team, choices);
   out << "シーズン: " << figures.team << "  " << figures.totals.matches << "試合  "
       << figures.players.size() << "人\n";
   int result = kSeasonWritten;
