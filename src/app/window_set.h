@@ -21,6 +21,7 @@
 #include "penalty_throw_dialog.h"
 #include "press_guard.h"
 #include "screen_in_file.h"
+#include "season_window.h"
 #include "splash_window.h"
 #include "team_sheet_window.h"
 #include "time_out_dialog.h"
@@ -65,6 +66,10 @@ class WindowSet {
   EventFactsPanel* factsPanel() const { return factsPanel_.get(); }
   // The key list, built when first asked for.
   KeyHelpWindow* keyHelp();
+  // The window 「シーズン」 over the data folder, built when first asked for
+  // and read again each time it is shown; null until the match is kept.
+  SeasonWindow* seasonWindow() const { return season_.get(); }
+  void showSeason();
   const KeyEntry& keyEntry() const { return keys_; }
   KeyLegend& keyLegend() { return legend_; }
 
@@ -127,6 +132,7 @@ class WindowSet {
   KeyEntry keys_;
   KeyLegend legend_;
   std::unique_ptr<KeyHelpWindow> keyHelp_;
+  std::unique_ptr<SeasonWindow> season_;
   std::string keymapPath_;
   std::vector<std::string> keymapProblems_;
   KeyInput keyInput_{*this};

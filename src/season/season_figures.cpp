@@ -145,6 +145,36 @@ void addFederationShots(FederationShots& to, const FederationShots& from) {
   addSaveCounts(to.saves, from.saves);
 }
 
+std::vector<FigureLine> teamFigureLines(const SeasonTeamFigures& t) {
+  const TeamFigures& f = t.totals;
+  std::vector<FigureLine> lines = {
+      {"試合", double(t.matches), {}, false},
+      {"勝", double(t.wins), {}, false},
+      {"分", double(t.draws), {}, false},
+      {"敗", double(t.losses), {}, false},
+      {"得点", double(t.goalsFor)},
+      {"失点", double(t.goalsAgainst)},
+      {"シュート", double(f.shots.total.shots), f.shots.total.rate()},
+      {"7mシュート", double(f.shots.penalty().shots), f.shots.penalty().rate()},
+  };
+  for (int a = 0; a < kAttackKinds; ++a)
+    lines.push_back({std::string(kAttackWords[a]) + "シュート", double(f.shots.byAttack[a].shots),
+                     f.shots.byAttack[a].rate()});
+  lines.push_back(
+      {"枠内シュート(被)", double(f.goalkeeper.total.onTarget), f.goalkeeper.total.rate()});
+  lines.push_back({"セーブ", double(f.goalkeeper.total.saves)});
+  lines.push_back({"アシスト", double(f.assists)});
+  lines.push_back({"保持ミス", double(f.lost)});
+  for (int kind = 1; kind <= kKeepMissKinds; ++kind)
+    lines.push_back({"保持ミス " + std::string(kKeepMissWords[kind]), double(f.lostByKind[kind])});
+  lines.push_back({"PT(獲得)", double(f.penaltiesWon)});
+  lines.push_back({"作戦タイム", double(t.timeOuts)});
+  lines.push_back({"警告", double(f.warnings)});
+  lines.push_back({"退場", double(f.suspensions)});
+  lines.push_back({"失格", double(f.disqualifications)});
+  return lines;
+}
+
 std::optional<double> perMatch(double total, int matches) {
   if (matches <= 0) return std::nullopt;
   return total / matches;

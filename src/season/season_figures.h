@@ -97,5 +97,16 @@ TrendPoint trendOf(const SeasonMatch& m);
 SeasonFigures seasonFigures(const std::vector<const SeasonFile*>& files, const std::string& team,
                             const PlayerChoices& choices);
 
+// The team's figures as the window, the workbook and the report list them:
+// a caption, the season's total (its per-match average beside it) and the
+// rate it ends in, if any.
+struct FigureLine {
+  std::string caption;
+  double total = 0;
+  std::optional<double> rate;
+  bool averaged = true;  // whether a per-match average means anything
+};
+std::vector<FigureLine> teamFigureLines(const SeasonTeamFigures& t);
+
 // A per-match average: none without matches.
 std::optional<double> perMatch(double total, int matches);

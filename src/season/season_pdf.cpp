@@ -116,20 +116,9 @@ void drawTeamTable(ReportPages& pages, const SeasonFigures& s) {
     return a ? QString::number(*a, 'f', 1) : QString("-");
   };
   std::vector<TableRow> rows;
-  auto line = [&](const QString& what, double total, std::optional<double> rate = {}) {
-    rows.push_back({{what, QString::number(total), avg(total), rateText(rate)}});
-  };
-  line("得点", t.goalsFor);
-  line("失点", t.goalsAgainst);
-  line("シュート", t.totals.shots.total.shots, t.totals.shots.total.rate());
-  line("7mシュート", t.totals.shots.penalty().shots, t.totals.shots.penalty().rate());
-  line("枠内シュート(被)", t.totals.goalkeeper.total.onTarget, t.totals.goalkeeper.total.rate());
-  line("アシスト", t.totals.assists);
-  line("保持ミス", t.totals.lost);
-  line("PT(獲得)", t.totals.penaltiesWon);
-  line("警告", t.totals.warnings);
-  line("退場", t.totals.suspensions);
-  line("失格", t.totals.disqualifications);
+  for (const FigureLine& l : teamFigureLines(t))
+    rows.push_back({{qs(l.caption), QString::number(l.total), l.averaged ? avg(l.total) : "",
+                     rateText(l.rate)}});
   drawTable(pages,
             {{"項目", 40},
              {"合計", 22, Qt::AlignRight},

@@ -53,40 +53,16 @@ void writeMatchesSheet(XlsxBook& book, const SeasonFigures& s) {
 void writeTeamSheet(XlsxBook& book, const SeasonFigures& s) {
   XlsxSheet& sheet = book.addSheet("チーム");
   sheet.heads(0, {"項目", "合計", "1試合平均", "率"});
-  const SeasonTeamFigures& t = s.totals;
-  const int n = t.matches;
-  int row = 1;
-  auto line = [&](std::string_view what, double total, std::optional<double> rate = {}) {
-    sheet.text(row, 0, what);
-    sheet.number(row, 1, total);
-    putAverage(sheet, row, 2, total, n);
-    sheet.rate(row, 3, rate);
+  sheet.text(1, 0, "チーム");
+  sheet.text(1, 1, s.team);
+  int row = 2;
+  for (const FigureLine& line : teamFigureLines(s.totals)) {
+    sheet.text(row, 0, line.caption);
+    sheet.number(row, 1, line.total);
+    if (line.averaged) putAverage(sheet, row, 2, line.total, s.totals.matches);
+    sheet.rate(row, 3, line.rate);
     ++row;
-  };
-  sheet.text(row, 0, "チーム");
-  sheet.text(row++, 1, s.team);
-  line("試合", n);
-  line("勝", t.wins);
-  line("分", t.draws);
-  line("敗", t.losses);
-  line("得点", t.goalsFor);
-  line("失点", t.goalsAgainst);
-  line("シュート", t.totals.shots.total.shots, t.totals.shots.total.rate());
-  line("7mシュート", t.totals.shots.penalty().shots, t.totals.shots.penalty().rate());
-  for (int a = 0; a < kAttackKinds; ++a)
-    line(std::string(kAttackWords[a]) + "シュート", t.totals.shots.byAttack[a].shots,
-         t.totals.shots.byAttack[a].rate());
-  line("枠内シュート(被)", t.totals.goalkeeper.total.onTarget, t.totals.goalkeeper.total.rate());
-  line("セーブ", t.totals.goalkeeper.total.saves);
-  line("アシスト", t.totals.assists);
-  line("保持ミス", t.totals.lost);
-  for (int kind = 1; kind <= kKeepMissKinds; ++kind)
-    line("保持ミス " + std::string(kKeepMissWords[kind]), t.totals.lostByKind[kind]);
-  line("PT(獲得)", t.totals.penaltiesWon);
-  line("作戦タイム", t.timeOuts);
-  line("警告", t.totals.warnings);
-  line("退場", t.totals.suspensions);
-  line("失格", t.totals.disqualifications);
+  }
 }
 
 void writePlayersSheet(XlsxBook& book, const SeasonFigures& s) {
