@@ -10,6 +10,7 @@
 #include "log_edits.h"
 #include "message_box.h"
 #include "player_window.h"
+#include "season_window.h"
 
 WindowSet::WindowSet(Showing showing, Keymap keymap)
     : match_(std::make_unique<Match>()),

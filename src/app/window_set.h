@@ -21,7 +21,6 @@
 #include "penalty_throw_dialog.h"
 #include "press_guard.h"
 #include "screen_in_file.h"
-#include "season_window.h"
 #include "splash_window.h"
 #include "team_sheet_window.h"
 #include "time_out_dialog.h"
@@ -37,6 +36,8 @@ class QuitRequests : public QObject {
   QWidget* teamSheet = nullptr;
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+class SeasonWindow;
 
 class WindowSet {
  public:

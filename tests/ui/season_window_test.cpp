@@ -1,6 +1,8 @@
 // The window 「シーズン」 over the data folder, opened by the team sheet's
 // button and by its key: the match being recorded is listed as in use and
 // never opened, so that its file stays locked against another program.
+#include "season_window.h"
+
 #include "../report/command_output.h"
 #include "gui_test.h"
 #include "match_file.h"
