@@ -297,6 +297,10 @@ void SeasonWindow::showTeam() {
 
 void SeasonWindow::showPlayers() {
   const SeasonFigures& s = model_->figures();
+  // The person chosen stays chosen, by name, when the table is filled anew.
+  const int current = ui.playerTable->currentRow();
+  const QTableWidgetItem* name = current < 0 ? nullptr : ui.playerTable->item(current, 1);
+  const QString chosen = name ? name->text() : QString();
   refill(ui.playerTable, static_cast<int>(s.players.size()), [&](int r) {
     const SeasonPlayer& p = s.players[r];
     const PersonFigures& f = p.totals;
@@ -320,6 +324,9 @@ void SeasonWindow::showPlayers() {
     for (const std::string& e : p.entries) entries << qs(e);
     ui.playerTable->setItem(r, 11, textItem(entries.join(", ")));
   });
+  for (int row = 0; row < ui.playerTable->rowCount(); ++row)
+    if (!chosen.isEmpty() && ui.playerTable->item(row, 1)->text() == chosen)
+      ui.playerTable->setCurrentCell(row, 1);
   showAppearances();
 }
 
