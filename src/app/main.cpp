@@ -1,4 +1,5 @@
-// Starts the program: the keymap from the user's configuration folder, a
+// Starts the program, or with --season writes a season's files and ends
+// (season_command.h). The program: the keymap from the user's configuration folder, a
 // match left unfinished offered back (or the match file named on the
 // command line opened), the window set, then the message loop until the
 // team sheet is closed.
@@ -10,10 +11,13 @@
 
 #include "fonts.h"
 #include "keymap_file.h"
+#include "season_command.h"
 #include "start_up.h"
 #include "window_set.h"
 
 int main(int argc, char* argv[]) {
+  // The season's files are written without a window, and without a display.
+  if (asksForSeason(argc, argv)) return seasonMain(argc, argv);
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("handball"));
   app.setDesktopFileName(QStringLiteral("jp.handball.Recorder"));

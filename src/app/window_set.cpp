@@ -5,10 +5,12 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "identify.h"
 #include "key_names.h"
 #include "log_edits.h"
 #include "message_box.h"
 #include "player_window.h"
+#include "season_window.h"
 
 WindowSet::WindowSet(Showing showing, Keymap keymap)
     : match_(std::make_unique<Match>()),
@@ -86,6 +88,7 @@ void WindowSet::keepIn(std::filesystem::path folder) {
   keeping_ = std::make_unique<MatchSafekeeping>(*match_, screenInFile_, std::move(folder));
   teamSheet_->setMatchCopy([this] { keeping_->copyBeside(match_->fileStem); });
   teamSheet_->setOpenRequest([this](const std::filesystem::path& file) { openDropped(file); });
+  teamSheet_->setSeasonRequest([this] { showSeason(); });
 }
 
 void WindowSet::openDropped(const std::filesystem::path& file) {
@@ -207,6 +210,25 @@ KeyHelpWindow* WindowSet::keyHelp() {
   return keyHelp_.get();
 }
 
+void WindowSet::showSeason() {
+  if (!keeping_) return;
+  // The match file being written is never opened by the season: closing
+  // any descriptor of it here would lose the lock that keeps it ours.
+  auto held = [this] {
+    std::vector<FileIdentity> ids;
+    if (const auto file = keeping_->file())
+      if (const auto id = fileIdentity(file->string())) ids.push_back(*id);
+    return ids;
+  };
+  if (!season_)
+    season_ = std::make_unique<SeasonWindow>(keeping_->folder(), held);
+  else
+    season_->reload();
+  season_->show();
+  season_->raise();
+  season_->activateWindow();
+}
+
 bool WindowSet::owns(const QWidget* w) const {
   for (int id = 1; id <= kWindowCount; ++id)
     if (window(static_cast<WindowId>(id)) == w) return true;
@@ -223,6 +245,7 @@ void WindowSet::pressKey(QWidget* window, const std::string& key) {
   if (outcome == KeyOutcome::Save) teamSheet_->saveMatch();
   if (outcome == KeyOutcome::Help) keyHelp()->toggle();
   if (outcome == KeyOutcome::Video) video_->command(keys_.videoCommand());
+  if (outcome == KeyOutcome::Season) showSeason();
 }
 
 void WindowSet::reportKeymapProblems(const std::string& path,

@@ -37,6 +37,8 @@ class QuitRequests : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+class SeasonWindow;
+
 class WindowSet {
  public:
   // TeamSheetFirst puts the team sheet on screen as soon as it is created,
@@ -65,6 +67,10 @@ class WindowSet {
   EventFactsPanel* factsPanel() const { return factsPanel_.get(); }
   // The key list, built when first asked for.
   KeyHelpWindow* keyHelp();
+  // The window 「シーズン」 over the data folder, built when first asked for
+  // and read again each time it is shown; null until the match is kept.
+  SeasonWindow* seasonWindow() const { return season_.get(); }
+  void showSeason();
   const KeyEntry& keyEntry() const { return keys_; }
   KeyLegend& keyLegend() { return legend_; }
 
@@ -127,6 +133,7 @@ class WindowSet {
   KeyEntry keys_;
   KeyLegend legend_;
   std::unique_ptr<KeyHelpWindow> keyHelp_;
+  std::unique_ptr<SeasonWindow> season_;
   std::string keymapPath_;
   std::vector<std::string> keymapProblems_;
   KeyInput keyInput_{*this};

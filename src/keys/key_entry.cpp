@@ -94,6 +94,8 @@ KeyOutcome KeyEntry::take(Screen& s, const KeyStep& step, bool teamSheetInFront)
       return KeyOutcome::Video;
     case Kind::Save:
       return KeyOutcome::Save;
+    case Kind::Season:
+      return KeyOutcome::Season;
     case Kind::Correct:
       return correct(s);
     case Kind::Switch:

@@ -33,6 +33,7 @@ enum class KeyOutcome {
   Save,      // the team sheet's save is due
   Help,      // the key list is due
   Video,     // a command for the video: videoCommand()
+  Season,    // the window 「シーズン」 is due
 };
 
 class KeyEntry {

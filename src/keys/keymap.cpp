@@ -34,6 +34,7 @@ std::vector<KeyStep> makeSteps() {
   add("start", all, Kind::Start, 0, "試合開始", {"F5"});
   add("pause", all, Kind::Pause, 0, "中断/続行", {"F6", "Pause"});
   add("save", all, Kind::Save, 0, "データ保存", {"Ctrl+S"});
+  add("season", all, Kind::Season, 0, "シーズン", {"F7"});
   // The video with Ctrl and the arrows, away from the keys of entry; not
   // with Space, which a button in focus takes as a click even with Ctrl.
   const struct {

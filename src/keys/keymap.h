@@ -51,6 +51,7 @@ enum class KeyStepKind {
   Assist,      // the shirt number that follows, then Confirm: the goal's assist
   Goalkeeper,  // code: the team whose next marked goalkeeper goes in goal
   Video,       // code: the VideoCommand, for the match's video
+  Season,      // the window 「シーズン」
 };
 
 // What the video keys do. They are offered everywhere, beside the keys of

@@ -1,13 +1,16 @@
 #include "match_file.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <optional>
 #include <system_error>
+#include <thread>
 
 #include "file_places.h"
 #include "identify.h"
@@ -118,6 +121,93 @@ std::unique_ptr<MatchWriter> createFile(const fs::path& folder, const std::strin
     fs::remove(path.string() + "-wal", error);
     throw storeErrorOf(e, path.string());
   }
+}
+
+// Whether another program holds one of SQLite's locks on the file: POSIX
+// record locks on the bytes from 0x40000000 (pending, reserved, shared),
+// which F_GETLK reports without taking them. A lock this program holds is
+// not seen; opening such a file here at all would lose it, as closing any
+// descriptor of a file drops the process's locks on it.
+bool lockedElsewhere(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct flock probe {};
+  probe.l_type = F_WRLCK;
+  probe.l_whence = SEEK_SET;
+  probe.l_start = 0x40000000;
+  probe.l_len = 512;
+  const bool held = fcntl(fd, F_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+  ::close(fd);
+  return held;
+}
+
+// What tells that a file changed while it was read.
+struct Stamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  int64_t modified = 0;
+  bool log = false;  // a write-ahead log beside it
+  bool operator==(const Stamp&) const = default;
+};
+
+Stamp stampOf(const fs::path& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) return {};
+  struct stat wal {};
+  return {st.st_dev, st.st_ino, st.st_size,
+          int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec,
+          stat((path.string() + "-wal").c_str(), &wal) == 0};
+}
+
+// A file URI for sqlite3_open_v2, with the characters a URI reserves escaped.
+std::string fileUri(const fs::path& path, const char* query) {
+  std::string uri = "file:";
+  for (const char c : fs::absolute(path).string()) {
+    if (c == '%' || c == '?' || c == '#') {
+      static const char* hex = "0123456789ABCDEF";
+      uri += '%';
+      uri += hex[(c >> 4) & 15];
+      uri += hex[c & 15];
+    } else {
+      uri += c;
+    }
+  }
+  return uri + "?" + query;
+}
+
+// The file's pages copied into memory without a lock or a byte written
+// beside it. With no log beside it the file holds every commit, and is read
+// as immutable; a log left by a program that stopped is read, with the
+// file, from a copy in a scratch folder.
+Database copyUntouched(const fs::path& path) {
+  if (!fs::exists(path.string() + "-wal")) {
+    Database file(fileUri(path, "mode=ro&immutable=1"),
+                  SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX);
+    guard(file);
+    return copyInMemory(file);
+  }
+  std::string pattern = (fs::temp_directory_path() / "hbmatch-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw storeWriteError(errno, pattern);
+  const fs::path scratch(pattern);
+  const fs::path copy = scratch / "copy.hbmatch";
+  std::error_code error;
+  fs::copy_file(path, copy, error);
+  if (!error) fs::copy_file(path.string() + "-wal", copy.string() + "-wal", error);
+  std::optional<Database> memory;
+  std::optional<SqliteError> failed;
+  if (!error) {
+    try {
+      Database held = connect(copy);
+      memory = copyInMemory(held);
+    } catch (const SqliteError& e) {
+      failed = e;
+    }
+  }
+  fs::remove_all(scratch, error);
+  if (failed) throw *failed;
+  if (!memory) throw StoreError(StoreProblem::NotMatchFile, path.string(), "copy");
+  return std::move(*memory);
 }
 
 }  // namespace
@@ -235,6 +325,43 @@ StoredMatch MatchFile::peek(const fs::path& path) {
   fs::remove_all(scratch, error);
   if (failed) throw *failed;
   return std::move(*st);
+}
+
+StoredMatch MatchFile::readOnly(const fs::path& path, int* version) {
+  const std::string name = path.string();
+  checkPlace(path);
+  if (access(path.c_str(), R_OK) != 0)
+    throw StoreError(StoreProblem::CannotRead, name, strerror(errno));
+  // A program recording the file holds it for as long as it has it open;
+  // one that only reads lets go within milliseconds.
+  for (int wait = 0; lockedElsewhere(path); ++wait) {
+    if (wait == 10) throw StoreError(StoreProblem::InUse, name);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  try {
+    for (int attempt = 0;; ++attempt) {
+      const Stamp before = stampOf(path);
+      Database copy = copyUntouched(path);
+      if (!(stampOf(path) == before) || lockedElsewhere(path)) {
+        if (attempt == 2) throw StoreError(StoreProblem::InUse, name);
+        continue;  // written meanwhile: read again
+      }
+      const int64_t found = checkMatchFile(copy, name);
+      if (version) *version = static_cast<int>(found);
+      if (found < kSchemaVersion) {
+        copy.exec("BEGIN");
+        upgradeSchema(copy, static_cast<int>(found));
+        copy.exec("COMMIT");
+      }
+      return readStoredMatch(copy, name);
+    }
+  } catch (const SqliteError& e) {
+    const StoreError error = storeErrorOf(e, name);
+    // Nothing here writes: what would be a write's failure is a read's.
+    if (error.problem() == StoreProblem::CannotWrite || error.problem() == StoreProblem::DiskFull)
+      throw StoreError(StoreProblem::CannotRead, name, e.what());
+    throw error;
+  }
 }
 
 bool MatchFile::inPlace() const {

@@ -74,6 +74,13 @@ class MatchFile {
   // read from a copy of its bytes. Throws StoreError as open() does.
   static StoredMatch peek(const std::filesystem::path& path);
 
+  // The whole match of a file, only read: no lock is taken (a file another
+  // program holds is refused as InUse after a short wait), nothing is
+  // written beside it, and an older file is brought up to date in memory.
+  // `version` gets the version the file was written in. Throws StoreError
+  // as open() does.
+  static StoredMatch readOnly(const std::filesystem::path& path, int* version = nullptr);
+
   MatchFile(MatchFile&&) noexcept;
   MatchFile& operator=(MatchFile&&) noexcept;
   ~MatchFile();

@@ -31,6 +31,9 @@ std::string messageOf(StoreProblem problem, const std::string& path, const std::
     case StoreProblem::CannotWrite:
       text = "試合の記録をファイルに書き込めません";
       break;
+    case StoreProblem::CannotRead:
+      text = "試合の記録ファイルを読み取れません";
+      break;
   }
   text += " (" + path + ")";
   if (!detail.empty()) text += "\n" + detail;

@@ -15,6 +15,7 @@ enum class StoreProblem {
   Newer,         // made by a newer version of the program
   DiskFull,      // no space left, or the user's quota used up
   CannotWrite,   // read-only folder, I/O error
+  CannotRead,    // no permission to read it, I/O error while only reading
 };
 
 // The message names the problem in the operator's words with the file's

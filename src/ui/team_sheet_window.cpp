@@ -41,6 +41,9 @@ TeamSheetWindow::TeamSheetWindow(Screen& s)
   splashTimer.setInterval(1);
   connect(ui.finishInputButton, &QPushButton::clicked, this, &TeamSheetWindow::finishInput);
   connect(ui.saveButton, &QPushButton::clicked, this, &TeamSheetWindow::saveMatch);
+  connect(ui.seasonButton, &QPushButton::clicked, this, [this] {
+    if (season_) season_();
+  });
   connect(ui.settingsButton, &QPushButton::clicked, this, &TeamSheetWindow::showSettings);
   settingsDialog = new MatchSettingsDialog(this, [this](const MatchSettings& chosen) {
     handle([&] { screen().changeSettings(chosen); });
@@ -95,7 +98,8 @@ void TeamSheetWindow::showSettings() {
 
 std::vector<KeyedControl> TeamSheetWindow::keyedControls() const {
   return {{ui.saveButton, keyStepOf(KeyGroup::Everywhere, KeyStepKind::Save)},
-          {ui.finishInputButton, keyStepOf(KeyGroup::Everywhere, KeyStepKind::Switch)}};
+          {ui.finishInputButton, keyStepOf(KeyGroup::Everywhere, KeyStepKind::Switch)},
+          {ui.seasonButton, keyStepOf(KeyGroup::Everywhere, KeyStepKind::Season)}};
 }
 
 void TeamSheetWindow::finishInput() {

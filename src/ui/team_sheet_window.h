@@ -44,6 +44,8 @@ class TeamSheetWindow : public RecorderWindow {
   void setVideoRequest(std::function<void(const std::filesystem::path&)> open) {
     video_ = std::move(open);
   }
+  // The window 「シーズン」, opened by the window set.
+  void setSeasonRequest(std::function<void()> open) { season_ = std::move(open); }
   // Makes the save's file operations fail on purpose; tests only.
   void setFileFaults(class FileFaults* faults) { faults_ = faults; }
 
@@ -59,6 +61,7 @@ class TeamSheetWindow : public RecorderWindow {
   std::function<void()> copyMatch_;
   std::function<void(const std::filesystem::path&)> open_;
   std::function<void(const std::filesystem::path&)> video_;
+  std::function<void()> season_;
   FileFaults* faults_ = nullptr;
   RosterGrid rosterGrid_;
   class RosterTableModel* rosterModel_ = nullptr;

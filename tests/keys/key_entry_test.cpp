@@ -238,7 +238,7 @@ TEST_F(KeyEntrySteps, KeysNotOfferedAtAStageChangeNothing) {
   };
   // Each stage as the keys that lead there from the start of the match, and
   // the steps that act there besides those offered everywhere (save, key
-  // list, 画面切り替え, 中断/続行, the video).
+  // list, 画面切り替え, 中断/続行, the video, the season).
   const struct {
     const char* keys;
     std::set<std::string> acting;
@@ -252,7 +252,8 @@ TEST_F(KeyEntrySteps, KeysNotOfferedAtAStageChangeNothing) {
       {"Q 7 S Num+5", keysOf({"correct", "zone."})},
       {"Q E H Num+5", keysOf({"correct", "foul."})},
   };
-  const std::set<std::string> everywhere = keysOf({"save", "help", "switch", "pause", "video."});
+  const std::set<std::string> everywhere =
+      keysOf({"save", "help", "switch", "pause", "video.", "season"});
   for (const auto& st : stages) {
     std::set<std::string> acted;
     for (const std::string& key : allKeys) {

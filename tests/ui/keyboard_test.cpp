@@ -184,9 +184,10 @@ TEST_F(Keyboard, EveryKeyedButtonShowsItsKeyInACornerAndNothingElseOfItChanges) 
       ++checked;
     }
   }
-  // The action, place, zone and detail buttons, starts and corrections;
-  // the facts panel's outcomes, attacks, assist and goalkeepers.
-  EXPECT_EQ(checked, 2 + 14 + 23 + 8 + 5 + 4 + 5 + 11);
+  // The team sheet's save, switch and season; the action, place, zone and
+  // detail buttons, starts and corrections; the facts panel's outcomes,
+  // attacks, assist and goalkeepers.
+  EXPECT_EQ(checked, 3 + 14 + 23 + 8 + 5 + 4 + 5 + 11);
 }
 
 // The facts panel: beside the match window whenever it shows, covering
