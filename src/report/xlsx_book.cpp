@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <fstream>
 
 #include "number_text.h"
 #include "save_error.h"
@@ -97,7 +98,24 @@ void XlsxSheet::setWidths() {
                                std::clamp(width + kWidthMargin, kMinWidth, kMaxWidth), nullptr));
 }
 
-XlsxBook::XlsxBook(const std::string& path, const std::string& target) : target_(target) {
+namespace {
+
+// A workbook is a zip archive, which ends with its end-of-directory record
+// (22 bytes, no comment). A write the library did not notice failing shows
+// here, before the file may replace an older one.
+bool endsLikeAWorkbook(const std::string& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in || in.tellg() < 22) return false;
+  in.seekg(-22, std::ios::end);
+  char record[4] = {};
+  in.read(record, sizeof record);
+  return in && std::string(record, 4) == std::string("PK\x05\x06", 4);
+}
+
+}  // namespace
+
+XlsxBook::XlsxBook(const std::string& path, const std::string& target)
+    : path_(path), target_(target) {
   book_ = workbook_new(path.c_str());
   if (!book_) throw SaveError(ENOMEM, target_);
   head_ = workbook_add_format(book_);
@@ -137,4 +155,5 @@ void XlsxBook::close() {
   const lxw_error error = workbook_close(book_);
   book_ = nullptr;  // closing frees it, whether it wrote the file or not
   if (error != LXW_NO_ERROR) throw SaveError(errno != 0 ? errno : EIO, target_);
+  if (!endsLikeAWorkbook(path_)) throw SaveError(EIO, target_);
 }

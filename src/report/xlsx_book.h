@@ -56,7 +56,8 @@ class XlsxBook {
   // The first row of each stays in view when the rows below scroll.
   XlsxSheet& addSheet(const std::string& name);
   void setTitle(const std::string& title);
-  // Writes the whole workbook to the path. Throws SaveError.
+  // Writes the whole workbook to the path and checks that it ends as a
+  // workbook does. Throws SaveError.
   void close();
 
  private:
@@ -67,6 +68,7 @@ class XlsxBook {
   lxw_format* time_ = nullptr;
   std::vector<std::unique_ptr<XlsxSheet>> sheets_;
   std::string title_;
+  std::string path_;
   std::string target_;
   int firstError_ = 0;
 };

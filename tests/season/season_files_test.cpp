@@ -12,6 +12,7 @@
 #include "figures.h"
 #include "identify.h"
 #include "match_rows.h"
+#include "older_versions.h"
 #include "scratch_folder.h"
 #include "season_folder.h"
 #include "sqlite_db.h"
@@ -28,23 +29,6 @@ std::map<fs::path, std::pair<uintmax_t, fs::file_time_type>> snapshot(const fs::
     if (e.is_regular_file()) files[e.path()] = {e.file_size(), e.last_write_time()};
   return files;
 }
-
-void tamper(const fs::path& path, const char* sql) {
-  Database db(path.string(), SQLITE_OPEN_READWRITE);
-  db.exec(sql);
-}
-
-// A file of this version taken back to version 5, as an earlier program kept it.
-constexpr const char* kBackToVersion5 =
-    "ALTER TABLE events DROP COLUMN picked_at; ALTER TABLE events DROP COLUMN video_at;"
-    "ALTER TABLE edits DROP COLUMN b_picked_at; ALTER TABLE edits DROP COLUMN a_picked_at;"
-    "ALTER TABLE edits DROP COLUMN b_video_at; ALTER TABLE edits DROP COLUMN a_video_at;"
-    "ALTER TABLE match DROP COLUMN entry_picked_at; ALTER TABLE match DROP COLUMN entry_video_at;"
-    "ALTER TABLE match DROP COLUMN video_path; ALTER TABLE match DROP COLUMN video_position;"
-    "ALTER TABLE match DROP COLUMN clock_follows_video;"
-    "ALTER TABLE match DROP COLUMN clip_lead; ALTER TABLE match DROP COLUMN clip_tail;"
-    "DROP TABLE clock_runs; DROP TABLE sync_points;"
-    "PRAGMA user_version = 5;";
 
 const SeasonFile& named(const std::vector<SeasonFile>& files, const fs::path& path) {
   for (const SeasonFile& f : files)
@@ -87,7 +71,7 @@ TEST(SeasonFiles, TellsWhyAFileCannotBeRead) {
   const fs::path newer = keepMatch(*scriptedMatch("shot_example", "A", "B"), data.path(), 1, false);
   tamper(newer, "PRAGMA user_version = 99");
   const fs::path older = keepMatch(*scriptedMatch("shot_example", "A", "C"), data.path(), 2, false);
-  tamper(older, kBackToVersion5);
+  backTo(older, 5);
   const fs::path hidden =
       keepMatch(*scriptedMatch("shot_example", "A", "D"), data.path(), 3, false);
   fs::permissions(hidden, fs::perms::none);

@@ -1,14 +1,12 @@
 // Match files made for tests: a match played part of the way and left as a
-// crash would leave it, and raw access to a file's tables to damage it.
+// crash would leave it; older_versions.h gives raw access to its tables.
 #pragma once
-
-#include <sqlite3.h>
 
 #include <filesystem>
 #include <string>
 
 #include "match_script.h"
-#include "sqlite_db.h"
+#include "older_versions.h"
 #include "store_steps.h"
 
 // `steps` steps of full_match.match kept in a new file in `folder`; the file
@@ -20,10 +18,4 @@ inline std::filesystem::path leftMatch(const std::filesystem::path& folder, size
   MatchFile file = MatchFile::create(folder);
   playSteps(plan, live.screen, 0, std::min(steps, plan.steps.size()), &file);
   return file.path();
-}
-
-// Runs SQL on a match file not held by anyone, outside the store.
-inline void tamper(const std::filesystem::path& path, const char* sql) {
-  Database db(path.string(), SQLITE_OPEN_READWRITE);
-  db.exec(sql);
 }
