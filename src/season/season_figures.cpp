@@ -5,6 +5,7 @@
 
 #include "attacks.h"
 #include "match_periods.h"
+#include "shoot_out.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ void addTeam(SeasonTeamFigures& s, const SeasonMatch& m) {
   ++s.matches;
   s.goalsFor += m.goalsFor;
   s.goalsAgainst += m.goalsAgainst;
-  (m.goalsFor > m.goalsAgainst ? s.wins : m.goalsFor < m.goalsAgainst ? s.losses : s.draws)++;
+  (m.outcome() > 0 ? s.wins : m.outcome() < 0 ? s.losses : s.draws)++;
   s.timeOuts += static_cast<int>(m.team.timeOuts.size());
   TeamFigures& t = s.totals;
   const TeamFigures& f = m.team;
@@ -79,8 +80,27 @@ SeasonMatch seasonMatch(const SeasonFile& file, TeamId side) {
   m.federationPersons = federation[teamIndex(side)].persons;
   m.lostAndPenalties = lostAndPenalties(match)[teamIndex(side)];
   m.situations = numbersOnCourt(match).teams[teamIndex(side)];
+  if (const ShootOut s = shootOut(match); s.taken())
+    m.shootOut = {s.goals[teamIndex(side)], s.goals[teamIndex(otherTeam(side))]};
   return m;
 }
+
+}  // namespace
+
+int SeasonMatch::outcome() const {
+  const int byGoals = goalsFor - goalsAgainst;
+  if (byGoals != 0 || !shootOut) return byGoals;
+  return (*shootOut)[0] - (*shootOut)[1];
+}
+
+std::string SeasonMatch::scoreText() const {
+  std::string text = std::to_string(goalsFor) + " - " + std::to_string(goalsAgainst);
+  if (shootOut)
+    text += " (7mTC " + std::to_string((*shootOut)[0]) + "-" + std::to_string((*shootOut)[1]) + ")";
+  return text;
+}
+
+namespace {
 
 // Every shot of the season on one chart: each match's marks in order, laid
 // out again per place as shot_chart.h lays out one match's.

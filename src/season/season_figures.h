@@ -37,6 +37,14 @@ struct SeasonMatch {
   std::array<FederationShots, kRosterLines> federationPersons;
   LostAndPenalties lostAndPenalties;
   std::array<SituationFigures, kSituations> situations{};
+  // The goals of a 7 m shoot-out, the season team's first, when one was thrown.
+  std::optional<std::array<int, 2>> shootOut;
+
+  // Above zero a win, below zero a loss, zero a draw: a match level after
+  // play is decided by its shoot-out.
+  int outcome() const;
+  // "25 - 24", or "25 - 25 (7mTC 4-3)" after a shoot-out.
+  std::string scoreText() const;
 };
 
 // A stretch of play over the season: by its label ("0-10", "延長前半").

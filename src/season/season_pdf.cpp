@@ -45,14 +45,14 @@ void drawResults(ReportPages& pages, const SeasonFigures& s) {
   std::vector<TableRow> rows;
   for (const SeasonMatch& m : s.matches) {
     const TrendPoint p = trendOf(m);
-    rows.push_back({{qs(m.file->started.substr(0, 16)), qs(m.opponent),
-                     QString("%1 - %2").arg(m.goalsFor).arg(m.goalsAgainst), qs(resultWord(m)),
-                     rateText(p[0]), rateText(p[1]), rateText(p[2]), rateText(p[3])}});
+    rows.push_back(
+        {{qs(m.file->started.substr(0, 16)), qs(m.opponent), qs(m.scoreText()), qs(resultWord(m)),
+          rateText(p[0]), rateText(p[1]), rateText(p[2]), rateText(p[3])}});
   }
   drawTable(pages,
             {{"日時", 30},
-             {"相手", 42},
-             {"スコア", 18, Qt::AlignRight},
+             {"相手", 34},
+             {"スコア", 26, Qt::AlignRight},
              {"結果", 10, Qt::AlignCenter},
              {"成功率", 18, Qt::AlignRight},
              {"セーブ率", 18, Qt::AlignRight},

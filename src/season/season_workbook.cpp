@@ -23,9 +23,9 @@ void putAverage(XlsxSheet& sheet, int row, int col, double total, int matches) {
 
 void writeMatchesSheet(XlsxBook& book, const SeasonFigures& s) {
   XlsxSheet& sheet = book.addSheet("試合一覧");
-  sheet.heads(
-      0, {"日時", "相手", "得点", "失点", "結果", "シュート", "成功率", "セーブ", "枠内シュート",
-          "セーブ率", "7m得点", "7mシュート", "攻撃効率", "保持ミス", "退場", "ファイル"});
+  sheet.heads(0, {"日時", "相手", "得点", "失点", "結果", "7mTC", "シュート", "成功率", "セーブ",
+                  "枠内シュート", "セーブ率", "7m得点", "7mシュート", "攻撃効率", "保持ミス",
+                  "退場", "ファイル"});
   int row = 1;
   for (const SeasonMatch& m : s.matches) {
     sheet.text(row, 0, m.file->started);
@@ -33,15 +33,17 @@ void writeMatchesSheet(XlsxBook& book, const SeasonFigures& s) {
     sheet.number(row, 2, m.goalsFor);
     sheet.number(row, 3, m.goalsAgainst);
     sheet.text(row, 4, resultWord(m));
-    sheet.number(row, 5, m.team.shots.total.shots);
-    sheet.rate(row, 6, m.team.shots.total.rate());
-    putSaves(sheet, row, 7, m.team.goalkeeper.total);
-    sheet.number(row, 10, m.team.shots.penalty().goals);
-    sheet.number(row, 11, m.team.shots.penalty().shots);
-    sheet.rate(row, 12, trendOf(m)[static_cast<int>(TrendRate::Efficiency)]);
-    sheet.number(row, 13, m.team.lost);
-    sheet.number(row, 14, m.team.suspensions);
-    sheet.text(row, 15, m.file->path.string());
+    if (m.shootOut)
+      sheet.text(row, 5, std::to_string((*m.shootOut)[0]) + "-" + std::to_string((*m.shootOut)[1]));
+    sheet.number(row, 6, m.team.shots.total.shots);
+    sheet.rate(row, 7, m.team.shots.total.rate());
+    putSaves(sheet, row, 8, m.team.goalkeeper.total);
+    sheet.number(row, 11, m.team.shots.penalty().goals);
+    sheet.number(row, 12, m.team.shots.penalty().shots);
+    sheet.rate(row, 13, trendOf(m)[static_cast<int>(TrendRate::Efficiency)]);
+    sheet.number(row, 14, m.team.lost);
+    sheet.number(row, 15, m.team.suspensions);
+    sheet.text(row, 16, m.file->path.string());
     ++row;
   }
 }
@@ -201,7 +203,7 @@ void writeSituationSheets(XlsxBook& book, const SeasonFigures& s) {
 }  // namespace
 
 const char* resultWord(const SeasonMatch& m) {
-  return m.goalsFor > m.goalsAgainst ? "勝" : m.goalsFor < m.goalsAgainst ? "敗" : "分";
+  return m.outcome() > 0 ? "勝" : m.outcome() < 0 ? "敗" : "分";
 }
 
 void writeSeasonWorkbook(const SeasonFigures& s, const std::string& path) {

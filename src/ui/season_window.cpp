@@ -281,7 +281,7 @@ void SeasonWindow::showTeam() {
     const SeasonMatch& m = s.matches[r];
     const QStringList cells = {qs(m.file->started.substr(0, 16)),
                                qs(m.opponent),
-                               QString("%1 - %2").arg(m.goalsFor).arg(m.goalsAgainst),
+                               qs(m.scoreText()),
                                resultWord(m),
                                rateText(trend[r][0]),
                                rateText(trend[r][1]),

@@ -6,10 +6,12 @@
 
 #include <fstream>
 #include <map>
+#include <tuple>
 
 #include "match_fixture.h"
 #include "scratch_folder.h"
 #include "season_folder.h"
+#include "season_report.h"
 
 namespace {
 
@@ -90,6 +92,41 @@ TEST_F(EastSeason, TeamFiguresAreTheSumsOfEachMatchsOwn) {
   int stretchShots = 0;
   for (const SeasonStretch& st : t.stretches) stretchShots += st.figures.shots.shots;
   EXPECT_EQ(stretchShots, shots);
+}
+
+// A match level after the second overtime goes to the side that won its
+// shoot-out, which the tables show beside the score.
+TEST(SeasonResults, ALevelMatchIsWonAndLostByItsShootOut) {
+  auto played = std::make_shared<ClockedMatch>();
+  Match& m = played->m;
+  m.team(TeamId::One).name = "A";
+  m.team(TeamId::Two).name = "B";
+  m.setSettings({{.halfMinutes = 20, .overtime = true}, TimeOutRule::ThreePerMatch});
+  m.startClock();
+  double paused = 0;
+  for (int end : {1200, 2400, 2700, 3000, 3300, 3600}) {
+    played->at(end + paused + 1);
+    m.togglePause();
+    paused += 1;
+  }
+  ASSERT_TRUE(m.clock().inShootOut());
+  for (const char* throws : {"AgBg", "AgBm", "AgBg", "AmBg", "AgBm"})
+    for (int i = 0; i < 4; i += 2)
+      ASSERT_TRUE(played->record(throws[i] == 'A' ? TeamId::One : TeamId::Two, 7,
+                                 throws[i + 1] == 'g' ? Action::Goal : Action::ShotMiss,
+                                 place::kPenaltyThrow, throws[i + 1] == 'g' ? 6 : 1));
+  SeasonFile file;
+  file.teams = {"A", "B"};
+  file.match = std::shared_ptr<const Match>(played, &played->m);
+
+  const SeasonFigures a = seasonFigures({&file}, "A", {});
+  ASSERT_EQ(a.matches.size(), 1u);
+  EXPECT_EQ(a.matches[0].scoreText(), "0 - 0 (7mTC 4-3)");
+  EXPECT_STREQ(resultWord(a.matches[0]), "勝");
+  EXPECT_EQ(std::tie(a.totals.wins, a.totals.draws, a.totals.losses), std::tuple(1, 0, 0));
+  const SeasonFigures b = seasonFigures({&file}, "B", {});
+  EXPECT_EQ(b.matches[0].scoreText(), "0 - 0 (7mTC 3-4)");
+  EXPECT_EQ(std::tie(b.totals.wins, b.totals.draws, b.totals.losses), std::tuple(0, 0, 1));
 }
 
 TEST_F(EastSeason, PlayersAreMergedByNameAndTheirFiguresSummed) {
