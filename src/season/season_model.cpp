@@ -17,6 +17,12 @@ void SeasonModel::addFolder(const fs::path& folder) {
   reload(heldHere_);
 }
 
+void SeasonModel::removeFolder(const fs::path& folder) {
+  if (folder == dataFolder_) return;
+  folders_.erase(std::remove(folders_.begin(), folders_.end(), folder), folders_.end());
+  reload(heldHere_);
+}
+
 void SeasonModel::reload(std::vector<FileIdentity> heldHere) {
   heldHere_ = std::move(heldHere);
   files_ = listSeasonFiles(folders_, heldHere_);

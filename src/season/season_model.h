@@ -27,6 +27,8 @@ class SeasonModel {
   const std::vector<std::filesystem::path>& folders() const { return folders_; }
   // Adds a folder (once) and reads every folder again.
   void addFolder(const std::filesystem::path& folder);
+  // Leaves out a folder added (never the data folder) and reads again.
+  void removeFolder(const std::filesystem::path& folder);
   void reload(std::vector<FileIdentity> heldHere);
 
   const std::vector<SeasonFile>& files() const { return files_; }

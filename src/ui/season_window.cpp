@@ -2,7 +2,9 @@
 
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPainter>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include "analysis_views.h"
@@ -102,6 +104,20 @@ void refill(QTableWidget* table, int rows, const std::function<void(int)>& fill)
   table->setSortingEnabled(sorting);
 }
 
+// The folders added beside the data folder, kept from one opening of the
+// window to the next.
+constexpr const char* kFoldersKey = "season/folders";
+
+std::vector<fs::path> savedFolders(const fs::path& dataFolder) {
+  std::vector<fs::path> folders{dataFolder};
+  for (const QString& f : QSettings().value(kFoldersKey).toStringList()) {
+    const fs::path folder = f.toStdString();
+    std::error_code error;
+    if (fs::is_directory(folder, error) && folder != dataFolder) folders.push_back(folder);
+  }
+  return folders;
+}
+
 }  // namespace
 
 SeasonWindow::SeasonWindow(fs::path dataFolder, std::function<std::vector<FileIdentity>()> heldHere)
@@ -136,12 +152,20 @@ SeasonWindow::SeasonWindow(fs::path dataFolder, std::function<std::vector<FileId
   saveMap_ = new GoalMapView(ui.saveMapArea);
   place(ui.saveMapArea, saveMap_);
 
-  model_ = std::make_unique<SeasonModel>(dataFolder, std::vector<fs::path>{dataFolder},
+  model_ = std::make_unique<SeasonModel>(dataFolder, savedFolders(dataFolder),
                                          heldHere_ ? heldHere_() : std::vector<FileIdentity>{});
   connect(ui.reloadButton, &QPushButton::clicked, this, [this] { reload(); });
   connect(ui.addFolderButton, &QPushButton::clicked, this, [this] {
     const QString folder = QFileDialog::getExistingDirectory(this, "フォルダを追加");
     if (!folder.isEmpty()) addFolder(folder.toStdString());
+  });
+  auto* removeMenu = new QMenu(this);
+  ui.removeFolderButton->setMenu(removeMenu);
+  connect(removeMenu, &QMenu::aboutToShow, this, [this, removeMenu] {
+    removeMenu->clear();
+    for (const fs::path& folder : model_->folders())
+      if (folder != model_->dataFolder())
+        removeMenu->addAction(qs(folder.string()), this, [this, folder] { removeFolder(folder); });
   });
   for (QComboBox* box : {ui.teamCombo, ui.opponentCombo})
     connect(box, &QComboBox::currentTextChanged, this, [this] { takeFilter(); });
@@ -179,7 +203,21 @@ void SeasonWindow::reload() {
 
 void SeasonWindow::addFolder(const fs::path& folder) {
   model_->addFolder(folder);
+  saveFolders();
   showAll();
+}
+
+void SeasonWindow::removeFolder(const fs::path& folder) {
+  model_->removeFolder(folder);
+  saveFolders();
+  showAll();
+}
+
+void SeasonWindow::saveFolders() {
+  QStringList added;
+  for (const fs::path& f : model_->folders())
+    if (f != model_->dataFolder()) added << qs(f.string());
+  QSettings().setValue(kFoldersKey, added);
 }
 
 void SeasonWindow::takeFilter() {
@@ -213,6 +251,7 @@ void SeasonWindow::showAll() {
   QStringList folders;
   for (const fs::path& f : model_->folders()) folders << qs(f.string());
   ui.foldersLabel->setText("フォルダ: " + folders.join("  "));
+  ui.removeFolderButton->setEnabled(model_->folders().size() > 1);
   showMatches();
   showTeam();
   showPlayers();

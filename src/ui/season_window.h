@@ -32,7 +32,10 @@ class SeasonWindow : public QWidget {
 
   // Reads the folders again and shows what they hold.
   void reload();
+  // Adds or leaves out a folder beside the data folder; the window opens
+  // again with the folders it had.
   void addFolder(const std::filesystem::path& folder);
+  void removeFolder(const std::filesystem::path& folder);
   // Joins the chosen players into the one of most matches among them.
   void joinChosen();
   void unjoinChosen();
@@ -43,6 +46,7 @@ class SeasonWindow : public QWidget {
 
  private:
   void takeFilter();
+  void saveFolders();
   void showAll();
   void showMatches();
   void showTeam();

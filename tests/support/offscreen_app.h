@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "fonts.h"
 
@@ -17,9 +18,12 @@ inline void quietHandler(QtMsgType type, const QMessageLogContext& context,
   defaultHandler(type, context, message);
 }
 
-// Call before the application object is made.
+// Call before the application object is made. Settings the windows keep go
+// to a folder of this run, so that no run sees another's.
 inline void prepare() {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QTemporaryDir settings;
+  qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
   defaultHandler = qInstallMessageHandler(quietHandler);
 }
 

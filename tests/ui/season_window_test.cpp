@@ -63,4 +63,20 @@ TEST_F(SeasonWindowTest, ListsTheDataFolderAndLeavesTheMatchBeingRecordedLocked)
   EXPECT_FALSE(readableElsewhere(recording));
 }
 
+// A folder added stays in the season when the program starts again, until it
+// is left out.
+TEST_F(SeasonWindowTest, KeepsTheFoldersAddedUntilTheyAreLeftOut) {
+  const fs::path other = folder.path() / "other";
+  keepMatch(*scriptedMatch("shot_example", "東高校", "南高校"), data, 10);
+  keepMatch(*scriptedMatch("analysis_example", "東高校", "西高校"), other, 11);
+  auto opened = [&] { return std::make_unique<SeasonWindow>(data, nullptr); };
+  opened()->addFolder(other);
+  auto again = opened();
+  EXPECT_EQ(again->ui.matchTable->rowCount(), 2);
+  EXPECT_TRUE(again->ui.removeFolderButton->isEnabled());
+  again->removeFolder(other);
+  EXPECT_EQ(opened()->ui.matchTable->rowCount(), 1);
+  EXPECT_FALSE(again->ui.removeFolderButton->isEnabled());
+}
+
 }  // namespace
