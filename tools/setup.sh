@@ -13,6 +13,7 @@ packages=(
   ffmpeg                          # clips cut from the match video, and their tests
   python3-openpyxl poppler-utils  # the tests read the workbook and the report back
   libmpv-dev ffmpeg               # the video player (libmpv, loaded at the first video) and the test videos
+  qt6-translations-l10n           # Qt's own dialogs (choosing a file or folder) in Japanese
   # the Debian package (dpkg-shlibdeps) and the install checks: validators,
   # MIME and menu databases, GIO's file-type look-up
   dpkg-dev python3 desktop-file-utils appstream shared-mime-info libglib2.0-bin

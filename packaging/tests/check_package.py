@@ -57,8 +57,8 @@ class DebianPackage(unittest.TestCase):
         for package in ("qt6-qpa-plugins", "fonts-ipafont-gothic", "fonts-ipafont-mincho",
                         "fonts-dejavu-core", "libsqlite3-0", "libxlsxwriter4"):
             self.assertIn(package, depends)
-        # The video, loaded or run only when used.
-        self.assertEqual(field("Recommends"), "libmpv2, ffmpeg")
+        # The video, loaded or run only when used, and Qt's own dialogs in Japanese.
+        self.assertEqual(field("Recommends"), "libmpv2, ffmpeg, qt6-translations-l10n")
 
     def test_holds_the_installed_tree_owned_by_root(self):
         files = {}

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <iostream>
 
 #include "fonts.h"
@@ -24,6 +26,11 @@ int main(int argc, char* argv[]) {
   app.setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
   app.setQuitOnLastWindowClosed(false);
   registerFontSubstitutions();
+  // The program speaks Japanese whatever the desktop's language, Qt's own
+  // dialogs too when its translations are installed.
+  QTranslator qtWords;
+  if (qtWords.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    app.installTranslator(&qtWords);
 
   QCommandLineParser options;
   options.addHelpOption();
