@@ -108,6 +108,8 @@ int runSeasonCommand(const std::vector<std::string>& args, const fs::path& dataF
     const SeasonFile& f = season.files()[i];
     if (!f.readable())
       out << "除外 (読み取れません): " << f.problem << '\n';
+    else if (!f.copyOf.empty())
+      out << "除外 (同じ試合の重複): " << describe(f) << "  使用: " << f.copyOf.string() << '\n';
     else if (!season.chosen(i) || f.sideOf(figures.team) == 0)
       out << "除外 (条件外): " << describe(f) << '\n';
     else

@@ -48,6 +48,24 @@ SeasonFile readSeasonFile(const fs::path& path, const std::vector<FileIdentity>&
   return f;
 }
 
+// A match copied to another folder would otherwise count twice.
+void markCopies(std::vector<SeasonFile>& files) {
+  std::map<std::tuple<std::string, std::string, std::string>, size_t> kept;
+  for (size_t i = 0; i < files.size(); ++i) {
+    const SeasonFile& f = files[i];
+    if (!f.readable()) continue;
+    const auto [at, first] = kept.try_emplace({f.started, f.teams[0], f.teams[1]}, i);
+    const SeasonFile& best = files[at->second];
+    if (!first && std::tie(f.ended, f.events) > std::tie(best.ended, best.events)) at->second = i;
+  }
+  for (size_t i = 0; i < files.size(); ++i) {
+    SeasonFile& f = files[i];
+    if (!f.readable()) continue;
+    const size_t keeper = kept.at({f.started, f.teams[0], f.teams[1]});
+    if (keeper != i) f.copyOf = files[keeper].path;
+  }
+}
+
 }  // namespace
 
 std::string seasonName(const std::string& typed) {
@@ -95,11 +113,12 @@ std::vector<SeasonFile> listSeasonFiles(const std::vector<fs::path>& folders,
   std::stable_sort(files.begin(), files.end(), [](const SeasonFile& a, const SeasonFile& b) {
     return std::tie(a.started, a.path) < std::tie(b.started, b.path);
   });
+  markCopies(files);
   return files;
 }
 
 bool SeasonFilter::admits(const SeasonFile& f) const {
-  if (!f.readable()) return false;
+  if (!f.readable() || !f.copyOf.empty()) return false;
   const std::string date = f.date();
   if (!from.empty() && date < from) return false;
   if (!to.empty() && date > to) return false;
@@ -114,7 +133,7 @@ std::string mostFrequentTeam(const std::vector<SeasonFile>& files) {
   std::map<std::string, int> counts;
   std::vector<std::string> order;
   for (const SeasonFile& f : files) {
-    if (!f.readable()) continue;
+    if (!f.readable() || !f.copyOf.empty()) continue;
     for (const std::string& typed : f.teams) {
       const std::string name = seasonName(typed);
       if (name.empty()) continue;

@@ -22,6 +22,9 @@ struct SeasonFile {
   bool ended = false;
   std::string problem;  // why the file cannot be read; empty when it was read
   std::shared_ptr<const Match> match;
+  // The file the season reads this match from when this file holds the same
+  // match (a copy in another folder, a backup); empty when it is that file.
+  std::filesystem::path copyOf;
 
   bool readable() const { return problem.empty(); }
   std::string date() const { return started.substr(0, 10); }
@@ -34,14 +37,16 @@ struct SeasonFile {
 std::string seasonName(const std::string& typed);
 
 // Files are listed in the order of their start, then of their path; a file
-// found twice (a folder given twice, or inside another) once. Files this
+// found twice (a folder given twice, or inside another) once. Files of one
+// match (the same start and teams) count once: the ended one, else the one
+// of most events, else the first; the others are marked `copyOf` it. Files this
 // program holds open (`heldHere`, by device and inode) are not opened, since
 // closing any descriptor of a file would lose the locks held on it: they
 // show as in use.
 std::vector<SeasonFile> listSeasonFiles(const std::vector<std::filesystem::path>& folders,
                                         const std::vector<FileIdentity>& heldHere = {});
 
-// Which matches make the season: those of `team` (any team when empty),
+// Which matches make the season, never a copy: those of `team` (any team when empty),
 // against `opponent` (any when empty), from `from` to `to` (dates
 // "YYYY-MM-DD", both included; open when empty).
 struct SeasonFilter {

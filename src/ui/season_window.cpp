@@ -291,10 +291,11 @@ void SeasonWindow::showMatches() {
     ui.matchTable->setItem(r, 4, textItem(qs(f.teams[1])));
     ui.matchTable->setItem(r, 5, numberItem(f.events));
     ui.matchTable->setItem(r, 6, numberItem(f.version));
-    ui.matchTable->setItem(r, 7,
-                           textItem(!f.readable() ? qs(f.problem)
-                                    : f.ended     ? QString("終了")
-                                                  : QString("途中")));
+    QString state = !f.readable() ? qs(f.problem) : f.ended ? "終了" : "途中";
+    if (f.readable() && !f.copyOf.empty()) state += "  重複 (同じ試合の別のファイルを使用)";
+    QTableWidgetItem* stateItem = textItem(state);
+    if (!f.copyOf.empty()) stateItem->setToolTip(qs(f.copyOf.string()));
+    ui.matchTable->setItem(r, 7, stateItem);
     ui.matchTable->setItem(r, 8, textItem(qs(f.path.string())));
   });
   ui.matchSummaryLabel->setText(QString("%1 ファイル  シーズン %2 試合  読み取れないファイル %3")

@@ -44,15 +44,22 @@ TEST(SeasonFiles, ListsTheFoldersMatchesAndWritesNothingBesideThem) {
       keepMatch(*scriptedMatch("shot_example", "東高校", "南高校"), data.path(), 5, false);
   const fs::path elsewhere =
       keepMatch(*scriptedMatch("full_match", "北方クラブ", "東高校"), added.path(), 1);
+  // A copy of the ended match taken before its end: the same match, counted once.
+  const fs::path copy = added.path() / "copy.hbmatch";
+  fs::copy_file(ended, copy);
+  tamper(copy, "UPDATE match SET ended = 0");
   const auto before = snapshot(data.path()), beforeAdded = snapshot(added.path());
 
   // A folder given twice lists its files once.
   const std::vector<SeasonFile> files =
       listSeasonFiles({data.path(), added.path(), data.path() / ".." / data.path().filename()});
-  ASSERT_EQ(files.size(), 3u);
+  ASSERT_EQ(files.size(), 4u);
   EXPECT_EQ(files[0].path, elsewhere);  // by the day it began
   const SeasonFile& e = named(files, ended);
   EXPECT_TRUE(e.readable()) << e.problem;
+  EXPECT_EQ(named(files, copy).copyOf, ended);
+  EXPECT_FALSE(SeasonFilter{}.admits(named(files, copy)));
+  EXPECT_TRUE(e.copyOf.empty());
   EXPECT_TRUE(e.ended);
   EXPECT_FALSE(named(files, unfinished).ended);
   EXPECT_EQ(e.teams, (std::array<std::string, 2>{"東高校", "西高校"}));
